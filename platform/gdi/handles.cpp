@@ -1,0 +1,78 @@
+#include <cstdint>
+
+#include "objects.h"
+
+namespace gdi {
+
+namespace {
+
+struct Slot {
+    std::unique_ptr<Object> object;
+    uint32_t generation = 1;
+};
+
+std::vector<Slot>& Slots() {
+    static std::vector<Slot> slots;
+    return slots;
+}
+
+std::vector<uint32_t>& FreeSlots() {
+    static std::vector<uint32_t> free;
+    return free;
+}
+
+// Slot index in the low 32 bits (plus one, so no handle is null), generation above.
+HGDIOBJ Encode(uint32_t index, uint32_t generation) {
+    return reinterpret_cast<HGDIOBJ>((uintptr_t(generation) << 32) | (uintptr_t(index) + 1));
+}
+
+Slot* Decode(HGDIOBJ handle) {
+    uintptr_t value = reinterpret_cast<uintptr_t>(handle);
+    uint32_t low = uint32_t(value & 0xFFFFFFFFu);
+    if (low == 0) return nullptr;
+    uint32_t index = low - 1;
+    auto& slots = Slots();
+    if (index >= slots.size()) return nullptr;
+    Slot& slot = slots[index];
+    if (!slot.object || slot.generation != uint32_t(value >> 32)) return nullptr;
+    return &slot;
+}
+
+}  // namespace
+
+HGDIOBJ AddObject(std::unique_ptr<Object> object) {
+    auto& slots = Slots();
+    auto& free = FreeSlots();
+    uint32_t index;
+    if (!free.empty()) {
+        index = free.back();
+        free.pop_back();
+    } else {
+        index = uint32_t(slots.size());
+        slots.emplace_back();
+    }
+    slots[index].object = std::move(object);
+    return Encode(index, slots[index].generation);
+}
+
+Object* FindObject(HGDIOBJ handle) {
+    Slot* slot = Decode(handle);
+    return slot ? slot->object.get() : nullptr;
+}
+
+void RemoveObject(HGDIOBJ handle) {
+    Slot* slot = Decode(handle);
+    if (!slot) return;
+    slot->object.reset();
+    slot->generation = slot->generation == UINT32_MAX ? 1 : slot->generation + 1;
+    FreeSlots().push_back(uint32_t(slot - Slots().data()));
+}
+
+void ReleaseSelection(HGDIOBJ handle) {
+    Object* object = FindObject(handle);
+    if (!object) return;
+    if (object->selections > 0) object->selections--;
+    if (object->selections == 0 && object->deletePending) RemoveObject(handle);
+}
+
+}  // namespace gdi

@@ -1,0 +1,94 @@
+#include "paint.h"
+
+#include <algorithm>
+
+#include "colour.h"
+
+namespace gdi {
+
+const uint8_t* HatchRows(int hatch) {
+    static const uint8_t kHatches[6][8] = {
+        {0x00, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0x00},  // horizontal
+        {0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08},  // vertical
+        {0x80, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01},  // forward diagonal
+        {0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80},  // backward diagonal
+        {0x08, 0x08, 0x08, 0xFF, 0x08, 0x08, 0x08, 0x08},  // cross
+        {0x81, 0x42, 0x24, 0x18, 0x18, 0x24, 0x42, 0x81},  // diagonal cross
+    };
+    return kHatches[hatch >= 0 && hatch < 6 ? hatch : 0];
+}
+
+Ink PenInk(const DeviceContext& dc) {
+    Ink ink;
+    const Pen* pen = FindPen(dc.pen);
+    if (!pen || pen->style == PS_NULL) return ink;
+    ink.type = Ink::Solid;
+    ink.fore = MakeRop2(dc.rop2, PenPixel(dc, pen->colour));
+    return ink;
+}
+
+int PenWidth(const DeviceContext& dc) {
+    const Pen* pen = FindPen(dc.pen);
+    if (!pen || pen->style == PS_NULL) return 0;
+    return pen->width < 1 ? 1 : pen->width;
+}
+
+Ink BrushInk(const DeviceContext& dc, const Brush* brush, int rop2) {
+    Ink ink;
+    if (!brush || brush->style == BS_NULL) return ink;
+    ink.fore = MakeRop2(rop2, PenPixel(dc, brush->colour));
+    if (brush->style == BS_HATCHED) {
+        ink.type = Ink::Hatch;
+        ink.back = MakeRop2(rop2, PenPixel(dc, dc.bkColour));
+        ink.backTransparent = dc.bkMode == TRANSPARENT;
+        std::copy_n(HatchRows(brush->hatch), 8, ink.rows);
+        ink.originX = dc.origin.x;
+        ink.originY = dc.origin.y;
+    } else {
+        ink.type = Ink::Solid;
+    }
+    return ink;
+}
+
+Ink BrushInk(const DeviceContext& dc) { return BrushInk(dc, FindBrush(dc.brush), dc.rop2); }
+
+Painter::Painter(const DeviceContext& dc) : surface_(dc.surface), boxes_(ClipBoxes(dc)), bounds_(ClipBounds(dc)) {}
+
+void Painter::FillRun(uint32_t* row, int y, int x0, int x1, const Ink& ink) {
+    if (ink.type == Ink::Solid) {
+        const Rop2Pair& r = ink.fore;
+        if (r.andMask == 0) {
+            std::fill(row + x0, row + x1, r.xorMask);
+        } else if (!r.leavesDestination()) {
+            for (int x = x0; x < x1; x++) row[x] = r.apply(row[x]);
+        }
+        return;
+    }
+    for (int x = x0; x < x1; x++) row[x] = ink.apply(x, y, row[x]);
+}
+
+void Painter::Span(int y, int x0, int x1, const Ink& ink) {
+    if (!ink.visible() || y < bounds_.top || y >= bounds_.bottom) return;
+    x0 = std::max(x0, bounds_.left);
+    x1 = std::min(x1, bounds_.right);
+    if (x0 >= x1) return;
+    uint32_t* row = surface_->row(y);
+    for (const Box& b : boxes_) {
+        if (y < b.top || y >= b.bottom) continue;
+        int l = std::max(x0, b.left), r = std::min(x1, b.right);
+        if (l < r) FillRun(row, y, l, r, ink);
+    }
+}
+
+void Painter::Pixel(int x, int y, const Ink& ink) {
+    if (!ink.visible()) return;
+    for (const Box& b : boxes_) {
+        if (x >= b.left && x < b.right && y >= b.top && y < b.bottom) {
+            uint32_t& p = surface_->at(x, y);
+            p = ink.apply(x, y, p);
+            return;
+        }
+    }
+}
+
+}  // namespace gdi

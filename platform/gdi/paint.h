@@ -1,0 +1,57 @@
+// Painting spans of pixels with a pen's or brush's ink through the DC's clip.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "dc.h"
+#include "rop.h"
+
+namespace gdi {
+
+// What a pen or a brush puts down, with the DC's binary raster operation folded in.
+struct Ink {
+    enum Type { None, Solid, Hatch } type = None;
+    Rop2Pair fore{0x00FFFFFF, 0};   // set hatch bits, or every pixel of a solid ink
+    Rop2Pair back{0x00FFFFFF, 0};   // clear hatch bits when the background is opaque
+    bool backTransparent = true;
+    uint8_t rows[8] = {};           // hatch rows, bit 0x80 is the leftmost pixel
+    int originX = 0, originY = 0;   // surface pixel where the hatch cell starts
+
+    bool visible() const { return type != None; }
+    uint32_t apply(int x, int y, uint32_t d) const {
+        if (type == Solid) return fore.apply(d);
+        bool set = (rows[(y - originY) & 7] << ((x - originX) & 7)) & 0x80;
+        if (set) return fore.apply(d);
+        return backTransparent ? d : back.apply(d);
+    }
+};
+
+// The selected pen's ink (None for a null pen), and a brush's ink (the selected one by default).
+Ink PenInk(const DeviceContext& dc);
+Ink BrushInk(const DeviceContext& dc);
+Ink BrushInk(const DeviceContext& dc, const Brush* brush, int rop2);
+// The width of the selected pen in pixels (at least 1), 0 for a null pen.
+int PenWidth(const DeviceContext& dc);
+
+// The 8 rows of a hatch style.
+const uint8_t* HatchRows(int hatch);
+
+// Paints on a DC's surface, in surface coordinates, inside its clip.
+class Painter {
+public:
+    explicit Painter(const DeviceContext& dc);
+    bool empty() const { return boxes_.empty(); }
+    const Box& bounds() const { return bounds_; }
+    // Pixels [x0, x1) of row y.
+    void Span(int y, int x0, int x1, const Ink& ink);
+    void Pixel(int x, int y, const Ink& ink);
+
+private:
+    void FillRun(uint32_t* row, int y, int x0, int x1, const Ink& ink);
+    Surface* surface_;
+    std::vector<Box> boxes_;
+    Box bounds_;
+};
+
+}  // namespace gdi

@@ -1,0 +1,34 @@
+#include "colour.h"
+#include "paint.h"
+
+using namespace gdi;
+
+namespace {
+
+// The surface pixel under logical (x, y) if the clip lets it be touched.
+uint32_t* ClippedPixel(const DeviceContext& d, int x, int y) {
+    int64_t sx = int64_t(x) + d.origin.x, sy = int64_t(y) + d.origin.y;
+    for (const Box& b : ClipBoxes(d))
+        if (sx >= b.left && sx < b.right && sy >= b.top && sy < b.bottom) return &d.surface->at(int(sx), int(sy));
+    return nullptr;
+}
+
+}  // namespace
+
+COLORREF WINAPI SetPixel(HDC dc, int x, int y, COLORREF colour) {
+    DeviceContext* d = FindDc(dc);
+    if (!d) return CLR_INVALID;
+    uint32_t* p = ClippedPixel(*d, x, y);
+    if (!p) return CLR_INVALID;
+    // A pixel takes the nearest colour the surface has, unlike a pen's colour on monochrome.
+    COLORREF rgb = ResolveColour(*d, colour);
+    *p = d->surface->monochrome() ? NearestMono(rgb) : PixelFromRgb(rgb);
+    return RgbFromPixel(*p);
+}
+
+COLORREF WINAPI GetPixel(HDC dc, int x, int y) {
+    DeviceContext* d = FindDc(dc);
+    if (!d) return CLR_INVALID;
+    uint32_t* p = ClippedPixel(*d, x, y);
+    return p ? RgbFromPixel(*p) : CLR_INVALID;
+}

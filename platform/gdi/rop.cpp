@@ -1,0 +1,43 @@
+#include "rop.h"
+
+namespace gdi {
+
+Rop2Pair MakeRop2(int mode, uint32_t pixel) {
+    // The truth table of mode - 1, bit index P*2 + D.
+    unsigned table = unsigned((mode - 1) & 15);
+    auto bit = [&](int i) -> uint32_t { return (table >> i) & 1 ? 0x00FFFFFFu : 0u; };
+    uint32_t p = pixel & 0x00FFFFFF, np = ~pixel & 0x00FFFFFF;
+    // For each pen bit: the result with D = 0 is the xor mask, and D's effect is the and mask.
+    uint32_t xorMask = (p & bit(2)) | (np & bit(0));
+    uint32_t andMask = (p & (bit(2) ^ bit(3))) | (np & (bit(0) ^ bit(1)));
+    return {andMask, xorMask};
+}
+
+Rop3 MakeRop3(uint32_t rop) {
+    Rop3 r;
+    r.code = uint8_t(rop >> 16);
+    // Moebius transform: the truth table's coefficients in algebraic normal form.
+    uint8_t a = r.code;
+    uint8_t coefficient[8];
+    for (int i = 0; i < 8; i++) coefficient[i] = (a >> i) & 1;
+    for (int bit = 1; bit < 8; bit <<= 1)
+        for (int i = 0; i < 8; i++)
+            if (i & bit) coefficient[i] ^= coefficient[i ^ bit];
+    // Term i is the product of the operands whose bits (P=4, S=2, D=1) are in i.
+    for (int i = 0; i < 8; i++)
+        if (coefficient[i]) r.terms |= uint8_t(1u << i);
+    return r;
+}
+
+bool Rop3::usesSource() const { return ((code >> 2) & 0x33) != (code & 0x33); }
+bool Rop3::usesPattern() const { return ((code >> 4) & 0x0F) != (code & 0x0F); }
+bool Rop3::usesDestination() const { return ((code >> 1) & 0x55) != (code & 0x55); }
+
+int Rop2FromRop3(const Rop3& rop) {
+    // With S = 0: (P, D) = (1,1) is bit 5, (1,0) bit 4, (0,1) bit 1, (0,0) bit 0.
+    unsigned c = rop.code;
+    unsigned table = (((c >> 5) & 1) << 3) | (((c >> 4) & 1) << 2) | (((c >> 1) & 1) << 1) | (c & 1);
+    return int(table) + 1;
+}
+
+}  // namespace gdi

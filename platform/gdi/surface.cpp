@@ -1,0 +1,36 @@
+#include "surface.h"
+
+#include <new>
+
+namespace gdi {
+
+namespace {
+// Larger surfaces than this are refused, as a real device would run out of memory.
+constexpr int64_t kMaxPixels = int64_t(1) << 28;
+}  // namespace
+
+bool Surface::allocate(int w, int h, int bpp) {
+    if (w <= 0 || h <= 0 || int64_t(w) * h > kMaxPixels) return false;
+    try {
+        storage.assign(size_t(w) * size_t(h), 0);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    width = w;
+    height = h;
+    bitsPerPixel = bpp == 1 ? 1 : 32;
+    top = storage.data();
+    stride = w;
+    return true;
+}
+
+void Surface::attach(uint32_t* bits, int w, int h, bool bottomUp) {
+    storage.clear();
+    width = w;
+    height = h;
+    bitsPerPixel = 32;
+    stride = bottomUp ? -ptrdiff_t(w) : ptrdiff_t(w);
+    top = bottomUp ? bits + size_t(h - 1) * size_t(w) : bits;
+}
+
+}  // namespace gdi

@@ -1,0 +1,36 @@
+// Pixel surfaces: 32-bit XRGB colour surfaces and 1-bit monochrome ones.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace gdi {
+
+// Every surface keeps one 32-bit word a pixel, 0x00RRGGBB. A monochrome surface holds only
+// kMonoBlack (bit 0) and kMonoWhite (bit 1), so raster operations work on both alike and the
+// bits are packed only where a caller asks for them.
+constexpr uint32_t kPixelMask = 0x00FFFFFF;
+constexpr uint32_t kMonoBlack = 0x000000;
+constexpr uint32_t kMonoWhite = 0xFFFFFF;
+
+struct Surface {
+    int width = 0;
+    int height = 0;
+    int bitsPerPixel = 32;  // 32 or 1
+    uint32_t* top = nullptr;  // the first pixel of row 0 (the top row)
+    ptrdiff_t stride = 0;     // pixels from one row to the next; negative for bottom-up memory
+    std::vector<uint32_t> storage;  // owned pixels; empty when the memory belongs to someone else
+
+    bool monochrome() const { return bitsPerPixel == 1; }
+    uint32_t* row(int y) const { return top + y * stride; }
+    uint32_t& at(int x, int y) const { return top[y * stride + x]; }
+    bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+
+    // Allocates owned, zeroed (black) pixels; false when the size is impossible.
+    bool allocate(int w, int h, int bpp);
+    // Uses memory the caller owns (a DIB section's bits), rows bottom-up when bottomUp is set.
+    void attach(uint32_t* bits, int w, int h, bool bottomUp);
+};
+
+}  // namespace gdi

@@ -1,0 +1,11 @@
+// The one system header of the program: the real one on Windows, ours everywhere else.
+#pragma once
+
+#ifdef _WIN32
+#include <windows.h>
+#include <mmsystem.h>
+#else
+#include "api/types.h"
+#include "api/gdi.h"
+#include "api/kernel.h"
+#endif
