@@ -46,7 +46,6 @@ struct Bitmap : Object {
     Surface surface;
     DeviceContext* selectedInto = nullptr;  // a bitmap is in at most one DC at a time
     void* dibBits = nullptr;                // the caller-visible bits of a DIB section
-    BITMAPINFOHEADER dibHeader{};           // the header a DIB section was made with
 };
 
 // Handles are table slots with a generation, so a stale handle finds nothing.

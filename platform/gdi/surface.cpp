@@ -24,13 +24,4 @@ bool Surface::allocate(int w, int h, int bpp) {
     return true;
 }
 
-void Surface::attach(uint32_t* bits, int w, int h, bool bottomUp) {
-    storage.clear();
-    width = w;
-    height = h;
-    bitsPerPixel = 32;
-    stride = bottomUp ? -ptrdiff_t(w) : ptrdiff_t(w);
-    top = bottomUp ? bits + size_t(h - 1) * size_t(w) : bits;
-}
-
 }  // namespace gdi

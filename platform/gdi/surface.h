@@ -20,7 +20,7 @@ struct Surface {
     int bitsPerPixel = 32;  // 32 or 1
     uint32_t* top = nullptr;  // the first pixel of row 0 (the top row)
     ptrdiff_t stride = 0;     // pixels from one row to the next; negative for bottom-up memory
-    std::vector<uint32_t> storage;  // owned pixels; empty when the memory belongs to someone else
+    std::vector<uint32_t> storage;  // the pixels, in memory order
 
     bool monochrome() const { return bitsPerPixel == 1; }
     uint32_t* row(int y) const { return top + y * stride; }
@@ -29,8 +29,6 @@ struct Surface {
 
     // Allocates owned, zeroed (black) pixels; false when the size is impossible.
     bool allocate(int w, int h, int bpp);
-    // Uses memory the caller owns (a DIB section's bits), rows bottom-up when bottomUp is set.
-    void attach(uint32_t* bits, int w, int h, bool bottomUp);
 };
 
 }  // namespace gdi

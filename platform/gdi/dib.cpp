@@ -1,0 +1,196 @@
+// Device-independent bitmaps: drawing them (StretchDIBits), reading bitmaps as them
+// (GetDIBits) and bitmaps whose bits the caller sees (CreateDIBSection).
+#include <algorithm>
+#include <cstring>
+
+#include "blit.h"
+#include "colour.h"
+
+using namespace gdi;
+
+namespace {
+
+bool SupportedDepth(int bpp) { return bpp == 1 || bpp == 4 || bpp == 8 || bpp == 24 || bpp == 32; }
+
+size_t RowBytes(int64_t width, int bpp) { return size_t(((width * bpp + 31) / 32) * 4); }
+
+// The DIB's colour table as surface pixels (DIB_PAL_COLORS looks the indices up in the DC's palette).
+std::vector<uint32_t> ColourTable(const DeviceContext& d, const BITMAPINFO* info, UINT usage) {
+    const BITMAPINFOHEADER& h = info->bmiHeader;
+    std::vector<uint32_t> table;
+    if (h.biBitCount > 8) return table;
+    size_t count = h.biClrUsed && h.biClrUsed < (1u << h.biBitCount) ? h.biClrUsed : (1u << h.biBitCount);
+    const uint8_t* raw = reinterpret_cast<const uint8_t*>(info) + h.biSize;
+    for (size_t i = 0; i < count; i++) {
+        if (usage == DIB_PAL_COLORS) {
+            WORD index;
+            std::memcpy(&index, raw + 2 * i, 2);
+            table.push_back(PixelFromRgb(ResolveColour(d, PALETTEINDEX(index))));
+        } else {
+            const uint8_t* q = raw + 4 * i;
+            table.push_back((uint32_t(q[2]) << 16) | (uint32_t(q[1]) << 8) | q[0]);
+        }
+    }
+    return table;
+}
+
+uint32_t DibPixel(const uint8_t* row, int x, int bpp, const std::vector<uint32_t>& table) {
+    auto look = [&](size_t i) { return i < table.size() ? table[i] : 0u; };
+    switch (bpp) {
+        case 1: return look((row[x / 8] >> (7 - x % 8)) & 1);
+        case 4: return look((row[x / 2] >> (x % 2 ? 0 : 4)) & 15);
+        case 8: return look(row[x]);
+        case 24: return (uint32_t(row[3 * x + 2]) << 16) | (uint32_t(row[3 * x + 1]) << 8) | row[3 * x];
+        default: {
+            uint32_t p;
+            std::memcpy(&p, row + 4 * x, 4);
+            return p & kPixelMask;
+        }
+    }
+}
+
+int NearestIndex(const std::vector<PALETTEENTRY>& entries, uint32_t pixel) {
+    int best = 0;
+    int64_t bestDistance = INT64_MAX;
+    int r = int((pixel >> 16) & 0xFF), g = int((pixel >> 8) & 0xFF), b = int(pixel & 0xFF);
+    for (size_t i = 0; i < entries.size(); i++) {
+        int dr = r - entries[i].peRed, dg = g - entries[i].peGreen, db = b - entries[i].peBlue;
+        int64_t distance = int64_t(dr) * dr + int64_t(dg) * dg + int64_t(db) * db;
+        if (distance < bestDistance) bestDistance = distance, best = int(i);
+    }
+    return best;
+}
+
+}  // namespace
+
+int WINAPI StretchDIBits(HDC dc, int x, int y, int width, int height, int srcX, int srcY, int srcWidth, int srcHeight,
+                         const void* bits, const BITMAPINFO* info, UINT usage, DWORD rop) {
+    DeviceContext* d = FindDc(dc);
+    if (!d || !d->surface || !info || !bits) return 0;
+    const BITMAPINFOHEADER& h = info->bmiHeader;
+    if (h.biCompression != BI_RGB || !SupportedDepth(h.biBitCount) || h.biWidth <= 0 || h.biHeight == 0) return 0;
+    int64_t dibWidth = h.biWidth, dibHeight = h.biHeight < 0 ? -int64_t(h.biHeight) : h.biHeight;
+    if (dibWidth > 65536 || dibHeight > 65536) return 0;
+    bool bottomUp = h.biHeight > 0;
+    std::vector<uint32_t> table = ColourTable(*d, info, usage);
+    Surface image;
+    if (!image.allocate(int(dibWidth), int(dibHeight), 32)) return 0;
+    size_t stride = RowBytes(dibWidth, h.biBitCount);
+    const uint8_t* base = static_cast<const uint8_t*>(bits);
+    bool toMono = d->surface->monochrome();
+    for (int row = 0; row < image.height; row++) {
+        const uint8_t* src = base + stride * size_t(bottomUp ? image.height - 1 - row : row);
+        uint32_t* out = image.row(row);
+        for (int col = 0; col < image.width; col++) {
+            uint32_t p = DibPixel(src, col, h.biBitCount, table);
+            out[col] = toMono ? NearestMono(RgbFromPixel(p)) : p;
+        }
+    }
+    BlitSource source;
+    source.surface = &image;
+    // A bottom-up DIB's source rectangle is measured from its bottom row.
+    int64_t top = bottomUp ? dibHeight - int64_t(srcY) - srcHeight : srcY;
+    if (!StretchToDc(*d, x, y, width, height, &source, srcX, top, srcWidth, srcHeight, rop)) return 0;
+    return int(std::llabs(int64_t(srcHeight)));
+}
+
+int WINAPI GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits, LPBITMAPINFO info, UINT usage) {
+    DeviceContext* d = FindDc(dc);
+    Bitmap* b = FindBitmap(bitmap);
+    if (!d || !b || !info) return 0;
+    BITMAPINFOHEADER& h = info->bmiHeader;
+    const Surface& s = b->surface;
+    if (h.biBitCount == 0) {
+        h.biWidth = s.width;
+        h.biHeight = s.height;
+        h.biPlanes = 1;
+        h.biBitCount = WORD(s.bitsPerPixel);
+        h.biCompression = BI_RGB;
+        h.biSizeImage = DWORD(RowBytes(s.width, s.bitsPerPixel) * size_t(s.height));
+        return s.height;
+    }
+    if (!SupportedDepth(h.biBitCount) || h.biWidth <= 0 || h.biHeight == 0 || h.biCompression != BI_RGB) return 0;
+    int64_t width = h.biWidth, height = h.biHeight < 0 ? -int64_t(h.biHeight) : h.biHeight;
+    bool bottomUp = h.biHeight > 0;
+    size_t stride = RowBytes(width, h.biBitCount);
+    h.biSizeImage = DWORD(stride * size_t(height));
+    h.biPlanes = 1;
+
+    // The colour table: the monochrome pair for monochrome bitmaps, else the DC's palette.
+    std::vector<PALETTEENTRY> entries;
+    if (h.biBitCount <= 8) {
+        size_t count = size_t(1) << h.biBitCount;
+        if (s.monochrome() && h.biBitCount == 1) {
+            entries = {{0, 0, 0, 0}, {255, 255, 255, 0}};
+        } else if (const Palette* p = FindPalette(d->palette)) {
+            entries.assign(p->entries.begin(), p->entries.begin() + std::min(count, p->entries.size()));
+        }
+        RGBQUAD* quads = info->bmiColors;
+        WORD* indices = reinterpret_cast<WORD*>(info->bmiColors);
+        for (size_t i = 0; i < count; i++) {
+            if (usage == DIB_PAL_COLORS) {
+                indices[i] = WORD(i);
+            } else if (i < entries.size()) {
+                quads[i] = {entries[i].peBlue, entries[i].peGreen, entries[i].peRed, 0};
+            } else {
+                quads[i] = {0, 0, 0, 0};
+            }
+        }
+        h.biClrUsed = 0;
+    }
+    if (!bits) return int(height);
+
+    int64_t first = start, last = std::min<int64_t>(int64_t(start) + lines, height);
+    uint8_t* out = static_cast<uint8_t*>(bits);
+    std::vector<int> cache;
+    int copied = 0;
+    for (int64_t line = first; line < last; line++) {
+        // Lines count from the bottom for bottom-up DIBs.
+        int64_t row = bottomUp ? height - 1 - line : line;
+        uint8_t* dst = out + stride * size_t(line - first);
+        std::memset(dst, 0, stride);
+        if (row >= s.height) continue;
+        copied++;
+        for (int64_t col = 0; col < std::min<int64_t>(width, s.width); col++) {
+            uint32_t p = s.at(int(col), int(row));
+            switch (h.biBitCount) {
+                case 32: std::memcpy(dst + 4 * col, &p, 4); break;
+                case 24:
+                    dst[3 * col] = uint8_t(p);
+                    dst[3 * col + 1] = uint8_t(p >> 8);
+                    dst[3 * col + 2] = uint8_t(p >> 16);
+                    break;
+                default: {
+                    int index = entries.empty() ? 0 : NearestIndex(entries, p);
+                    if (h.biBitCount == 8)
+                        dst[col] = uint8_t(index);
+                    else if (h.biBitCount == 4)
+                        dst[col / 2] |= uint8_t(index << (col % 2 ? 0 : 4));
+                    else
+                        dst[col / 8] |= uint8_t((index & 1) << (7 - col % 8));
+                }
+            }
+        }
+    }
+    return copied;
+}
+
+HBITMAP WINAPI CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT, void** bits, HANDLE, DWORD) {
+    if (bits) *bits = nullptr;
+    if (!info || (dc && !FindDc(dc))) return nullptr;
+    const BITMAPINFOHEADER& h = info->bmiHeader;
+    // Only 32-bit sections share memory with a surface of ours.
+    if (h.biBitCount != 32 || h.biCompression != BI_RGB || h.biWidth <= 0 || h.biHeight == 0) return nullptr;
+    int height = h.biHeight < 0 ? -h.biHeight : h.biHeight;
+    HBITMAP handle = NewBitmap(h.biWidth, height, 32);
+    if (!handle) return nullptr;
+    Bitmap* b = FindBitmap(handle);
+    Surface& s = b->surface;
+    if (h.biHeight > 0) {
+        s.top = s.storage.data() + size_t(height - 1) * size_t(s.width);
+        s.stride = -ptrdiff_t(s.width);
+    }
+    b->dibBits = s.storage.data();
+    if (bits) *bits = b->dibBits;
+    return handle;
+}

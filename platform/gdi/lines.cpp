@@ -1,0 +1,157 @@
+#include "lines.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "scan.h"
+
+namespace gdi {
+
+namespace {
+
+int Octant(int64_t dx, int64_t dy) {
+    if (dy > 0) {
+        if (dx > 0) return dx > dy ? 1 : 2;
+        return -dx > dy ? 4 : 3;
+    }
+    if (dx < 0) return -dx > -dy ? 5 : 6;
+    return dx > -dy ? 8 : 7;
+}
+
+int64_t CeilDiv(__int128 n, __int128 d) {
+    __int128 q = n / d;
+    if ((n % d != 0) && ((n < 0) == (d < 0))) q++;
+    return int64_t(std::clamp<__int128>(q, INT64_MIN / 2, INT64_MAX / 2));
+}
+
+// Steps i in [lo, hi) whose coordinate start + inc * i lies in [low, high).
+void LimitSteps(int64_t start, int inc, int64_t low, int64_t high, int64_t& lo, int64_t& hi) {
+    if (inc > 0) {
+        lo = std::max(lo, low - start);
+        hi = std::min(hi, high - start);
+    } else {
+        lo = std::max(lo, start - high + 1);
+        hi = std::min(hi, start - low + 1);
+    }
+}
+
+}  // namespace
+
+void DrawThinLine(Painter& painter, const Ink& ink, LinePoint a, LinePoint b) {
+    if (!ink.visible() || painter.empty()) return;
+    int64_t dx = b.x - a.x, dy = b.y - a.y;
+    if (dx == 0 && dy == 0) return;
+    int octant = Octant(dx, dy);
+    bool xMajor = octant == 1 || octant == 4 || octant == 5 || octant == 8;
+    int64_t bias = (octant == 3 || octant == 5 || octant == 6 || octant == 8) ? 1 : 0;
+    int64_t major = xMajor ? std::llabs(dx) : std::llabs(dy);
+    int64_t minor = xMajor ? std::llabs(dy) : std::llabs(dx);
+    int xInc = dx > 0 ? 1 : -1, yInc = dy > 0 ? 1 : -1;
+    int64_t majorStart = xMajor ? a.x : a.y, minorStart = xMajor ? a.y : a.x;
+    int majorInc = xMajor ? xInc : yInc, minorInc = xMajor ? yInc : xInc;
+    const Box& box = painter.bounds();
+    int64_t majorLow = xMajor ? box.left : box.top, majorHigh = xMajor ? box.right : box.bottom;
+    int64_t minorLow = xMajor ? box.top : box.left, minorHigh = xMajor ? box.bottom : box.right;
+
+    int64_t lo = 0, hi = major;
+    LimitSteps(majorStart, majorInc, majorLow, majorHigh, lo, hi);
+    // After i steps the minor axis has moved m(i) = floor((2·minor·i + major − 1 + bias) / (2·major)).
+    int64_t mLo = 0, mHi = INT64_MAX / 4;
+    LimitSteps(minorStart, minorInc, minorLow, minorHigh, mLo, mHi);
+    if (mLo >= mHi) return;
+    if (minor == 0) {
+        if (mLo > 0) return;
+    } else {
+        auto firstStepReaching = [&](int64_t t) {
+            return CeilDiv(__int128(2) * major * t - major + 1 - bias, __int128(2) * minor);
+        };
+        lo = std::max(lo, firstStepReaching(mLo));
+        hi = std::min(hi, firstStepReaching(mHi));
+    }
+    if (lo >= hi) return;
+    int64_t m = int64_t((__int128(2) * minor * lo + major - 1 + bias) / (__int128(2) * major));
+    int64_t err = 2 * minor - major + 2 * minor * lo - 2 * major * m;
+    int64_t majorPos = majorStart + majorInc * lo, minorPos = minorStart + minorInc * m;
+    for (int64_t i = lo; i < hi; i++) {
+        if (xMajor)
+            painter.Pixel(int(majorPos), int(minorPos), ink);
+        else
+            painter.Pixel(int(minorPos), int(majorPos), ink);
+        if (err + bias > 0) {
+            minorPos += minorInc;
+            err += 2 * minor - 2 * major;
+        } else {
+            err += 2 * minor;
+        }
+        majorPos += majorInc;
+    }
+}
+
+void DrawThinPolyline(Painter& painter, const Ink& ink, const LinePoint* points, int count, bool closed) {
+    for (int i = 0; i + 1 < count; i++) DrawThinLine(painter, ink, points[i], points[i + 1]);
+    if (closed && count > 1) DrawThinLine(painter, ink, points[count - 1], points[0]);
+}
+
+namespace {
+
+void AddCap(Area& area, LinePoint p, int width, const Box& bounds) {
+    int64_t half = width / 2;
+    AddRoundRectArea(area, p.x - half, p.y - half, p.x + (width + 1) / 2 + 1, p.y + (width + 1) / 2 + 1,
+                     (width + 1) / 2 + 1 + half, (width + 1) / 2 + 1 + half, bounds);
+}
+
+void AddSegment(Area& area, LinePoint a, LinePoint b, int width, const Box& bounds) {
+    int64_t half = width / 2;
+    if (a.x == b.x && a.y == b.y) return;
+    if (a.y == b.y || a.x == b.x) {
+        bool horizontal = a.y == b.y;
+        int64_t lo = horizontal ? std::min(a.x, b.x) : std::min(a.y, b.y);
+        int64_t hi = horizontal ? std::max(a.x, b.x) : std::max(a.y, b.y);
+        int64_t across = (horizontal ? a.y : a.x) - half;
+        LinePoint box[4];
+        if (horizontal)
+            box[0] = {lo, across}, box[1] = {hi, across}, box[2] = {hi, across + width}, box[3] = {lo, across + width};
+        else
+            box[0] = {across, lo}, box[1] = {across + width, lo}, box[2] = {across + width, hi}, box[3] = {across, hi};
+        AddPolygonArea(area, box, 4, bounds);
+        return;
+    }
+    double dx = double(b.x - a.x), dy = double(b.y - a.y);
+    double length = std::hypot(dx, dy);
+    int64_t ox = std::llround(dy * width / (2 * length));
+    int64_t oy = std::llround(-dx * width / (2 * length));
+    LinePoint quad[4] = {{a.x + ox, a.y + oy}, {b.x + ox, b.y + oy}, {b.x - ox, b.y - oy}, {a.x - ox, a.y - oy}};
+    AddPolygonArea(area, quad, 4, bounds);
+}
+
+}  // namespace
+
+void AddWidePolyline(Area& area, const LinePoint* points, int count, bool closed, int width, const Box& bounds) {
+    int segments = closed ? count : count - 1;
+    for (int i = 0; i < segments; i++) AddSegment(area, points[i], points[(i + 1) % count], width, bounds);
+    for (int i = 0; i < count; i++) AddCap(area, points[i], width, bounds);
+}
+
+}  // namespace gdi
+
+using namespace gdi;
+
+BOOL WINAPI LineTo(HDC dc, int x, int y) {
+    DeviceContext* d = FindDc(dc);
+    if (!d) return FALSE;
+    LinePoint from{int64_t(d->position.x) + d->origin.x, int64_t(d->position.y) + d->origin.y};
+    LinePoint to{int64_t(x) + d->origin.x, int64_t(y) + d->origin.y};
+    d->position = {x, y};
+    Painter painter(*d);
+    Ink ink = PenInk(*d);
+    int width = PenWidth(*d);
+    if (width <= 1) {
+        DrawThinLine(painter, ink, from, to);
+    } else {
+        Area area;
+        LinePoint points[2] = {from, to};
+        AddWidePolyline(area, points, 2, false, width, painter.bounds());
+        area.Paint(painter, ink);
+    }
+    return TRUE;
+}

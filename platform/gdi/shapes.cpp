@@ -1,0 +1,129 @@
+// Rectangle, Ellipse and Polygon: a brush interior and a pen outline.
+#include <algorithm>
+#include <vector>
+
+#include "scan.h"
+
+using namespace gdi;
+
+namespace {
+
+// Paints a filled shape: with a one-pixel pen the interior first and the outline over it,
+// with a wide pen the outline's area taken out of the interior so no pixel is painted twice.
+void PaintShape(DeviceContext& d, Area& interior, const std::vector<LinePoint>& outline) {
+    Painter painter(d);
+    Ink brush = BrushInk(d), pen = PenInk(d);
+    int width = PenWidth(d);
+    if (width <= 1) {
+        interior.Paint(painter, brush);
+        if (pen.visible()) DrawThinPolyline(painter, pen, outline.data(), int(outline.size()), true);
+        return;
+    }
+    Area area;
+    AddWidePolyline(area, outline.data(), int(outline.size()), true, width, painter.bounds());
+    interior.Subtract(area);
+    interior.Paint(painter, brush);
+    area.Paint(painter, pen);
+}
+
+struct Rect64 {
+    int64_t l, t, r, b;
+};
+
+Rect64 Ordered(const DeviceContext& d, int left, int top, int right, int bottom) {
+    Rect64 r{int64_t(left) + d.origin.x, int64_t(top) + d.origin.y, int64_t(right) + d.origin.x,
+             int64_t(bottom) + d.origin.y};
+    if (r.l > r.r) std::swap(r.l, r.r);
+    if (r.t > r.b) std::swap(r.t, r.b);
+    return r;
+}
+
+void AddBox(Area& area, int64_t l, int64_t t, int64_t r, int64_t b, const Box& bounds) {
+    LinePoint box[4] = {{l, t}, {r, t}, {r, b}, {l, b}};
+    AddPolygonArea(area, box, 4, bounds);
+}
+
+BOOL DrawRectangle(DeviceContext& d, const Rect64& r) {
+    if (r.l == r.r || r.t == r.b) return TRUE;
+    Box bounds = ClipBounds(d);
+    Area interior;
+    if (FindBrush(d.brush)) {
+        if (PenWidth(d) == 0)
+            AddBox(interior, r.l, r.t, r.r - 1, r.b - 1, bounds);
+        else
+            AddBox(interior, r.l + 1, r.t + 1, r.r - 1, r.b - 1, bounds);
+    }
+    std::vector<LinePoint> outline = {{r.r - 1, r.t}, {r.l, r.t}, {r.l, r.b - 1}, {r.r - 1, r.b - 1}};
+    PaintShape(d, interior, outline);
+    return TRUE;
+}
+
+// The outline of an ellipse filling the box: the first quadrant from an integer walk, mirrored.
+std::vector<LinePoint> EllipseOutline(const Rect64& r) {
+    int64_t w = r.r - r.l, h = r.b - r.t;
+    std::vector<LinePoint> quadrant;
+    int64_t a = w - 1, b = h - 1;
+    int64_t asq = 8 * a * a, bsq = 8 * b * b;
+    int64_t dx = 4 * b * b * (1 - a), dy = 4 * a * a * (1 + b % 2);
+    int64_t err = dx + dy + a * a * (b % 2);
+    int64_t x = a, y = h / 2;
+    while (x >= w / 2) {
+        int64_t e2 = 2 * err;
+        quadrant.push_back({r.l + x, r.t + h - 1 - y});
+        if (e2 >= dx) {
+            x--;
+            err += dx += bsq;
+        }
+        if (e2 <= dy) {
+            y++;
+            err += dy += asq;
+        }
+    }
+    std::vector<LinePoint> points = quadrant;
+    size_t count = points.size();
+    size_t end = 2 * count - 1;
+    if (w % 2) end--;  // the midpoint is not doubled
+    points.resize(end + 1);
+    for (size_t i = 0; i < count; i++) points[end - i] = {r.l + r.r - 1 - points[i].x, points[i].y};
+    count = end + 1;
+    end = 2 * count - 1;
+    if (h % 2) end--;
+    points.resize(end + 1);
+    for (size_t i = 0; i < count; i++) points[end - i] = {points[i].x, r.t + r.b - 1 - points[i].y};
+    return points;
+}
+
+}  // namespace
+
+BOOL WINAPI Rectangle(HDC dc, int left, int top, int right, int bottom) {
+    DeviceContext* d = FindDc(dc);
+    if (!d) return FALSE;
+    return DrawRectangle(*d, Ordered(*d, left, top, right, bottom));
+}
+
+BOOL WINAPI Ellipse(HDC dc, int left, int top, int right, int bottom) {
+    DeviceContext* d = FindDc(dc);
+    if (!d) return FALSE;
+    Rect64 r = Ordered(*d, left, top, right, bottom);
+    int64_t w = r.r - r.l, h = r.b - r.t;
+    if (w == 0 || h == 0) return TRUE;
+    // Boxes of two pixels or less, and ones too large to walk, are drawn as rectangles.
+    if (w <= 2 || h <= 2 || w > (int64_t(1) << 20) || h > (int64_t(1) << 20)) return DrawRectangle(*d, r);
+    Area interior;
+    if (FindBrush(d->brush)) AddRoundRectArea(interior, r.l, r.t, r.r + 1, r.b + 1, w, h, ClipBounds(*d));
+    PaintShape(*d, interior, EllipseOutline(r));
+    return TRUE;
+}
+
+BOOL WINAPI Polygon(HDC dc, const POINT* points, int count) {
+    DeviceContext* d = FindDc(dc);
+    if (!d || !points || count < 1) return FALSE;
+    std::vector<LinePoint> outline;
+    outline.reserve(size_t(count));
+    for (int i = 0; i < count; i++)
+        outline.push_back({int64_t(points[i].x) + d->origin.x, int64_t(points[i].y) + d->origin.y});
+    Area interior;
+    if (FindBrush(d->brush)) AddPolygonArea(interior, outline.data(), count, ClipBounds(*d));
+    PaintShape(*d, interior, outline);
+    return TRUE;
+}
