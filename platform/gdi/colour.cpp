@@ -3,7 +3,8 @@
 namespace gdi {
 
 COLORREF ResolveColour(const DeviceContext& dc, COLORREF colour) {
-    if ((colour >> 24) == 0x01) {
+    // Any colour with the index flag is an index, whatever else its top byte holds.
+    if (colour & 0x01000000) {
         const Palette* palette = FindPalette(dc.palette);
         if (!palette || palette->entries.empty()) return 0;
         size_t index = colour & 0xFFFF;

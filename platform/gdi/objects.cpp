@@ -137,7 +137,7 @@ BOOL WINAPI DeleteObject(HGDIOBJ handle) {
 }
 
 HPEN WINAPI CreatePen(int style, int width, COLORREF colour) {
-    if (style < PS_SOLID || style > PS_INSIDEFRAME) return nullptr;
+    // Styles this engine does not draw (dashes, unknown values) draw solid, as the reference does.
     auto pen = std::make_unique<Pen>();
     pen->style = style;
     pen->width = width < 0 ? -width : width;

@@ -22,7 +22,9 @@ COLORREF WINAPI SetPixel(HDC dc, int x, int y, COLORREF colour) {
     if (!p) return CLR_INVALID;
     // A pixel takes the nearest colour the surface has, unlike a pen's colour on monochrome.
     COLORREF rgb = ResolveColour(*d, colour);
-    *p = d->surface->monochrome() ? NearestMono(rgb) : PixelFromRgb(rgb);
+    uint32_t pixel = d->surface->monochrome() ? NearestMono(rgb) : PixelFromRgb(rgb);
+    // Pixels combine with the destination through the binary raster operation, like a pen.
+    *p = MakeRop2(d->rop2, pixel).apply(*p);
     return RgbFromPixel(*p);
 }
 
