@@ -1,8 +1,9 @@
 // ExtFloodFill: a 4-connected scanline fill painted with the brush.
+#include <algorithm>
 #include <vector>
 
-#include "area.h"
 #include "colour.h"
+#include "paint.h"
 
 using namespace gdi;
 
@@ -12,53 +13,75 @@ struct Seed {
     int x, y;
 };
 
+struct Run {
+    int y, left, right;
+};
+
+// Which pixels the fill may take: the right colour (or not the border colour), not yet taken, inside the
+// clip. Pixels outside the clip start out as taken, so the search tests two things a pixel.
+class FillTest {
+public:
+    FillTest(const Surface& s, const std::vector<Box>& clip, uint32_t target, bool surface)
+        : s_(s), target_(target), surface_(surface), taken_(size_t(s.width) * size_t(s.height), 1) {
+        for (const Box& b : clip)
+            for (int y = b.top; y < b.bottom; y++) std::fill(&taken_[index(b.left, y)], &taken_[index(b.right, y)], 0);
+    }
+
+    bool open(int x, int y) const {
+        return !taken_[index(x, y)] && (s_.at(x, y) == target_) == surface_;
+    }
+    void take(int y, int left, int right) { std::fill(&taken_[index(left, y)], &taken_[index(right, y)], 1); }
+
+private:
+    size_t index(int x, int y) const { return size_t(y) * size_t(s_.width) + size_t(x); }
+    const Surface& s_;
+    uint32_t target_;
+    bool surface_;
+    std::vector<uint8_t> taken_;
+};
+
+// The runs of the area around (x, y), found before anything is painted so that the brush cannot feed back
+// into the test.
+std::vector<Run> FindFillArea(const Surface& s, FillTest& test, int x, int y) {
+    std::vector<Run> runs;
+    std::vector<Seed> stack{{x, y}};
+    while (!stack.empty()) {
+        Seed seed = stack.back();
+        stack.pop_back();
+        if (!test.open(seed.x, seed.y)) continue;
+        int left = seed.x, right = seed.x + 1;
+        while (left > 0 && test.open(left - 1, seed.y)) left--;
+        while (right < s.width && test.open(right, seed.y)) right++;
+        test.take(seed.y, left, right);
+        runs.push_back({seed.y, left, right});
+        for (int ny : {seed.y - 1, seed.y + 1}) {
+            if (ny < 0 || ny >= s.height) continue;
+            bool inRun = false;
+            for (int px = left; px < right; px++) {
+                bool open = test.open(px, ny);
+                if (open && !inRun) stack.push_back({px, ny});
+                inRun = open;
+            }
+        }
+    }
+    return runs;
+}
+
 }  // namespace
 
 BOOL WINAPI ExtFloodFill(HDC dc, int x, int y, COLORREF colour, UINT type) {
     DeviceContext* d = FindDc(dc);
     if (!d || !d->surface) return FALSE;
     const Surface& s = *d->surface;
-    std::vector<Box> boxes = ClipBoxes(*d);
-    auto inClip = [&](int px, int py) {
-        for (const Box& b : boxes)
-            if (px >= b.left && px < b.right && py >= b.top && py < b.bottom) return true;
-        return false;
-    };
-    int64_t sx64 = int64_t(x) + d->origin.x, sy64 = int64_t(y) + d->origin.y;
-    if (sx64 < 0 || sy64 < 0 || sx64 >= s.width || sy64 >= s.height) return FALSE;
-    int sx = int(sx64), sy = int(sy64);
-    if (!inClip(sx, sy)) return FALSE;
-    uint32_t target = PixelFromRgb(ResolveColour(*d, colour));
-    if (s.monochrome()) target = NearestMono(ResolveColour(*d, colour));
-    bool surface = type == FLOODFILLSURFACE;
-    auto fills = [&](int px, int py) { return (s.at(px, py) == target) == surface; };
-    if (!fills(sx, sy)) return FALSE;
-
-    // Find the whole area first, then paint it once, so the brush cannot feed back into the test.
-    std::vector<uint8_t> seen(size_t(s.width) * size_t(s.height), 0);
-    auto mark = [&](int px, int py) -> uint8_t& { return seen[size_t(py) * size_t(s.width) + size_t(px)]; };
-    Area area;
-    std::vector<Seed> stack{{sx, sy}};
-    while (!stack.empty()) {
-        Seed seed = stack.back();
-        stack.pop_back();
-        if (mark(seed.x, seed.y) || !fills(seed.x, seed.y) || !inClip(seed.x, seed.y)) continue;
-        int left = seed.x, right = seed.x + 1;
-        while (left > 0 && !mark(left - 1, seed.y) && fills(left - 1, seed.y) && inClip(left - 1, seed.y)) left--;
-        while (right < s.width && !mark(right, seed.y) && fills(right, seed.y) && inClip(right, seed.y)) right++;
-        for (int px = left; px < right; px++) mark(px, seed.y) = 1;
-        area.Add(seed.y, left, right);
-        for (int ny : {seed.y - 1, seed.y + 1}) {
-            if (ny < 0 || ny >= s.height) continue;
-            bool inRun = false;
-            for (int px = left; px < right; px++) {
-                bool open = !mark(px, ny) && fills(px, ny);
-                if (open && !inRun) stack.push_back({px, ny});
-                inRun = open;
-            }
-        }
-    }
+    int64_t sx = int64_t(x) + d->origin.x, sy = int64_t(y) + d->origin.y;
+    if (sx < 0 || sy < 0 || sx >= s.width || sy >= s.height) return FALSE;
+    COLORREF rgb = ResolveColour(*d, colour);
+    uint32_t target = s.monochrome() ? NearestMono(rgb) : PixelFromRgb(rgb);
+    FillTest test(s, ClipBoxes(*d), target, type == FLOODFILLSURFACE);
+    if (!test.open(int(sx), int(sy))) return FALSE;
+    std::vector<Run> runs = FindFillArea(s, test, int(sx), int(sy));
     Painter painter(*d);
-    area.Paint(painter, BrushInk(*d));
+    Ink ink = BrushInk(*d);
+    for (const Run& run : runs) painter.Span(run.y, run.left, run.right, ink);
     return TRUE;
 }

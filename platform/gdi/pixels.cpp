@@ -7,7 +7,13 @@ namespace {
 
 // The surface pixel under logical (x, y) if the clip lets it be touched.
 uint32_t* ClippedPixel(const DeviceContext& d, int x, int y) {
+    if (!d.surface) return nullptr;
     int64_t sx = int64_t(x) + d.origin.x, sy = int64_t(y) + d.origin.y;
+    // Most DCs have no clip of their own: spare the pixel calls the list of clip boxes.
+    if (!d.clipSet) {
+        if (sx < 0 || sy < 0 || sx >= d.surface->width || sy >= d.surface->height) return nullptr;
+        return &d.surface->at(int(sx), int(sy));
+    }
     for (const Box& b : ClipBoxes(d))
         if (sx >= b.left && sx < b.right && sy >= b.top && sy < b.bottom) return &d.surface->at(int(sx), int(sy));
     return nullptr;
