@@ -28,8 +28,9 @@ std::vector<Box> ClipBoxes(const DeviceContext& dc) {
     return boxes;
 }
 
-Box ClipBounds(const DeviceContext& dc) {
-    std::vector<Box> boxes = ClipBoxes(dc);
+Box ClipBounds(const DeviceContext& dc) { return BoundsOf(ClipBoxes(dc)); }
+
+Box BoundsOf(const std::vector<Box>& boxes) {
     if (boxes.empty()) return {};
     Box bounds = boxes.front();
     for (const Box& b : boxes) {

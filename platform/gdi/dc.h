@@ -43,6 +43,7 @@ DeviceContext* FindDc(HDC dc);
 std::vector<Box> ClipBoxes(const DeviceContext& dc);
 // The bounding box of ClipBoxes.
 Box ClipBounds(const DeviceContext& dc);
+Box BoundsOf(const std::vector<Box>& boxes);
 
 // The screen the window system draws on. Tests and backends size it; it starts 640 × 480.
 Surface& ScreenSurface();

@@ -52,7 +52,7 @@ Ink BrushInk(const DeviceContext& dc, const Brush* brush, int rop2) {
 
 Ink BrushInk(const DeviceContext& dc) { return BrushInk(dc, FindBrush(dc.brush), dc.rop2); }
 
-Painter::Painter(const DeviceContext& dc) : surface_(dc.surface), boxes_(ClipBoxes(dc)), bounds_(ClipBounds(dc)) {}
+Painter::Painter(const DeviceContext& dc) : surface_(dc.surface), boxes_(ClipBoxes(dc)), bounds_(BoundsOf(boxes_)) {}
 
 void Painter::FillRun(uint32_t* row, int y, int x0, int x1, const Ink& ink) {
     if (ink.type == Ink::Solid) {
