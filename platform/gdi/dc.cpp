@@ -181,12 +181,22 @@ UINT WINAPI RealizePalette(HDC dc) {
     return FindDc(dc) ? 0 : GDI_ERROR;
 }
 
-int WINAPI SetROP2(HDC dc, int mode) {
+namespace {
+
+// Sets one field of a DC's state and returns the old value, or failure for a bad DC or value.
+template <class T>
+T ExchangeState(HDC dc, T DeviceContext::*field, T value, bool valid, T failure) {
     DeviceContext* d = FindDc(dc);
-    if (!d || mode < R2_BLACK || mode > R2_WHITE) return 0;
-    int old = d->rop2;
-    d->rop2 = mode;
+    if (!d || !valid) return failure;
+    T old = d->*field;
+    d->*field = value;
     return old;
+}
+
+}  // namespace
+
+int WINAPI SetROP2(HDC dc, int mode) {
+    return ExchangeState(dc, &DeviceContext::rop2, mode, mode >= R2_BLACK && mode <= R2_WHITE, 0);
 }
 
 int WINAPI GetROP2(HDC dc) {
@@ -195,35 +205,19 @@ int WINAPI GetROP2(HDC dc) {
 }
 
 int WINAPI SetBkMode(HDC dc, int mode) {
-    DeviceContext* d = FindDc(dc);
-    if (!d || (mode != TRANSPARENT && mode != OPAQUE)) return 0;
-    int old = d->bkMode;
-    d->bkMode = mode;
-    return old;
+    return ExchangeState(dc, &DeviceContext::bkMode, mode, mode == TRANSPARENT || mode == OPAQUE, 0);
 }
 
 COLORREF WINAPI SetBkColor(HDC dc, COLORREF colour) {
-    DeviceContext* d = FindDc(dc);
-    if (!d) return CLR_INVALID;
-    COLORREF old = d->bkColour;
-    d->bkColour = colour;
-    return old;
+    return ExchangeState(dc, &DeviceContext::bkColour, colour, true, CLR_INVALID);
 }
 
 COLORREF WINAPI SetTextColor(HDC dc, COLORREF colour) {
-    DeviceContext* d = FindDc(dc);
-    if (!d) return CLR_INVALID;
-    COLORREF old = d->textColour;
-    d->textColour = colour;
-    return old;
+    return ExchangeState(dc, &DeviceContext::textColour, colour, true, CLR_INVALID);
 }
 
 int WINAPI SetStretchBltMode(HDC dc, int mode) {
-    DeviceContext* d = FindDc(dc);
-    if (!d || mode < BLACKONWHITE || mode > HALFTONE) return 0;
-    int old = d->stretchMode;
-    d->stretchMode = mode;
-    return old;
+    return ExchangeState(dc, &DeviceContext::stretchMode, mode, mode >= BLACKONWHITE && mode <= HALFTONE, 0);
 }
 
 BOOL WINAPI MoveToEx(HDC dc, int x, int y, LPPOINT previous) {
