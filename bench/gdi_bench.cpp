@@ -120,6 +120,15 @@ void BM_StretchBltMirrored(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * width * height);
 }
 
+// The top-left quarter enlarged over the whole surface, as a zoom would.
+void BM_StretchBltEnlarged(benchmark::State& state) {
+    Canvas canvas;
+    for (auto _ : state) {
+        StretchBlt(canvas.dc(), 0, 0, width, height, canvas.dc(), 0, 0, width / 2, height / 2, SRCCOPY);
+    }
+    state.SetItemsProcessed(state.iterations() * width * height);
+}
+
 void BM_BitBltBetweenDCs(benchmark::State& state) {
     Canvas source, target;
     for (auto _ : state) {
@@ -159,6 +168,7 @@ BENCHMARK(BM_SetPixelScattered);
 BENCHMARK(BM_FloodFillSurface)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StretchBltSameSize)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StretchBltMirrored)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StretchBltEnlarged)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BitBltBetweenDCs)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GetSetPixelEverywhere)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MemcpyBaseline)->Unit(benchmark::kMillisecond);
