@@ -116,11 +116,17 @@ void AddSegment(Area& area, LinePoint a, LinePoint b, int width, const Box& boun
         AddPolygonArea(area, box, 4, bounds);
         return;
     }
-    double dx = double(b.x - a.x), dy = double(b.y - a.y);
-    double length = std::hypot(dx, dy);
-    int64_t ox = std::llround(dy * width / (2 * length));
-    int64_t oy = std::llround(-dx * width / (2 * length));
-    LinePoint quad[4] = {{a.x + ox, a.y + oy}, {b.x + ox, b.y + oy}, {b.x - ox, b.y - oy}, {a.x - ox, a.y - oy}};
+    // Measured from the reference: with the normal (u) pointing to +x, the +x side lies one pixel past
+    // the truncated offset and the other side at the rounded one.
+    int64_t dx = b.x - a.x, dy = b.y - a.y;
+    if (dy < 0) dx = -dx, dy = -dy;
+    double scale = double(width) / (2 * std::hypot(double(dx), double(dy)));
+    double ux = double(dy) * scale, uy = double(-dx) * scale;
+    int64_t sign = uy < 0 ? -1 : 1;
+    LinePoint far{int64_t(ux) + 1, sign * (int64_t(std::fabs(uy)) + 1)};
+    LinePoint near{-std::llround(ux), -sign * std::llround(std::fabs(uy))};
+    LinePoint quad[4] = {{a.x + far.x, a.y + far.y}, {b.x + far.x, b.y + far.y}, {b.x + near.x, b.y + near.y},
+                         {a.x + near.x, a.y + near.y}};
     AddPolygonArea(area, quad, 4, bounds);
 }
 
