@@ -1,5 +1,22 @@
 // gdi-replay: runs a script of graphics calls on a memory DC and writes the pixels as a PPM. The same source
 // is built against our engine and against the real gdi32, so that both can be compared on the same drawing.
+//
+// Statements beyond the base list (see statements.md beside this file):
+//
+// | statement                                      | call                                                      |
+// |------------------------------------------------|-----------------------------------------------------------|
+// | SetTextColor colour                            | SetTextColor                                              |
+// | FillRect l t r b brush                         | FillRect with the named brush                             |
+// | CreateBitmap name w h                          | CreateBitmap(w, h, 1, 1, NULL): a monochrome bitmap, black |
+// | CreateCompatibleBitmap name w h                | CreateCompatibleBitmap with the script's DC               |
+// | CreateDIBSection name w h                      | CreateDIBSection, 32-bit BI_RGB, biHeight h (< 0 top-down) |
+// | CreateDC name bitmap                           | CreateCompatibleDC(script's DC), then selects the bitmap  |
+// | UseDC name                                     | later drawing statements act on that DC                   |
+// | UseMainDC                                      | later drawing statements act on the script's DC again     |
+// | BitBltFrom dc dx dy w h sx sy rop              | BitBlt from the named DC into the current one             |
+// | StretchBltFrom dc dx dy dw dh sx sy sw sh rop  | StretchBlt from the named DC into the current one         |
+// | GetDIBitsBack bits w h                         | GetDIBits of the current DC's bitmap (biWidth w, biHeight |
+// |                                                | h, the DC's palette), then StretchDIBits of it to (0, 0)  |
 #include "platform/win32.h"
 
 #include <cstddef>
@@ -44,6 +61,17 @@ enum class Op {
     StretchBlt,
     InvertRect,
     StretchDIBits,
+    SetTextColor,
+    FillRect,
+    CreateBitmap,
+    CreateCompatibleBitmap,
+    CreateDIBSection,
+    CreateDC,
+    UseDC,
+    UseMainDC,
+    BitBltFrom,
+    StretchBltFrom,
+    GetDIBitsBack,
 };
 
 // The arguments of a statement, one letter each: '+' a name it creates, '@' a name it uses, '-' a name it
@@ -83,6 +111,17 @@ const Form forms[] = {
     {"StretchBlt", Op::StretchBlt, "nnnnnnnnn"},
     {"InvertRect", Op::InvertRect, "nnnn"},
     {"StretchDIBits", Op::StretchDIBits, "nnnnnnnnfn"},
+    {"SetTextColor", Op::SetTextColor, "n"},
+    {"FillRect", Op::FillRect, "nnnn@"},
+    {"CreateBitmap", Op::CreateBitmap, "+nn"},
+    {"CreateCompatibleBitmap", Op::CreateCompatibleBitmap, "+nn"},
+    {"CreateDIBSection", Op::CreateDIBSection, "+nn"},
+    {"CreateDC", Op::CreateDC, "+@"},
+    {"UseDC", Op::UseDC, "@"},
+    {"UseMainDC", Op::UseMainDC, ""},
+    {"BitBltFrom", Op::BitBltFrom, "@nnnnnnn"},
+    {"StretchBltFrom", Op::StretchBltFrom, "@nnnnnnnnn"},
+    {"GetDIBitsBack", Op::GetDIBitsBack, "nnn"},
 };
 
 // A BMP file as StretchDIBits takes it: the header with its colour table, and the rows.
@@ -96,19 +135,24 @@ struct Dib {
 struct Statement {
     explicit Statement(Op kind) : op(kind) {}
     Op op;
-    int object = -1;             // the object the statement creates, uses or deletes
+    int object = -1;             // the object the statement creates or deletes
+    int used = -1;               // the object it uses
+    int bitmap = -1;             // UseDC: the bitmap its DC was created with
     std::vector<uint32_t> n;     // the numbers, as 32-bit words
     std::vector<POINT> points;   // Polygon
     std::vector<unsigned char> palette;  // CreatePalette: the LOGPALETTE
     int dib = -1;                // StretchDIBits: index into Script::dibs
 };
 
+enum class Owner { None, Object, Dc };
+
 struct Script {
     int width = 0;
     int height = 0;
     std::vector<Statement> statements;
     std::vector<Dib> dibs;
-    std::vector<bool> owned;  // per object: made by a Create call and never deleted, so freed at the end
+    // Per object: made by a Create call and never deleted, so freed at the end (DCs first).
+    std::vector<Owner> owned;
 };
 
 struct ParseError {
@@ -304,12 +348,12 @@ private:
                 created = token;
                 break;
             case '@':
-                s.object = existing(token);
+                s.used = existing(token);
                 break;
             case '-':
                 s.object = existing(token);
                 names_.erase(token);
-                script_.owned[s.object] = false;
+                script_.owned[s.object] = Owner::None;
                 break;
             case 'f':
                 script_.dibs.push_back(readDib(folder_ + "/" + token));
@@ -325,17 +369,41 @@ private:
             for (size_t i = 0; i < s.n.size(); i += 2) s.points.push_back(POINT{i32(s.n[i]), i32(s.n[i + 1])});
         }
         if (s.op == Op::CreatePalette) s.palette = logPalette(s.n);
+        if (s.op == Op::GetDIBitsBack) checkDibShape(s);
         if (s.op == Op::StretchDIBits) {
             const Dib& dib = script_.dibs[s.dib];
             if (i32(s.n[6]) == -1) s.n[6] = static_cast<uint32_t>(dib.width);
             if (i32(s.n[7]) == -1) s.n[7] = static_cast<uint32_t>(dib.height < 0 ? -dib.height : dib.height);
         }
+        checkDcUse(s, name);
         if (!created.empty()) {
             s.object = static_cast<int>(script_.owned.size());
-            script_.owned.push_back(s.op != Op::GetStockObject);
+            script_.owned.push_back(owner(s.op));
             names_[created] = s.object;
+            if (s.op == Op::CreateDC) dcBitmaps_[s.object] = s.used;
         }
         script_.statements.push_back(std::move(s));
+    }
+
+    static Owner owner(Op op) {
+        if (op == Op::GetStockObject) return Owner::None;
+        return op == Op::CreateDC ? Owner::Dc : Owner::Object;
+    }
+
+    // The statements that switch to or read from a DC need one made by CreateDC.
+    void checkDcUse(Statement& s, const std::string& name) {
+        bool wantsDc = s.op == Op::UseDC || s.op == Op::BitBltFrom || s.op == Op::StretchBltFrom;
+        if (!wantsDc) return;
+        auto found = dcBitmaps_.find(s.used);
+        if (found == dcBitmaps_.end()) fail(name + " takes the name of a DC made by CreateDC");
+        s.bitmap = found->second;
+    }
+
+    // GetDIBitsBack allocates the rows itself, so their shape must be sane.
+    void checkDibShape(const Statement& s) {
+        int32_t bits = i32(s.n[0]), w = i32(s.n[1]), h = i32(s.n[2]);
+        if (bits < 1 || bits > 32) fail("GetDIBitsBack takes 1 to 32 bits a pixel");
+        if (w < 1 || w > 4096 || h == 0 || h < -4096 || h > 4096) fail("GetDIBitsBack takes 1 to 4096 pixels each way");
     }
 
     void sizeStatement(const std::vector<std::string>& tokens) {
@@ -352,12 +420,54 @@ private:
     int line_ = 0;
     Script script_;
     std::map<std::string, int> names_;
+    std::map<int, int> dcBitmaps_;  // DC object -> the bitmap object it was created with
 };
 
-void execute(HDC dc, const Script& script, std::vector<HGDIOBJ>& objects) {
+// The bits GetDIBitsBack reads, with room for a full colour table.
+struct DibBuffer {
+    std::vector<unsigned char> info;
+    std::vector<unsigned char> bits;
+    BITMAPINFO* header() { return reinterpret_cast<BITMAPINFO*>(info.data()); }
+};
+
+DibBuffer emptyDib(int32_t bitCount, int32_t width, int32_t height) {
+    DibBuffer dib;
+    dib.info.assign(sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD), 0);
+    BITMAPINFOHEADER& h = dib.header()->bmiHeader;
+    h.biSize = sizeof(BITMAPINFOHEADER);
+    h.biWidth = width;
+    h.biHeight = height;
+    h.biPlanes = 1;
+    h.biBitCount = static_cast<WORD>(bitCount);
+    h.biCompression = BI_RGB;
+    size_t stride = (static_cast<size_t>(width) * bitCount + 31) / 32 * 4;
+    dib.bits.assign(stride * static_cast<size_t>(height < 0 ? -height : height), 0);
+    return dib;
+}
+
+void getDibitsBack(HDC dc, HGDIOBJ bitmap, int32_t bitCount, int32_t width, int32_t height) {
+    DibBuffer dib = emptyDib(bitCount, width, height);
+    int rows = height < 0 ? -height : height;
+    GetDIBits(dc, static_cast<HBITMAP>(bitmap), 0, static_cast<UINT>(rows), dib.bits.data(), dib.header(),
+              DIB_RGB_COLORS);
+    StretchDIBits(dc, 0, 0, width, rows, 0, 0, width, rows, dib.bits.data(), dib.header(), DIB_RGB_COLORS,
+                  SRCCOPY);
+}
+
+HBITMAP createDibSection(HDC dc, int32_t width, int32_t height) {
+    DibBuffer dib = emptyDib(32, width, height);
+    void* bits = nullptr;
+    return CreateDIBSection(dc, dib.header(), DIB_RGB_COLORS, &bits, nullptr, 0);
+}
+
+// Runs the statements on the script's DC and its bitmap, or on the DC a UseDC names.
+void execute(HDC mainDc, HBITMAP mainBitmap, const Script& script, std::vector<HGDIOBJ>& objects) {
+    HDC dc = mainDc;
+    HGDIOBJ dcBitmap = mainBitmap;
     for (const Statement& s : script.statements) {
         auto a = [&s](size_t k) { return i32(s.n[k]); };
         HGDIOBJ object = s.object >= 0 ? objects[s.object] : nullptr;
+        HGDIOBJ used = s.used >= 0 ? objects[s.used] : nullptr;
         switch (s.op) {
         case Op::CreatePen:
             objects[s.object] = CreatePen(a(0), a(1), s.n[2]);
@@ -380,10 +490,10 @@ void execute(HDC dc, const Script& script, std::vector<HGDIOBJ>& objects) {
             objects[s.object] = CreatePalette(reinterpret_cast<const LOGPALETTE*>(s.palette.data()));
             break;
         case Op::SelectObject:
-            SelectObject(dc, object);
+            SelectObject(dc, used);
             break;
         case Op::SelectPalette:
-            SelectPalette(dc, static_cast<HPALETTE>(object), a(0));
+            SelectPalette(dc, static_cast<HPALETTE>(used), a(0));
             break;
         case Op::RealizePalette:
             RealizePalette(dc);
@@ -450,6 +560,46 @@ void execute(HDC dc, const Script& script, std::vector<HGDIOBJ>& objects) {
                           reinterpret_cast<const BITMAPINFO*>(dib.info.data()), DIB_RGB_COLORS, s.n[8]);
             break;
         }
+        case Op::SetTextColor:
+            SetTextColor(dc, s.n[0]);
+            break;
+        case Op::FillRect: {
+            RECT r{a(0), a(1), a(2), a(3)};
+            FillRect(dc, &r, static_cast<HBRUSH>(used));
+            break;
+        }
+        case Op::CreateBitmap:
+            objects[s.object] = CreateBitmap(a(0), a(1), 1, 1, nullptr);
+            break;
+        case Op::CreateCompatibleBitmap:
+            objects[s.object] = CreateCompatibleBitmap(mainDc, a(0), a(1));
+            break;
+        case Op::CreateDIBSection:
+            objects[s.object] = createDibSection(mainDc, a(0), a(1));
+            break;
+        case Op::CreateDC: {
+            HDC made = CreateCompatibleDC(mainDc);
+            SelectObject(made, used);
+            objects[s.object] = made;
+            break;
+        }
+        case Op::UseDC:
+            dc = static_cast<HDC>(used);
+            dcBitmap = objects[s.bitmap];
+            break;
+        case Op::UseMainDC:
+            dc = mainDc;
+            dcBitmap = mainBitmap;
+            break;
+        case Op::BitBltFrom:
+            BitBlt(dc, a(0), a(1), a(2), a(3), static_cast<HDC>(used), a(4), a(5), s.n[6]);
+            break;
+        case Op::StretchBltFrom:
+            StretchBlt(dc, a(0), a(1), a(2), a(3), static_cast<HDC>(used), a(4), a(5), a(6), a(7), s.n[8]);
+            break;
+        case Op::GetDIBitsBack:
+            getDibitsBack(dc, dcBitmap, a(0), a(1), a(2));
+            break;
         }
     }
 }
@@ -473,7 +623,7 @@ bool run(const Script& script, bool readPixels, RunResult& result) {
     std::vector<HGDIOBJ> objects(script.owned.size(), nullptr);
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
-    execute(dc, script, objects);
+    execute(dc, bitmap, script, objects);
     QueryPerformanceCounter(&end);
     result.ticks += end.QuadPart - start.QuadPart;
 
@@ -493,8 +643,16 @@ bool run(const Script& script, bool readPixels, RunResult& result) {
         ok = lines == script.height;
     }
     DeleteDC(dc);
-    for (size_t i = 0; i < objects.size(); ++i) {
-        if (script.owned[i] && objects[i] != nullptr) DeleteObject(objects[i]);
+    // DCs first, so that the bitmaps selected into them can go.
+    for (Owner kind : {Owner::Dc, Owner::Object}) {
+        for (size_t i = 0; i < objects.size(); ++i) {
+            if (script.owned[i] != kind || objects[i] == nullptr) continue;
+            if (kind == Owner::Dc) {
+                DeleteDC(static_cast<HDC>(objects[i]));
+            } else {
+                DeleteObject(objects[i]);
+            }
+        }
     }
     DeleteObject(bitmap);
     ReleaseDC(nullptr, screen);
