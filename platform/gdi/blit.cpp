@@ -18,26 +18,33 @@ struct AxisMap {
     std::vector<int> begin, end;         // source range [begin, end); begin == end: nothing
 };
 
-AxisMap MapAxis(int64_t dstStart, int64_t dstLength, int64_t srcStart, int64_t srcLength, bool mirror, bool combine,
+// When shrinking, which of the source pixels that fall on one destination pixel it gets.
+enum class Shrink { Combine, First, Last };
+
+AxisMap MapAxis(int64_t dstStart, int64_t dstLength, int64_t srcStart, int64_t srcLength, bool mirror, Shrink shrink,
                 int64_t visibleLow, int64_t visibleHigh, int srcLimit) {
     AxisMap map;
     int64_t lo = std::max(dstStart, visibleLow), hi = std::min(dstStart + dstLength, visibleHigh);
     map.first = lo;
+    // Shrinking, source pixel s falls on destination (s * dstLength + (dstLength - 1) / 2) / srcLength;
+    // this is the first source pixel that falls on destination i or later.
+    int64_t half = (dstLength - 1) / 2;
+    auto groupStart = [&](int64_t i) {
+        int64_t n = i * srcLength - half;
+        return n <= 0 ? 0 : (n + dstLength - 1) / dstLength;
+    };
     for (int64_t d = lo; d < hi; d++) {
-        int64_t i = d - dstStart;
+        int64_t i = mirror ? dstStart + dstLength - 1 - d : d - dstStart;
         int64_t a, b;
-        if (combine && srcLength > dstLength) {
-            a = i * srcLength / dstLength;
-            b = (i + 1) * srcLength / dstLength;
+        if (srcLength > dstLength) {
+            a = groupStart(i);
+            b = groupStart(i + 1);
+            if (shrink == Shrink::First) b = a + 1;
+            if (shrink == Shrink::Last) a = b - 1;
         } else {
-            // Sample at the pixel centre.
+            // Enlarging samples at the pixel centre.
             a = (2 * i + 1) * srcLength / (2 * dstLength);
             b = a + 1;
-        }
-        if (mirror) {
-            int64_t na = srcLength - b, nb = srcLength - a;
-            a = na;
-            b = nb;
         }
         a = std::clamp<int64_t>(srcStart + a, 0, srcLimit);
         b = std::clamp<int64_t>(srcStart + b, 0, srcLimit);
@@ -139,13 +146,13 @@ bool StretchToDc(DeviceContext& dst, int64_t x, int64_t y, int64_t w, int64_t h,
             std::memcpy(copy.row(row), src->surface->row(row), size_t(copy.width) * 4);
         source.surface = &copy;
     }
-    bool shrinking = sw > w || sh > h;
-    bool combine = shrinking && dst.stretchMode != COLORONCOLOR && dst.stretchMode != HALFTONE;
+    // Dropping pixels keeps the last column and the first row of each group.
+    bool combine = dst.stretchMode != COLORONCOLOR && dst.stretchMode != HALFTONE;
     bool useOr = dst.stretchMode == WHITEONBLACK;
     const Brush* brush = FindBrush(dst.brush);
     Box bounds = ClipBounds(dst);
-    AxisMap cols = MapAxis(x, w, sx, sw, mirrorX, combine, bounds.left, bounds.right, source.surface->width);
-    AxisMap rows = MapAxis(y, h, sy, sh, mirrorY, combine, bounds.top, bounds.bottom, source.surface->height);
+    AxisMap cols = MapAxis(x, w, sx, sw, mirrorX, combine ? Shrink::Combine : Shrink::Last, bounds.left, bounds.right, source.surface->width);
+    AxisMap rows = MapAxis(y, h, sy, sh, mirrorY, combine ? Shrink::Combine : Shrink::First, bounds.top, bounds.bottom, source.surface->height);
     std::vector<Box> boxes = ClipBoxes(dst);
     for (size_t j = 0; j < rows.begin.size(); j++) {
         if (rows.begin[j] == rows.end[j]) continue;
