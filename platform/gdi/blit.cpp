@@ -42,8 +42,8 @@ AxisMap MapAxis(int64_t dstStart, int64_t dstLength, int64_t srcStart, int64_t s
             if (shrink == Shrink::First) b = a + 1;
             if (shrink == Shrink::Last) a = b - 1;
         } else {
-            // Enlarging samples at the pixel centre.
-            a = (2 * i + 1) * srcLength / (2 * dstLength);
+            // Enlarging, the other way round: destination i shows (i * srcLength + (srcLength - 1) / 2) / dstLength.
+            a = (i * srcLength + (srcLength - 1) / 2) / dstLength;
             b = a + 1;
         }
         a = std::clamp<int64_t>(srcStart + a, 0, srcLimit);

@@ -56,9 +56,36 @@ int NearestIndex(const std::vector<PALETTEENTRY>& entries, uint32_t pixel) {
     for (size_t i = 0; i < entries.size(); i++) {
         int dr = r - entries[i].peRed, dg = g - entries[i].peGreen, db = b - entries[i].peBlue;
         int64_t distance = int64_t(dr) * dr + int64_t(dg) * dg + int64_t(db) * db;
-        if (distance < bestDistance) bestDistance = distance, best = int(i);
+        if (distance <= bestDistance) bestDistance = distance, best = int(i);  // ties go to the later entry
     }
     return best;
+}
+
+// The colour table GetDIBits makes for a depth of 8 bits or fewer: black and white; the sixteen VGA
+// colours; for 8 bits the DC's own palette, the rest of the 256 filled from the default table, whose
+// middle entries hold 8 levels of red and green and 4 of blue between the 20 system colours.
+std::vector<PALETTEENTRY> SynthesisedTable(const DeviceContext& d, int bitCount) {
+    const Palette* system = FindPalette(HPALETTE(GetStockObject(DEFAULT_PALETTE)));
+    const std::vector<PALETTEENTRY>& colours = system->entries;
+    if (bitCount == 1) return {colours.front(), colours.back()};
+    std::vector<PALETTEENTRY> table(colours.begin(), colours.begin() + 8);
+    if (bitCount == 4) {
+        table.insert(table.end(), colours.end() - 8, colours.end());
+        return table;
+    }
+    table.resize(256);
+    for (int i = 0; i < 256; i++) {
+        if (i < 10)
+            table[i] = colours[i];
+        else if (i >= 246)
+            table[i] = colours[i - 236];
+        else
+            table[i] = {BYTE((i & 7) << 5), BYTE(((i >> 3) & 7) << 5), BYTE(((i >> 6) & 3) << 6), 0};
+    }
+    // A palette the program selected is what its saved pictures must keep.
+    const Palette* own = FindPalette(d.palette);
+    if (own && own != system) std::copy_n(own->entries.begin(), std::min<size_t>(256, own->entries.size()), table.begin());
+    return table;
 }
 
 }  // namespace
@@ -88,8 +115,8 @@ int WINAPI StretchDIBits(HDC dc, int x, int y, int width, int height, int srcX, 
     }
     BlitSource source;
     source.surface = &image;
-    // A bottom-up DIB's source rectangle is measured from its bottom row.
-    int64_t top = bottomUp ? dibHeight - int64_t(srcY) - srcHeight : srcY;
+    // The source rectangle is measured from the picture's bottom row, whichever way its rows are stored.
+    int64_t top = dibHeight - int64_t(srcY) - srcHeight;
     if (!StretchToDc(*d, x, y, width, height, &source, srcX, top, srcWidth, srcHeight, rop)) return 0;
     return int(std::llabs(int64_t(srcHeight)));
 }
@@ -116,25 +143,17 @@ int WINAPI GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits
     h.biSizeImage = DWORD(stride * size_t(height));
     h.biPlanes = 1;
 
-    // The colour table: the monochrome pair for monochrome bitmaps, else the DC's palette.
     std::vector<PALETTEENTRY> entries;
     if (h.biBitCount <= 8) {
         size_t count = size_t(1) << h.biBitCount;
-        if (s.monochrome() && h.biBitCount == 1) {
-            entries = {{0, 0, 0, 0}, {255, 255, 255, 0}};
-        } else if (const Palette* p = FindPalette(d->palette)) {
-            entries.assign(p->entries.begin(), p->entries.begin() + std::min(count, p->entries.size()));
-        }
+        entries = SynthesisedTable(*d, h.biBitCount);
         RGBQUAD* quads = info->bmiColors;
         WORD* indices = reinterpret_cast<WORD*>(info->bmiColors);
         for (size_t i = 0; i < count; i++) {
-            if (usage == DIB_PAL_COLORS) {
+            if (usage == DIB_PAL_COLORS)
                 indices[i] = WORD(i);
-            } else if (i < entries.size()) {
+            else
                 quads[i] = {entries[i].peBlue, entries[i].peGreen, entries[i].peRed, 0};
-            } else {
-                quads[i] = {0, 0, 0, 0};
-            }
         }
         h.biClrUsed = 0;
     }
@@ -161,7 +180,7 @@ int WINAPI GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits
                     dst[3 * col + 2] = uint8_t(p >> 16);
                     break;
                 default: {
-                    int index = entries.empty() ? 0 : NearestIndex(entries, p);
+                    int index = NearestIndex(entries, p);
                     if (h.biBitCount == 8)
                         dst[col] = uint8_t(index);
                     else if (h.biBitCount == 4)

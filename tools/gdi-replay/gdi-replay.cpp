@@ -17,6 +17,7 @@
 // | StretchBltFrom dc dx dy dw dh sx sy sw sh rop  | StretchBlt from the named DC into the current one         |
 // | GetDIBitsBack bits w h                         | GetDIBits of the current DC's bitmap (biWidth w, biHeight |
 // |                                                | h, the DC's palette), then StretchDIBits of it to (0, 0)  |
+// | GetDIBitsThroughScreen bits w h palette        | the same through the screen DC with the palette selected  |
 #include "platform/win32.h"
 
 #include <cstddef>
@@ -72,6 +73,7 @@ enum class Op {
     BitBltFrom,
     StretchBltFrom,
     GetDIBitsBack,
+    GetDIBitsThroughScreen,
 };
 
 // The arguments of a statement, one letter each: '+' a name it creates, '@' a name it uses, '-' a name it
@@ -122,6 +124,7 @@ const Form forms[] = {
     {"BitBltFrom", Op::BitBltFrom, "@nnnnnnn"},
     {"StretchBltFrom", Op::StretchBltFrom, "@nnnnnnnnn"},
     {"GetDIBitsBack", Op::GetDIBitsBack, "nnn"},
+    {"GetDIBitsThroughScreen", Op::GetDIBitsThroughScreen, "nnn@"},
 };
 
 // A BMP file as StretchDIBits takes it: the header with its colour table, and the rows.
@@ -369,7 +372,7 @@ private:
             for (size_t i = 0; i < s.n.size(); i += 2) s.points.push_back(POINT{i32(s.n[i]), i32(s.n[i + 1])});
         }
         if (s.op == Op::CreatePalette) s.palette = logPalette(s.n);
-        if (s.op == Op::GetDIBitsBack) checkDibShape(s);
+        if (s.op == Op::GetDIBitsBack || s.op == Op::GetDIBitsThroughScreen) checkDibShape(s);
         if (s.op == Op::StretchDIBits) {
             const Dib& dib = script_.dibs[s.dib];
             if (i32(s.n[6]) == -1) s.n[6] = static_cast<uint32_t>(dib.width);
@@ -445,10 +448,11 @@ DibBuffer emptyDib(int32_t bitCount, int32_t width, int32_t height) {
     return dib;
 }
 
-void getDibitsBack(HDC dc, HGDIOBJ bitmap, int32_t bitCount, int32_t width, int32_t height) {
+// source: the DC GetDIBits is given; dc: the one the bitmap is in, where the result is drawn.
+void getDibitsBack(HDC source, HDC dc, HGDIOBJ bitmap, int32_t bitCount, int32_t width, int32_t height) {
     DibBuffer dib = emptyDib(bitCount, width, height);
     int rows = height < 0 ? -height : height;
-    GetDIBits(dc, static_cast<HBITMAP>(bitmap), 0, static_cast<UINT>(rows), dib.bits.data(), dib.header(),
+    GetDIBits(source, static_cast<HBITMAP>(bitmap), 0, static_cast<UINT>(rows), dib.bits.data(), dib.header(),
               DIB_RGB_COLORS);
     StretchDIBits(dc, 0, 0, width, rows, 0, 0, width, rows, dib.bits.data(), dib.header(), DIB_RGB_COLORS,
                   SRCCOPY);
@@ -598,8 +602,17 @@ void execute(HDC mainDc, HBITMAP mainBitmap, const Script& script, std::vector<H
             StretchBlt(dc, a(0), a(1), a(2), a(3), static_cast<HDC>(used), a(4), a(5), a(6), a(7), s.n[8]);
             break;
         case Op::GetDIBitsBack:
-            getDibitsBack(dc, dcBitmap, a(0), a(1), a(2));
+            getDibitsBack(dc, dc, dcBitmap, a(0), a(1), a(2));
             break;
+        case Op::GetDIBitsThroughScreen: {
+            HDC screen = GetDC(nullptr);
+            HPALETTE old = SelectPalette(screen, static_cast<HPALETTE>(used), FALSE);
+            RealizePalette(screen);
+            getDibitsBack(screen, dc, dcBitmap, a(0), a(1), a(2));
+            SelectPalette(screen, old, FALSE);
+            ReleaseDC(nullptr, screen);
+            break;
+        }
         }
     }
 }
