@@ -103,12 +103,34 @@ BlitSource SourceFromDc(const DeviceContext& src, const DeviceContext& dst) {
     return source;
 }
 
+bool PatternBlt(DeviceContext& dst, int64_t x, int64_t y, int64_t w, int64_t h, const Brush* brush, uint32_t ropCode) {
+    if (!dst.surface) return false;
+    if (std::llabs(w) > kMaxExtent || std::llabs(h) > kMaxExtent) return false;
+    x += dst.origin.x;
+    y += dst.origin.y;
+    if (w < 0) x += w + 1, w = -w;
+    if (h < 0) y += h + 1, h = -h;
+    if (w == 0 || h == 0) return true;
+    // The binary operation that the ternary one is without a source.
+    Rop3 rop = MakeRop3(ropCode);
+    Painter painter(dst);
+    Ink ink = BrushInk(dst, brush, Rop2FromRop3(rop));
+    if (!rop.usesPattern()) {
+        ink.type = Ink::Solid;
+        ink.fore = MakeRop2(Rop2FromRop3(rop), 0);
+    }
+    int64_t top = std::max<int64_t>(y, painter.bounds().top), bottom = std::min<int64_t>(y + h, painter.bounds().bottom);
+    int64_t left = std::max<int64_t>(x, painter.bounds().left), right = std::min<int64_t>(x + w, painter.bounds().right);
+    for (int64_t row = top; row < bottom; row++) painter.Span(int(row), int(left), int(right), ink);
+    return true;
+}
+
 bool StretchToDc(DeviceContext& dst, int64_t x, int64_t y, int64_t w, int64_t h, const BlitSource* src, int64_t sx,
                  int64_t sy, int64_t sw, int64_t sh, uint32_t ropCode) {
     if (!dst.surface) return false;
     Rop3 rop = MakeRop3(ropCode);
-    if (!rop.usesSource()) src = nullptr;
-    if (rop.usesSource() && (!src || !src->surface)) return false;
+    if (!rop.usesSource()) return PatternBlt(dst, x, y, w, h, FindBrush(dst.brush), ropCode);
+    if (!src || !src->surface) return false;
     if (std::llabs(w) > kMaxExtent || std::llabs(h) > kMaxExtent) return false;
     x += dst.origin.x;
     y += dst.origin.y;
@@ -116,20 +138,6 @@ bool StretchToDc(DeviceContext& dst, int64_t x, int64_t y, int64_t w, int64_t h,
     if (w < 0) x += w + 1, w = -w, mirrorX = !mirrorX;
     if (h < 0) y += h + 1, h = -h, mirrorY = !mirrorY;
     if (w == 0 || h == 0) return true;
-
-    if (!src) {
-        // Without a source this is a pattern fill through the equivalent binary operation.
-        Painter painter(dst);
-        Ink ink = BrushInk(dst, FindBrush(dst.brush), Rop2FromRop3(rop));
-        if (!rop.usesPattern()) {
-            ink.type = Ink::Solid;
-            ink.fore = MakeRop2(Rop2FromRop3(rop), 0);
-        }
-        int64_t top = std::max<int64_t>(y, painter.bounds().top), bottom = std::min<int64_t>(y + h, painter.bounds().bottom);
-        int64_t left = std::max<int64_t>(x, painter.bounds().left), right = std::min<int64_t>(x + w, painter.bounds().right);
-        for (int64_t row = top; row < bottom; row++) painter.Span(int(row), int(left), int(right), ink);
-        return true;
-    }
 
     if (sw < 0) sx += sw + 1, sw = -sw, mirrorX = !mirrorX;
     if (sh < 0) sy += sh + 1, sh = -sh, mirrorY = !mirrorY;
@@ -210,13 +218,7 @@ int WINAPI FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
     DeviceContext* d = FindDc(dc);
     Brush* b = FindBrush(brush);
     if (!d || !b || !rect) return 0;
-    Painter painter(*d);
-    Ink ink = BrushInk(*d, b, R2_COPYPEN);
-    int64_t l = int64_t(rect->left) + d->origin.x, r = int64_t(rect->right) + d->origin.x;
-    int64_t t = std::max<int64_t>(int64_t(rect->top) + d->origin.y, painter.bounds().top);
-    int64_t btm = std::min<int64_t>(int64_t(rect->bottom) + d->origin.y, painter.bounds().bottom);
-    l = std::max<int64_t>(l, painter.bounds().left);
-    r = std::min<int64_t>(r, painter.bounds().right);
-    for (int64_t row = t; row < btm; row++) painter.Span(int(row), int(l), int(r), ink);
-    return 1;
+    // As a pattern copy: a rectangle given right to left or bottom to top runs from its far edges.
+    return PatternBlt(*d, rect->left, rect->top, int64_t(rect->right) - rect->left, int64_t(rect->bottom) - rect->top, b,
+                      PATCOPY);
 }

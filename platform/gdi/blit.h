@@ -23,6 +23,10 @@ struct BlitSource {
     }
 };
 
+// Fills (x, y, w, h), logical coordinates, with the brush through a raster operation that needs no source;
+// negative extents run left or up from (x, y), whose own pixel is included.
+bool PatternBlt(DeviceContext& dst, int64_t x, int64_t y, int64_t w, int64_t h, const Brush* brush, uint32_t rop);
+
 // The destination rectangle (x, y, w, h) in logical coordinates and the source rectangle
 // (sx, sy, sw, sh) in source pixels; negative extents mirror. Returns false on bad arguments.
 bool StretchToDc(DeviceContext& dst, int64_t x, int64_t y, int64_t w, int64_t h, const BlitSource* src, int64_t sx,

@@ -50,7 +50,7 @@ BOOL DrawRectangle(DeviceContext& d, const Rect64& r) {
     if (FindBrush(d.brush)) {
         if (PenWidth(d) == 0)
             AddBox(interior, r.l, r.t, r.r - 1, r.b - 1, bounds);
-        else
+        else if (r.r - r.l > 2 && r.b - r.t > 2)  // a box one or two pixels across is all outline
             AddBox(interior, r.l + 1, r.t + 1, r.r - 1, r.b - 1, bounds);
     }
     std::vector<LinePoint> outline = {{r.r - 1, r.t}, {r.l, r.t}, {r.l, r.b - 1}, {r.r - 1, r.b - 1}};
