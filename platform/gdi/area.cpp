@@ -4,65 +4,45 @@
 
 namespace gdi {
 
-void Area::Add(int y, int left, int right) {
-    if (left >= right) return;
-    std::vector<Span>& spans = rows_[y];
-    std::vector<Span> merged;
-    merged.reserve(spans.size() + 1);
-    Span add{left, right};
-    bool placed = false;
-    for (const Span& s : spans) {
-        if (s.right < add.left) {
-            merged.push_back(s);
-        } else if (add.right < s.left) {
-            if (!placed) merged.push_back(add), placed = true;
-            merged.push_back(s);
-        } else {
-            add.left = std::min(add.left, s.left);
-            add.right = std::max(add.right, s.right);
-        }
-    }
-    if (!placed) merged.push_back(add);
-    spans.swap(merged);
-}
-
-void Area::Add(const Area& other) {
-    for (const auto& [y, spans] : other.rows_)
-        for (const Span& s : spans) Add(y, s.left, s.right);
-}
-
-void Area::Subtract(const Area& other) {
-    for (const auto& [y, cut] : other.rows_) {
-        auto it = rows_.find(y);
-        if (it == rows_.end()) continue;
-        std::vector<Span> kept;
-        for (Span s : it->second) {
-            for (const Span& c : cut) {
-                if (c.right <= s.left || c.left >= s.right) continue;
-                if (c.left > s.left) kept.push_back({s.left, c.left});
-                s.left = std::max(s.left, c.right);
-                if (s.left >= s.right) break;
-            }
-            if (s.left < s.right) kept.push_back(s);
-        }
-        if (kept.empty())
-            rows_.erase(it);
+void Area::Sort() {
+    if (sorted_) return;
+    sorted_ = true;
+    std::sort(spans_.begin(), spans_.end(),
+              [](const RowSpan& a, const RowSpan& b) { return a.y != b.y ? a.y < b.y : a.left < b.left; });
+    size_t kept = 0;
+    for (size_t i = 0; i < spans_.size(); i++) {
+        RowSpan s = spans_[i];
+        if (kept > 0 && spans_[kept - 1].y == s.y && s.left <= spans_[kept - 1].right)
+            spans_[kept - 1].right = std::max(spans_[kept - 1].right, s.right);
         else
-            it->second.swap(kept);
+            spans_[kept++] = s;
     }
+    spans_.resize(kept);
 }
 
-bool Area::Contains(int x, int y) const {
-    auto it = rows_.find(y);
-    if (it == rows_.end()) return false;
-    for (const Span& s : it->second)
-        if (x >= s.left && x < s.right) return true;
-    return false;
+void Area::Subtract(Area& other) {
+    Sort();
+    other.Sort();
+    std::vector<RowSpan> kept;
+    kept.reserve(spans_.size());
+    size_t j = 0;
+    const std::vector<RowSpan>& cut = other.spans_;
+    for (RowSpan s : spans_) {
+        // Both lists run in (row, left) order, so the cuts of this span start at or after j.
+        while (j < cut.size() && (cut[j].y < s.y || (cut[j].y == s.y && cut[j].right <= s.left))) j++;
+        for (size_t k = j; k < cut.size() && cut[k].y == s.y && cut[k].left < s.right; k++) {
+            if (cut[k].left > s.left) kept.push_back({s.y, s.left, cut[k].left});
+            s.left = std::max(s.left, cut[k].right);
+            if (s.left >= s.right) break;
+        }
+        if (s.left < s.right) kept.push_back(s);
+    }
+    spans_.swap(kept);
 }
 
-void Area::Paint(Painter& painter, const Ink& ink) const {
-    for (const auto& [y, spans] : rows_)
-        for (const Span& s : spans) painter.Span(y, s.left, s.right, ink);
+void Area::Paint(Painter& painter, const Ink& ink) {
+    Sort();
+    for (const RowSpan& s : spans_) painter.Span(s.y, s.left, s.right, ink);
 }
 
 }  // namespace gdi

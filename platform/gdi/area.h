@@ -1,32 +1,34 @@
-// A set of pixels kept as sorted spans per row: the outline of a wide pen, a filled shape.
+// A set of pixels kept as spans of rows: the outline of a wide pen, a filled shape.
 // Painting an area touches each pixel once, so XOR pens never paint a pixel twice in one call.
 #pragma once
 
-#include <cstdint>
-#include <map>
 #include <vector>
 
 #include "paint.h"
 
 namespace gdi {
 
-struct Span {
-    int left, right;  // [left, right)
-};
-
 class Area {
 public:
-    void Add(int y, int left, int right);  // union
-    void Add(const Area& other);
-    void Subtract(const Area& other);
-    bool Contains(int x, int y) const;
-    bool empty() const { return rows_.empty(); }
-    const std::map<int, std::vector<Span>>& rows() const { return rows_; }
+    // Pixels [left, right) of row y, joined to what is there.
+    void Add(int y, int left, int right) {
+        if (left >= right) return;
+        spans_.push_back({y, left, right});
+        sorted_ = false;
+    }
+    void Subtract(Area& other);
     // Paints every pixel of the area, given in surface coordinates.
-    void Paint(Painter& painter, const Ink& ink) const;
+    void Paint(Painter& painter, const Ink& ink);
 
 private:
-    std::map<int, std::vector<Span>> rows_;
+    struct RowSpan {
+        int y, left, right;
+    };
+    // Spans are collected as they come and put in order, overlaps joined, only when the area is used.
+    void Sort();
+
+    std::vector<RowSpan> spans_;
+    bool sorted_ = true;
 };
 
 }  // namespace gdi

@@ -33,10 +33,17 @@ AxisMap MapAxis(int64_t dstStart, int64_t dstLength, int64_t srcStart, int64_t s
         int64_t n = i * srcLength - half;
         return n <= 0 ? 0 : (n + dstLength - 1) / dstLength;
     };
+    if (hi > lo) {
+        map.begin.reserve(size_t(hi - lo));
+        map.end.reserve(size_t(hi - lo));
+    }
     for (int64_t d = lo; d < hi; d++) {
         int64_t i = mirror ? dstStart + dstLength - 1 - d : d - dstStart;
         int64_t a, b;
-        if (srcLength > dstLength) {
+        if (srcLength == dstLength) {
+            a = i;
+            b = i + 1;
+        } else if (srcLength > dstLength) {
             a = groupStart(i);
             b = groupStart(i + 1);
             if (shrink == Shrink::First) b = a + 1;
@@ -54,13 +61,76 @@ AxisMap MapAxis(int64_t dstStart, int64_t dstLength, int64_t srcStart, int64_t s
     return map;
 }
 
-uint32_t PatternPixel(const DeviceContext& d, const Brush* brush, int x, int y) {
-    if (!brush || brush->style == BS_NULL) return 0;
-    uint32_t fore = PenPixel(d, brush->colour);
-    if (brush->style != BS_HATCHED) return fore;
-    bool set = (HatchRows(brush->hatch)[(y - d.origin.y) & 7] << ((x - d.origin.x) & 7)) & 0x80;
-    return set ? fore : PenPixel(d, d.bkColour);
-}
+// One destination row at a time: the source pixels each visible column takes, the pattern under them,
+// then the raster operation over the runs the clip leaves.
+class RowBlitter {
+public:
+    RowBlitter(const Rop3& rop, const AxisMap& cols, bool useOr)
+        : rop_(rop), cols_(cols), useOr_(useOr), source_(cols.begin.size()), pattern_(cols.begin.size()) {
+        for (size_t i = 0; i < cols.begin.size(); i++) single_ = single_ && cols.end[i] - cols.begin[i] <= 1;
+    }
+
+    void ReadSource(const BlitSource& src, int rowBegin, int rowEnd) {
+        if (single_ && rowEnd - rowBegin == 1) {
+            const uint32_t* row = src.surface->row(rowBegin);
+            for (size_t i = 0; i < source_.size(); i++)
+                if (cols_.begin[i] < cols_.end[i]) source_[i] = src.convert(row[cols_.begin[i]]);
+            return;
+        }
+        // Shrinking with BLACKONWHITE or WHITEONBLACK: the pixels that fall together, ANDed or ORed.
+        for (size_t i = 0; i < source_.size(); i++) {
+            uint32_t v = useOr_ ? 0 : kPixelMask;
+            for (int sr = rowBegin; sr < rowEnd; sr++) {
+                const uint32_t* row = src.surface->row(sr);
+                for (int sc = cols_.begin[i]; sc < cols_.end[i]; sc++)
+                    v = useOr_ ? (v | src.convert(row[sc])) : (v & src.convert(row[sc]));
+            }
+            source_[i] = v;
+        }
+    }
+
+    void ReadPattern(const DeviceContext& d, const Brush* brush, int y) {
+        uint32_t eight[8] = {};
+        if (brush && brush->style != BS_NULL) {
+            uint32_t fore = PenPixel(d, brush->colour);
+            uint32_t back = brush->style == BS_HATCHED ? PenPixel(d, d.bkColour) : fore;
+            uint8_t bits = brush->style == BS_HATCHED ? HatchRows(brush->hatch)[(y - d.origin.y) & 7] : 0xFF;
+            for (int k = 0; k < 8; k++) eight[k] = (bits << k) & 0x80 ? fore : back;
+        }
+        int64_t shift = cols_.first - d.origin.x;
+        for (size_t i = 0; i < pattern_.size(); i++) pattern_[i] = eight[(int64_t(i) + shift) & 7];
+    }
+
+    // Destination pixels [left, right) of the row.
+    void Write(uint32_t* out, int left, int right) const {
+        switch (rop_.code) {
+            case 0xCC: return Apply(out, left, right, [](uint32_t, uint32_t s, uint32_t) { return s; });
+            case 0x88: return Apply(out, left, right, [](uint32_t, uint32_t s, uint32_t d) { return s & d; });
+            case 0x66: return Apply(out, left, right, [](uint32_t, uint32_t s, uint32_t d) { return s ^ d; });
+            case 0xEE: return Apply(out, left, right, [](uint32_t, uint32_t s, uint32_t d) { return s | d; });
+            case 0x33: return Apply(out, left, right, [](uint32_t, uint32_t s, uint32_t) { return ~s & kPixelMask; });
+            case 0xC0: return Apply(out, left, right, [](uint32_t p, uint32_t s, uint32_t) { return p & s; });
+            default: {
+                const Rop3 rop = rop_;
+                return Apply(out, left, right, [rop](uint32_t p, uint32_t s, uint32_t d) { return rop.apply(p, s, d); });
+            }
+        }
+    }
+
+private:
+    template <typename F>
+    void Apply(uint32_t* out, int left, int right, F f) const {
+        size_t i = size_t(int64_t(left) - cols_.first);
+        for (int x = left; x < right; x++, i++)
+            if (cols_.begin[i] < cols_.end[i]) out[x] = f(pattern_[i], source_[i], out[x]);
+    }
+
+    Rop3 rop_;
+    const AxisMap& cols_;
+    bool useOr_;
+    bool single_ = true;
+    std::vector<uint32_t> source_, pattern_;
+};
 
 // Unstretched plain copies go row by row in memory order.
 bool TryPlainCopy(DeviceContext& dst, int64_t x, int64_t y, int64_t w, int64_t h, const BlitSource& src, int64_t sx,
@@ -145,40 +215,53 @@ bool StretchToDc(DeviceContext& dst, int64_t x, int64_t y, int64_t w, int64_t h,
     if (ropCode == SRCCOPY && sw == w && sh == h && !mirrorX && !mirrorY && TryPlainCopy(dst, x, y, w, h, *src, sx, sy))
         return true;
 
-    // A copy of the source when it is the destination, so overlapping moves read the old pixels.
-    Surface copy;
-    BlitSource source = *src;
-    if (src->surface == dst.surface) {
-        copy.allocate(src->surface->width, src->surface->height, src->surface->bitsPerPixel);
-        for (int row = 0; row < copy.height; row++)
-            std::memcpy(copy.row(row), src->surface->row(row), size_t(copy.width) * 4);
-        source.surface = &copy;
-    }
     // Dropping pixels keeps the last column and the first row of each group.
     bool combine = dst.stretchMode != COLORONCOLOR && dst.stretchMode != HALFTONE;
-    bool useOr = dst.stretchMode == WHITEONBLACK;
-    const Brush* brush = FindBrush(dst.brush);
-    Box bounds = ClipBounds(dst);
-    AxisMap cols = MapAxis(x, w, sx, sw, mirrorX, combine ? Shrink::Combine : Shrink::Last, bounds.left, bounds.right, source.surface->width);
-    AxisMap rows = MapAxis(y, h, sy, sh, mirrorY, combine ? Shrink::Combine : Shrink::First, bounds.top, bounds.bottom, source.surface->height);
     std::vector<Box> boxes = ClipBoxes(dst);
+    Box bounds = BoundsOf(boxes);
+    const Surface& from = *src->surface;
+    AxisMap cols = MapAxis(x, w, sx, sw, mirrorX, combine ? Shrink::Combine : Shrink::Last, bounds.left,
+                           bounds.right, from.width);
+    AxisMap rows = MapAxis(y, h, sy, sh, mirrorY, combine ? Shrink::Combine : Shrink::First, bounds.top,
+                           bounds.bottom, from.height);
+    if (cols.begin.empty() || rows.begin.empty()) return true;
+
+    // Where source and destination share a surface and overlap, the rows read are copied first, so
+    // that the blit sees the pixels as they were before it.
+    BlitSource source = *src;
+    Surface copy;
+    if (&from == dst.surface) {
+        int64_t srcTop = *std::min_element(rows.begin.begin(), rows.begin.end());
+        int64_t srcBottom = *std::max_element(rows.end.begin(), rows.end.end());
+        int64_t srcLeft = *std::min_element(cols.begin.begin(), cols.begin.end());
+        int64_t srcRight = *std::max_element(cols.end.begin(), cols.end.end());
+        int64_t dstLeft = cols.first, dstRight = cols.first + int64_t(cols.begin.size());
+        int64_t dstTop = rows.first, dstBottom = rows.first + int64_t(rows.begin.size());
+        bool overlap = srcLeft < dstRight && dstLeft < srcRight && srcTop < dstBottom && dstTop < srcBottom;
+        if (overlap) {
+            if (!copy.allocate(from.width, int(srcBottom - srcTop), from.bitsPerPixel)) return false;
+            for (int64_t row = srcTop; row < srcBottom; row++)
+                std::memcpy(copy.row(int(row - srcTop)), from.row(int(row)), size_t(from.width) * 4);
+            source.surface = &copy;
+            for (int& r : rows.begin) r -= int(srcTop);
+            for (int& r : rows.end) r -= int(srcTop);
+        }
+    }
+    const Brush* brush = rop.usesPattern() ? FindBrush(dst.brush) : nullptr;
+    RowBlitter blitter(rop, cols, combine && dst.stretchMode == WHITEONBLACK);
     for (size_t j = 0; j < rows.begin.size(); j++) {
         if (rows.begin[j] == rows.end[j]) continue;
         int dy = int(rows.first + int64_t(j));
+        bool any = false;
+        for (const Box& b : boxes) any = any || (dy >= b.top && dy < b.bottom);
+        if (!any) continue;
+        blitter.ReadSource(source, rows.begin[j], rows.end[j]);
+        if (brush) blitter.ReadPattern(dst, brush, dy);
         uint32_t* out = dst.surface->row(dy);
-        for (size_t i = 0; i < cols.begin.size(); i++) {
-            if (cols.begin[i] == cols.end[i]) continue;
-            int dx = int(cols.first + int64_t(i));
-            bool inside = false;
-            for (const Box& b : boxes)
-                if (dx >= b.left && dx < b.right && dy >= b.top && dy < b.bottom) inside = true;
-            if (!inside) continue;
-            uint32_t s = useOr ? 0 : kPixelMask;
-            for (int sr = rows.begin[j]; sr < rows.end[j]; sr++)
-                for (int sc = cols.begin[i]; sc < cols.end[i]; sc++)
-                    s = useOr ? (s | source.pixel(sc, sr)) : (s & source.pixel(sc, sr));
-            uint32_t p = rop.usesPattern() ? PatternPixel(dst, brush, dx, dy) : 0;
-            out[dx] = rop.apply(p, s, out[dx]);
+        for (const Box& b : boxes) {
+            if (dy < b.top || dy >= b.bottom) continue;
+            int64_t l = std::max<int64_t>(b.left, cols.first), r = std::min<int64_t>(b.right, cols.first + int64_t(cols.begin.size()));
+            if (l < r) blitter.Write(out, int(l), int(r));
         }
     }
     return true;

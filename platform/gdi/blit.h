@@ -13,8 +13,7 @@ struct BlitSource {
     enum Conversion { Same, ColourToMono, MonoToColour } conversion = Same;
     uint32_t background = 0;  // ColourToMono: this colour becomes white, the rest black
     uint32_t zero = 0, one = 0;  // MonoToColour: what black and white bits become
-    uint32_t pixel(int x, int y) const {
-        uint32_t p = surface->at(x, y);
+    uint32_t convert(uint32_t p) const {
         switch (conversion) {
             case ColourToMono: return p == background ? kMonoWhite : kMonoBlack;
             case MonoToColour: return p == kMonoBlack ? zero : one;

@@ -1,5 +1,8 @@
 #include "rop.h"
 
+#include <array>
+#include <cstddef>
+
 namespace gdi {
 
 Rop2Pair MakeRop2(int mode, uint32_t pixel) {
@@ -13,13 +16,14 @@ Rop2Pair MakeRop2(int mode, uint32_t pixel) {
     return {andMask, xorMask};
 }
 
-Rop3 MakeRop3(uint32_t rop) {
+namespace {
+
+Rop3 ComputeRop3(uint8_t code) {
     Rop3 r;
-    r.code = uint8_t(rop >> 16);
+    r.code = code;
     // Moebius transform: the truth table's coefficients in algebraic normal form.
-    uint8_t a = r.code;
     uint8_t coefficient[8];
-    for (int i = 0; i < 8; i++) coefficient[i] = (a >> i) & 1;
+    for (int i = 0; i < 8; i++) coefficient[i] = (code >> i) & 1;
     for (int bit = 1; bit < 8; bit <<= 1)
         for (int i = 0; i < 8; i++)
             if (i & bit) coefficient[i] ^= coefficient[i ^ bit];
@@ -27,6 +31,17 @@ Rop3 MakeRop3(uint32_t rop) {
     for (int i = 0; i < 8; i++)
         if (coefficient[i]) r.terms |= uint8_t(1u << i);
     return r;
+}
+
+}  // namespace
+
+Rop3 MakeRop3(uint32_t rop) {
+    static const auto table = [] {
+        std::array<Rop3, 256> all;
+        for (int code = 0; code < 256; code++) all[std::size_t(code)] = ComputeRop3(uint8_t(code));
+        return all;
+    }();
+    return table[(rop >> 16) & 0xFF];
 }
 
 bool Rop3::usesSource() const { return ((code >> 2) & 0x33) != (code & 0x33); }

@@ -12,23 +12,28 @@ int ClampX(int64_t x, const Box& bounds) {
     return int(std::clamp<int64_t>(x, int64_t(bounds.left) - 1, int64_t(bounds.right) + 1));
 }
 
+// An edge walked one row at a time: at row topY + t its x is x0 + ceil(t * dx / dy) walking right
+// (ties kept on the left) and x0 - floor(t * -dx / dy) walking left, as the Bresenham edge walk rounds.
 struct Edge {
     int64_t topY, bottomY;  // active for rows topY .. bottomY - 1
-    int64_t x0, dx, dy;     // x at row y is x0 + floor-stepped dx/dy walk
-    // The x where the edge crosses row y, rounded the way the Bresenham edge walk rounds.
-    int64_t XAt(int64_t y) const {
-        __int128 t = y - topY;
-        if (dx >= 0) {
-            // Walk to the right: x = x0 + ceil(t * dx / dy) with ties kept on the left.
-            __int128 n = t * dx;
-            int64_t q = int64_t(n / dy);
-            if (n % dy != 0) q++;
-            return x0 + q;
-        }
-        __int128 n = t * -dx;
-        int64_t q = int64_t(n / dy);
-        return x0 - q;
+    int64_t x0, dx, dy;
+    int64_t q = 0, rest = 0;    // floor and remainder of t * |dx| / dy at the current row
+    int64_t stepQ = 0, stepRest = 0;
+
+    void Start(int64_t y) {
+        int64_t run = dx < 0 ? -dx : dx;
+        __int128 n = __int128(y - topY) * run;
+        q = int64_t(n / dy);
+        rest = int64_t(n % dy);
+        stepQ = run / dy;
+        stepRest = run % dy;
     }
+    void Step() {
+        q += stepQ;
+        rest += stepRest;
+        if (rest >= dy) q++, rest -= dy;
+    }
+    int64_t X() const { return dx >= 0 ? x0 + q + (rest != 0) : x0 - q; }
 };
 
 }  // namespace
@@ -36,6 +41,7 @@ struct Edge {
 void AddPolygonArea(Area& area, const LinePoint* points, int count, const Box& bounds) {
     if (count < 3 || bounds.empty()) return;
     std::vector<Edge> edges;
+    edges.reserve(size_t(count));
     int64_t minY = INT64_MAX, maxY = INT64_MIN;
     for (int i = 0; i < count; i++) {
         LinePoint a = points[i], b = points[(i + 1) % count];
@@ -46,11 +52,15 @@ void AddPolygonArea(Area& area, const LinePoint* points, int count, const Box& b
         maxY = std::max(maxY, b.y);
     }
     int64_t first = std::max<int64_t>(minY, bounds.top), last = std::min<int64_t>(maxY, bounds.bottom);
+    for (Edge& e : edges) e.Start(std::max(first, e.topY));
     std::vector<int64_t> xs;
     for (int64_t y = first; y < last; y++) {
         xs.clear();
-        for (const Edge& e : edges)
-            if (y >= e.topY && y < e.bottomY) xs.push_back(e.XAt(y));
+        for (Edge& e : edges) {
+            if (y < e.topY || y >= e.bottomY) continue;
+            xs.push_back(e.X());
+            e.Step();
+        }
         std::sort(xs.begin(), xs.end());
         for (size_t i = 0; i + 1 < xs.size(); i += 2)
             area.Add(int(y), ClampX(xs[i], bounds), ClampX(xs[i + 1], bounds));
