@@ -2,6 +2,7 @@
 // Painting an area touches each pixel once, so XOR pens never paint a pixel twice in one call.
 #pragma once
 
+#include <algorithm>
 #include <vector>
 
 #include "paint.h"
@@ -13,8 +14,15 @@ public:
     // Pixels [left, right) of row y, joined to what is there.
     void Add(int y, int left, int right) {
         if (left >= right) return;
+        if (!spans_.empty()) {
+            RowSpan& last = spans_.back();
+            if (y == last.y && left >= last.left && left <= last.right) {
+                last.right = std::max(last.right, right);
+                return;
+            }
+            if (y < last.y || (y == last.y && left < last.left)) sorted_ = false;
+        }
         spans_.push_back({y, left, right});
-        sorted_ = false;
     }
     void Subtract(Area& other);
     // Paints every pixel of the area, given in surface coordinates.

@@ -69,14 +69,22 @@ void DrawThinLine(Painter& painter, const Ink& ink, LinePoint a, LinePoint b) {
         hi = std::min(hi, firstStepReaching(mHi));
     }
     if (lo >= hi) return;
+    if (minor == 0 && xMajor) {
+        int64_t left = majorInc > 0 ? majorStart + lo : majorStart - hi + 1;
+        painter.Span(int(minorStart), int(left), int(left + hi - lo), ink);
+        return;
+    }
     int64_t m = int64_t((__int128(2) * minor * lo + major - 1 + bias) / (__int128(2) * major));
     int64_t err = 2 * minor - major + 2 * minor * lo - 2 * major * m;
     int64_t majorPos = majorStart + majorInc * lo, minorPos = minorStart + minorInc * m;
+    // Steps are already limited to the clip's bounds; with a single clip box that is the clip.
+    bool direct = painter.SingleBox();
     for (int64_t i = lo; i < hi; i++) {
-        if (xMajor)
-            painter.Pixel(int(majorPos), int(minorPos), ink);
+        int px = int(xMajor ? majorPos : minorPos), py = int(xMajor ? minorPos : majorPos);
+        if (direct)
+            painter.PixelInside(px, py, ink);
         else
-            painter.Pixel(int(minorPos), int(majorPos), ink);
+            painter.Pixel(px, py, ink);
         if (err + bias > 0) {
             minorPos += minorInc;
             err += 2 * minor - 2 * major;
@@ -108,12 +116,10 @@ void AddSegment(Area& area, LinePoint a, LinePoint b, int width, const Box& boun
         int64_t lo = horizontal ? std::min(a.x, b.x) : std::min(a.y, b.y);
         int64_t hi = horizontal ? std::max(a.x, b.x) : std::max(a.y, b.y);
         int64_t across = (horizontal ? a.y : a.x) - half;
-        LinePoint box[4];
         if (horizontal)
-            box[0] = {lo, across}, box[1] = {hi, across}, box[2] = {hi, across + width}, box[3] = {lo, across + width};
+            AddBoxArea(area, lo, across, hi, across + width, bounds);
         else
-            box[0] = {across, lo}, box[1] = {across + width, lo}, box[2] = {across + width, hi}, box[3] = {across, hi};
-        AddPolygonArea(area, box, 4, bounds);
+            AddBoxArea(area, across, lo, across + width, hi, bounds);
         return;
     }
     // Measured from the reference: with the normal (u) pointing to +x, the +x side lies one pixel past

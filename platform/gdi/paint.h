@@ -46,6 +46,12 @@ public:
     // Pixels [x0, x1) of row y.
     void Span(int y, int x0, int x1, const Ink& ink);
     void Pixel(int x, int y, const Ink& ink);
+    // Whether the clip is one box, its bounds; then a pixel inside the bounds may be painted directly.
+    bool SingleBox() const { return boxes_.size() == 1; }
+    void PixelInside(int x, int y, const Ink& ink) {
+        uint32_t& p = surface_->at(x, y);
+        p = ink.apply(x, y, p);
+    }
 
 private:
     void FillRun(uint32_t* row, int y, int x0, int x1, const Ink& ink);

@@ -67,6 +67,13 @@ void AddPolygonArea(Area& area, const LinePoint* points, int count, const Box& b
     }
 }
 
+void AddBoxArea(Area& area, int64_t left, int64_t top, int64_t right, int64_t bottom, const Box& bounds) {
+    if (left > right) std::swap(left, right);
+    if (top > bottom) std::swap(top, bottom);
+    int64_t y0 = std::max<int64_t>(top, bounds.top), y1 = std::min<int64_t>(bottom, bounds.bottom);
+    for (int64_t y = y0; y < y1; y++) area.Add(int(y), ClampX(left, bounds), ClampX(right, bounds));
+}
+
 void AddRoundRectArea(Area& area, int64_t left, int64_t top, int64_t right, int64_t bottom, int64_t ew, int64_t eh,
                       const Box& bounds) {
     if (left > right) std::swap(left, right);
@@ -77,8 +84,7 @@ void AddRoundRectArea(Area& area, int64_t left, int64_t top, int64_t right, int6
     ew = std::min<int64_t>(right - left, ew < 0 ? -ew : ew);
     eh = std::min<int64_t>(bottom - top, eh < 0 ? -eh : eh);
     if (ew < 2 || eh < 2 || ew > (int64_t(1) << 20) || eh > (int64_t(1) << 20)) {
-        int64_t y0 = std::max<int64_t>(top, bounds.top), y1 = std::min<int64_t>(bottom, bounds.bottom);
-        for (int64_t y = y0; y < y1; y++) area.Add(int(y), ClampX(left, bounds), ClampX(right, bounds));
+        AddBoxArea(area, left, top, right, bottom, bounds);
         return;
     }
     // Half-widths of the corner rows from an integer ellipse walk (Zingl's algorithm).

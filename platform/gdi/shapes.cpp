@@ -38,20 +38,15 @@ Rect64 Ordered(const DeviceContext& d, int left, int top, int right, int bottom)
     return r;
 }
 
-void AddBox(Area& area, int64_t l, int64_t t, int64_t r, int64_t b, const Box& bounds) {
-    LinePoint box[4] = {{l, t}, {r, t}, {r, b}, {l, b}};
-    AddPolygonArea(area, box, 4, bounds);
-}
-
 BOOL DrawRectangle(DeviceContext& d, const Rect64& r) {
     if (r.l == r.r || r.t == r.b) return TRUE;
     Box bounds = ClipBounds(d);
     Area interior;
     if (FindBrush(d.brush)) {
         if (PenWidth(d) == 0)
-            AddBox(interior, r.l, r.t, r.r - 1, r.b - 1, bounds);
+            AddBoxArea(interior, r.l, r.t, r.r - 1, r.b - 1, bounds);
         else if (r.r - r.l > 2 && r.b - r.t > 2)  // a box one or two pixels across is all outline
-            AddBox(interior, r.l + 1, r.t + 1, r.r - 1, r.b - 1, bounds);
+            AddBoxArea(interior, r.l + 1, r.t + 1, r.r - 1, r.b - 1, bounds);
     }
     std::vector<LinePoint> outline = {{r.r - 1, r.t}, {r.l, r.t}, {r.l, r.b - 1}, {r.r - 1, r.b - 1}};
     PaintShape(d, interior, outline);
