@@ -39,15 +39,26 @@ Ink BrushInk(const DeviceContext& dc, const Brush* brush, int rop2) {
     ink.fore = MakeRop2(rop2, PenPixel(dc, brush->colour));
     if (brush->style == BS_HATCHED) {
         ink.type = Ink::Hatch;
-        ink.back = MakeRop2(rop2, PenPixel(dc, dc.bkColour));
-        ink.backTransparent = dc.bkMode == TRANSPARENT;
-        std::copy_n(HatchRows(brush->hatch), 8, ink.rows);
+        ink.MakeHatch(HatchRows(brush->hatch), ink.fore, MakeRop2(rop2, PenPixel(dc, dc.bkColour)),
+                      dc.bkMode == TRANSPARENT);
         ink.originX = dc.origin.x;
         ink.originY = dc.origin.y;
     } else {
         ink.type = Ink::Solid;
     }
     return ink;
+}
+
+void Ink::MakeHatch(const uint8_t rows[8], const Rop2Pair& foreOp, const Rop2Pair& backOp, bool backTransparent) {
+    const Rop2Pair keep{0x00FFFFFF, 0};
+    cellReplaces = true;
+    for (int y = 0; y < 8; y++) {
+        for (int x = 0; x < 8; x++) {
+            bool set = (rows[y] << x) & 0x80;
+            cell[y][x] = set ? foreOp : backTransparent ? keep : backOp;
+            cellReplaces = cellReplaces && cell[y][x].andMask == 0;
+        }
+    }
 }
 
 Ink BrushInk(const DeviceContext& dc) { return BrushInk(dc, FindBrush(dc.brush), dc.rop2); }
@@ -64,21 +75,13 @@ void Painter::FillRun(uint32_t* row, int y, int x0, int x1, const Ink& ink) {
         }
         return;
     }
-    // A hatch row repeats every 8 pixels: walk its bits instead of working each one out.
-    const uint8_t bits = ink.rows[(int64_t(y) - ink.originY) & 7];
-    int k = int((int64_t(x0) - ink.originX) & 7);
-    if (!ink.backTransparent && ink.fore.andMask == 0 && ink.back.andMask == 0) {
-        uint32_t values[8];
-        for (int j = 0; j < 8; j++) values[j] = (bits << j) & 0x80 ? ink.fore.xorMask : ink.back.xorMask;
-        for (int x = x0; x < x1; x++, k = (k + 1) & 7) row[x] = values[k];
+    const Rop2Pair* ops = ink.cellRow(y);
+    int k = ink.cellColumn(x0);
+    if (ink.cellReplaces) {
+        for (int x = x0; x < x1; x++, k = (k + 1) & 7) row[x] = ops[k].xorMask;
         return;
     }
-    for (int x = x0; x < x1; x++, k = (k + 1) & 7) {
-        if ((bits << k) & 0x80)
-            row[x] = ink.fore.apply(row[x]);
-        else if (!ink.backTransparent)
-            row[x] = ink.back.apply(row[x]);
-    }
+    for (int x = x0; x < x1; x++, k = (k + 1) & 7) row[x] = ops[k].apply(row[x]);
 }
 
 void Painter::Span(int y, int x0, int x1, const Ink& ink) {

@@ -12,18 +12,20 @@ namespace gdi {
 // What a pen or a brush puts down, with the DC's binary raster operation folded in.
 struct Ink {
     enum Type { None, Solid, Hatch } type = None;
-    Rop2Pair fore{0x00FFFFFF, 0};   // set hatch bits, or every pixel of a solid ink
-    Rop2Pair back{0x00FFFFFF, 0};   // clear hatch bits when the background is opaque
-    bool backTransparent = true;
-    uint8_t rows[8] = {};           // hatch rows, bit 0x80 is the leftmost pixel
+    Rop2Pair fore{0x00FFFFFF, 0};   // every pixel of a solid ink
+    // A hatch: the operation for each pixel of its 8 × 8 cell, made by MakeHatch.
+    Rop2Pair cell[8][8];
+    bool cellReplaces = false;      // every pixel of the cell is replaced, none combined or kept
     int originX = 0, originY = 0;   // surface pixel where the hatch cell starts
 
+    // rows: bit 0x80 is the leftmost pixel; set bits take fore, clear ones back, or stay when transparent.
+    void MakeHatch(const uint8_t rows[8], const Rop2Pair& foreOp, const Rop2Pair& backOp, bool backTransparent);
     bool visible() const { return type != None; }
+    const Rop2Pair* cellRow(int y) const { return cell[(int64_t(y) - originY) & 7]; }
+    int cellColumn(int x) const { return int((int64_t(x) - originX) & 7); }
     uint32_t apply(int x, int y, uint32_t d) const {
         if (type == Solid) return fore.apply(d);
-        bool set = (rows[(y - originY) & 7] << ((x - originX) & 7)) & 0x80;
-        if (set) return fore.apply(d);
-        return backTransparent ? d : back.apply(d);
+        return cellRow(y)[cellColumn(x)].apply(d);
     }
 };
 
