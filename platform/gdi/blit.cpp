@@ -21,9 +21,11 @@ struct AxisMap {
 // When shrinking, which of the source pixels that fall on one destination pixel it gets.
 enum class Shrink { Combine, First, Last };
 
-AxisMap MapAxis(int64_t dstStart, int64_t dstLength, int64_t srcStart, int64_t srcLength, bool mirror, Shrink shrink,
-                int64_t visibleLow, int64_t visibleHigh, int srcLimit) {
-    AxisMap map;
+// Fills map, reusing its storage: blits come by the hundred and most are small.
+void MapAxis(AxisMap& map, int64_t dstStart, int64_t dstLength, int64_t srcStart, int64_t srcLength, bool mirror,
+             Shrink shrink, int64_t visibleLow, int64_t visibleHigh, int srcLimit) {
+    map.begin.clear();
+    map.end.clear();
     int64_t lo = std::max(dstStart, visibleLow), hi = std::min(dstStart + dstLength, visibleHigh);
     map.first = lo;
     // Shrinking, source pixel s falls on destination (s * dstLength + (dstLength - 1) / 2) / srcLength;
@@ -58,15 +60,17 @@ AxisMap MapAxis(int64_t dstStart, int64_t dstLength, int64_t srcStart, int64_t s
         map.begin.push_back(int(a));
         map.end.push_back(int(std::max(a, b)));
     }
-    return map;
 }
 
 // One destination row at a time: the source pixels each visible column takes, the pattern under them,
 // then the raster operation over the runs the clip leaves.
 class RowBlitter {
 public:
-    RowBlitter(const Rop3& rop, const AxisMap& cols, bool useOr)
-        : rop_(rop), cols_(cols), useOr_(useOr), source_(cols.begin.size()), pattern_(cols.begin.size()) {
+    RowBlitter(const Rop3& rop, const AxisMap& cols, bool useOr, std::vector<uint32_t>& source,
+               std::vector<uint32_t>& pattern)
+        : rop_(rop), cols_(cols), useOr_(useOr), source_(source), pattern_(pattern) {
+        source_.resize(cols.begin.size());
+        pattern_.resize(cols.begin.size());
         for (size_t i = 0; i < cols.begin.size(); i++) single_ = single_ && cols.end[i] - cols.begin[i] <= 1;
     }
 
@@ -129,7 +133,8 @@ private:
     const AxisMap& cols_;
     bool useOr_;
     bool single_ = true;
-    std::vector<uint32_t> source_, pattern_;
+    std::vector<uint32_t>& source_;
+    std::vector<uint32_t>& pattern_;
 };
 
 // Unstretched plain copies go row by row in memory order.
@@ -220,10 +225,12 @@ bool StretchToDc(DeviceContext& dst, int64_t x, int64_t y, int64_t w, int64_t h,
     std::vector<Box> boxes = ClipBoxes(dst);
     Box bounds = BoundsOf(boxes);
     const Surface& from = *src->surface;
-    AxisMap cols = MapAxis(x, w, sx, sw, mirrorX, combine ? Shrink::Combine : Shrink::Last, bounds.left,
-                           bounds.right, from.width);
-    AxisMap rows = MapAxis(y, h, sy, sh, mirrorY, combine ? Shrink::Combine : Shrink::First, bounds.top,
-                           bounds.bottom, from.height);
+    thread_local AxisMap cols, rows;
+    thread_local std::vector<uint32_t> sourceRow, patternRow;
+    MapAxis(cols, x, w, sx, sw, mirrorX, combine ? Shrink::Combine : Shrink::Last, bounds.left, bounds.right,
+            from.width);
+    MapAxis(rows, y, h, sy, sh, mirrorY, combine ? Shrink::Combine : Shrink::First, bounds.top, bounds.bottom,
+            from.height);
     if (cols.begin.empty() || rows.begin.empty()) return true;
 
     // Where source and destination share a surface and overlap, the rows read are copied first, so
@@ -248,7 +255,7 @@ bool StretchToDc(DeviceContext& dst, int64_t x, int64_t y, int64_t w, int64_t h,
         }
     }
     const Brush* brush = rop.usesPattern() ? FindBrush(dst.brush) : nullptr;
-    RowBlitter blitter(rop, cols, combine && dst.stretchMode == WHITEONBLACK);
+    RowBlitter blitter(rop, cols, combine && dst.stretchMode == WHITEONBLACK, sourceRow, patternRow);
     for (size_t j = 0; j < rows.begin.size(); j++) {
         if (rows.begin[j] == rows.end[j]) continue;
         int dy = int(rows.first + int64_t(j));

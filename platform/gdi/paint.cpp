@@ -1,6 +1,7 @@
 #include "paint.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "colour.h"
 
@@ -78,7 +79,12 @@ void Painter::FillRun(uint32_t* row, int y, int x0, int x1, const Ink& ink) {
     const Rop2Pair* ops = ink.cellRow(y);
     int k = ink.cellColumn(x0);
     if (ink.cellReplaces) {
-        for (int x = x0; x < x1; x++, k = (k + 1) & 7) row[x] = ops[k].xorMask;
+        // The row's 8 pixels starting at x0, copied 8 at a time.
+        uint32_t eight[8];
+        for (int j = 0; j < 8; j++) eight[j] = ops[(k + j) & 7].xorMask;
+        int x = x0;
+        for (; x + 8 <= x1; x += 8) std::memcpy(row + x, eight, sizeof eight);
+        for (int j = 0; x < x1; x++, j++) row[x] = eight[j];
         return;
     }
     for (int x = x0; x < x1; x++, k = (k + 1) & 7) row[x] = ops[k].apply(row[x]);
