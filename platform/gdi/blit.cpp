@@ -77,8 +77,14 @@ public:
     void ReadSource(const BlitSource& src, int rowBegin, int rowEnd) {
         if (single_ && rowEnd - rowBegin == 1) {
             const uint32_t* row = src.surface->row(rowBegin);
-            for (size_t i = 0; i < source_.size(); i++)
-                if (cols_.begin[i] < cols_.end[i]) source_[i] = src.convert(row[cols_.begin[i]]);
+            const int* begin = cols_.begin.data();
+            const int* end = cols_.end.data();
+            size_t n = source_.size();
+            if (src.conversion == BlitSource::Same) {
+                for (size_t i = 0; i < n; i++) source_[i] = begin[i] < end[i] ? row[begin[i]] : 0;
+            } else {
+                for (size_t i = 0; i < n; i++) source_[i] = begin[i] < end[i] ? src.convert(row[begin[i]]) : 0;
+            }
             return;
         }
         // Shrinking with BLACKONWHITE or WHITEONBLACK: the pixels that fall together, ANDed or ORed.

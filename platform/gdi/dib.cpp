@@ -34,18 +34,26 @@ std::vector<uint32_t> ColourTable(const DeviceContext& d, const BITMAPINFO* info
     return table;
 }
 
-uint32_t DibPixel(const uint8_t* row, int x, int bpp, const std::vector<uint32_t>& table) {
+// One row of DIB bits as surface pixels.
+void ReadDibRow(const uint8_t* row, int width, int bpp, const std::vector<uint32_t>& table, uint32_t* out) {
     auto look = [&](size_t i) { return i < table.size() ? table[i] : 0u; };
     switch (bpp) {
-        case 1: return look((row[x / 8] >> (7 - x % 8)) & 1);
-        case 4: return look((row[x / 2] >> (x % 2 ? 0 : 4)) & 15);
-        case 8: return look(row[x]);
-        case 24: return (uint32_t(row[3 * x + 2]) << 16) | (uint32_t(row[3 * x + 1]) << 8) | row[3 * x];
-        default: {
-            uint32_t p;
-            std::memcpy(&p, row + 4 * x, 4);
-            return p & kPixelMask;
-        }
+        case 1:
+            for (int x = 0; x < width; x++) out[x] = look((row[x / 8] >> (7 - x % 8)) & 1);
+            break;
+        case 4:
+            for (int x = 0; x < width; x++) out[x] = look((row[x / 2] >> (x % 2 ? 0 : 4)) & 15);
+            break;
+        case 8:
+            for (int x = 0; x < width; x++) out[x] = look(row[x]);
+            break;
+        case 24:
+            for (int x = 0; x < width; x++)
+                out[x] = (uint32_t(row[3 * x + 2]) << 16) | (uint32_t(row[3 * x + 1]) << 8) | row[3 * x];
+            break;
+        default:
+            std::memcpy(out, row, size_t(width) * 4);
+            for (int x = 0; x < width; x++) out[x] &= kPixelMask;
     }
 }
 
@@ -60,6 +68,26 @@ int NearestIndex(const std::vector<PALETTEENTRY>& entries, uint32_t pixel) {
     }
     return best;
 }
+
+// Pictures hold few colours and repeat them, so each search for the nearest entry is remembered.
+class NearestCache {
+public:
+    explicit NearestCache(const std::vector<PALETTEENTRY>& entries) : entries_(entries) {}
+    int Find(uint32_t pixel) {
+        Slot& slot = slots_[(pixel * 2654435761u) >> (32 - kBits)];
+        if (slot.index < 0 || slot.pixel != pixel) slot = {pixel, NearestIndex(entries_, pixel)};
+        return slot.index;
+    }
+
+private:
+    static constexpr int kBits = 12;
+    struct Slot {
+        uint32_t pixel = 0;
+        int index = -1;
+    };
+    const std::vector<PALETTEENTRY>& entries_;
+    std::vector<Slot> slots_ = std::vector<Slot>(size_t(1) << kBits);
+};
 
 // The colour table GetDIBits makes for a depth of 8 bits or fewer: black and white; the sixteen VGA
 // colours; for 8 bits the DC's own palette, the rest of the 256 filled from the default table, whose
@@ -108,10 +136,9 @@ int WINAPI StretchDIBits(HDC dc, int x, int y, int width, int height, int srcX, 
     for (int row = 0; row < image.height; row++) {
         const uint8_t* src = base + stride * size_t(bottomUp ? image.height - 1 - row : row);
         uint32_t* out = image.row(row);
-        for (int col = 0; col < image.width; col++) {
-            uint32_t p = DibPixel(src, col, h.biBitCount, table);
-            out[col] = toMono ? NearestMono(RgbFromPixel(p)) : p;
-        }
+        ReadDibRow(src, image.width, h.biBitCount, table, out);
+        if (toMono)
+            for (int col = 0; col < image.width; col++) out[col] = NearestMono(RgbFromPixel(out[col]));
     }
     BlitSource source;
     source.surface = &image;
@@ -161,7 +188,7 @@ int WINAPI GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits
 
     int64_t first = start, last = std::min<int64_t>(int64_t(start) + lines, height);
     uint8_t* out = static_cast<uint8_t*>(bits);
-    std::vector<int> cache;
+    NearestCache nearest(entries);
     int copied = 0;
     for (int64_t line = first; line < last; line++) {
         // Lines count from the bottom for bottom-up DIBs.
@@ -180,7 +207,7 @@ int WINAPI GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits
                     dst[3 * col + 2] = uint8_t(p >> 16);
                     break;
                 default: {
-                    int index = NearestIndex(entries, p);
+                    int index = nearest.Find(p);
                     if (h.biBitCount == 8)
                         dst[col] = uint8_t(index);
                     else if (h.biBitCount == 4)
