@@ -106,6 +106,8 @@ void AddRoundRectArea(Area& area, int64_t left, int64_t top, int64_t right, int6
             err += dy += asq;
         }
     }
+    // A thin ellipse's walk is past the middle column before it reaches the last rows: those are empty.
+    while (++y < eh) inset[size_t(y)] = x;
     for (int64_t i = 0; i < eh / 2; i++) inset[size_t(i)] = inset[size_t(b - i)];
     for (int64_t i = 0; i < eh; i++) {
         int64_t rowTop = i < eh / 2 ? top + i : bottom - eh + i;
