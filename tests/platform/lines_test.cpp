@@ -105,6 +105,25 @@ TEST_F(WhiteSurface, ShapesAtTheEdgesOfTheRangeFillWhatIsVisible) {
     EXPECT_EQ(CountBlack(), 100 * 20);
 }
 
+TEST_F(WhiteSurface, ThinEllipsesStayInsideTheirBoxes) {
+    SelectObject(dc, GetStockObject(BLACK_BRUSH));
+    ASSERT_TRUE(Ellipse(dc, 10, 0, 13, 20));   // 3 wide
+    ASSERT_TRUE(Ellipse(dc, 0, 16, 100, 19));  // 3 tall
+    int inside = 0;
+    for (int y = 0; y < 20; y++) {
+        for (int x = 0; x < 100; x++) {
+            if (GetPixel(dc, x, y) != kBlack) continue;
+            bool first = x >= 10 && x < 13 && y < 20, second = y >= 16 && y < 19;
+            EXPECT_TRUE(first || second) << x << "," << y;
+            inside++;
+        }
+    }
+    EXPECT_GT(inside, 2 * 20);
+    // The tips of the tall one narrow to its middle column, and its first rows are empty.
+    EXPECT_TRUE(BlackRows(10).front() > 2 && BlackRows(12).front() > 2);
+    EXPECT_EQ(BlackRows(11).front(), 2);
+}
+
 TEST(Lines, NullAndStaleDcsDrawNothing) {
     EXPECT_FALSE(LineTo(nullptr, 5, 5));
     EXPECT_FALSE(MoveToEx(nullptr, 5, 5, nullptr));
