@@ -41,6 +41,11 @@ void DrawThinLine(Painter& painter, const Ink& ink, LinePoint a, LinePoint b) {
     if (!ink.visible() || painter.empty()) return;
     int64_t dx = b.x - a.x, dy = b.y - a.y;
     if (dx == 0 && dy == 0) return;
+    // Both ends beyond the same edge of the clip: nothing to work out.
+    const Box& clip = painter.bounds();
+    if ((a.x < clip.left && b.x < clip.left) || (a.x >= clip.right && b.x >= clip.right) ||
+        (a.y < clip.top && b.y < clip.top) || (a.y >= clip.bottom && b.y >= clip.bottom))
+        return;
     int octant = Octant(dx, dy);
     bool xMajor = octant == 1 || octant == 4 || octant == 5 || octant == 8;
     int64_t bias = (octant == 3 || octant == 5 || octant == 6 || octant == 8) ? 1 : 0;

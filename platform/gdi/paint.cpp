@@ -87,7 +87,12 @@ void Painter::FillRun(uint32_t* row, int y, int x0, int x1, const Ink& ink) {
         for (int j = 0; x < x1; x++, j++) row[x] = eight[j];
         return;
     }
-    for (int x = x0; x < x1; x++, k = (k + 1) & 7) row[x] = ops[k].apply(row[x]);
+    uint32_t andMasks[8], xorMasks[8];
+    for (int j = 0; j < 8; j++) andMasks[j] = ops[(k + j) & 7].andMask, xorMasks[j] = ops[(k + j) & 7].xorMask;
+    int x = x0;
+    for (; x + 8 <= x1; x += 8)
+        for (int j = 0; j < 8; j++) row[x + j] = (row[x + j] & andMasks[j]) ^ xorMasks[j];
+    for (int j = 0; x < x1; x++, j++) row[x] = (row[x] & andMasks[j]) ^ xorMasks[j];
 }
 
 void Painter::Span(int y, int x0, int x1, const Ink& ink) {

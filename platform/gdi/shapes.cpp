@@ -40,15 +40,27 @@ Rect64 Ordered(const DeviceContext& d, int left, int top, int right, int bottom)
 
 BOOL DrawRectangle(DeviceContext& d, const Rect64& r) {
     if (r.l == r.r || r.t == r.b) return TRUE;
-    Box bounds = ClipBounds(d);
-    Area interior;
-    if (FindBrush(d.brush)) {
-        if (PenWidth(d) == 0)
-            AddBoxArea(interior, r.l, r.t, r.r - 1, r.b - 1, bounds);
-        else if (r.r - r.l > 2 && r.b - r.t > 2)  // a box one or two pixels across is all outline
-            AddBoxArea(interior, r.l + 1, r.t + 1, r.r - 1, r.b - 1, bounds);
-    }
+    int width = PenWidth(d);
+    // The interior: the whole box less its last row and column without a pen, inside the outline with one.
+    Rect64 inner = width == 0 ? Rect64{r.l, r.t, r.r - 1, r.b - 1} : Rect64{r.l + 1, r.t + 1, r.r - 1, r.b - 1};
+    bool filled = FindBrush(d.brush) && inner.l < inner.r && inner.t < inner.b;
     std::vector<LinePoint> outline = {{r.r - 1, r.t}, {r.l, r.t}, {r.l, r.b - 1}, {r.r - 1, r.b - 1}};
+    if (width <= 1) {
+        // Nothing of the interior is under the outline, so the box goes straight to the painter.
+        Painter painter(d);
+        if (filled) {
+            const Box& b = painter.bounds();
+            Ink brush = BrushInk(d);
+            int left = int(std::max<int64_t>(inner.l, b.left)), right = int(std::min<int64_t>(inner.r, b.right));
+            int64_t bottom = std::min<int64_t>(inner.b, b.bottom);
+            for (int64_t y = std::max<int64_t>(inner.t, b.top); y < bottom; y++) painter.Span(int(y), left, right, brush);
+        }
+        Ink pen = PenInk(d);
+        if (pen.visible()) DrawThinPolyline(painter, pen, outline.data(), int(outline.size()), true);
+        return TRUE;
+    }
+    Area interior;
+    if (filled) AddBoxArea(interior, inner.l, inner.t, inner.r, inner.b, ClipBounds(d));
     PaintShape(d, interior, outline);
     return TRUE;
 }
@@ -57,6 +69,7 @@ BOOL DrawRectangle(DeviceContext& d, const Rect64& r) {
 std::vector<LinePoint> EllipseOutline(const Rect64& r) {
     int64_t w = r.r - r.l, h = r.b - r.t;
     std::vector<LinePoint> quadrant;
+    quadrant.reserve(size_t(w / 2 + h / 2 + 2));
     int64_t a = w - 1, b = h - 1;
     int64_t asq = 8 * a * a, bsq = 8 * b * b;
     int64_t dx = 4 * b * b * (1 - a), dy = 4 * a * a * (1 + b % 2);
@@ -74,7 +87,9 @@ std::vector<LinePoint> EllipseOutline(const Rect64& r) {
             err += dy += asq;
         }
     }
-    std::vector<LinePoint> points = quadrant;
+    std::vector<LinePoint> points;
+    points.reserve(4 * quadrant.size());
+    points = quadrant;
     size_t count = points.size();
     size_t end = 2 * count - 1;
     if (w % 2) end--;  // the midpoint is not doubled
