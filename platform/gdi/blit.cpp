@@ -21,6 +21,26 @@ struct AxisMap {
 // When shrinking, which of the source pixels that fall on one destination pixel it gets.
 enum class Shrink { Combine, First, Last };
 
+// floor((i * num + c) / den) for i = first, first + 1, ...: a division to start, then additions.
+class FloorStepper {
+public:
+    FloorStepper(int64_t first, int64_t num, int64_t c, int64_t den)
+        : den_(den), stepQ_(num / den), stepR_(num % den) {
+        __int128 n = __int128(first) * num + c;
+        q_ = int64_t(n / den);
+        r_ = int64_t(n % den);
+    }
+    int64_t value() const { return q_; }
+    void Next() {
+        q_ += stepQ_;
+        r_ += stepR_;
+        if (r_ >= den_) q_++, r_ -= den_;
+    }
+
+private:
+    int64_t den_, stepQ_, stepR_, q_, r_;
+};
+
 // Fills map, reusing its storage: blits come by the hundred and most are small.
 void MapAxis(AxisMap& map, int64_t dstStart, int64_t dstLength, int64_t srcStart, int64_t srcLength, bool mirror,
              Shrink shrink, int64_t visibleLow, int64_t visibleHigh, int srcLimit) {
@@ -28,37 +48,35 @@ void MapAxis(AxisMap& map, int64_t dstStart, int64_t dstLength, int64_t srcStart
     map.end.clear();
     int64_t lo = std::max(dstStart, visibleLow), hi = std::min(dstStart + dstLength, visibleHigh);
     map.first = lo;
-    // Shrinking, source pixel s falls on destination (s * dstLength + (dstLength - 1) / 2) / srcLength;
-    // this is the first source pixel that falls on destination i or later.
-    int64_t half = (dstLength - 1) / 2;
-    auto groupStart = [&](int64_t i) {
-        int64_t n = i * srcLength - half;
-        return n <= 0 ? 0 : (n + dstLength - 1) / dstLength;
-    };
-    if (hi > lo) {
-        map.begin.reserve(size_t(hi - lo));
-        map.end.reserve(size_t(hi - lo));
-    }
-    for (int64_t d = lo; d < hi; d++) {
-        int64_t i = mirror ? dstStart + dstLength - 1 - d : d - dstStart;
-        int64_t a, b;
-        if (srcLength == dstLength) {
-            a = i;
-            b = i + 1;
-        } else if (srcLength > dstLength) {
-            a = groupStart(i);
-            b = groupStart(i + 1);
+    if (hi <= lo) return;
+    map.begin.reserve(size_t(hi - lo));
+    map.end.reserve(size_t(hi - lo));
+    // Destination offsets i, in increasing order; mirrored, the entries are reversed at the end.
+    int64_t iFirst = mirror ? dstStart + dstLength - hi : lo - dstStart;
+    // Shrinking, source pixel s falls on destination (s * dstLength + (dstLength - 1) / 2) / srcLength, so the
+    // first source pixel on destination i is (i * srcLength - (dstLength - 1) / 2 + dstLength - 1) / dstLength.
+    // Enlarging, the other way round: destination i shows (i * srcLength + (srcLength - 1) / 2) / dstLength.
+    bool shrinking = srcLength > dstLength;
+    int64_t c = shrinking ? dstLength - 1 - (dstLength - 1) / 2 : (srcLength - 1) / 2;
+    FloorStepper step(iFirst, srcLength, c, dstLength);
+    for (int64_t k = 0; k < hi - lo; k++) {
+        int64_t a = step.value(), b;
+        step.Next();
+        if (!shrinking) {
+            b = a + 1;
+        } else {
+            b = step.value();
             if (shrink == Shrink::First) b = a + 1;
             if (shrink == Shrink::Last) a = b - 1;
-        } else {
-            // Enlarging, the other way round: destination i shows (i * srcLength + (srcLength - 1) / 2) / dstLength.
-            a = (i * srcLength + (srcLength - 1) / 2) / dstLength;
-            b = a + 1;
         }
         a = std::clamp<int64_t>(srcStart + a, 0, srcLimit);
         b = std::clamp<int64_t>(srcStart + b, 0, srcLimit);
         map.begin.push_back(int(a));
         map.end.push_back(int(std::max(a, b)));
+    }
+    if (mirror) {
+        std::reverse(map.begin.begin(), map.begin.end());
+        std::reverse(map.end.begin(), map.end.end());
     }
 }
 

@@ -21,14 +21,15 @@ std::vector<uint32_t> ColourTable(const DeviceContext& d, const BITMAPINFO* info
     if (h.biBitCount > 8) return table;
     size_t count = h.biClrUsed && h.biClrUsed < (1u << h.biBitCount) ? h.biClrUsed : (1u << h.biBitCount);
     const uint8_t* raw = reinterpret_cast<const uint8_t*>(info) + h.biSize;
+    table.resize(count);
     for (size_t i = 0; i < count; i++) {
         if (usage == DIB_PAL_COLORS) {
             WORD index;
             std::memcpy(&index, raw + 2 * i, 2);
-            table.push_back(PixelFromRgb(ResolveColour(d, PALETTEINDEX(index))));
+            table[i] = PixelFromRgb(ResolveColour(d, PALETTEINDEX(index)));
         } else {
             const uint8_t* q = raw + 4 * i;
-            table.push_back((uint32_t(q[2]) << 16) | (uint32_t(q[1]) << 8) | q[0]);
+            table[i] = (uint32_t(q[2]) << 16) | (uint32_t(q[1]) << 8) | q[0];
         }
     }
     return table;
