@@ -7,5 +7,8 @@
 #else
 #include "api/types.h"
 #include "api/gdi.h"
+#include "api/text.h"
 #include "api/kernel.h"
+#include "api/user.h"
+#include "api/media.h"
 #endif

@@ -1,0 +1,4 @@
+// What tests use to drive the platform layer on the headless backend: one header for all of it.
+#pragma once
+
+#include "platform/win32.h"
