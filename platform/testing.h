@@ -1,4 +1,5 @@
 // What tests use to drive the platform layer on the headless backend: one header for all of it.
 #pragma once
 
+#include "platform/testing/user.h"
 #include "platform/win32.h"

@@ -89,18 +89,6 @@ HDC CreateScreenDc(POINT origin, const std::vector<Box>& clip) {
 
 using namespace gdi;
 
-HDC WINAPI GetDC(HWND wnd) {
-    if (wnd) return nullptr;
-    Surface& screen = ScreenSurface();
-    return CreateScreenDc({0, 0}, {Box{0, 0, screen.width, screen.height}});
-}
-
-int WINAPI ReleaseDC(HWND, HDC dc) {
-    DeviceContext* d = FindDc(dc);
-    if (!d || d->memory) return 0;
-    return DeleteDC(dc);
-}
-
 HDC WINAPI CreateCompatibleDC(HDC dc) {
     if (dc && !FindDc(dc)) return nullptr;
     HDC handle = NewDc(true, nullptr);

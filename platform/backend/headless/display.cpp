@@ -1,0 +1,97 @@
+// The headless backend's screen and input: no display; events come from tests (platform/testing/user.h),
+// and a thread waiting for one counts as idle.
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+
+#include "platform/backend/display.h"
+#include "platform/backend/headless/events.h"
+
+namespace backend {
+
+namespace {
+
+struct Events {
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<InputEvent> queue;
+    bool woken = false;
+    int waiting = 0;
+    int presented = 0;
+    const CursorImage* cursor = nullptr;
+};
+
+Events& TheEvents() {
+    static Events events;
+    return events;
+}
+
+}  // namespace
+
+bool OpenDisplay() { return true; }
+
+void Present() {
+    std::lock_guard<std::mutex> lock(TheEvents().mutex);
+    TheEvents().presented++;
+}
+
+bool NextEvent(InputEvent& event, int timeoutMs) {
+    Events& e = TheEvents();
+    std::unique_lock<std::mutex> lock(e.mutex);
+    auto ready = [&] { return !e.queue.empty() || e.woken; };
+    if (!ready() && timeoutMs != 0) {
+        e.waiting++;
+        e.changed.notify_all();
+        if (timeoutMs < 0)
+            e.changed.wait(lock, ready);
+        else
+            e.changed.wait_for(lock, std::chrono::milliseconds(timeoutMs), ready);
+        e.waiting--;
+    }
+    e.woken = false;
+    if (e.queue.empty()) return false;
+    event = e.queue.front();
+    e.queue.pop_front();
+    return true;
+}
+
+void Wake() {
+    Events& e = TheEvents();
+    std::lock_guard<std::mutex> lock(e.mutex);
+    e.woken = true;
+    e.changed.notify_all();
+}
+
+void ShowCursorImage(const CursorImage* image) {
+    std::lock_guard<std::mutex> lock(TheEvents().mutex);
+    TheEvents().cursor = image;
+}
+
+namespace headless {
+
+void Inject(const InputEvent& event) {
+    Events& e = TheEvents();
+    std::lock_guard<std::mutex> lock(e.mutex);
+    e.queue.push_back(event);
+    e.changed.notify_all();
+}
+
+void WaitUntilWaiting() {
+    Events& e = TheEvents();
+    std::unique_lock<std::mutex> lock(e.mutex);
+    e.changed.wait(lock, [&] { return e.waiting > 0 && e.queue.empty() && !e.woken; });
+}
+
+int PresentCount() {
+    std::lock_guard<std::mutex> lock(TheEvents().mutex);
+    return TheEvents().presented;
+}
+
+const CursorImage* ShownCursor() {
+    std::lock_guard<std::mutex> lock(TheEvents().mutex);
+    return TheEvents().cursor;
+}
+
+}  // namespace headless
+
+}  // namespace backend

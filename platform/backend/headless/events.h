@@ -1,0 +1,14 @@
+// What tests reach of the headless backend: injecting input and seeing what it showed.
+#pragma once
+
+#include "platform/backend/display.h"
+
+namespace backend::headless {
+
+void Inject(const InputEvent& event);
+// Returns once a thread waits for input with none queued: the program has done all it can.
+void WaitUntilWaiting();
+int PresentCount();
+const CursorImage* ShownCursor();
+
+}  // namespace backend::headless

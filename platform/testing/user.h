@@ -1,0 +1,40 @@
+// Driving the window system from tests on the headless backend: a screen, input at screen coordinates,
+// pumping messages, reading and saving what is on the screen, and running a program on its own thread.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/win32.h"
+
+namespace testing {
+
+// A screen of this size, all black, with no windows' update pending.
+void UseScreen(int width, int height);
+
+// Input at screen coordinates, queued as the devices would deliver it.
+void Move(int x, int y);
+void Press(int x, int y);
+void Release(int x, int y);
+void RightPress(int x, int y);
+void Type(const std::string& text);
+void Key(int virtualKey);
+void RequestClose();
+void LoseFocus();
+void Expose();
+
+// Handles every message and paint there is on this thread, then returns; false if WM_QUIT came.
+bool PumpUntilIdle();
+
+// A program's entry point run on its own thread, as the real program's main thread would run it.
+void StartProgram(std::function<int()> entry);
+// Waits until the program waits for input with none queued.
+void WaitUntilIdle();
+// Waits for the program's entry point to return, and gives its result.
+int WaitForExit();
+
+COLORREF ScreenPixel(int x, int y);
+// Writes the screen as a PNG file; false when the file can't be written.
+bool SaveScreenPng(const std::string& path);
+
+}  // namespace testing

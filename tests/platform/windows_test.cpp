@@ -1,0 +1,223 @@
+// The window system's rules as the program meets them: creation sends WM_CREATE at once, paints come only
+// when nothing else waits, BeginPaint erases with the class brush, capture routes the mouse outside the
+// window, DCs clip to the client area (empty while hidden), closing goes through WM_CLOSE to WM_DESTROY.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/testing.h"
+
+namespace {
+
+struct Heard {
+    HWND window;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+std::vector<Heard>& Log() {
+    static std::vector<Heard> log;
+    return log;
+}
+
+
+LRESULT CALLBACK Recording(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    Log().push_back({w, m, wp, lp});
+    return DefWindowProcA(w, m, wp, lp);
+}
+
+std::vector<UINT> Messages(HWND w) {
+    std::vector<UINT> out;
+    for (const Heard& h : Log())
+        if (h.window == w && h.message != WM_SETCURSOR && h.message != WM_NCCREATE) out.push_back(h.message);
+    return out;
+}
+
+class Windows : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testing::UseScreen(200, 150);
+        static bool registered = false;
+        if (!registered) {
+            WNDCLASSA c{};
+            c.lpfnWndProc = Recording;
+            c.hbrBackground = CreateSolidBrush(RGB(0, 0, 255));
+            c.lpszClassName = "Recording";
+            ASSERT_TRUE(RegisterClassA(&c));
+            c.hbrBackground = nullptr;
+            c.lpszClassName = "Bare";
+            ASSERT_TRUE(RegisterClassA(&c));
+            registered = true;
+        }
+        HDC screen = GetDC(nullptr);
+        PatBlt(screen, 0, 0, 200, 150, WHITENESS);
+        ReleaseDC(nullptr, screen);
+        Log().clear();
+    }
+    void TearDown() override {
+        for (HWND w : made) DestroyWindow(w);
+        testing::PumpUntilIdle();
+    }
+    HWND Make(const char* cls, DWORD style, int x, int y, int w, int h, HWND parent = nullptr) {
+        HWND window = CreateWindowExA(0, cls, "", style, x, y, w, h, parent, nullptr, nullptr, nullptr);
+        if (!parent) made.push_back(window);
+        return window;
+    }
+    std::vector<HWND> made;
+};
+
+TEST_F(Windows, CreationSendsCreateDuringTheCallAndPaintsLater) {
+    HWND w = Make("Recording", WS_POPUP | WS_VISIBLE, 10, 10, 50, 40);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(Messages(w), std::vector<UINT>({WM_CREATE, WM_SETFOCUS}));
+    // A message posted before the paint is handled first: paints wait for an empty queue.
+    PostMessageA(w, WM_USER, 7, 0);
+    testing::PumpUntilIdle();
+    std::vector<UINT> heard = Messages(w);
+    ASSERT_GE(heard.size(), 5u);
+    EXPECT_EQ(heard[2], WM_USER);
+    EXPECT_EQ(heard[3], WM_PAINT);
+    EXPECT_EQ(heard[4], WM_ERASEBKGND);
+    // The class brush filled the client area, and nothing else.
+    EXPECT_EQ(testing::ScreenPixel(10, 10), RGB(0, 0, 255));
+    EXPECT_EQ(testing::ScreenPixel(59, 49), RGB(0, 0, 255));
+    EXPECT_EQ(testing::ScreenPixel(60, 50), RGB(255, 255, 255));
+    // Painted once: no further WM_PAINT without a new invalidation.
+    Log().clear();
+    testing::PumpUntilIdle();
+    EXPECT_TRUE(Messages(w).empty());
+}
+
+TEST_F(Windows, ABorderedWindowHasABlackFrameAroundItsClientArea) {
+    HWND w = Make("Recording", WS_POPUP | WS_VISIBLE | WS_BORDER, 20, 20, 30, 30);
+    testing::PumpUntilIdle();
+    EXPECT_EQ(testing::ScreenPixel(20, 20), RGB(0, 0, 0));
+    EXPECT_EQ(testing::ScreenPixel(49, 35), RGB(0, 0, 0));
+    EXPECT_EQ(testing::ScreenPixel(21, 21), RGB(0, 0, 255));
+    RECT client;
+    GetClientRect(w, &client);
+    EXPECT_EQ(client.right, 28);
+    RECT r{0, 0, 28, 28};
+    AdjustWindowRect(&r, WS_BORDER, FALSE);
+    EXPECT_EQ(r.right - r.left, 30);
+}
+
+TEST_F(Windows, ChildrenLieInTheirParentAndTheParentDrawsOverThem) {
+    HWND parent = Make("Bare", WS_POPUP | WS_VISIBLE, 0, 0, 200, 150);
+    HWND child = Make("Bare", WS_CHILD | WS_VISIBLE, 50, 40, 20, 10, parent);
+    testing::PumpUntilIdle();
+    HDC c = GetDC(child);
+    // The child's DC starts at its client origin and stops at its edge.
+    PatBlt(c, -100, -100, 1000, 1000, BLACKNESS);
+    ReleaseDC(child, c);
+    EXPECT_EQ(testing::ScreenPixel(50, 40), RGB(0, 0, 0));
+    EXPECT_EQ(testing::ScreenPixel(69, 49), RGB(0, 0, 0));
+    EXPECT_EQ(testing::ScreenPixel(70, 40), RGB(255, 255, 255));
+    EXPECT_EQ(testing::ScreenPixel(49, 40), RGB(255, 255, 255));
+    HDC p = GetDC(parent);
+    PatBlt(p, 0, 0, 200, 150, WHITENESS);
+    ReleaseDC(parent, p);
+    EXPECT_EQ(testing::ScreenPixel(55, 45), RGB(255, 255, 255));
+    // Hidden, the child's DC draws nothing.
+    ShowWindow(child, SW_HIDE);
+    c = GetDC(child);
+    PatBlt(c, 0, 0, 20, 10, BLACKNESS);
+    ReleaseDC(child, c);
+    EXPECT_EQ(testing::ScreenPixel(55, 45), RGB(255, 255, 255));
+    EXPECT_FALSE(IsWindowVisible(child));
+}
+
+TEST_F(Windows, TheMouseGoesToTheWindowUnderItOrToTheCapture) {
+    HWND parent = Make("Recording", WS_POPUP | WS_VISIBLE, 0, 0, 200, 150);
+    HWND child = Make("Recording", WS_CHILD | WS_VISIBLE, 50, 40, 60, 50, parent);
+    testing::PumpUntilIdle();
+    Log().clear();
+    testing::Press(60, 45);
+    testing::PumpUntilIdle();
+    ASSERT_FALSE(Log().empty());
+    // The window under the mouse hears WM_SETCURSOR first, then the press in its client coordinates.
+    EXPECT_EQ(Log().front().message, UINT(WM_SETCURSOR));
+    EXPECT_EQ(Log().front().window, child);
+    const Heard& press = Log().back();
+    EXPECT_EQ(press.window, child);
+    EXPECT_EQ(press.message, UINT(WM_LBUTTONDOWN));
+    EXPECT_EQ(GET_X_LPARAM(press.lParam), 10);
+    EXPECT_EQ(GET_Y_LPARAM(press.lParam), 5);
+    SetCapture(child);
+    Log().clear();
+    testing::Move(5, 3);
+    testing::PumpUntilIdle();
+    ASSERT_EQ(Log().size(), 1u);  // no WM_SETCURSOR while captured
+    EXPECT_EQ(Log().back().window, child);
+    EXPECT_EQ(GET_X_LPARAM(Log().back().lParam), -45);
+    EXPECT_EQ(GET_Y_LPARAM(Log().back().lParam), -37);
+    ReleaseCapture();
+    Log().clear();
+    testing::Move(5, 3);
+    testing::PumpUntilIdle();
+    EXPECT_EQ(Log().back().window, parent);
+}
+
+TEST_F(Windows, TypedTextBecomesCharactersThroughTranslateMessage) {
+    HWND w = Make("Recording", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50);
+    testing::PumpUntilIdle();
+    Log().clear();
+    testing::Type("aB");
+    testing::Key(VK_RETURN);
+    testing::PumpUntilIdle();
+    std::string typed;
+    for (const Heard& h : Log())
+        if (h.window == w && h.message == WM_CHAR) typed += char(h.wParam);
+    EXPECT_EQ(typed, "aB\r");
+}
+
+TEST_F(Windows, ClosingGoesThroughCloseAndDestroysChildrenToo) {
+    HWND parent = Make("Recording", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
+    HWND child = Make("Recording", WS_CHILD | WS_VISIBLE, 10, 10, 20, 20, parent);
+    testing::PumpUntilIdle();
+    Log().clear();
+    testing::RequestClose();
+    testing::PumpUntilIdle();
+    EXPECT_FALSE(IsWindow(parent));
+    EXPECT_FALSE(IsWindow(child));
+    std::vector<std::pair<HWND, UINT>> order;
+    for (const Heard& h : Log())
+        if (h.message == WM_SYSCOMMAND || h.message == WM_CLOSE || h.message == WM_DESTROY)
+            order.push_back({h.window, h.message});
+    std::vector<std::pair<HWND, UINT>> expected = {
+        {parent, WM_SYSCOMMAND}, {parent, WM_CLOSE}, {parent, WM_DESTROY}, {child, WM_DESTROY}};
+    EXPECT_EQ(order, expected);
+    // Messages posted to a window that is gone are dropped, and posting to it fails.
+    EXPECT_FALSE(PostMessageA(parent, WM_USER, 0, 0));
+    EXPECT_FALSE(DestroyWindow(parent));
+}
+
+TEST_F(Windows, HidingAWindowRepaintsWhatLayBeneath) {
+    HWND below = Make("Recording", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
+    HWND above = Make("Bare", WS_POPUP | WS_VISIBLE, 20, 20, 30, 30);
+    testing::PumpUntilIdle();
+    HDC dc = GetDC(above);
+    PatBlt(dc, 0, 0, 30, 30, BLACKNESS);
+    ReleaseDC(above, dc);
+    EXPECT_EQ(testing::ScreenPixel(30, 30), RGB(0, 0, 0));
+    Log().clear();
+    ShowWindow(above, SW_HIDE);
+    testing::PumpUntilIdle();
+    EXPECT_EQ(testing::ScreenPixel(30, 30), RGB(0, 0, 255));
+    EXPECT_EQ(Messages(below).front(), UINT(WM_PAINT));
+}
+
+TEST(Messages, QuitComesAfterWhatWasPostedBeforeIt) {
+    PostMessageA(nullptr, WM_USER + 1, 0, 0);
+    PostQuitMessage(3);
+    MSG m;
+    ASSERT_TRUE(GetMessageA(&m, nullptr, 0, 0));
+    EXPECT_EQ(m.message, UINT(WM_USER + 1));
+    EXPECT_FALSE(GetMessageA(&m, nullptr, 0, 0));
+    EXPECT_EQ(m.message, UINT(WM_QUIT));
+    EXPECT_EQ(m.wParam, 3u);
+}
+
+}  // namespace
