@@ -1,0 +1,224 @@
+// The SDL2 backend's screen and input: one borderless window, full screen or DAB_SCREEN=WxH, the logical
+// screen scaled by a whole number on large displays, desktop events turned into input events.
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/backend/display.h"
+#include "platform/gdi/dc.h"
+#include "platform/win32.h"
+
+namespace backend {
+
+namespace {
+
+struct Display {
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+    SDL_Cursor* cursor = nullptr;
+    const CursorImage* shown = nullptr;
+    int scale = 1;
+    Uint32 wakeEvent = 0;
+};
+
+Display& TheDisplay() {
+    static Display display;
+    return display;
+}
+
+// DAB_SCREEN=WxH, when it names a usable size.
+bool RequestedSize(int& width, int& height) {
+    const char* value = std::getenv("DAB_SCREEN");
+    return value && std::sscanf(value, "%dx%d", &width, &height) == 2 && width >= 64 && height >= 64 &&
+           width <= 8192 && height <= 8192;
+}
+
+// The largest whole factor that leaves at least 1024 × 768, on displays of 2048 × 1536 and more.
+int ScaleFor(int width, int height) {
+    if (width < 2048 || height < 1536) return 1;
+    int k = 1;
+    while (width / (k + 1) >= 1024 && height / (k + 1) >= 768) k++;
+    return k;
+}
+
+int VirtualKey(SDL_Keycode key) {
+    switch (key) {
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER: return VK_RETURN;
+        case SDLK_ESCAPE: return VK_ESCAPE;
+        case SDLK_BACKSPACE: return VK_BACK;
+        case SDLK_TAB: return VK_TAB;
+        case SDLK_DELETE: return VK_DELETE;
+        case SDLK_LEFT: return VK_LEFT;
+        case SDLK_RIGHT: return VK_RIGHT;
+        case SDLK_UP: return VK_UP;
+        case SDLK_DOWN: return VK_DOWN;
+        default: return 0;
+    }
+}
+
+// Typed text arrives as UTF-8; the program reads single-byte characters, so Latin-1 ones pass and the
+// rest are dropped. Returns the characters in order.
+int TypedCharacters(const char* text, char out[32]) {
+    int n = 0;
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p && n < 32;) {
+        unsigned code;
+        int length;
+        if (*p < 0x80) code = *p, length = 1;
+        else if ((*p & 0xE0) == 0xC0 && p[1]) code = ((p[0] & 0x1Fu) << 6) | (p[1] & 0x3Fu), length = 2;
+        else if ((*p & 0xF0) == 0xE0) code = 0x100, length = 3;
+        else code = 0x100, length = 4;
+        if (code >= 0x20 && code < 0x100 && code != 0x7F) out[n++] = char(code);
+        for (int i = 0; i < length && *p; i++) p++;
+    }
+    return n;
+}
+
+}  // namespace
+
+bool OpenDisplay() {
+    Display& d = TheDisplay();
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        std::fprintf(stderr, "dab: no display: %s\n", SDL_GetError());
+        return false;
+    }
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+    int width = 0, height = 0;
+    Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN;
+    if (!RequestedSize(width, height)) {
+        SDL_DisplayMode mode;
+        if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return false;
+        d.scale = ScaleFor(mode.w, mode.h);
+        width = mode.w / d.scale;
+        height = mode.h / d.scale;
+        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    }
+    d.window = SDL_CreateWindow("dab", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width * d.scale,
+                                height * d.scale, flags);
+    if (!d.window) return false;
+    d.renderer = SDL_CreateRenderer(d.window, -1, 0);
+    if (!d.renderer) return false;
+    SDL_RenderSetLogicalSize(d.renderer, width, height);
+    d.texture = SDL_CreateTexture(d.renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height);
+    if (!d.texture) return false;
+    d.wakeEvent = SDL_RegisterEvents(1);
+    gdi::ResizeScreen(width, height);
+    SDL_StartTextInput();
+    return true;
+}
+
+void Present() {
+    Display& d = TheDisplay();
+    if (!d.texture) return;
+    gdi::Surface& screen = gdi::ScreenSurface();
+    SDL_UpdateTexture(d.texture, nullptr, screen.row(0), int(screen.stride * 4));
+    SDL_RenderClear(d.renderer);
+    SDL_RenderCopy(d.renderer, d.texture, nullptr, nullptr);
+    SDL_RenderPresent(d.renderer);
+}
+
+bool NextEvent(InputEvent& event, int timeoutMs) {
+    Display& d = TheDisplay();
+    static char typed[32];
+    static int typedCount = 0, typedNext = 0;
+    if (typedNext < typedCount) {
+        event = InputEvent{};
+        event.kind = InputEvent::Char;
+        event.character = typed[typedNext++];
+        return true;
+    }
+    SDL_Event e;
+    int got = timeoutMs < 0 ? SDL_WaitEvent(&e) : timeoutMs == 0 ? SDL_PollEvent(&e) : SDL_WaitEventTimeout(&e, timeoutMs);
+    while (got) {
+        event = InputEvent{};
+        switch (e.type) {
+            case SDL_MOUSEMOTION:
+                event.kind = InputEvent::MouseMove;
+                event.x = e.motion.x;
+                event.y = e.motion.y;
+                return true;
+            case SDL_MOUSEBUTTONDOWN:
+            case SDL_MOUSEBUTTONUP: {
+                bool down = e.type == SDL_MOUSEBUTTONDOWN;
+                if (e.button.button == SDL_BUTTON_LEFT)
+                    event.kind = down ? InputEvent::LeftDown : InputEvent::LeftUp;
+                else if (e.button.button == SDL_BUTTON_RIGHT)
+                    event.kind = down ? InputEvent::RightDown : InputEvent::RightUp;
+                else
+                    break;
+                event.x = e.button.x;
+                event.y = e.button.y;
+                return true;
+            }
+            case SDL_TEXTINPUT:
+                typedCount = TypedCharacters(e.text.text, typed);
+                typedNext = 0;
+                if (typedCount == 0) break;
+                event.kind = InputEvent::Char;
+                event.character = typed[typedNext++];
+                return true;
+            case SDL_KEYDOWN:
+                event.key = VirtualKey(e.key.keysym.sym);
+                if (!event.key) break;
+                event.kind = InputEvent::KeyDown;
+                return true;
+            case SDL_QUIT: event.kind = InputEvent::CloseRequest; return true;
+            case SDL_WINDOWEVENT:
+                if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
+                    event.kind = InputEvent::CloseRequest;
+                    return true;
+                }
+                if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST || e.window.event == SDL_WINDOWEVENT_MINIMIZED) {
+                    event.kind = InputEvent::FocusLost;
+                    return true;
+                }
+                if (e.window.event == SDL_WINDOWEVENT_EXPOSED) {
+                    event.kind = InputEvent::Exposed;
+                    return true;
+                }
+                break;
+            default:
+                // A wake-up, or something the program never hears of.
+                if (e.type == d.wakeEvent) return false;
+                break;
+        }
+        got = SDL_PollEvent(&e);
+    }
+    return false;
+}
+
+void Wake() {
+    SDL_Event e{};
+    e.type = TheDisplay().wakeEvent;
+    if (e.type) SDL_PushEvent(&e);
+}
+
+void ShowCursorImage(const CursorImage* image) {
+    Display& d = TheDisplay();
+    if (!image) {
+        SDL_ShowCursor(SDL_DISABLE);
+        d.shown = nullptr;
+        return;
+    }
+    // The window under the mouse sets its cursor on every move; only a change reaches the system.
+    if (image == d.shown) return;
+    d.shown = image;
+    // Windows' AND/XOR pairs in SDL's terms: data = NOT (AND XOR XOR), mask = NOT AND; where both are 0
+    // and 1 the system inverts the screen if it can.
+    Uint8 data[128], mask[128];
+    for (int i = 0; i < 128; i++) {
+        data[i] = Uint8(~(image->andMask[i] ^ image->xorMask[i]));
+        mask[i] = Uint8(~image->andMask[i]);
+    }
+    SDL_Cursor* cursor = SDL_CreateCursor(data, mask, 32, 32, image->hotX, image->hotY);
+    if (!cursor) return;
+    SDL_SetCursor(cursor);
+    SDL_ShowCursor(SDL_ENABLE);
+    if (d.cursor) SDL_FreeCursor(d.cursor);
+    d.cursor = cursor;
+}
+
+}  // namespace backend
