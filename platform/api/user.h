@@ -192,6 +192,9 @@ typedef struct tagPAINTSTRUCT {
 #define IDYES 6
 #define IDNO 7
 
+// The program's entry point, which the platform calls.
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand);
+
 // Windows and classes
 ATOM WINAPI RegisterClassA(const WNDCLASSA* wndClass);
 HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
