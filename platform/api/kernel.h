@@ -1,7 +1,131 @@
-// The system calls of the kernel that the program and its tools make.
+// The system calls of the kernel and the C runtime's directory search that the program and its tools make,
+// with Windows' names, values and layouts.
 #pragma once
 
+#include <ctime>
+
 #include "types.h"
+
+typedef size_t SIZE_T;
+typedef const CHAR* LPCCH;
+
+// Files.
+typedef int HFILE;
+#define HFILE_ERROR ((HFILE)-1)
+
+#define OFS_MAXPATHNAME 128
+typedef struct _OFSTRUCT {
+    BYTE cBytes;
+    BYTE fFixedDisk;
+    WORD nErrCode;
+    WORD Reserved1;
+    WORD Reserved2;
+    CHAR szPathName[OFS_MAXPATHNAME];
+} OFSTRUCT, *LPOFSTRUCT, *POFSTRUCT;
+
+#define OF_READ 0x00000000
+#define OF_WRITE 0x00000001
+#define OF_READWRITE 0x00000002
+#define OF_CREATE 0x00001000
+#define OF_EXIST 0x00004000
+
+#define FILE_BEGIN 0
+#define FILE_CURRENT 1
+#define FILE_END 2
+
+#define ERROR_FILE_NOT_FOUND 2L
+#define ERROR_PATH_NOT_FOUND 3L
+#define ERROR_TOO_MANY_OPEN_FILES 4L
+#define ERROR_ACCESS_DENIED 5L
+#define ERROR_GEN_FAILURE 31L
+#define ERROR_SHARING_VIOLATION 32L
+#define ERROR_INVALID_PARAMETER 87L
+
+HFILE WINAPI OpenFile(LPCSTR fileName, LPOFSTRUCT reOpenBuffer, UINT style);
+UINT WINAPI _lread(HFILE file, LPVOID buffer, UINT bytes);
+UINT WINAPI _lwrite(HFILE file, LPCCH buffer, UINT bytes);
+LONG WINAPI _llseek(HFILE file, LONG offset, int origin);
+HFILE WINAPI _lclose(HFILE file);
+BOOL WINAPI DeleteFileA(LPCSTR fileName);
+
+// Global and local memory.
+#define GMEM_FIXED 0x0000
+#define GMEM_MOVEABLE 0x0002
+#define GMEM_ZEROINIT 0x0040
+#define GHND (GMEM_MOVEABLE | GMEM_ZEROINIT)
+#define GPTR (GMEM_FIXED | GMEM_ZEROINIT)
+
+#define LMEM_FIXED 0x0000
+#define LMEM_MOVEABLE 0x0002
+#define LMEM_ZEROINIT 0x0040
+#define LHND (LMEM_MOVEABLE | LMEM_ZEROINIT)
+#define LPTR (LMEM_FIXED | LMEM_ZEROINIT)
+
+HGLOBAL WINAPI GlobalAlloc(UINT flags, SIZE_T bytes);
+LPVOID WINAPI GlobalLock(HGLOBAL memory);
+BOOL WINAPI GlobalUnlock(HGLOBAL memory);
+HGLOBAL WINAPI GlobalReAlloc(HGLOBAL memory, SIZE_T bytes, UINT flags);
+HGLOBAL WINAPI GlobalFree(HGLOBAL memory);
+SIZE_T WINAPI GlobalSize(HGLOBAL memory);
+
+HLOCAL WINAPI LocalAlloc(UINT flags, SIZE_T bytes);
+LPVOID WINAPI LocalLock(HLOCAL memory);
+BOOL WINAPI LocalUnlock(HLOCAL memory);
+HLOCAL WINAPI LocalFree(HLOCAL memory);
+
+// The module and the current directory. Paths handed back use backslashes, as on Windows.
+HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
+DWORD WINAPI GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size);
+BOOL WINAPI SetCurrentDirectoryA(LPCSTR pathName);
+DWORD WINAPI GetCurrentDirectoryA(DWORD bufferLength, LPSTR buffer);
+
+// The C runtime's directory search.
+#define _A_NORMAL 0x00
+#define _A_RDONLY 0x01
+#define _A_HIDDEN 0x02
+#define _A_SYSTEM 0x04
+#define _A_SUBDIR 0x10
+#define _A_ARCH 0x20
+
+typedef uint32_t _fsize_t;
+struct _finddata_t {
+    unsigned attrib;
+    time_t time_create;
+    time_t time_access;
+    time_t time_write;
+    _fsize_t size;
+    char name[260];
+};
+
+intptr_t _findfirst(const char* fileSpec, struct _finddata_t* fileInfo);
+int _findnext(intptr_t handle, struct _finddata_t* fileInfo);
+int _findclose(intptr_t handle);
+
+// Profile strings: section "Windows", key "device" names the default printer.
+DWORD WINAPI GetProfileStringA(LPCSTR appName, LPCSTR keyName, LPCSTR defaultString, LPSTR returnedString,
+                               DWORD size);
+
+// The clock.
+typedef struct _SYSTEMTIME {
+    WORD wYear;
+    WORD wMonth;
+    WORD wDayOfWeek;
+    WORD wDay;
+    WORD wHour;
+    WORD wMinute;
+    WORD wSecond;
+    WORD wMilliseconds;
+} SYSTEMTIME, *PSYSTEMTIME, *LPSYSTEMTIME;
+
+typedef struct _FILETIME {
+    DWORD dwLowDateTime;
+    DWORD dwHighDateTime;
+} FILETIME, *PFILETIME, *LPFILETIME;
+
+DWORD WINAPI GetTickCount(void);
+void WINAPI GetLocalTime(LPSYSTEMTIME time);
+void WINAPI GetSystemTime(LPSYSTEMTIME time);
+void WINAPI GetSystemTimeAsFileTime(LPFILETIME time);
 
 BOOL WINAPI QueryPerformanceCounter(LARGE_INTEGER* count);
 BOOL WINAPI QueryPerformanceFrequency(LARGE_INTEGER* frequency);

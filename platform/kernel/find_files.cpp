@@ -1,0 +1,129 @@
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/api/kernel.h"
+#include "platform/kernel/paths.h"
+#include "platform/kernel/wildcard.h"
+
+namespace {
+
+struct Search {
+    std::string directory;
+    std::vector<std::string> names;
+    size_t next = 0;
+};
+
+struct Searches {
+    std::map<intptr_t, Search> byHandle;
+    intptr_t lastHandle = 0;
+};
+
+Searches& AllSearches() {
+    static Searches searches;
+    return searches;
+}
+
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
+
+// NTFS lists a directory in the order of its upper-cased names.
+bool ListedBefore(const std::string& a, const std::string& b) {
+    return std::ranges::lexicographical_compare(a, b, [](char x, char y) {
+        return static_cast<unsigned char>(UpperAscii(x)) < static_cast<unsigned char>(UpperAscii(y));
+    });
+}
+
+std::vector<std::string> MatchingNames(const std::string& directory, std::string_view pattern) {
+    std::vector<std::string> names;
+    DIR* listing = opendir(directory.c_str());
+    if (!listing) return names;
+    while (const dirent* entry = readdir(listing)) {
+        if (kernel::MatchesWildcard(pattern, entry->d_name)) names.emplace_back(entry->d_name);
+    }
+    closedir(listing);
+    std::ranges::sort(names, ListedBefore);
+    return names;
+}
+
+unsigned Attributes(const std::string& path, const std::string& name, mode_t mode) {
+    unsigned attributes = S_ISDIR(mode) ? _A_SUBDIR : _A_ARCH;
+    if (access(path.c_str(), W_OK) != 0) attributes |= _A_RDONLY;
+    if (name.starts_with('.') && name != "." && name != "..") attributes |= _A_HIDDEN;
+    return attributes;
+}
+
+// Fills in the next entry that is still there; false when none is left.
+bool FillNext(Search& search, _finddata_t* fileInfo) {
+    while (search.next < search.names.size()) {
+        const std::string& name = search.names[search.next++];
+        std::string path = search.directory + "/" + name;
+        struct statx info;
+        if (statx(AT_FDCWD, path.c_str(), 0, STATX_BASIC_STATS | STATX_BTIME, &info) != 0) continue;
+        fileInfo->attrib = Attributes(path, name, info.stx_mode);
+        fileInfo->time_write = info.stx_mtime.tv_sec;
+        fileInfo->time_access = info.stx_atime.tv_sec;
+        fileInfo->time_create = (info.stx_mask & STATX_BTIME) ? info.stx_btime.tv_sec : info.stx_mtime.tv_sec;
+        fileInfo->size = S_ISDIR(info.stx_mode) ? 0 : _fsize_t(info.stx_size);
+        size_t length = std::min(name.size(), sizeof fileInfo->name - 1);
+        std::memcpy(fileInfo->name, name.data(), length);
+        fileInfo->name[length] = '\0';
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+intptr_t _findfirst(const char* fileSpec, struct _finddata_t* fileInfo) {
+    if (!fileSpec || !fileInfo) {
+        errno = EINVAL;
+        return -1;
+    }
+    std::string_view spec = fileSpec;
+    size_t separator = spec.find_last_of("/\\");
+    std::string_view pattern = separator == std::string_view::npos ? spec : spec.substr(separator + 1);
+    std::string directory = separator == std::string_view::npos ? "."
+                            : separator == 0                    ? "/"
+                                                                : kernel::ResolvePath(spec.substr(0, separator));
+
+    Search search{directory, pattern.empty() ? std::vector<std::string>{} : MatchingNames(directory, pattern)};
+    if (!FillNext(search, fileInfo)) {
+        errno = ENOENT;
+        return -1;
+    }
+    Searches& searches = AllSearches();
+    // Never handed out twice, so a closed search's handle stays closed.
+    searches.lastHandle += 1;
+    searches.byHandle[searches.lastHandle] = std::move(search);
+    return searches.lastHandle;
+}
+
+int _findnext(intptr_t handle, struct _finddata_t* fileInfo) {
+    auto& byHandle = AllSearches().byHandle;
+    auto found = byHandle.find(handle);
+    if (found == byHandle.end() || !fileInfo) {
+        errno = EINVAL;
+        return -1;
+    }
+    if (!FillNext(found->second, fileInfo)) {
+        errno = ENOENT;
+        return -1;
+    }
+    return 0;
+}
+
+int _findclose(intptr_t handle) {
+    if (AllSearches().byHandle.erase(handle) == 0) {
+        errno = EINVAL;
+        return -1;
+    }
+    return 0;
+}

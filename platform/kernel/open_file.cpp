@@ -1,0 +1,87 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "platform/api/kernel.h"
+#include "platform/kernel/open_files.h"
+#include "platform/kernel/paths.h"
+
+namespace {
+
+WORD WindowsError(int error) {
+    switch (error) {
+        case ENOENT: return ERROR_FILE_NOT_FOUND;
+        case ENOTDIR: return ERROR_PATH_NOT_FOUND;
+        case EACCES:
+        case EPERM:
+        case EISDIR:
+        case EROFS: return ERROR_ACCESS_DENIED;
+        case EMFILE:
+        case ENFILE: return ERROR_TOO_MANY_OPEN_FILES;
+        default: return ERROR_GEN_FAILURE;
+    }
+}
+
+// A missing file in a missing directory is a missing path, as Windows tells them apart.
+WORD MissingError(const std::string& path) {
+    std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    std::error_code error;
+    if (!parent.empty() && !std::filesystem::is_directory(parent, error)) return ERROR_PATH_NOT_FOUND;
+    return ERROR_FILE_NOT_FOUND;
+}
+
+void RecordFullPath(OFSTRUCT* record, const std::string& path) {
+    std::error_code error;
+    std::string full = kernel::WindowsPath(std::filesystem::absolute(path, error).lexically_normal().string());
+    size_t length = std::min(full.size(), size_t(OFS_MAXPATHNAME - 1));
+    std::memcpy(record->szPathName, full.data(), length);
+    record->szPathName[length] = '\0';
+}
+
+int OpenFlags(UINT style) {
+    int flags = O_CLOEXEC;
+    switch (style & 3) {
+        case OF_WRITE: flags |= O_WRONLY; break;
+        case OF_READWRITE: flags |= O_RDWR; break;
+        default: flags |= O_RDONLY; break;
+    }
+    if (style & OF_CREATE) flags |= O_CREAT | O_TRUNC;
+    return flags;
+}
+
+HFILE Fail(OFSTRUCT* record, WORD error) {
+    record->nErrCode = error;
+    return HFILE_ERROR;
+}
+
+}  // namespace
+
+HFILE WINAPI OpenFile(LPCSTR fileName, LPOFSTRUCT reOpenBuffer, UINT style) {
+    OFSTRUCT scratch;
+    OFSTRUCT* record = reOpenBuffer ? reOpenBuffer : &scratch;
+    record->cBytes = sizeof(OFSTRUCT);
+    record->fFixedDisk = 1;
+    record->nErrCode = 0;
+    record->szPathName[0] = '\0';
+    if (!fileName || !*fileName || (style & 3) == 3) return Fail(record, ERROR_INVALID_PARAMETER);
+
+    std::string path = kernel::ResolvePath(fileName);
+    RecordFullPath(record, path);
+    int descriptor = open(path.c_str(), OpenFlags(style), 0666);
+    if (descriptor < 0) return Fail(record, errno == ENOENT ? MissingError(path) : WindowsError(errno));
+
+    struct stat info;
+    if (fstat(descriptor, &info) != 0 || S_ISDIR(info.st_mode)) {
+        close(descriptor);
+        return Fail(record, ERROR_ACCESS_DENIED);
+    }
+    HFILE file = kernel::AddOpenFile(descriptor);
+    // The test for existence leaves nothing open; its handle only says the file was there.
+    if (style & OF_EXIST) kernel::CloseOpenFile(file);
+    return file;
+}
