@@ -1,0 +1,32 @@
+// The smoke program on the headless backend: runs it on a screen of the given size until it has painted,
+// writes the screen as a PPM picture, then closes it and checks that it ends with 0.
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/gdi/dc.h"
+#include "platform/testing.h"
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: smoke_headless WIDTH HEIGHT OUT.ppm\n");
+        return 2;
+    }
+    testing::UseScreen(std::atoi(argv[1]), std::atoi(argv[2]));
+    testing::StartProgram([] { return WinMain(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOWNORMAL); });
+    testing::WaitUntilIdle();
+    gdi::Surface& s = gdi::ScreenSurface();
+    FILE* f = std::fopen(argv[3], "wb");
+    if (!f) return 2;
+    std::fprintf(f, "P6\n%d %d\n255\n", s.width, s.height);
+    for (int y = 0; y < s.height; y++)
+        for (int x = 0; x < s.width; x++) {
+            uint32_t p = s.at(x, y);
+            unsigned char rgb[3] = {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)};
+            std::fwrite(rgb, 1, 3, f);
+        }
+    std::fclose(f);
+    testing::RequestClose();
+    int result = testing::WaitForExit();
+    if (result != 0) std::fprintf(stderr, "smoke_headless: the program ended with %d\n", result);
+    return result;
+}
