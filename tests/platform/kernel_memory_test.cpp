@@ -39,11 +39,19 @@ TEST(KernelMemory, FixedBlockIsItsOwnPointer) {
     EXPECT_EQ(GlobalFree(block), nullptr);
 }
 
+// Leaves freed memory of that size full of a pattern, which a grown block that is not zeroed would show.
+void DirtyFreedMemory(SIZE_T size) {
+    HGLOBAL dirty = GlobalAlloc(GMEM_FIXED, size);
+    std::memset(dirty, 0xEE, size);
+    GlobalFree(dirty);
+}
+
 TEST(KernelMemory, ReAllocKeepsTheBytesAndZeroesTheGrownPart) {
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 40);
     std::memset(GlobalLock(block), 0xAB, 40);
     GlobalUnlock(block);
-    for (SIZE_T size : {1000u, 300000u}) {
+    for (SIZE_T size : {1000u, 4000u, 300000u}) {
+        DirtyFreedMemory(size);
         HGLOBAL grown = GlobalReAlloc(block, size, GMEM_MOVEABLE | GMEM_ZEROINIT);
         ASSERT_EQ(grown, block);  // a moveable block keeps its handle wherever its bytes go
         EXPECT_EQ(GlobalSize(grown), size);
