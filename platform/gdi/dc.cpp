@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/api/gdi.h"
+#include "platform/api/text.h"
 
 namespace gdi {
 
@@ -71,6 +72,7 @@ HDC NewDc(bool memory, Surface* surface) {
     SelectInto(raw->pen, StockObject(BLACK_PEN));
     SelectInto(raw->brush, StockObject(WHITE_BRUSH));
     SelectInto(raw->palette, StockObject(DEFAULT_PALETTE));
+    SelectInto(raw->font, StockObject(SYSTEM_FONT));
     return handle;
 }
 
@@ -103,7 +105,7 @@ BOOL WINAPI DeleteDC(HDC dc) {
     DeviceContext* d = FindDc(dc);
     if (!d) return FALSE;
     if (Bitmap* b = FindBitmap(d->bitmap); b && b->selectedInto == d) b->selectedInto = nullptr;
-    HGDIOBJ held[] = {d->pen, d->brush, d->palette, d->bitmap};
+    HGDIOBJ held[] = {d->pen, d->brush, d->palette, d->bitmap, d->font};
     RemoveObject(dc);
     for (HGDIOBJ h : held) ReleaseSelection(h);
     return TRUE;
@@ -139,6 +141,10 @@ HGDIOBJ WINAPI SelectObject(HDC dc, HGDIOBJ object) {
         case Kind::Brush:
             old = d->brush;
             SelectInto(d->brush, object);
+            return old;
+        case Kind::Font:
+            old = d->font;
+            SelectInto(d->font, object);
             return old;
         case Kind::Bitmap: {
             Bitmap* b = static_cast<Bitmap*>(o);

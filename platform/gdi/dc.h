@@ -23,6 +23,7 @@ struct DeviceContext : Object {
     HGDIOBJ brush = nullptr;
     HGDIOBJ palette = nullptr;
     HGDIOBJ bitmap = nullptr;  // memory DCs only
+    HGDIOBJ font = nullptr;
 
     int rop2 = R2_COPYPEN;
     int bkMode = OPAQUE;

@@ -4,6 +4,7 @@
 
 #include "colour.h"
 #include "dc.h"
+#include "font.h"
 
 namespace gdi {
 
@@ -51,6 +52,8 @@ HGDIOBJ MakeStock(int index) {
         case BLACK_PEN: return MakeStockPen(0x000000, PS_SOLID);
         case NULL_PEN: return MakeStockPen(0, PS_NULL);
         case DEFAULT_PALETTE: return MakeDefaultPalette();
+        case SYSTEM_FONT: return AddStock(MakeStockFont(SYSTEM_FONT));
+        case DEFAULT_GUI_FONT: return AddStock(MakeStockFont(DEFAULT_GUI_FONT));
         default: return nullptr;
     }
 }
@@ -97,8 +100,8 @@ void UnpackBits(Surface& s, const uint8_t* in) {
 }  // namespace
 
 HGDIOBJ StockObject(int index) {
-    static HGDIOBJ stock[DEFAULT_PALETTE + 1] = {};
-    if (index < 0 || index > DEFAULT_PALETTE) return nullptr;
+    static HGDIOBJ stock[DEFAULT_GUI_FONT + 1] = {};
+    if (index < 0 || index > DEFAULT_GUI_FONT) return nullptr;
     if (!stock[index]) stock[index] = MakeStock(index);
     return stock[index];
 }
@@ -237,6 +240,7 @@ int WINAPI GetObjectA(HANDLE handle, int size, LPVOID buffer) {
             BITMAP bm{0, s.width, s.height, BytesPerRow(s), 1, WORD(s.bitsPerPixel), b->dibBits};
             return give(&bm, sizeof bm);
         }
+        case Kind::Font: return give(&static_cast<Font*>(o)->log, sizeof(LOGFONTA));
         default: return 0;
     }
 }

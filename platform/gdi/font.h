@@ -1,0 +1,29 @@
+// Font objects: a logical font as the caller described it, and the face it is drawn with.
+#pragma once
+
+#include <memory>
+
+#include "objects.h"
+#include "platform/api/text.h"
+
+namespace gdi {
+
+class FontFace;
+
+struct Font : Object {
+    Font() : Object(Kind::Font) {}
+    LOGFONTA log{};
+    // Made on first use; null when no font could be found for the description.
+    std::shared_ptr<FontFace> face;
+    bool faceLookedUp = false;
+};
+
+inline Font* FindFont(HGDIOBJ h) { return Find<Font>(h, Kind::Font); }
+
+// The face a font is drawn with, looked up on first use; null when no font is installed.
+FontFace* FaceOf(Font& font);
+
+// A stock font object for SYSTEM_FONT or DEFAULT_GUI_FONT, marked stock by the caller's table.
+std::unique_ptr<Font> MakeStockFont(int index);
+
+}  // namespace gdi
