@@ -97,10 +97,9 @@ bool NamesMidiFile(const std::string& file) {
 MCIERROR CheckMidiFile(const std::string& path) {
     std::optional<std::vector<uint8_t>> start = media::ReadFileStart(path, 12);
     if (!start) return MCIERR_FILE_NOT_FOUND;
-    const auto is = [&](size_t at, std::string_view tag) {
-        return start->size() >= at + tag.size() && std::string_view(reinterpret_cast<const char*>(start->data()) + at, tag.size()) == tag;
-    };
-    return is(0, "MThd") || (is(0, "RIFF") && is(8, "RMID")) ? 0 : MCIERR_INVALID_FILE;
+    std::string_view bytes(reinterpret_cast<const char*>(start->data()), start->size());
+    bool midi = bytes.starts_with("MThd") || (bytes.starts_with("RIFF") && bytes.size() >= 12 && bytes.substr(8, 4) == "RMID");
+    return midi ? 0 : MCIERR_INVALID_FILE;
 }
 
 MCIERROR Open(const media::MciCommand& c, HWND callback, MCIDEVICEID& id, std::vector<Notice>& notices) {
@@ -123,7 +122,6 @@ MCIERROR Open(const media::MciCommand& c, HWND callback, MCIDEVICEID& id, std::v
 }
 
 MCIERROR Play(const media::MciCommand& c, HWND callback, MCIDEVICEID& id, std::vector<Notice>& notices) {
-    if (c.from && *c.from != 0) return MCIERR_UNSUPPORTED_FUNCTION;
     enum { Nothing, Start, Resume } action = Nothing;
     std::string path;
     unsigned playNumber = 0;
@@ -133,6 +131,8 @@ MCIERROR Play(const media::MciCommand& c, HWND callback, MCIDEVICEID& id, std::v
         Device* device = Named(d, c.device);
         if (!device) return MCIERR_INVALID_DEVICE_NAME;
         id = device->id;
+        // The backend starts a file only at its beginning.
+        if (c.from && *c.from != 0) return MCIERR_UNSUPPORTED_FUNCTION;
         EndPendingNotice(*device, c.notify ? MCI_NOTIFY_SUPERSEDED : MCI_NOTIFY_ABORTED, notices);
 
         bool heldHere = d.musicOwner == device->id;

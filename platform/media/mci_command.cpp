@@ -38,6 +38,14 @@ std::optional<MciCommand::Verb> VerbNamed(std::string_view word) {
     return std::nullopt;
 }
 
+// The keywords followed by a value, and the verbs they belong to.
+bool TakesValue(MciCommand::Verb verb, std::string_view word) {
+    if (verb == MciCommand::Open)
+        return kernel::EqualIgnoringCase(word, "alias") || kernel::EqualIgnoringCase(word, "type");
+    if (verb == MciCommand::Play) return kernel::EqualIgnoringCase(word, "from");
+    return false;
+}
+
 MCIERROR ParseInteger(const std::string& word, long& value) {
     if (word.empty() || word.size() > 9 || word.find_first_not_of("0123456789") != std::string::npos)
         return MCIERR_BAD_INTEGER;
@@ -57,15 +65,12 @@ MCIERROR ParseMciCommand(std::string_view text, MciCommand& command) {
     if (words.size() < 2) return MCIERR_MISSING_DEVICE_NAME;
     command.device = words[1];
 
-    bool opening = command.verb == MciCommand::Open;
     MCIERROR error = 0;
     for (size_t i = 2; i < words.size(); ++i) {
         const std::string& word = words[i];
-        bool takesValue = (opening && (kernel::EqualIgnoringCase(word, "alias") || kernel::EqualIgnoringCase(word, "type"))) ||
-                          (command.verb == MciCommand::Play && kernel::EqualIgnoringCase(word, "from"));
         if (kernel::EqualIgnoringCase(word, "notify")) {
             command.notify = true;
-        } else if (!takesValue) {
+        } else if (!TakesValue(command.verb, word)) {
             if (!error) error = MCIERR_UNRECOGNIZED_KEYWORD;
         } else if (i + 1 == words.size()) {
             if (!error) error = MCIERR_MISSING_PARAMETER;

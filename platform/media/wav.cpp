@@ -8,7 +8,9 @@ namespace {
 constexpr uint16_t kFormatPcm = 1;
 
 uint16_t Word(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
-uint32_t Dword(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
+uint32_t Dword(const uint8_t* p) {
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
 bool Is(const uint8_t* p, const char* fourCc) { return std::memcmp(p, fourCc, 4) == 0; }
 
 struct Format {

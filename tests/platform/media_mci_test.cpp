@@ -100,7 +100,9 @@ TEST_F(Mci, OpensPlaysStopsAndClosesWhateverTheCase) {
 }
 
 TEST_F(Mci, OpensBySequencerTypeQuotedNamesAndTheFileNameItself) {
-    std::string spaced = Write("my tune.rmi", kTune);
+    std::vector<uint8_t> wrapped = {'R', 'I', 'F', 'F', 26, 0, 0, 0, 'R', 'M', 'I', 'D', 'd', 'a', 't', 'a', 26, 0, 0, 0};
+    wrapped.insert(wrapped.end(), kTune.begin(), kTune.end());
+    std::string spaced = Write("my tune.rmi", wrapped);
     EXPECT_EQ(Send("open \"" + spaced + "\" type Sequencer alias tune"), 0u);
     EXPECT_EQ(Send("play tune from 0"), 0u);
     EXPECT_EQ(testing::MusicPlaying(), spaced);
@@ -119,6 +121,7 @@ TEST_F(Mci, RefusesWhatItCannotDoWithWindowsErrors) {
     std::string tune = Write("tune.mid");
     std::string text = Write("text.mid", {'n', 'o', 't', ' ', 'm', 'i', 'd', 'i', '.', '.', '.', '.'});
     std::string wave = Write("sound.wav", {'R', 'I', 'F', 'F'});
+    std::string stub = Write("stub.mid", {'R', 'I', 'F', 'F', 0});
     EXPECT_EQ(Send(""), MCIERROR(MCIERR_MISSING_COMMAND_STRING));
     EXPECT_EQ(mciSendStringA(nullptr, nullptr, 0, nullptr), MCIERROR(MCIERR_MISSING_COMMAND_STRING));
     EXPECT_EQ(Send("rewind tune"), MCIERROR(MCIERR_UNRECOGNIZED_COMMAND));
@@ -128,6 +131,7 @@ TEST_F(Mci, RefusesWhatItCannotDoWithWindowsErrors) {
     EXPECT_EQ(Send("open " + wave + " alias other"), MCIERROR(MCIERR_EXTENSION_NOT_FOUND));
     EXPECT_EQ(Send("open " + tune + " type waveaudio alias other"), MCIERROR(MCIERR_INVALID_DEVICE_NAME));
     EXPECT_EQ(Send("open " + text + " alias other"), MCIERROR(MCIERR_INVALID_FILE));
+    EXPECT_EQ(Send("open " + stub + " alias other"), MCIERROR(MCIERR_INVALID_FILE));
     EXPECT_EQ(Send("open " + (dir / "none.mid").string() + " alias other"), MCIERROR(MCIERR_FILE_NOT_FOUND));
     EXPECT_EQ(Send("stop other"), MCIERROR(MCIERR_INVALID_DEVICE_NAME)) << "no failed open left a device";
 
@@ -135,6 +139,7 @@ TEST_F(Mci, RefusesWhatItCannotDoWithWindowsErrors) {
     EXPECT_EQ(Send("open " + tune + " alias TUNE"), MCIERROR(MCIERR_DUPLICATE_ALIAS));
     EXPECT_EQ(Send("play tune from soon"), MCIERROR(MCIERR_BAD_INTEGER));
     EXPECT_EQ(Send("play tune quickly"), MCIERROR(MCIERR_UNRECOGNIZED_KEYWORD));
+    EXPECT_EQ(Send("play tune from 500"), MCIERROR(MCIERR_UNSUPPORTED_FUNCTION)) << "only the start is reached";
     EXPECT_EQ(Send("close tune alias x"), MCIERROR(MCIERR_UNRECOGNIZED_KEYWORD));
     EXPECT_EQ(testing::MusicPlaying(), "") << "no refused play started the music";
     EXPECT_TRUE(Notices(canvas).empty()) << "nothing asked for a notice";

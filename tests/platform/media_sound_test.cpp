@@ -17,7 +17,10 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 
 void PutWord(Bytes& b, uint32_t v) { b.insert(b.end(), {uint8_t(v), uint8_t(v >> 8)}); }
-void PutDword(Bytes& b, uint32_t v) { b.insert(b.end(), {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)}); }
+void PutDword(Bytes& b, uint32_t v) {
+    PutWord(b, v & 0xffff);
+    PutWord(b, v >> 16);
+}
 void PutTag(Bytes& b, const char* tag) {
     for (int i = 0; i < 4; ++i) b.push_back(uint8_t(tag[i]));
 }

@@ -87,8 +87,9 @@ void FreeMusic() {
 bool ConvertForDevice(const backend::Pcm& sound, std::vector<Uint8>& out) {
     Mixer& m = TheMixer();
     SDL_AudioCVT cvt;
-    if (SDL_BuildAudioCVT(&cvt, AUDIO_S16SYS, Uint8(sound.channels), sound.rate, m.format, Uint8(m.channels), m.rate) < 0)
-        return false;
+    int built = SDL_BuildAudioCVT(&cvt, AUDIO_S16SYS, Uint8(sound.channels), sound.rate, m.format,
+                                  Uint8(m.channels), m.rate);
+    if (built < 0) return false;
     size_t bytes = sound.samples.size() * sizeof(int16_t);
     out.resize(bytes * size_t(cvt.len_mult));
     std::memcpy(out.data(), sound.samples.data(), bytes);
