@@ -36,6 +36,7 @@ protected:
         ASSERT_TRUE(canvas && frame);
         dir = std::filesystem::temp_directory_path() / ("dab-mci-" + std::to_string(getpid()));
         std::filesystem::create_directories(dir);
+        startDirectory = std::filesystem::current_path();
         testing::ClearMediaRecords();
     }
     void TearDown() override {
@@ -43,6 +44,7 @@ protected:
         DestroyWindow(canvas);
         DestroyWindow(frame);
         testing::PumpUntilIdle();
+        std::filesystem::current_path(startDirectory);
         std::filesystem::remove_all(dir);
     }
     std::string Write(const std::string& name, const std::vector<uint8_t>& bytes = kTune) {
@@ -75,6 +77,7 @@ protected:
     HWND canvas = nullptr;
     HWND frame = nullptr;
     std::filesystem::path dir;
+    std::filesystem::path startDirectory;
     char answer[255] = {};
 };
 
@@ -108,13 +111,12 @@ TEST_F(Mci, OpensBySequencerTypeQuotedNamesAndTheFileNameItself) {
     EXPECT_EQ(testing::MusicPlaying(), spaced);
 
     std::string bare = Write("other.mid");
-    ASSERT_EQ(chdir(dir.c_str()), 0);
+    std::filesystem::current_path(dir);
     EXPECT_EQ(Send("open other.mid"), 0u);
     EXPECT_STREQ(answer, "2");
     EXPECT_EQ(Send("play OTHER.MID"), 0u);
     EXPECT_EQ(testing::MusicPlaying(), "other.mid");
     EXPECT_EQ(Send("close other.mid"), 0u);
-    ASSERT_EQ(chdir("/"), 0);
 }
 
 TEST_F(Mci, RefusesWhatItCannotDoWithWindowsErrors) {
@@ -217,7 +219,7 @@ TEST_F(Mci, MusicOfAnotherDeviceTakesOverAndAbortsTheFirst) {
 // first, and a close from elsewhere ends it for good with an aborted notice the program ignores.
 TEST_F(Mci, TheProgramsFiveFilesFollowEachOtherOnTheirNotices) {
     for (int n = 1; n <= 5; ++n) Write("dab" + std::to_string(n) + ".mid");
-    ASSERT_EQ(chdir(dir.c_str()), 0);
+    std::filesystem::current_path(dir);
     auto openNumber = [&](int n) { return "Open dab" + std::to_string(n) + ".mid alias midi"; };
     ASSERT_EQ(Send(openNumber(1)), 0u);
     ASSERT_EQ(Send("Play midi from 0 NOTIFY"), 0u);
@@ -237,7 +239,6 @@ TEST_F(Mci, TheProgramsFiveFilesFollowEachOtherOnTheirNotices) {
     std::vector<Notice> heard = Notices(canvas);
     ASSERT_EQ(heard.size(), 1u);
     EXPECT_EQ(heard[0].code, WPARAM(MCI_NOTIFY_ABORTED));
-    ASSERT_EQ(chdir("/"), 0);
 }
 
 }  // namespace
