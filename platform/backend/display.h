@@ -26,10 +26,14 @@ struct CursorImage {
 bool OpenDisplay();
 // Shows the screen surface as it is now.
 void Present();
+// Shows it if the last showing is 16 ms or more ago: long drawings appear as they go.
+void PresentIfDue();
 // The next input event, waiting up to timeoutMs for one (0: no wait, negative: until one comes or Wake).
 bool NextEvent(InputEvent& event, int timeoutMs);
 // Ends a NextEvent that is waiting; safe from any thread.
 void Wake();
+// Puts the program's display out of the way (WM_SYSCOMMAND with SC_MINIMIZE); it comes back exposed.
+void Minimize();
 // The cursor shown over the screen; nullptr hides it.
 void ShowCursorImage(const CursorImage* image);
 

@@ -64,7 +64,17 @@ void Ink::MakeHatch(const uint8_t rows[8], const Rop2Pair& foreOp, const Rop2Pai
 
 Ink BrushInk(const DeviceContext& dc) { return BrushInk(dc, FindBrush(dc.brush), dc.rop2); }
 
-Painter::Painter(const DeviceContext& dc) : surface_(dc.surface), boxes_(ClipBoxes(dc)), bounds_(BoundsOf(boxes_)) {}
+namespace {
+
+void (*screenPaintHook)() = nullptr;
+
+}  // namespace
+
+void SetScreenPaintHook(void (*hook)()) { screenPaintHook = hook; }
+
+Painter::Painter(const DeviceContext& dc) : surface_(dc.surface), boxes_(ClipBoxes(dc)), bounds_(BoundsOf(boxes_)) {
+    if (screenPaintHook && surface_ == &ScreenSurface()) screenPaintHook();
+}
 
 void Painter::FillRun(uint32_t* row, int y, int x0, int x1, const Ink& ink) {
     if (ink.type == Ink::Solid) {

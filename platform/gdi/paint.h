@@ -39,6 +39,10 @@ int PenWidth(const DeviceContext& dc);
 // The 8 rows of a hatch style.
 const uint8_t* HatchRows(int hatch);
 
+// Called whenever painting on the screen surface begins, so that the window system can show a long
+// drawing as it goes.
+void SetScreenPaintHook(void (*hook)());
+
 // Paints on a DC's surface, in surface coordinates, inside its clip.
 class Painter {
 public:

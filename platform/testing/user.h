@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/win32.h"
 
@@ -32,6 +33,12 @@ void StartProgram(std::function<int()> entry);
 void WaitUntilIdle();
 // Waits for the program's entry point to return, and gives its result.
 int WaitForExit();
+
+// The answer the next message box gets (IDOK, IDYES, IDNO); a box with none queued ends the test
+// with a message saying what it asked.
+void AnswerMessageBox(int answer);
+// The boxes shown since the last call, each as "caption: text".
+std::vector<std::string> MessageBoxesShown();
 
 COLORREF ScreenPixel(int x, int y);
 // Writes the screen as a PNG file; false when the file can't be written.

@@ -113,7 +113,9 @@ BOOL WINAPI DestroyIcon(HICON icon) { return Icons().erase(reinterpret_cast<uint
 BOOL WINAPI DrawIcon(HDC dc, int x, int y, HICON handle) {
     const Icon* icon = FindIcon(handle);
     if (!icon || !gdi::FindDc(dc)) return FALSE;
-    // As Windows draws it: the mask ANDed onto the picture, then the image XORed over it.
+    // As Windows draws it: the mask ANDed onto the picture, then the image XORed over it, whatever the
+    // DC's binary raster operation.
+    int rop = SetROP2(dc, R2_COPYPEN);
     for (int row = 0; row < icon->height; row++) {
         for (int col = 0; col < icon->width; col++) {
             bool keep = icon->andMask[size_t(row * 4 + col / 8)] & (0x80 >> (col % 8));
@@ -127,5 +129,6 @@ BOOL WINAPI DrawIcon(HDC dc, int x, int y, HICON handle) {
             }
         }
     }
+    SetROP2(dc, rop);
     return TRUE;
 }

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "input.h"
+#include "platform/gdi/paint.h"
 #include "platform/backend/display.h"
 #include "queue.h"
 #include "window.h"
@@ -19,6 +20,9 @@ DWORD MessageTime() {
     static const auto start = std::chrono::steady_clock::now();
     return DWORD(std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count());
 }
+
+// Drawing on the screen shows on the display at least every 16 ms, even before the program waits again.
+const bool kShowsLongDrawing = (gdi::SetScreenPaintHook(backend::PresentIfDue), true);
 
 struct Queue {
     std::mutex mutex;
@@ -116,6 +120,20 @@ bool Next(MSG& out, HWND window, UINT first, UINT last, bool remove) {
 }
 
 }  // namespace
+
+bool TakeMessageOtherThanInput(MSG& message) {
+    return TakePosted(message, nullptr, 0, 0, true) || TakePaint(message, nullptr);
+}
+
+bool TakeInputEvent(backend::InputEvent& event, int timeoutMs) {
+    auto& input = PendingInput();
+    if (!input.empty()) {
+        event = input.front();
+        input.pop_front();
+        return true;
+    }
+    return backend::NextEvent(event, timeoutMs);
+}
 
 void AddLiveHandle(HWND window) {
     std::lock_guard<std::mutex> lock(TheQueue().mutex);

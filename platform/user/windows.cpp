@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "input.h"
+#include "platform/backend/display.h"
 #include "queue.h"
 #include "window.h"
 
@@ -191,6 +192,7 @@ LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM l
         case WM_CLOSE: DestroyWindow(window); return 0;
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0) == SC_CLOSE) SendMessageA(window, WM_CLOSE, 0, 0);
+            if ((wParam & 0xFFF0) == SC_MINIMIZE && !w->parent) backend::Minimize();
             return 0;
         case WM_ERASEBKGND: {
             HBRUSH brush = w->windowClass->info.hbrBackground;

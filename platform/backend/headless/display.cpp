@@ -1,11 +1,16 @@
 // The headless backend's screen and input: no display; events come from tests (platform/testing/user.h),
 // and a thread waiting for one counts as idle.
 #include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
 #include <deque>
 #include <mutex>
+#include <string>
+#include <vector>
 
 #include "platform/backend/display.h"
 #include "platform/backend/headless/events.h"
+#include "platform/user/message_box.h"
 
 namespace backend {
 
@@ -26,6 +31,30 @@ Events& TheEvents() {
     return events;
 }
 
+std::deque<int>& Answers() {
+    static std::deque<int> answers;
+    return answers;
+}
+
+std::vector<std::string>& Asked() {
+    static std::vector<std::string> asked;
+    return asked;
+}
+
+// No person sits before a headless screen: each box takes the next answer a test queued.
+int AnswerFromTest(const std::string& caption, const std::string& text, UINT) {
+    Asked().push_back(caption + ": " + text);
+    if (Answers().empty()) {
+        std::fprintf(stderr, "MessageBoxA asked \"%s: %s\" and no answer was queued\n", caption.c_str(), text.c_str());
+        std::abort();
+    }
+    int answer = Answers().front();
+    Answers().pop_front();
+    return answer;
+}
+
+const bool kAnswersFromTests = (user::SetBoxAnswerer(AnswerFromTest), true);
+
 }  // namespace
 
 bool OpenDisplay() { return true; }
@@ -34,6 +63,9 @@ void Present() {
     std::lock_guard<std::mutex> lock(TheEvents().mutex);
     TheEvents().presented++;
 }
+
+// Nobody watches a headless screen: only the showings at waits are counted.
+void PresentIfDue() {}
 
 bool NextEvent(InputEvent& event, int timeoutMs) {
     Events& e = TheEvents();
@@ -62,6 +94,8 @@ void Wake() {
     e.changed.notify_all();
 }
 
+void Minimize() {}
+
 void ShowCursorImage(const CursorImage* image) {
     std::lock_guard<std::mutex> lock(TheEvents().mutex);
     TheEvents().cursor = image;
@@ -85,6 +119,14 @@ void WaitUntilWaiting() {
 int PresentCount() {
     std::lock_guard<std::mutex> lock(TheEvents().mutex);
     return TheEvents().presented;
+}
+
+void QueueBoxAnswer(int answer) { Answers().push_back(answer); }
+
+std::vector<std::string> TakeBoxQuestions() {
+    std::vector<std::string> asked;
+    asked.swap(Asked());
+    return asked;
 }
 
 const CursorImage* ShownCursor() {

@@ -1,6 +1,9 @@
 // What tests reach of the headless backend: injecting input and seeing what it showed.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "platform/backend/display.h"
 
 namespace backend::headless {
@@ -10,5 +13,8 @@ void Inject(const InputEvent& event);
 void WaitUntilWaiting();
 int PresentCount();
 const CursorImage* ShownCursor();
+void QueueBoxAnswer(int answer);
+// The boxes asked since the last call, as "caption: text".
+std::vector<std::string> TakeBoxQuestions();
 
 }  // namespace backend::headless

@@ -86,6 +86,10 @@ int WaitForExit() {
     return result;
 }
 
+void AnswerMessageBox(int answer) { backend::headless::QueueBoxAnswer(answer); }
+
+std::vector<std::string> MessageBoxesShown() { return backend::headless::TakeBoxQuestions(); }
+
 COLORREF ScreenPixel(int x, int y) {
     gdi::Surface& s = gdi::ScreenSurface();
     if (!s.contains(x, y)) return CLR_INVALID;

@@ -22,6 +22,7 @@ struct Display {
     const CursorImage* shown = nullptr;
     int scale = 1;
     Uint32 wakeEvent = 0;
+    Uint32 lastPresent = 0;
 };
 
 Display& TheDisplay() {
@@ -118,6 +119,11 @@ void Present() {
     SDL_RenderClear(d.renderer);
     SDL_RenderCopy(d.renderer, d.texture, nullptr, nullptr);
     SDL_RenderPresent(d.renderer);
+    d.lastPresent = SDL_GetTicks();
+}
+
+void PresentIfDue() {
+    if (SDL_GetTicks() - TheDisplay().lastPresent >= 16) Present();
 }
 
 bool NextEvent(InputEvent& event, int timeoutMs) {
@@ -194,6 +200,10 @@ void Wake() {
     SDL_Event e{};
     e.type = TheDisplay().wakeEvent;
     if (e.type) SDL_PushEvent(&e);
+}
+
+void Minimize() {
+    if (TheDisplay().window) SDL_MinimizeWindow(TheDisplay().window);
 }
 
 void ShowCursorImage(const CursorImage* image) {
