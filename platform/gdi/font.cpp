@@ -84,9 +84,20 @@ HFONT WINAPI CreateFontIndirectA(const LOGFONTA* log) { return log ? AddFont(*lo
 HFONT WINAPI CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
                          DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision, DWORD clipPrecision,
                          DWORD quality, DWORD pitchAndFamily, LPCSTR faceName) {
-    LOGFONTA log{height,         width,           escapement,        orientation,        weight,
-                 BYTE(italic),   BYTE(underline), BYTE(strikeOut),   BYTE(charSet),      BYTE(outPrecision),
-                 BYTE(clipPrecision), BYTE(quality), BYTE(pitchAndFamily), {}};
+    LOGFONTA log{height,
+                 width,
+                 escapement,
+                 orientation,
+                 weight,
+                 BYTE(italic),
+                 BYTE(underline),
+                 BYTE(strikeOut),
+                 BYTE(charSet),
+                 BYTE(outPrecision),
+                 BYTE(clipPrecision),
+                 BYTE(quality),
+                 BYTE(pitchAndFamily),
+                 {}};
     // Windows keeps at most 31 characters of the name and always its terminating zero.
     if (faceName) std::strncpy(log.lfFaceName, faceName, LF_FACESIZE - 1);
     return AddFont(log);

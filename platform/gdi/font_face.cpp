@@ -76,7 +76,10 @@ FaceUnits UnitsOf(FT_Face face) {
         u.lastChar = os2->usLastCharIndex;
         u.familyClass = os2->sFamilyClass >> 8;
         // Windows adds the part of the line gap that the Windows ascent and descent do not already cover.
-        if (hhea) u.lineGap = std::max(0.0, double(hhea->Line_Gap) - (u.ascent + u.descent - (hhea->Ascender - hhea->Descender)));
+        if (hhea) {
+            double covered = u.ascent + u.descent - (hhea->Ascender - hhea->Descender);
+            u.lineGap = std::max(0.0, hhea->Line_Gap - covered);
+        }
     } else if (hhea) {
         u.lineGap = hhea->Line_Gap;
     }

@@ -66,7 +66,8 @@ int WINAPI DrawTextA(HDC dc, LPCSTR text, int count, LPRECT rect, UINT format) {
         return lineHeight;
     }
     std::vector<int> advances(shown.chars.size());
-    for (size_t i = 0; i < advances.size(); i++) advances[i] = face->advance(static_cast<unsigned char>(shown.chars[i]));
+    for (size_t i = 0; i < advances.size(); i++)
+        advances[i] = face->advance(static_cast<unsigned char>(shown.chars[i]));
     std::vector<TextLine> lines = BreakLines(shown.chars, advances, long(rect->right) - rect->left, format);
     int height = int(lines.size()) * lineHeight;
     if (format & DT_CALCRECT) {

@@ -13,7 +13,8 @@ namespace {
 // A painter held to a box inside the DC's clip, taking coordinates of any size.
 class LimitedPainter {
 public:
-    LimitedPainter(const DeviceContext& dc, const Box& limit) : painter_(dc), box_(Intersect(painter_.bounds(), limit)) {}
+    LimitedPainter(const DeviceContext& dc, const Box& limit)
+        : painter_(dc), box_(Intersect(painter_.bounds(), limit)) {}
     bool empty() const { return box_.empty(); }
     void Span(int64_t y, int64_t x0, int64_t x1, const Ink& ink) {
         if (y < box_.top || y >= box_.bottom) return;

@@ -398,7 +398,8 @@ TEST(TextHandles, NullAndStaleHandlesFailQuietly) {
 TEST(TextHandles, FontsAreObjectsLikeAnyOther) {
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
-    HFONT font = CreateFontA(-17, 0, 0, 0, FW_BOLD, 1, 0, 0, ANSI_CHARSET, 0, 0, PROOF_QUALITY, 0x12, "Times New Roman");
+    HFONT font =
+        CreateFontA(-17, 0, 0, 0, FW_BOLD, 1, 0, 0, ANSI_CHARSET, 0, 0, PROOF_QUALITY, 0x12, "Times New Roman");
     // A new DC starts with the system font.
     EXPECT_EQ(SelectObject(dc, font), GetStockObject(SYSTEM_FONT));
     LOGFONTA log{};
