@@ -209,6 +209,50 @@ TEST_F(Windows, HidingAWindowRepaintsWhatLayBeneath) {
     EXPECT_EQ(Messages(below).front(), UINT(WM_PAINT));
 }
 
+LRESULT CALLBACK PaintsRedWhereClicked(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    if (m == WM_LBUTTONDOWN) {
+        HDC dc = GetDC(w);
+        RECT spot{GET_X_LPARAM(lp), GET_Y_LPARAM(lp), GET_X_LPARAM(lp) + 5, GET_Y_LPARAM(lp) + 5};
+        HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+        FillRect(dc, &spot, red);
+        DeleteObject(red);
+        ReleaseDC(w, dc);
+        return 0;
+    }
+    if (m == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(w, m, wp, lp);
+}
+
+TEST(Programs, AProgramOnItsOwnThreadAnswersInputAndEndsOnClose) {
+    testing::UseScreen(120, 90);
+    testing::StartProgram([] {
+        WNDCLASSA c{};
+        c.lpfnWndProc = PaintsRedWhereClicked;
+        c.hbrBackground = HBRUSH(GetStockObject(WHITE_BRUSH));
+        c.lpszClassName = "PaintsRed";
+        RegisterClassA(&c);
+        HWND w = CreateWindowExA(0, "PaintsRed", "", WS_POPUP, 0, 0, 120, 90, nullptr, nullptr, nullptr, nullptr);
+        ShowWindow(w, SW_SHOWNORMAL);
+        MSG m;
+        while (GetMessageA(&m, nullptr, 0, 0)) {
+            TranslateMessage(&m);
+            DispatchMessageA(&m);
+        }
+        return int(m.wParam);
+    });
+    testing::WaitUntilIdle();
+    EXPECT_EQ(testing::ScreenPixel(40, 30), RGB(255, 255, 255));
+    testing::Press(40, 30);
+    testing::WaitUntilIdle();
+    EXPECT_EQ(testing::ScreenPixel(42, 32), RGB(255, 0, 0));
+    EXPECT_EQ(testing::ScreenPixel(46, 30), RGB(255, 255, 255));
+    testing::RequestClose();
+    EXPECT_EQ(testing::WaitForExit(), 0);
+}
+
 TEST(Messages, QuitComesAfterWhatWasPostedBeforeIt) {
     PostMessageA(nullptr, WM_USER + 1, 0, 0);
     PostQuitMessage(3);
