@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "platform/backend/display.h"
+#include "platform/backend/sdl/rules.h"
 #include "platform/gdi/dc.h"
 #include "platform/win32.h"
 
@@ -37,14 +38,6 @@ bool RequestedSize(int& width, int& height) {
            width <= 8192 && height <= 8192;
 }
 
-// The largest whole factor that leaves at least 1024 × 768, on displays of 2048 × 1536 and more.
-int ScaleFor(int width, int height) {
-    if (width < 2048 || height < 1536) return 1;
-    int k = 1;
-    while (width / (k + 1) >= 1024 && height / (k + 1) >= 768) k++;
-    return k;
-}
-
 int VirtualKey(SDL_Keycode key) {
     switch (key) {
         case SDLK_RETURN:
@@ -61,23 +54,6 @@ int VirtualKey(SDL_Keycode key) {
     }
 }
 
-// Typed text arrives as UTF-8; the program reads single-byte characters, so Latin-1 ones pass and the
-// rest are dropped. Returns the characters in order.
-int TypedCharacters(const char* text, char out[32]) {
-    int n = 0;
-    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p && n < 32;) {
-        unsigned code;
-        int length;
-        if (*p < 0x80) code = *p, length = 1;
-        else if ((*p & 0xE0) == 0xC0 && p[1]) code = ((p[0] & 0x1Fu) << 6) | (p[1] & 0x3Fu), length = 2;
-        else if ((*p & 0xF0) == 0xE0) code = 0x100, length = 3;
-        else code = 0x100, length = 4;
-        if (code >= 0x20 && code < 0x100 && code != 0x7F) out[n++] = char(code);
-        for (int i = 0; i < length && *p; i++) p++;
-    }
-    return n;
-}
-
 }  // namespace
 
 bool OpenDisplay() {
@@ -92,7 +68,7 @@ bool OpenDisplay() {
     if (!RequestedSize(width, height)) {
         SDL_DisplayMode mode;
         if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return false;
-        d.scale = ScaleFor(mode.w, mode.h);
+        d.scale = sdl::WholeScale(mode.w, mode.h);
         width = mode.w / d.scale;
         height = mode.h / d.scale;
         flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
@@ -160,7 +136,7 @@ bool NextEvent(InputEvent& event, int timeoutMs) {
                 return true;
             }
             case SDL_TEXTINPUT:
-                typedCount = TypedCharacters(e.text.text, typed);
+                typedCount = sdl::TypedCharacters(e.text.text, typed);
                 typedNext = 0;
                 if (typedCount == 0) break;
                 event.kind = InputEvent::Char;
@@ -216,13 +192,8 @@ void ShowCursorImage(const CursorImage* image) {
     // The window under the mouse sets its cursor on every move; only a change reaches the system.
     if (image == d.shown) return;
     d.shown = image;
-    // Windows' AND/XOR pairs in SDL's terms: data = NOT (AND XOR XOR), mask = NOT AND; where both are 0
-    // and 1 the system inverts the screen if it can.
     Uint8 data[128], mask[128];
-    for (int i = 0; i < 128; i++) {
-        data[i] = Uint8(~(image->andMask[i] ^ image->xorMask[i]));
-        mask[i] = Uint8(~image->andMask[i]);
-    }
+    sdl::CursorPlanes(*image, data, mask);
     SDL_Cursor* cursor = SDL_CreateCursor(data, mask, 32, 32, image->hotX, image->hotY);
     if (!cursor) return;
     SDL_SetCursor(cursor);

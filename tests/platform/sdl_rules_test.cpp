@@ -1,0 +1,46 @@
+// The SDL backend's rules that need no display: the whole-number scale of large screens, typed text as
+// single-byte characters, and Windows' cursor masks in SDL's terms.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/backend/sdl/rules.h"
+
+namespace {
+
+using backend::sdl::CursorPlanes;
+using backend::sdl::TypedCharacters;
+using backend::sdl::WholeScale;
+
+TEST(SdlRules, LargeDisplaysShowTheScreenAWholeNumberOfTimesLarger) {
+    EXPECT_EQ(WholeScale(1920, 1080), 1);
+    EXPECT_EQ(WholeScale(2047, 1600), 1);
+    EXPECT_EQ(WholeScale(2048, 1536), 2);
+    EXPECT_EQ(WholeScale(2560, 1600), 2);
+    EXPECT_EQ(WholeScale(3840, 2160), 2);  // 3840 / 3 = 1280 but 2160 / 3 = 720 < 768
+    EXPECT_EQ(WholeScale(3200, 2400), 3);
+    EXPECT_EQ(WholeScale(7680, 4320), 5);
+}
+
+TEST(SdlRules, TypedTextKeepsLatinOneAndDropsTheRest) {
+    char out[32];
+    int n = TypedCharacters("a\xC3\xA9\xE2\x82\xAC" "b\x7F\xF0\x9F\x98\x80" "c", out);
+    EXPECT_EQ(std::string(out, size_t(n)), "a\xE9" "bc");  // e-acute kept, euro sign, DEL and emoji dropped
+    EXPECT_EQ(TypedCharacters("\xC3", out), 0);            // a cut-off sequence types nothing
+}
+
+TEST(SdlRules, CursorMasksKeepBlackWhiteTransparentAndInverting) {
+    backend::CursorImage image;
+    // Bits 7..4 of the first byte: black (AND 0, XOR 0), white (0, 1), transparent (1, 0), inverting (1, 1).
+    image.andMask[0] = 0x30;
+    image.xorMask[0] = 0x50;
+    uint8_t data[128], mask[128];
+    CursorPlanes(image, data, mask);
+    auto bit = [](uint8_t v, int i) { return (v >> (7 - i)) & 1; };
+    EXPECT_EQ(bit(data[0], 0) * 2 + bit(mask[0], 0), 3);  // SDL black: data 1, mask 1
+    EXPECT_EQ(bit(data[0], 1) * 2 + bit(mask[0], 1), 1);  // SDL white: data 0, mask 1
+    EXPECT_EQ(bit(data[0], 2) * 2 + bit(mask[0], 2), 0);  // SDL transparent: data 0, mask 0
+    EXPECT_EQ(bit(data[0], 3) * 2 + bit(mask[0], 3), 2);  // SDL inverted: data 1, mask 0
+}
+
+}  // namespace
