@@ -9,31 +9,20 @@
 #include <string>
 
 #include "platform/win32.h"
+#include "temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 // A fresh directory made current for the test, removed afterwards.
-class KernelFiles : public ::testing::Test {
+class KernelFiles : public TempFolder {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "dab-kernel-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        directory_ = pattern;
-        previous_ = fs::current_path();
-        fs::current_path(directory_);
-    }
-    void TearDown() override {
-        fs::current_path(previous_);
-        fs::remove_all(directory_);
-    }
     static void Write(const fs::path& path, const std::string& content) { std::ofstream(path) << content; }
     static std::string Read(const fs::path& path) {
         std::ifstream in(path);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
-    fs::path directory_, previous_;
 };
 
 TEST_F(KernelFiles, CreateMakesOrEmptiesAFileAndWritesThrough) {

@@ -11,24 +11,14 @@
 
 #include "platform/kernel/wildcard.h"
 #include "platform/win32.h"
+#include "temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class KernelFind : public ::testing::Test {
+class KernelFind : public TempFolder {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "dab-kernel-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        directory_ = pattern;
-        previous_ = fs::current_path();
-        fs::current_path(directory_);
-    }
-    void TearDown() override {
-        fs::current_path(previous_);
-        fs::remove_all(directory_);
-    }
     static void Make(const fs::path& path, size_t size = 1) { std::ofstream(path) << std::string(size, 'x'); }
     static std::vector<std::string> Found(const char* spec) {
         std::vector<std::string> names;
@@ -40,7 +30,6 @@ protected:
         EXPECT_EQ(_findclose(search), 0);
         return names;
     }
-    fs::path directory_, previous_;
 };
 
 using Names = std::vector<std::string>;

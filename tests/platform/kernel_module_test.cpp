@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/win32.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -51,19 +52,9 @@ TEST(KernelModule, TooSmallABufferGetsTheCutNameAndItsWholeSize) {
     EXPECT_EQ(GetModuleFileNameA(nullptr, nullptr, 100), 0u);
 }
 
-class KernelDirectory : public ::testing::Test {
+class KernelDirectory : public TempFolder {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "dab-kernel-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        directory_ = pattern;
-        previous_ = fs::current_path();
-    }
-    void TearDown() override {
-        fs::current_path(previous_);
-        fs::remove_all(directory_);
-    }
-    fs::path directory_, previous_;
+    void SetUp() override { MakeFolder(false); }
 };
 
 TEST_F(KernelDirectory, ProgramDirectoryFromTheLastBackslashBecomesCurrent) {

@@ -8,27 +8,19 @@
 #include <string>
 
 #include "platform/kernel/paths.h"
+#include "temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class KernelPaths : public ::testing::Test {
+class KernelPaths : public TempFolder {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "dab-kernel-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        directory_ = pattern;
-        previous_ = fs::current_path();
-        fs::current_path(directory_);
+        TempFolder::SetUp();
         fs::create_directories("Data/Sounds");
         std::ofstream("Data/Sounds/A10.MUB") << "x";
     }
-    void TearDown() override {
-        fs::current_path(previous_);
-        fs::remove_all(directory_);
-    }
-    fs::path directory_, previous_;
 };
 
 TEST_F(KernelPaths, EveryPartIsFoundInAnyCase) {
