@@ -64,7 +64,7 @@ BOOL WINAPI InvalidateRect(HWND window, const RECT* rect, BOOL erase) {
     Window* w = FindWindow(window);
     if (!w) return FALSE;
     gdi::Box area = gdi::Intersect(ScreenArea(w, rect), ToBox(w->rect));
-    if (!area.empty()) w->update.push_back(area);
+    AddToUpdate(w, area);
     if (erase) w->erase = true;
     return TRUE;
 }

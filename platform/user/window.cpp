@@ -82,12 +82,20 @@ Window* WindowAt(POINT screen) {
     return nullptr;
 }
 
+void AddToUpdate(Window* window, const gdi::Box& box) {
+    if (box.empty()) return;
+    for (const gdi::Box& b : window->update)
+        if (box.left >= b.left && box.top >= b.top && box.right <= b.right && box.bottom <= b.bottom) return;
+    window->update.push_back(box);
+    if (window->update.size() > 16) window->update = {gdi::BoundsOf(window->update)};
+}
+
 void InvalidateScreenArea(const gdi::Box& area) {
     ForEachWindow([&](Window* w) {
         if (!IsShown(w)) return;
         gdi::Box part = gdi::Intersect(area, ToBox(w->rect));
         if (part.empty()) return;
-        w->update.push_back(part);
+        AddToUpdate(w, part);
         w->erase = true;
     });
 }

@@ -48,6 +48,9 @@ bool IsShown(const Window* window);
 gdi::Box ClientClip(const Window* window);
 // The topmost shown window whose area holds the screen point, children above their parent.
 Window* WindowAt(POINT screen);
+// Adds a screen box to a window's update region. A region of many boxes becomes their bounding box, so
+// that a window invalidated again and again while hidden keeps a small region.
+void AddToUpdate(Window* window, const gdi::Box& box);
 // Adds the screen box to the update region of every shown window it touches, with erasing.
 void InvalidateScreenArea(const gdi::Box& area);
 // Calls f for every window, parents before their children.

@@ -19,7 +19,7 @@ void InvalidateWithChildren(Window* w) {
     ForEachWindow([&](Window* each) {
         for (Window* a = each; a; a = a->parent) {
             if (a != w) continue;
-            each->update.push_back(ToBox(each->rect));
+            AddToUpdate(each, ToBox(each->rect));
             each->erase = true;
             break;
         }

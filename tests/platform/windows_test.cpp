@@ -3,10 +3,12 @@
 // window, DCs clip to the client area (empty while hidden), closing goes through WM_CLOSE to WM_DESTROY.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "platform/testing.h"
+#include "platform/user/window.h"
 
 namespace {
 
@@ -192,6 +194,24 @@ TEST_F(Windows, ClosingGoesThroughCloseAndDestroysChildrenToo) {
     // Messages posted to a window that is gone are dropped, and posting to it fails.
     EXPECT_FALSE(PostMessageA(parent, WM_USER, 0, 0));
     EXPECT_FALSE(DestroyWindow(parent));
+}
+
+TEST_F(Windows, AHiddenWindowInvalidatedOftenPaintsOnceShown) {
+    HWND w = Make("Recording", WS_POPUP, 0, 0, 100, 100);
+    for (int i = 0; i < 10000; i++) {
+        RECT r{i % 90, i % 70, i % 90 + 10, i % 70 + 10};
+        InvalidateRect(w, &r, TRUE);
+    }
+    // The region stays small however often it grows.
+    EXPECT_LE(user::FindWindow(w)->update.size(), 16u);
+    testing::PumpUntilIdle();
+    EXPECT_TRUE(Messages(w).empty() || Messages(w).back() != WM_PAINT);  // hidden: no paint
+    Log().clear();
+    ShowWindow(w, SW_SHOW);
+    testing::PumpUntilIdle();
+    std::vector<UINT> heard = Messages(w);
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), UINT(WM_PAINT)), 1);
+    EXPECT_EQ(testing::ScreenPixel(50, 50), RGB(0, 0, 255));
 }
 
 TEST_F(Windows, HidingAWindowRepaintsWhatLayBeneath) {
