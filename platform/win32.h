@@ -11,4 +11,5 @@
 #include "api/kernel.h"
 #include "api/user.h"
 #include "api/media.h"
+#include "api/print.h"
 #endif

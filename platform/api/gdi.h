@@ -9,6 +9,8 @@
 #define BITSPIXEL 12
 #define PLANES 14
 #define NUMCOLORS 24
+#define LOGPIXELSX 88
+#define LOGPIXELSY 90
 #define RASTERCAPS 38
 #define SIZEPALETTE 104
 #define RC_BITBLT 0x0001

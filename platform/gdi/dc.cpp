@@ -4,6 +4,7 @@
 
 #include "platform/api/gdi.h"
 #include "platform/api/text.h"
+#include "platform/print/printer.h"
 
 namespace gdi {
 
@@ -87,6 +88,12 @@ HDC CreateScreenDc(POINT origin, const std::vector<Box>& clip) {
     return handle;
 }
 
+HDC CreatePrinterDc(std::shared_ptr<print::Printer> printer) {
+    HDC handle = NewDc(false, &printer->page);
+    FindDc(handle)->printer = std::move(printer);
+    return handle;
+}
+
 }  // namespace gdi
 
 using namespace gdi;
@@ -112,7 +119,9 @@ BOOL WINAPI DeleteDC(HDC dc) {
 }
 
 int WINAPI GetDeviceCaps(HDC dc, int index) {
-    if (!FindDc(dc)) return 0;
+    DeviceContext* d = FindDc(dc);
+    if (!d) return 0;
+    if (d->printer) return print::PrinterDeviceCaps(*d->printer, index);
     const Surface& screen = ScreenSurface();
     switch (index) {
         case HORZRES: return screen.width;

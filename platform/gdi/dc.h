@@ -5,6 +5,10 @@
 
 #include "objects.h"
 
+namespace print {
+struct Printer;
+}
+
 namespace gdi {
 
 // A rectangle in surface pixels, [left, right) × [top, bottom).
@@ -36,6 +40,8 @@ struct DeviceContext : Object {
     // Where drawing may land, in surface pixels; the surface's own bounds also always clip.
     std::vector<Box> clip;
     bool clipSet = false;  // false: the whole surface
+    // Set on a printer's DC only: the surface is its page, and deleting the DC aborts its job.
+    std::shared_ptr<print::Printer> printer;
 };
 
 DeviceContext* FindDc(HDC dc);
@@ -52,5 +58,7 @@ void ResizeScreen(int width, int height);
 
 // Window DCs are made by the window system: a DC on the screen with an origin and a clip.
 HDC CreateScreenDc(POINT origin, const std::vector<Box>& clip);
+// Printer DCs are made by the print layer: a DC on the printer's page, which it keeps while it lives.
+HDC CreatePrinterDc(std::shared_ptr<print::Printer> printer);
 
 }  // namespace gdi

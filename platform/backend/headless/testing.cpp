@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "platform/backend/headless/events.h"
-#include "platform/backend/headless/png.h"
 #include "platform/gdi/dc.h"
+#include "platform/print/png.h"
 #include "platform/testing/user.h"
 
 namespace testing {
@@ -98,18 +98,8 @@ COLORREF ScreenPixel(int x, int y) {
 }
 
 bool SaveScreenPng(const std::string& path) {
-    gdi::Surface& s = gdi::ScreenSurface();
-    std::vector<uint8_t> rgb;
-    rgb.reserve(size_t(s.width) * size_t(s.height) * 3);
-    for (int y = 0; y < s.height; y++) {
-        const uint32_t* row = s.row(y);
-        for (int x = 0; x < s.width; x++) {
-            rgb.push_back(uint8_t(row[x] >> 16));
-            rgb.push_back(uint8_t(row[x] >> 8));
-            rgb.push_back(uint8_t(row[x]));
-        }
-    }
-    return backend::headless::WritePng(path, s.width, s.height, rgb);
+    const gdi::Surface& s = gdi::ScreenSurface();
+    return print::WritePng(path, s.width, s.height, s.top, s.stride);
 }
 
 }  // namespace testing

@@ -1,8 +1,11 @@
 #include "png.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <vector>
 
-namespace backend::headless {
+namespace print {
 
 namespace {
 
@@ -50,16 +53,31 @@ std::vector<uint8_t> Zlib(const std::vector<uint8_t>& raw) {
     return z;
 }
 
+// The pHYs chunk's body: the same density across and down, in pixels a metre.
+std::vector<uint8_t> PixelsPerMetre(int dpi) {
+    auto perMetre = uint32_t(std::lround(dpi / 0.0254));
+    std::vector<uint8_t> body;
+    Put32(body, perMetre);
+    Put32(body, perMetre);
+    body.push_back(1);
+    return body;
+}
+
 }  // namespace
 
-bool WritePng(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb) {
-    if (width <= 0 || height <= 0 || rgb.size() != size_t(width) * size_t(height) * 3) return false;
+bool WritePng(const std::string& path, int width, int height, const uint32_t* pixels, ptrdiff_t stride,
+              int dpi) {
+    if (width <= 0 || height <= 0 || !pixels) return false;
     std::vector<uint8_t> raw;
     raw.reserve(size_t(height) * (size_t(width) * 3 + 1));
     for (int y = 0; y < height; y++) {
         raw.push_back(0);  // no filter
-        const uint8_t* row = rgb.data() + size_t(y) * size_t(width) * 3;
-        raw.insert(raw.end(), row, row + size_t(width) * 3);
+        const uint32_t* row = pixels + y * stride;
+        for (int x = 0; x < width; x++) {
+            raw.push_back(uint8_t(row[x] >> 16));
+            raw.push_back(uint8_t(row[x] >> 8));
+            raw.push_back(uint8_t(row[x]));
+        }
     }
     std::vector<uint8_t> header;
     Put32(header, uint32_t(width));
@@ -67,6 +85,7 @@ bool WritePng(const std::string& path, int width, int height, const std::vector<
     header.insert(header.end(), {8, 2, 0, 0, 0});
     std::vector<uint8_t> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     Chunk(file, "IHDR", header);
+    if (dpi > 0) Chunk(file, "pHYs", PixelsPerMetre(dpi));
     Chunk(file, "IDAT", Zlib(raw));
     Chunk(file, "IEND", {});
     FILE* f = std::fopen(path.c_str(), "wb");
@@ -75,4 +94,4 @@ bool WritePng(const std::string& path, int width, int height, const std::vector<
     return std::fclose(f) == 0 && ok;
 }
 
-}  // namespace backend::headless
+}  // namespace print

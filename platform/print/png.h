@@ -1,0 +1,16 @@
+// A minimal PNG writer for printed pages and screenshots: 8-bit RGB, stored (uncompressed) deflate blocks.
+// It sits with printing because both backends need it: the SDL one sends pages as PNG files.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace print {
+
+// The pixels are 0x00RRGGBB words, rows from the top, stride words from one row to the next. With a dpi
+// above 0 the file says how large the picture is meant to come out.
+bool WritePng(const std::string& path, int width, int height, const uint32_t* pixels, ptrdiff_t stride,
+              int dpi = 0);
+
+}  // namespace print

@@ -1,0 +1,266 @@
+// Printing: printer DCs only for the default printer, the page they report and draw on, the order of escapes
+// and job calls, and what reaches the printer: ended pages only, grouped by job.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "platform/testing.h"
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kTopLeft = RGB(200, 20, 20), kTopRight = RGB(20, 200, 20);
+constexpr COLORREF kBottomLeft = RGB(20, 20, 200), kBottomRight = RGB(200, 200, 20);
+
+// A 2 × 2 picture of 8 bits a pixel, as the program hands its pictures to the printer.
+struct Quadrants {
+    Quadrants() {
+        info().bmiHeader = {sizeof(BITMAPINFOHEADER), 2, 2, 1, 8, BI_RGB, 0, 0, 0, 4, 0};
+        const COLORREF colours[] = {kBottomLeft, kBottomRight, kTopLeft, kTopRight};
+        for (int i = 0; i < 4; i++)
+            info().bmiColors[i] = {GetBValue(colours[i]), GetGValue(colours[i]), GetRValue(colours[i]), 0};
+    }
+    BITMAPINFO& info() { return *reinterpret_cast<BITMAPINFO*>(block.data()); }
+    // Draws the whole picture over the rectangle; true when it drew.
+    bool DrawOn(HDC dc, int width, int height) {
+        return StretchDIBits(dc, 0, 0, width, height, 0, 0, 2, 2, bits, &info(), DIB_RGB_COLORS, SRCCOPY) == 2;
+    }
+
+    std::vector<uint8_t> block = std::vector<uint8_t>(sizeof(BITMAPINFOHEADER) + 4 * sizeof(RGBQUAD));
+    // Bottom-up rows of four bytes: the bottom row first.
+    const uint8_t bits[8] = {0, 1, 0, 0, 2, 3, 0, 0};
+};
+
+class Printing : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testing::ClearPrintJobs();
+        testing::SetDefaultPrinter("Office_Laser");
+    }
+    void TearDown() override {
+        testing::UseSystemDefaultPrinter();
+        testing::UseSystemPrinterPage();
+        testing::ClearPrintJobs();
+    }
+    static HDC CreatePrinterDc(LPCSTR device = "Office_Laser") {
+        return CreateDCA("winspool", device, "CUPS:", nullptr);
+    }
+    static void Fill(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
+        RECT box{left, top, right, bottom};
+        HBRUSH brush = CreateSolidBrush(colour);
+        FillRect(dc, &box, brush);
+        DeleteObject(brush);
+    }
+    static int StartJob(HDC dc, const char* name) {
+        return Escape(dc, STARTDOC, int(std::strlen(name)), name, nullptr);
+    }
+};
+
+TEST_F(Printing, OnlyTheDefaultPrinterGivesADc) {
+    EXPECT_EQ(CreatePrinterDc("Other_Printer"), nullptr);
+    EXPECT_EQ(CreatePrinterDc(nullptr), nullptr);
+    HDC dc = CreatePrinterDc("office_laser");
+    ASSERT_NE(dc, nullptr);
+    EXPECT_TRUE(DeleteDC(dc));
+
+    testing::SetDefaultPrinter("");
+    EXPECT_EQ(CreatePrinterDc(), nullptr);
+    EXPECT_EQ(CreatePrinterDc(""), nullptr);
+    EXPECT_TRUE(testing::PrintJobs().empty());
+}
+
+TEST_F(Printing, ThePageIsA4At300DpiUnlessSet) {
+    HDC dc = CreatePrinterDc();
+    ASSERT_NE(dc, nullptr);
+    EXPECT_EQ(GetDeviceCaps(dc, HORZRES), 2480);
+    EXPECT_EQ(GetDeviceCaps(dc, VERTRES), 3508);
+    EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSX), 300);
+    EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSY), 300);
+    EXPECT_EQ(GetDeviceCaps(dc, BITSPIXEL), 24);
+    EXPECT_EQ(GetDeviceCaps(dc, PLANES), 1);
+    int needed = RC_STRETCHDIB | RC_BITBLT | RC_STRETCHBLT;
+    EXPECT_EQ(GetDeviceCaps(dc, RASTERCAPS) & needed, needed);
+    DeleteDC(dc);
+
+    testing::SetPrinterPage(3150, 2400, 200);
+    dc = CreatePrinterDc();
+    EXPECT_EQ(GetDeviceCaps(dc, HORZRES), 3150);
+    EXPECT_EQ(GetDeviceCaps(dc, VERTRES), 2400);
+    EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSY), 200);
+    DeleteDC(dc);
+    // The screen keeps its own size beside a printer's.
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(GetDeviceCaps(screen, HORZRES), GetSystemMetrics(SM_CXSCREEN));
+    ReleaseDC(nullptr, screen);
+}
+
+// The program's own sequence: the picture stretched over the page's width and three fifths of its height.
+TEST_F(Printing, ThePictureComesOutStretchedOnOnePage) {
+    HDC dc = CreatePrinterDc();
+    ASSERT_NE(dc, nullptr);
+    int width = GetDeviceCaps(dc, HORZRES), height = GetDeviceCaps(dc, VERTRES);
+    height = height / 2 + height / 10;
+    ASSERT_EQ(height, 2104);
+    EXPECT_GT(Escape(dc, STARTDOC, 8, "DEDODUDO", nullptr), 0);
+    Quadrants picture;
+    EXPECT_TRUE(picture.DrawOn(dc, width, height));
+    EXPECT_GT(Escape(dc, NEWFRAME, 0, nullptr, nullptr), 0);
+    EXPECT_GT(Escape(dc, ENDDOC, 0, nullptr, nullptr), 0);
+    EXPECT_TRUE(DeleteDC(dc));
+
+    std::vector<testing::PrintJob> jobs = testing::PrintJobs();
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(jobs[0].name, "DEDODUDO");
+    EXPECT_EQ(jobs[0].printer, "Office_Laser");
+    ASSERT_EQ(jobs[0].pages.size(), 1u);
+    const testing::PrintedPage& page = jobs[0].pages[0];
+    EXPECT_EQ(page.width, 2480);
+    EXPECT_EQ(page.height, 3508);
+    EXPECT_EQ(page.dpi, 300);
+    EXPECT_EQ(page.Pixel(0, 0), kTopLeft);
+    EXPECT_EQ(page.Pixel(1239, 1051), kTopLeft);
+    EXPECT_EQ(page.Pixel(1240, 0), kTopRight);
+    EXPECT_EQ(page.Pixel(2479, 1051), kTopRight);
+    EXPECT_EQ(page.Pixel(0, 1052), kBottomLeft);
+    EXPECT_EQ(page.Pixel(1239, 2103), kBottomLeft);
+    EXPECT_EQ(page.Pixel(1240, 1052), kBottomRight);
+    EXPECT_EQ(page.Pixel(2479, 2103), kBottomRight);
+    EXPECT_EQ(page.Pixel(0, 2104), kWhite);
+    EXPECT_EQ(page.Pixel(2479, 3507), kWhite);
+    EXPECT_EQ(page.Pixel(2480, 0), CLR_INVALID);
+}
+
+TEST_F(Printing, EachPageStartsWhiteAndEachJobIsKeptApart) {
+    testing::SetPrinterPage(60, 40, 50);
+    HDC dc = CreatePrinterDc();
+    ASSERT_NE(dc, nullptr);
+    Fill(dc, 0, 0, 60, 40, kTopLeft);  // before the job: not on any page
+    ASSERT_GT(StartJob(dc, "first"), 0);
+    Fill(dc, 0, 0, 10, 10, kTopLeft);
+    EXPECT_EQ(GetPixel(dc, 5, 5), kTopLeft);
+    EXPECT_GT(Escape(dc, NEWFRAME, 0, nullptr, nullptr), 0);
+    EXPECT_EQ(GetPixel(dc, 5, 5), kWhite);
+    Fill(dc, 50, 30, 60, 40, kBottomRight);
+    EXPECT_GT(Escape(dc, NEWFRAME, 0, nullptr, nullptr), 0);
+    EXPECT_GT(Escape(dc, ENDDOC, 0, nullptr, nullptr), 0);
+    ASSERT_GT(StartJob(dc, "second"), 0);
+    EXPECT_GT(Escape(dc, NEWFRAME, 0, nullptr, nullptr), 0);
+    EXPECT_GT(Escape(dc, ENDDOC, 0, nullptr, nullptr), 0);
+    DeleteDC(dc);
+
+    std::vector<testing::PrintJob> jobs = testing::PrintJobs();
+    ASSERT_EQ(jobs.size(), 2u);
+    EXPECT_EQ(jobs[0].name, "first");
+    ASSERT_EQ(jobs[0].pages.size(), 2u);
+    EXPECT_EQ(jobs[0].pages[0].Pixel(5, 5), kTopLeft);
+    EXPECT_EQ(jobs[0].pages[0].Pixel(15, 5), kWhite);
+    EXPECT_EQ(jobs[0].pages[0].Pixel(55, 35), kWhite);
+    EXPECT_EQ(jobs[0].pages[1].Pixel(5, 5), kWhite);
+    EXPECT_EQ(jobs[0].pages[1].Pixel(55, 35), kBottomRight);
+    EXPECT_EQ(jobs[1].name, "second");
+    ASSERT_EQ(jobs[1].pages.size(), 1u);
+    EXPECT_EQ(jobs[1].pages[0].Pixel(55, 35), kWhite);
+    EXPECT_EQ(jobs[1].pages[0].Pixel(5, 5), kWhite);
+}
+
+TEST_F(Printing, EscapesOutOfOrderFail) {
+    testing::SetPrinterPage(60, 40, 50);
+    HDC dc = CreatePrinterDc();
+    ASSERT_NE(dc, nullptr);
+    EXPECT_EQ(Escape(dc, NEWFRAME, 0, nullptr, nullptr), SP_ERROR);
+    EXPECT_EQ(Escape(dc, ENDDOC, 0, nullptr, nullptr), SP_ERROR);
+    EXPECT_EQ(Escape(dc, ABORTDOC, 0, nullptr, nullptr), SP_ERROR);
+    EXPECT_EQ(Escape(dc, STARTDOC, 4, nullptr, nullptr), SP_ERROR);
+    ASSERT_GT(StartJob(dc, "once"), 0);
+    EXPECT_EQ(StartJob(dc, "twice"), SP_ERROR);
+    EXPECT_EQ(StartPage(dc), SP_ERROR);  // STARTDOC has started the page already
+    // A page never ended is not printed.
+    EXPECT_GT(Escape(dc, ENDDOC, 0, nullptr, nullptr), 0);
+    EXPECT_EQ(Escape(dc, ENDDOC, 0, nullptr, nullptr), SP_ERROR);
+    EXPECT_EQ(Escape(dc, NEWFRAME, 0, nullptr, nullptr), SP_ERROR);
+    DeleteDC(dc);
+    EXPECT_TRUE(testing::PrintJobs().empty());
+}
+
+TEST_F(Printing, JobCallsKeepTheSameOrderAsTheEscapes) {
+    testing::SetPrinterPage(60, 40, 50);
+    HDC dc = CreatePrinterDc();
+    ASSERT_NE(dc, nullptr);
+    DOCINFOA info{sizeof(DOCINFOA), "calls", nullptr, nullptr, 0};
+    EXPECT_EQ(StartPage(dc), SP_ERROR);
+    EXPECT_EQ(EndDoc(dc), SP_ERROR);
+    EXPECT_EQ(StartDocA(dc, nullptr), SP_ERROR);
+    ASSERT_GT(StartDocA(dc, &info), 0);
+    EXPECT_EQ(StartDocA(dc, &info), SP_ERROR);
+    EXPECT_EQ(EndPage(dc), SP_ERROR);
+    EXPECT_GT(StartPage(dc), 0);
+    EXPECT_EQ(StartPage(dc), SP_ERROR);
+    Fill(dc, 0, 0, 60, 40, kBottomLeft);
+    EXPECT_GT(EndPage(dc), 0);
+    EXPECT_GT(EndDoc(dc), 0);
+    ASSERT_GT(StartDocA(dc, &info), 0);
+    EXPECT_GT(StartPage(dc), 0);
+    EXPECT_GT(AbortDoc(dc), 0);
+    EXPECT_EQ(AbortDoc(dc), SP_ERROR);
+    DeleteDC(dc);
+
+    std::vector<testing::PrintJob> jobs = testing::PrintJobs();
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(jobs[0].name, "calls");
+    ASSERT_EQ(jobs[0].pages.size(), 1u);
+    EXPECT_EQ(jobs[0].pages[0].Pixel(30, 20), kBottomLeft);
+}
+
+TEST_F(Printing, DeletingTheDcMidJobPrintsOnlyTheEndedPages) {
+    testing::SetPrinterPage(60, 40, 50);
+    HDC dc = CreatePrinterDc();
+    ASSERT_NE(dc, nullptr);
+    ASSERT_GT(StartJob(dc, "cut short"), 0);
+    Fill(dc, 0, 0, 60, 40, kTopRight);
+    EXPECT_GT(Escape(dc, NEWFRAME, 0, nullptr, nullptr), 0);
+    Fill(dc, 0, 0, 60, 40, kBottomRight);
+    EXPECT_TRUE(DeleteDC(dc));
+    EXPECT_EQ(Escape(dc, NEWFRAME, 0, nullptr, nullptr), SP_ERROR);
+    EXPECT_EQ(GetDeviceCaps(dc, HORZRES), 0);
+
+    std::vector<testing::PrintJob> jobs = testing::PrintJobs();
+    ASSERT_EQ(jobs.size(), 1u);
+    ASSERT_EQ(jobs[0].pages.size(), 1u);
+    EXPECT_EQ(jobs[0].pages[0].Pixel(30, 20), kTopRight);
+
+    testing::ClearPrintJobs();
+    dc = CreatePrinterDc();
+    ASSERT_GT(StartJob(dc, "abandoned"), 0);
+    EXPECT_TRUE(DeleteDC(dc));
+    EXPECT_TRUE(testing::PrintJobs().empty());
+}
+
+TEST_F(Printing, PrintersSupportTheFiveEscapesAndOtherDevicesNone) {
+    HDC dc = CreatePrinterDc();
+    ASSERT_NE(dc, nullptr);
+    for (int escape : {NEWFRAME, ABORTDOC, QUERYESCSUPPORT, STARTDOC, ENDDOC}) {
+        EXPECT_EQ(Escape(dc, QUERYESCSUPPORT, sizeof(int), reinterpret_cast<LPCSTR>(&escape), nullptr), 1);
+        WORD shortForm = WORD(escape);
+        EXPECT_EQ(Escape(dc, QUERYESCSUPPORT, sizeof(WORD), reinterpret_cast<LPCSTR>(&shortForm), nullptr), 1);
+    }
+    int nextBand = 3;
+    EXPECT_EQ(Escape(dc, QUERYESCSUPPORT, sizeof(int), reinterpret_cast<LPCSTR>(&nextBand), nullptr), 0);
+    EXPECT_EQ(Escape(dc, QUERYESCSUPPORT, sizeof(int), nullptr, nullptr), 0);
+    EXPECT_EQ(Escape(dc, nextBand, 0, nullptr, nullptr), 0);
+    DeleteDC(dc);
+
+    HDC memory = CreateCompatibleDC(nullptr);
+    EXPECT_EQ(Escape(memory, STARTDOC, 8, "DEDODUDO", nullptr), 0);
+    int startDoc = STARTDOC;
+    EXPECT_EQ(Escape(memory, QUERYESCSUPPORT, sizeof(int), reinterpret_cast<LPCSTR>(&startDoc), nullptr), 0);
+    DOCINFOA info{sizeof(DOCINFOA), "memory", nullptr, nullptr, 0};
+    EXPECT_EQ(StartDocA(memory, &info), SP_ERROR);
+    EXPECT_EQ(EndDoc(memory), SP_ERROR);
+    DeleteDC(memory);
+    EXPECT_EQ(Escape(nullptr, STARTDOC, 8, "DEDODUDO", nullptr), SP_ERROR);
+    EXPECT_TRUE(testing::PrintJobs().empty());
+}
+
+}  // namespace
