@@ -1,12 +1,18 @@
 // Printing: printer DCs only for the default printer, the page they report and draw on, the order of escapes
-// and job calls, and what reaches the printer: ended pages only, grouped by job.
+// and job calls, what reaches the printer (ended pages only, grouped by job), and the PNG file a page goes as.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
 #include <vector>
 
+#include "platform/print/png.h"
 #include "platform/testing.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -261,6 +267,54 @@ TEST_F(Printing, PrintersSupportTheFiveEscapesAndOtherDevicesNone) {
     DeleteDC(memory);
     EXPECT_EQ(Escape(nullptr, STARTDOC, 8, "DEDODUDO", nullptr), SP_ERROR);
     EXPECT_TRUE(testing::PrintJobs().empty());
+}
+
+uint32_t BigEndian(const std::vector<uint8_t>& bytes, size_t at) {
+    return uint32_t(bytes[at]) << 24 | uint32_t(bytes[at + 1]) << 16 | uint32_t(bytes[at + 2]) << 8 | bytes[at + 3];
+}
+
+// The chunks of a PNG file by type, their bodies as written; empty when the signature is wrong.
+std::map<std::string, std::vector<uint8_t>> PngChunks(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const uint8_t signature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    std::map<std::string, std::vector<uint8_t>> chunks;
+    if (bytes.size() < 8 || std::memcmp(bytes.data(), signature, 8) != 0) return chunks;
+    for (size_t at = 8; at + 12 <= bytes.size();) {
+        size_t length = BigEndian(bytes, at);
+        if (at + 12 + length > bytes.size()) break;
+        std::string type(bytes.begin() + long(at + 4), bytes.begin() + long(at + 8));
+        chunks[type].assign(bytes.begin() + long(at + 8), bytes.begin() + long(at + 8 + length));
+        at += 12 + length;
+    }
+    return chunks;
+}
+
+class PagePng : public TempFolder {};
+
+// A page goes to CUPS as a PNG: the pixels, read through the stride, and the density it is to print at.
+TEST_F(PagePng, HoldsTheRowsInRgbAndTheirDensity) {
+    // Two rows of two pixels, taken out of rows three wide.
+    const uint32_t pixels[] = {0x112233, 0x445566, 0xFFFFFF, 0x778899, 0xAABBCC, 0xFFFFFF};
+    ASSERT_TRUE(print::WritePng("page.png", 2, 2, pixels, 3, 300));
+    std::map<std::string, std::vector<uint8_t>> chunks = PngChunks("page.png");
+    ASSERT_EQ(chunks["IHDR"].size(), 13u);
+    EXPECT_EQ(BigEndian(chunks["IHDR"], 0), 2u);
+    EXPECT_EQ(BigEndian(chunks["IHDR"], 4), 2u);
+    ASSERT_EQ(chunks["pHYs"].size(), 9u);
+    EXPECT_EQ(BigEndian(chunks["pHYs"], 0), 11811u);  // 300 dots an inch in dots a metre
+    EXPECT_EQ(BigEndian(chunks["pHYs"], 4), 11811u);
+    EXPECT_EQ(chunks["pHYs"][8], 1);
+    // One stored deflate block after the zlib header: the filter byte of each row, then its pixels.
+    const std::vector<uint8_t> rows = {0, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0, 0x77, 0x88, 0x99, 0xAA, 0xBB, 0xCC};
+    const std::vector<uint8_t>& data = chunks["IDAT"];
+    ASSERT_EQ(data.size(), 2 + 5 + rows.size() + 4);
+    EXPECT_EQ(std::vector<uint8_t>(data.begin() + 7, data.end() - 4), rows);
+
+    ASSERT_TRUE(print::WritePng("screen.png", 2, 2, pixels, 3));
+    EXPECT_EQ(PngChunks("screen.png").count("pHYs"), 0u);
+    EXPECT_EQ(PngChunks("screen.png")["IDAT"], data);
+    EXPECT_FALSE(print::WritePng("none.png", 0, 2, pixels, 3));
 }
 
 }  // namespace
