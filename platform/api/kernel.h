@@ -97,7 +97,7 @@ struct _finddata_t {
     char name[260];
 };
 
-intptr_t _findfirst(const char* fileSpec, struct _finddata_t* fileInfo);
+intptr_t _findfirst(const char* pattern, struct _finddata_t* fileInfo);
 int _findnext(intptr_t handle, struct _finddata_t* fileInfo);
 int _findclose(intptr_t handle);
 

@@ -82,17 +82,17 @@ bool FillNext(Search& search, _finddata_t* fileInfo) {
 
 }  // namespace
 
-intptr_t _findfirst(const char* fileSpec, struct _finddata_t* fileInfo) {
-    if (!fileSpec || !fileInfo) {
+intptr_t _findfirst(const char* wanted, struct _finddata_t* fileInfo) {
+    if (!wanted || !fileInfo) {
         errno = EINVAL;
         return -1;
     }
-    std::string_view spec = fileSpec;
-    size_t separator = spec.find_last_of("/\\");
-    std::string_view pattern = separator == std::string_view::npos ? spec : spec.substr(separator + 1);
+    std::string_view path = wanted;
+    size_t separator = path.find_last_of("/\\");
+    std::string_view pattern = separator == std::string_view::npos ? path : path.substr(separator + 1);
     std::string directory = separator == std::string_view::npos ? "."
                             : separator == 0                    ? "/"
-                                                                : kernel::ResolvePath(spec.substr(0, separator));
+                                                                : kernel::ResolvePath(path.substr(0, separator));
 
     Search search{directory, pattern.empty() ? std::vector<std::string>{} : MatchingNames(directory, pattern)};
     if (!FillNext(search, fileInfo)) {

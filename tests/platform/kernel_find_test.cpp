@@ -20,10 +20,10 @@ namespace fs = std::filesystem;
 class KernelFind : public TempFolder {
 protected:
     static void Make(const fs::path& path, size_t size = 1) { std::ofstream(path) << std::string(size, 'x'); }
-    static std::vector<std::string> Found(const char* spec) {
+    static std::vector<std::string> Found(const char* pattern) {
         std::vector<std::string> names;
         _finddata_t entry;
-        intptr_t search = _findfirst(spec, &entry);
+        intptr_t search = _findfirst(pattern, &entry);
         if (search == -1) return names;
         do names.push_back(entry.name);
         while (_findnext(search, &entry) == 0);
