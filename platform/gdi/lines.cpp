@@ -80,7 +80,8 @@ void DrawThinLine(Painter& painter, const Ink& ink, LinePoint a, LinePoint b) {
         return;
     }
     int64_t m = int64_t((__int128(2) * minor * lo + major - 1 + bias) / (__int128(2) * major));
-    int64_t err = 2 * minor - major + 2 * minor * lo - 2 * major * m;
+    // The products overflow 64 bits for far ends; their difference, the error term, is small.
+    int64_t err = int64_t(__int128(2) * minor - major + __int128(2) * minor * lo - __int128(2) * major * m);
     int64_t majorPos = majorStart + majorInc * lo, minorPos = minorStart + minorInc * m;
     // Steps are already limited to the clip's bounds; with a single clip box that is the clip.
     bool direct = painter.SingleBox();

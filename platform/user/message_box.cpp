@@ -28,7 +28,7 @@ struct Button {
 };
 
 struct Box {
-    RECT frame, caption, icon, text;
+    RECT frame{}, caption{}, icon{}, text{};
     std::vector<Button> buttons;
     HFONT font = nullptr, bold = nullptr;
     UINT type = 0;
