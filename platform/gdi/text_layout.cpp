@@ -36,6 +36,8 @@ void WrapSegment(std::string_view text, const std::vector<int>& advances, size_t
         } else {
             size_t wordEnd = fit;
             while (wordEnd < end && !BreaksWords(text[wordEnd])) wordEnd++;
+            // A tab too wide for the line still takes a line of its own, or the walk would not move on.
+            if (wordEnd == i) wordEnd = i + 1;
             lines.push_back({i, wordEnd});
             i = wordEnd < end && text[wordEnd] == ' ' ? wordEnd + 1 : wordEnd;
         }

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -289,6 +290,22 @@ TEST(DrawText, AWordLongerThanTheLineHasALineOfItsOwn) {
     Canvas unclipped(300, 40, Font(20));
     DrawTextA(unclipped.dc(), "abcdefghijkl", -1, &r, kWrap | DT_NOCLIP);
     EXPECT_GT(unclipped.Bounds(kInk).right, r.right);
+}
+
+TEST(DrawText, ARectangleTooNarrowForAnyCharacterStillEnds) {
+    Canvas canvas(100, 100, Font(20));
+    TEXTMETRICA metrics;
+    ASSERT_TRUE(GetTextMetricsA(canvas.dc(), &metrics));
+    for (const char* text : {"a\tb", "\t\t", " a ", "abc", "\t"}) {
+        for (int width : {0, 1, -50}) {
+            for (UINT format : {kWrap, kWrap | DT_EDITCONTROL}) {
+                RECT r{10, 10, 10 + width, 90};
+                int height = DrawTextA(canvas.dc(), text, -1, &r, format);
+                EXPECT_GT(height, 0) << text;
+                EXPECT_LE(height, int(std::strlen(text) + 1) * metrics.tmHeight) << text;
+            }
+        }
+    }
 }
 
 TEST(DrawText, CarriageReturnsAndLineFeedsBreakLines) {
