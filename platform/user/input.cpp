@@ -65,9 +65,11 @@ bool MessageFromInput(const backend::InputEvent& event, MSG& message) {
             if (!target) {
                 target = WindowAt({event.x, event.y});
                 if (!target) return false;
-                // The window under the mouse chooses the cursor before it hears of the mouse.
-                SendMessageA(target->handle, WM_SETCURSOR, WPARAM(target->handle), MAKELPARAM(HTCLIENT, id));
-                if (!FindWindow(target->handle)) return false;
+                // The window under the mouse chooses the cursor before it hears of the mouse; it may be gone after.
+                HWND under = target->handle;
+                SendMessageA(under, WM_SETCURSOR, WPARAM(under), MAKELPARAM(HTCLIENT, id));
+                target = FindWindow(under);
+                if (!target) return false;
             }
             message.hwnd = target->handle;
             message.message = id;

@@ -192,7 +192,7 @@ LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM l
         case WM_CLOSE: DestroyWindow(window); return 0;
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0) == SC_CLOSE) SendMessageA(window, WM_CLOSE, 0, 0);
-            if ((wParam & 0xFFF0) == SC_MINIMIZE && !w->parent) backend::Minimize();
+            else if ((wParam & 0xFFF0) == SC_MINIMIZE && !w->parent) backend::Minimize();
             return 0;
         case WM_ERASEBKGND: {
             HBRUSH brush = w->windowClass->info.hbrBackground;
@@ -205,7 +205,8 @@ LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM l
         case WM_SETCURSOR: {
             // The parent may choose first; then the class cursor over the client area.
             if (w->parent && SendMessageA(w->parent->handle, WM_SETCURSOR, wParam, lParam)) return TRUE;
-            if (LOWORD(lParam) == HTCLIENT && w->windowClass->info.hCursor) {
+            w = FindWindow(window);  // the parent may have destroyed it meanwhile
+            if (w && LOWORD(lParam) == HTCLIENT && w->windowClass->info.hCursor) {
                 SetCursor(w->windowClass->info.hCursor);
                 return TRUE;
             }

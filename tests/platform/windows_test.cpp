@@ -246,6 +246,30 @@ LRESULT CALLBACK PaintsRedWhereClicked(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(w, m, wp, lp);
 }
 
+LRESULT CALLBACK GoesAwayOnSetCursor(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    Log().push_back({w, m, wp, lp});
+    if (m == WM_SETCURSOR) {
+        DestroyWindow(w);
+        return TRUE;
+    }
+    return DefWindowProcA(w, m, wp, lp);
+}
+
+TEST_F(Windows, AWindowThatGoesAwayWhileChoosingItsCursorHearsNoMore) {
+    WNDCLASSA c{};
+    c.lpfnWndProc = GoesAwayOnSetCursor;
+    c.lpszClassName = "GoesAway";
+    RegisterClassA(&c);
+    HWND w = Make("GoesAway", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50);
+    testing::PumpUntilIdle();
+    Log().clear();
+    testing::Press(10, 10);
+    testing::Move(12, 12);
+    testing::PumpUntilIdle();
+    EXPECT_FALSE(IsWindow(w));
+    for (const Heard& h : Log()) EXPECT_NE(h.message, UINT(WM_LBUTTONDOWN));
+}
+
 TEST(Programs, AProgramOnItsOwnThreadAnswersInputAndEndsOnClose) {
     testing::UseScreen(120, 90);
     testing::StartProgram([] {
