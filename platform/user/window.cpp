@@ -40,6 +40,7 @@ Window* NewWindow() {
 }
 
 void RemoveWindow(Window* window) {
+    for (Window* child : window->children) child->parent = nullptr;
     auto& siblings = window->parent ? window->parent->children : TopLevel();
     siblings.erase(std::remove(siblings.begin(), siblings.end(), window), siblings.end());
     Windows().erase(reinterpret_cast<uintptr_t>(window->handle));

@@ -25,6 +25,7 @@ struct Window {
     RECT rect{};                    // the whole window, screen coordinates
     bool visible = false;
     bool destroying = false;
+    bool removing = false;
     std::vector<gdi::Box> update;   // the update region, screen coordinates
     bool erase = false;             // the update region still needs its background
 
@@ -40,6 +41,7 @@ Window* FindWindow(HWND handle);
 // The windows without a parent, in creation order.
 const std::vector<Window*>& TopLevelWindows();
 Window* NewWindow();
+// Frees a window; children still there (being removed by a call further out) lose their parent.
 void RemoveWindow(Window* window);
 
 // Visible when it and every ancestor are shown.

@@ -26,22 +26,26 @@ void InvalidateWithChildren(Window* w) {
     });
 }
 
-void SendDestroy(Window* w) {
+// The window and its descendants, parents before children, all marked as going.
+void MarkForDestruction(Window* w, std::vector<HWND>& order) {
     w->destroying = true;
-    SendMessageA(w->handle, WM_DESTROY, 0, 0);
-    // The children may have gone while the parent heard of its end.
-    std::vector<HWND> children;
-    for (Window* c : w->children) children.push_back(c->handle);
-    for (HWND c : children)
-        if (Window* child = FindWindow(c)) SendDestroy(child);
+    order.push_back(w->handle);
+    for (Window* c : w->children) MarkForDestruction(c, order);
 }
 
-void Remove(Window* w) {
-    while (!w->children.empty()) Remove(w->children.back());
-    SendMessageA(w->handle, WM_NCDESTROY, 0, 0);
-    ForgetWindow(w->handle);
-    RemoveLiveHandle(w->handle);
-    RemoveWindow(w);
+// Children first, each hearing WM_NCDESTROY. A window procedure may destroy other windows meanwhile, even
+// an ancestor, so every step looks the windows up again by handle.
+void Remove(HWND handle) {
+    Window* w = FindWindow(handle);
+    if (!w || w->removing) return;
+    w->removing = true;
+    std::vector<HWND> children;
+    for (Window* c : w->children) children.push_back(c->handle);
+    for (auto it = children.rbegin(); it != children.rend(); ++it) Remove(*it);
+    SendMessageA(handle, WM_NCDESTROY, 0, 0);
+    ForgetWindow(handle);
+    RemoveLiveHandle(handle);
+    if ((w = FindWindow(handle))) RemoveWindow(w);
 }
 
 }  // namespace
@@ -93,8 +97,12 @@ BOOL WINAPI DestroyWindow(HWND window) {
     bool wasShown = IsShown(w);
     RECT area = w->rect;
     w->visible = false;
-    SendDestroy(w);
-    if (Window* still = FindWindow(window)) Remove(still);
+    std::vector<HWND> order;
+    MarkForDestruction(w, order);
+    // Each hears WM_DESTROY while its children still exist; a procedure may destroy other windows meanwhile.
+    for (HWND h : order)
+        if (FindWindow(h)) SendMessageA(h, WM_DESTROY, 0, 0);
+    Remove(window);
     if (wasShown) InvalidateScreenArea(ToBox(area));
     return TRUE;
 }
