@@ -270,6 +270,30 @@ TEST_F(Windows, AWindowThatGoesAwayWhileChoosingItsCursorHearsNoMore) {
     for (const Heard& h : Log()) EXPECT_NE(h.message, UINT(WM_LBUTTONDOWN));
 }
 
+HWND parentToDestroy = nullptr;
+
+LRESULT CALLBACK DestroysTheParentWhenGoing(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    if (m == WM_DESTROY || m == WM_NCDESTROY) DestroyWindow(parentToDestroy);
+    return DefWindowProcA(w, m, wp, lp);
+}
+
+TEST_F(Windows, AChildThatDestroysItsParentWhileGoingLeavesNothingBehind) {
+    WNDCLASSA c{};
+    c.lpfnWndProc = DestroysTheParentWhenGoing;
+    c.lpszClassName = "DestroysParent";
+    RegisterClassA(&c);
+    HWND grandparent = Make("Bare", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
+    parentToDestroy = Make("Bare", WS_CHILD | WS_VISIBLE, 10, 10, 60, 60, grandparent);
+    HWND child = Make("DestroysParent", WS_CHILD | WS_VISIBLE, 5, 5, 20, 20, parentToDestroy);
+    HWND grandchild = Make("DestroysParent", WS_CHILD | WS_VISIBLE, 2, 2, 5, 5, child);
+    EXPECT_TRUE(DestroyWindow(child));
+    EXPECT_FALSE(IsWindow(child));
+    EXPECT_FALSE(IsWindow(grandchild));
+    EXPECT_FALSE(IsWindow(parentToDestroy));
+    EXPECT_TRUE(IsWindow(grandparent));
+    testing::PumpUntilIdle();
+}
+
 TEST(Programs, AProgramOnItsOwnThreadAnswersInputAndEndsOnClose) {
     testing::UseScreen(120, 90);
     testing::StartProgram([] {
