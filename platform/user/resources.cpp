@@ -25,8 +25,7 @@ const Resource* Find(Resource::Type type, LPCSTR name) {
     Table& t = TheTable();
     for (size_t i = 0; i < t.count; i++) {
         const Resource& r = t.resources[i];
-        if (r.type != type) continue;
-        if (IS_INTRESOURCE(name) ? false : strcasecmp(r.name, name) == 0) return &r;
+        if (r.type == type && strcasecmp(r.name, name) == 0) return &r;
     }
     return nullptr;
 }

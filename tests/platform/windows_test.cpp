@@ -30,6 +30,14 @@ LRESULT CALLBACK Recording(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(w, m, wp, lp);
 }
 
+void Register(const char* name, WNDPROC proc, HBRUSH background = nullptr) {
+    WNDCLASSA c{};
+    c.lpfnWndProc = proc;
+    c.hbrBackground = background;
+    c.lpszClassName = name;
+    RegisterClassA(&c);
+}
+
 std::vector<UINT> Messages(HWND w) {
     std::vector<UINT> out;
     for (const Heard& h : Log())
@@ -256,10 +264,7 @@ LRESULT CALLBACK GoesAwayOnSetCursor(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 }
 
 TEST_F(Windows, AWindowThatGoesAwayWhileChoosingItsCursorHearsNoMore) {
-    WNDCLASSA c{};
-    c.lpfnWndProc = GoesAwayOnSetCursor;
-    c.lpszClassName = "GoesAway";
-    RegisterClassA(&c);
+    Register("GoesAway", GoesAwayOnSetCursor);
     HWND w = Make("GoesAway", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50);
     testing::PumpUntilIdle();
     Log().clear();
@@ -278,10 +283,7 @@ LRESULT CALLBACK DestroysTheParentWhenGoing(HWND w, UINT m, WPARAM wp, LPARAM lp
 }
 
 TEST_F(Windows, AChildThatDestroysItsParentWhileGoingLeavesNothingBehind) {
-    WNDCLASSA c{};
-    c.lpfnWndProc = DestroysTheParentWhenGoing;
-    c.lpszClassName = "DestroysParent";
-    RegisterClassA(&c);
+    Register("DestroysParent", DestroysTheParentWhenGoing);
     HWND grandparent = Make("Bare", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
     parentToDestroy = Make("Bare", WS_CHILD | WS_VISIBLE, 10, 10, 60, 60, grandparent);
     HWND child = Make("DestroysParent", WS_CHILD | WS_VISIBLE, 5, 5, 20, 20, parentToDestroy);
@@ -297,11 +299,7 @@ TEST_F(Windows, AChildThatDestroysItsParentWhileGoingLeavesNothingBehind) {
 TEST(Programs, AProgramOnItsOwnThreadAnswersInputAndEndsOnClose) {
     testing::UseScreen(120, 90);
     testing::StartProgram([] {
-        WNDCLASSA c{};
-        c.lpfnWndProc = PaintsRedWhereClicked;
-        c.hbrBackground = HBRUSH(GetStockObject(WHITE_BRUSH));
-        c.lpszClassName = "PaintsRed";
-        RegisterClassA(&c);
+        Register("PaintsRed", PaintsRedWhereClicked, HBRUSH(GetStockObject(WHITE_BRUSH)));
         HWND w = CreateWindowExA(0, "PaintsRed", "", WS_POPUP, 0, 0, 120, 90, nullptr, nullptr, nullptr, nullptr);
         ShowWindow(w, SW_SHOWNORMAL);
         MSG m;
