@@ -1,0 +1,75 @@
+// icon-art: draws the icons and cursors of assets/ into the program's resources, or onto a contact sheet.
+//
+//   icon-art [--assets DIR] [--out DIR]
+//       checks every source and writes resources/dab.rc with the .ico and .cur files of what they draw;
+//       names no source draws yet are listed, and make the exit status 1 like any error
+//   icon-art --sheet FILE.png [--assets DIR] [--only SOURCE.art]...
+//       writes the contact sheet of every picture, or of those from the sources named
+#include <cstdio>
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "art_build.h"
+#include "contact_sheet.h"
+
+namespace {
+
+int Usage() {
+    std::fprintf(stderr,
+                 "usage: icon-art [--assets DIR] [--out DIR]\n"
+                 "       icon-art --sheet FILE.png [--assets DIR] [--only SOURCE.art]...\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::filesystem::path root = DAB_SOURCE_DIR;
+    std::filesystem::path assets = root / "assets", out = root / "resources";
+    std::string sheet;
+    std::set<std::string> only;
+    for (int i = 1; i < argc; i++) {
+        std::string option = argv[i];
+        if (i + 1 == argc) return Usage();
+        std::string value = argv[++i];
+        if (option == "--assets") {
+            assets = value;
+        } else if (option == "--out") {
+            out = value;
+        } else if (option == "--sheet") {
+            sheet = value;
+        } else if (option == "--only") {
+            only.insert(value);
+        } else {
+            return Usage();
+        }
+    }
+
+    art::Art art = art::LoadArt(assets);
+    for (const std::string& error : art.errors) std::fprintf(stderr, "%s\n", error.c_str());
+    bool ok = art.errors.empty();
+    if (!sheet.empty()) {
+        if (!only.empty()) {
+            std::erase_if(art.pictures, [&](const art::Picture& picture) {
+                return !only.count(std::filesystem::path(picture.file).filename().string());
+            });
+        }
+        if (!art::WriteContactSheet(art, sheet)) {
+            std::fprintf(stderr, "%s: cannot be written\n", sheet.c_str());
+            return 1;
+        }
+        return ok ? 0 : 1;
+    }
+
+    std::vector<std::string> errors;
+    if (!art::WriteResources(art, out, errors)) ok = false;
+    for (const std::string& error : errors) std::fprintf(stderr, "%s\n", error.c_str());
+    if (!art.missing.empty()) {
+        std::fprintf(stderr, "no source draws %zu names yet:", art.missing.size());
+        for (const std::string& name : art.missing) std::fprintf(stderr, " %s", name.c_str());
+        std::fprintf(stderr, "\n");
+        ok = false;
+    }
+    return ok ? 0 : 1;
+}
