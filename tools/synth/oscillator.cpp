@@ -1,0 +1,74 @@
+#include "tools/synth/oscillator.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace synth {
+namespace {
+
+constexpr double kTau = 2 * std::numbers::pi;
+
+// The step of a jump in the waveform, smoothed over one sample either side, so saw and square do not alias.
+double PolyBlep(double t, double dt) {
+    if (t < dt) {
+        t /= dt;
+        return t + t - t * t - 1;
+    }
+    if (t > 1 - dt) {
+        t = (t - 1) / dt;
+        return t * t + t + t + 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+Oscillator::Oscillator(const Layer& layer, double pitch, Random& random, double rate)
+    : layer_(layer), random_(random), rate_(rate) {
+    if (layer.source != Source::Pluck) return;
+    // The string starts as a burst of noise, once smoothed so the attack is soft rather than scratchy.
+    string_.resize(std::max<size_t>(2, size_t(std::lround(rate / pitch))));
+    double previous = 0;
+    for (double& s : string_) {
+        double n = random_.Signed();
+        s = 0.5 * (n + previous);
+        previous = n;
+    }
+}
+
+double Oscillator::Pluck() {
+    size_t next = (stringAt_ + 1) % string_.size();
+    double out = string_[stringAt_];
+    string_[stringAt_] = layer_.damp * 0.5 * (string_[stringAt_] + string_[next]);
+    stringAt_ = next;
+    return out;
+}
+
+double Oscillator::Next(double hz, double progress) {
+    double dt = hz / rate_;
+    double p = phase_;
+    phase_ += dt;
+    phase_ -= std::floor(phase_);
+    switch (layer_.source) {
+    case Source::Sine: {
+        if (layer_.fm == 0) return std::sin(kTau * p);
+        double index = layer_.index + (layer_.indexTo.value_or(layer_.index) - layer_.index) * progress;
+        double m = modulatorPhase_;
+        modulatorPhase_ += dt * layer_.fm;
+        modulatorPhase_ -= std::floor(modulatorPhase_);
+        return std::sin(kTau * p + index * std::sin(kTau * m));
+    }
+    case Source::Triangle: return 1 - 4 * std::abs(p - 0.5);
+    case Source::Saw: return 2 * p - 1 - PolyBlep(p, dt);
+    case Source::Square: {
+        double half = p + 0.5;
+        return (p < 0.5 ? 1 : -1) + PolyBlep(p, dt) - PolyBlep(half - std::floor(half), dt);
+    }
+    case Source::Noise: return random_.Signed();
+    case Source::Pluck: return Pluck();
+    }
+    return 0;
+}
+
+}  // namespace synth
