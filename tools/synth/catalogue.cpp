@@ -40,16 +40,17 @@ Recipe LoadRecipe(const std::filesystem::path& file) {
 }
 
 void RenderFolder(const std::filesystem::path& folder, const std::filesystem::path& outFolder) {
+    // Everything is rendered before anything is written, so a bad recipe leaves the old files as they were.
+    std::vector<std::pair<std::string, std::vector<uint8_t>>> made;
     for (const auto& file : RecipeFiles(folder)) {
         Recipe recipe = LoadRecipe(file);
-        std::vector<int16_t> samples;
         try {
-            samples = RenderRecipe(recipe);
+            made.emplace_back(recipe.name + ".mub", EncodeWav(RenderRecipe(recipe), kRate));
         } catch (const RecipeError& e) {
             throw RecipeError(file.filename().string() + ": " + e.what());
         }
-        WriteFileBytes(outFolder / (recipe.name + ".mub"), EncodeWav(samples, kRate));
     }
+    for (const auto& [name, bytes] : made) WriteFileBytes(outFolder / name, bytes);
 }
 
 std::vector<int16_t> ListeningSheet(const std::filesystem::path& folder) {

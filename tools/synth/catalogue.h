@@ -15,7 +15,7 @@ std::vector<std::filesystem::path> RecipeFiles(const std::filesystem::path& fold
 // Reads and parses one file; errors name the file.
 Recipe LoadRecipe(const std::filesystem::path& file);
 
-// Renders every recipe of the folder into outFolder as "<name>.mub".
+// Renders every recipe of the folder into outFolder as "<name>.mub"; nothing is written if one fails.
 void RenderFolder(const std::filesystem::path& folder, const std::filesystem::path& outFolder);
 
 // Every sound of the folder in number order with a second of silence between them, for listening.

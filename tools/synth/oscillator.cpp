@@ -29,12 +29,16 @@ Oscillator::Oscillator(const Layer& layer, double pitch, Random& random, double 
     if (layer.source != Source::Pluck) return;
     // The string starts as a burst of noise, once smoothed so the attack is soft rather than scratchy.
     string_.resize(std::max<size_t>(2, size_t(std::lround(rate / pitch))));
-    double previous = 0;
+    double previous = 0, sum = 0;
     for (double& s : string_) {
         double n = random_.Signed();
         s = 0.5 * (n + previous);
         previous = n;
+        sum += s;
     }
+    // The string's averaging keeps any offset for ever: take it out, or the sound thumps at its ends.
+    double mean = sum / double(string_.size());
+    for (double& s : string_) s -= mean;
 }
 
 double Oscillator::Pluck() {

@@ -1,0 +1,181 @@
+// Rendering: pitches, sweeps, repeats, envelopes and filters do what the recipe says; the mastering gives
+// the common peak and silent edges; the same seed gives the same sound; the WAV files read back as written.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/media/wav.h"
+#include "tests/sounds/sound_files.h"
+#include "tools/synth/analysis.h"
+#include "tools/synth/catalogue.h"
+#include "tools/synth/render.h"
+#include "tools/synth/wav_file.h"
+
+namespace sounds_test {
+namespace {
+
+using synth::kRate;
+
+std::vector<double> Mix(const std::string& text) { return synth::MixLayers(synth::ParseRecipe(text, "a1")); }
+
+// Sign changes per second over [from, to) seconds: twice the frequency of a plain tone.
+double CrossingsPerSecond(const std::vector<double>& s, double from, double to) {
+    size_t a = size_t(from * kRate), b = std::min(s.size(), size_t(to * kRate));
+    int crossings = 0;
+    for (size_t i = a + 1; i < b; ++i)
+        if ((s[i] >= 0) != (s[i - 1] >= 0)) ++crossings;
+    return crossings / (double(b - a) / kRate);
+}
+
+double Rms(const std::vector<double>& s, double from, double to) {
+    size_t a = size_t(from * kRate), b = std::min(s.size(), size_t(to * kRate));
+    double sum = 0;
+    for (size_t i = a; i < b; ++i) sum += s[i] * s[i];
+    return std::sqrt(sum / double(b - a));
+}
+
+TEST(Rendering, PlaysTheWrittenPitchesAndSweeps) {
+    EXPECT_NEAR(CrossingsPerSecond(Mix("sine dur=0.5 freq=1000\n"), 0.05, 0.45), 2000, 20);
+    EXPECT_NEAR(CrossingsPerSecond(Mix("sine dur=0.5 freq=A4\n"), 0.05, 0.45), 880, 15);
+    // An exponential sweep two octaves up passes one octave up halfway.
+    std::vector<double> sweep = Mix("triangle dur=1 freq=300 to=1200\n");
+    EXPECT_NEAR(CrossingsPerSecond(sweep, 0.45, 0.55), 1200, 40);
+    EXPECT_NEAR(CrossingsPerSecond(sweep, 0.0, 0.05), 2 * 300 * std::pow(4.0, 0.025), 40);
+    std::vector<double> bent = Mix("sine dur=1 freq=400 bend=-12\n");
+    EXPECT_NEAR(CrossingsPerSecond(bent, 0.95, 1.0), 2 * 200 * std::pow(2.0, -0.025), 30);
+}
+
+TEST(Rendering, RepeatsTakeTheirNotesStepsAndFalls) {
+    std::vector<double> s = Mix("sine dur=0.3 notes=A4,A5 repeat=2 every=0.4 release=0.01 fall=0.5\n");
+    ASSERT_EQ(s.size(), size_t(std::lround(0.7 * kRate)));
+    EXPECT_NEAR(CrossingsPerSecond(s, 0.02, 0.28), 880, 20);
+    EXPECT_NEAR(CrossingsPerSecond(s, 0.42, 0.68), 1760, 30);
+    EXPECT_NEAR(Rms(s, 0.42, 0.68) / Rms(s, 0.02, 0.28), 0.5, 0.01);
+    EXPECT_EQ(Rms(s, 0.31, 0.39), 0) << "silence between the soundings";
+    std::vector<double> stepped = Mix("sine dur=0.2 freq=400 repeat=2 every=0.2 step=12\n");
+    EXPECT_NEAR(CrossingsPerSecond(stepped, 0.22, 0.38), 1600, 30);
+}
+
+TEST(Rendering, ShapesEachSoundingWithItsEnvelope) {
+    std::vector<double> s = Mix("length 0.6\nsine at=0.1 dur=0.4 attack=0.05 release=0.1 decay=0.1\n");
+    ASSERT_EQ(s.size(), size_t(std::lround(0.6 * kRate)));
+    EXPECT_EQ(Rms(s, 0, 0.1), 0) << "nothing before at";
+    EXPECT_EQ(Rms(s, 0.5, 0.6), 0) << "nothing after at + dur";
+    EXPECT_EQ(s[size_t(0.1 * kRate)], 0) << "the attack starts from silence";
+    // Between attack and release the level falls by e every 0.1 s.
+    EXPECT_NEAR(Rms(s, 0.3, 0.35) / Rms(s, 0.2, 0.25), std::exp(-1), 0.02);
+    std::vector<double> trembling = Mix("sine dur=1 freq=2000 tremolo=5 tdepth=1\n");
+    EXPECT_LT(Rms(trembling, 0.09, 0.11), 0.05) << "a full-depth tremolo silences the trough";
+    EXPECT_GT(Rms(trembling, 0.19, 0.21), 0.6);
+}
+
+TEST(Rendering, FiltersPassAndStopTheirBands) {
+    double plain = Rms(Mix("sine dur=0.5 freq=4000\n"), 0.1, 0.4);
+    double low = Rms(Mix("sine dur=0.5 freq=4000 filter=lowpass cutoff=500\n"), 0.1, 0.4);
+    double high = Rms(Mix("sine dur=0.5 freq=4000 filter=highpass cutoff=500\n"), 0.1, 0.4);
+    double band = Rms(Mix("sine dur=0.5 freq=4000 filter=bandpass cutoff=4000 q=4\n"), 0.1, 0.4);
+    double off = Rms(Mix("sine dur=0.5 freq=4000 filter=bandpass cutoff=1000 q=4\n"), 0.1, 0.4);
+    EXPECT_LT(low / plain, 0.1);
+    EXPECT_NEAR(high / plain, 1, 0.05);
+    EXPECT_NEAR(band / plain, 1, 0.05);
+    EXPECT_LT(off / plain, 0.1);
+    // A cutoff sweeping down over a high tone closes on it.
+    std::vector<double> closing = Mix("saw dur=1 freq=2000 filter=lowpass cutoff=8000 cutoff_to=200\n");
+    EXPECT_LT(Rms(closing, 0.9, 0.95), 0.1 * Rms(closing, 0.05, 0.1));
+}
+
+TEST(Rendering, PluckedStringRingsAtItsPitchAndDies) {
+    std::vector<double> s = Mix("pluck dur=1 freq=220 damp=0.99 release=0.01\n");
+    EXPECT_NEAR(CrossingsPerSecond(synth::MixLayers(synth::ParseRecipe(
+                                       "pluck dur=1 freq=220 damp=0.99 filter=lowpass cutoff=400\n", "a1")),
+                                   0.2, 0.6),
+                440, 30);
+    EXPECT_LT(Rms(s, 0.8, 0.9), 0.25 * Rms(s, 0.0, 0.1));
+}
+
+TEST(Rendering, SameSeedSameSoundOtherSeedOtherNoise) {
+    const std::string layers = "noise dur=0.2\nsine dur=0.1 notes=C5,E5,G5 order=random repeat=4 every=0.05 jitter=0.02\n";
+    EXPECT_EQ(Mix("seed 5\n" + layers), Mix("seed 5\n" + layers));
+    EXPECT_NE(Mix("seed 5\n" + layers), Mix("seed 6\n" + layers));
+    // A layer added after another leaves the first one's noise as it was.
+    std::vector<double> alone = Mix("seed 5\nnoise dur=0.2\n");
+    std::vector<double> joined = Mix("seed 5\nnoise dur=0.2\nsine at=0.3 dur=0.1\n");
+    EXPECT_TRUE(std::equal(alone.begin(), alone.end(), joined.begin()));
+}
+
+TEST(Rendering, RefusesALayerLongerThanTheLength) {
+    EXPECT_THROW(Mix("length 0.2\nsine dur=0.1 repeat=2 every=0.15\n"), synth::RecipeError);
+    EXPECT_NO_THROW(Mix("length 0.25\nsine dur=0.1 repeat=2 every=0.15\n"));
+}
+
+TEST(Mastering, BringsEverySoundToThePeakWithSilentEdges) {
+    for (double level : {0.01, 1.0, 30.0}) {
+        std::vector<double> mix(kRate / 2);
+        for (size_t i = 0; i < mix.size(); ++i) mix[i] = level * std::sin(0.3 * double(i)) + level * 0.5;
+        std::vector<int16_t> s = synth::Master(mix);
+        ASSERT_EQ(s.size(), mix.size());
+        int peak = 0;
+        for (int16_t v : s) peak = std::max(peak, std::abs(int(v)));
+        EXPECT_NEAR(peak, std::lround(std::pow(10.0, synth::kPeakDbfs / 20) * 32767), 1) << level;
+        EXPECT_EQ(s.front(), 0);
+        EXPECT_EQ(s.back(), 0);
+        // The fade rises smoothly: the first millisecond stays far below the level of the body.
+        for (size_t i = 0; i < kRate / 1000; ++i) EXPECT_LT(std::abs(s[i]), peak / 6) << i;
+    }
+    EXPECT_THROW(synth::Master(std::vector<double>(1000, 0.0)), synth::RecipeError);
+}
+
+TEST(WavFiles, ReadBackAsWrittenByTheProgramsReader) {
+    std::vector<int16_t> samples = {0, 1, -1, 32767, -32768, 1234, -4321};
+    std::vector<uint8_t> bytes = synth::EncodeWav(samples, kRate);
+    EXPECT_EQ(bytes.size(), 44 + 2 * samples.size());
+    EXPECT_EQ(media::WavImageSize(bytes.data()), bytes.size());
+    std::optional<backend::Pcm> pcm = media::ParseWav(bytes);
+    ASSERT_TRUE(pcm);
+    EXPECT_EQ(pcm->rate, kRate);
+    EXPECT_EQ(pcm->channels, 1);
+    EXPECT_EQ(pcm->samples, samples);
+}
+
+TEST(Measuring, FindsLevelPitchAndBandOfATone) {
+    std::vector<int16_t> tone(kRate);
+    for (size_t i = 0; i < tone.size(); ++i) tone[i] = int16_t(std::lround(16384 * std::sin(2 * M_PI * 3000 * i / kRate)));
+    synth::Measures m = synth::Measure(tone, kRate);
+    EXPECT_DOUBLE_EQ(m.seconds, 1.0);
+    EXPECT_NEAR(m.peakDbfs, -6.02, 0.05);
+    EXPECT_NEAR(m.rmsDbfs, -9.03, 0.1);
+    EXPECT_NEAR(m.crossingsPerSecond, 6000, 10);
+    EXPECT_NEAR(m.centroidHz, 3000, 60);
+    EXPECT_GT(m.bands[2], 0.99);
+    EXPECT_FALSE(m.clipped);
+    EXPECT_EQ(m.onsets, 1);
+    EXPECT_DOUBLE_EQ(synth::Difference(m, m), 0);
+}
+
+class Catalogue : public ScratchFolder {};
+
+TEST_F(Catalogue, TakesRecipesInNumberOrderAndNothingElse) {
+    for (const char* name : {"a10.txt", "a9.txt", "a100.txt", "notes.txt", "a5.mub", "README.md"})
+        WriteText(folder_ / name, "sine dur=0.1\n");
+    std::vector<std::filesystem::path> files = synth::RecipeFiles(folder_);
+    ASSERT_EQ(files.size(), 3u);
+    EXPECT_EQ(files[0].filename(), "a9.txt");
+    EXPECT_EQ(files[1].filename(), "a10.txt");
+    EXPECT_EQ(files[2].filename(), "a100.txt");
+    std::filesystem::create_directory(folder_ / "empty");
+    EXPECT_THROW(synth::RecipeFiles(folder_ / "empty"), synth::RecipeError);
+}
+
+TEST_F(Catalogue, NamesTheFileOfABadRecipe) {
+    WriteText(folder_ / "a12.txt", "sine dur=0.1\nsine dur=0.1 pitch=3\n");
+    try {
+        synth::LoadRecipe(folder_ / "a12.txt");
+        FAIL() << "a bad recipe was taken";
+    } catch (const synth::RecipeError& e) {
+        EXPECT_STREQ(e.what(), "a12.txt: line 2: unknown key \"pitch\"");
+    }
+}
+
+}  // namespace
+}  // namespace sounds_test
