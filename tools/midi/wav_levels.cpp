@@ -1,6 +1,7 @@
 // wav-levels SECONDS FILE.wav...: cuts each 16-bit PCM WAV down to its first SECONDS and measures it, since
-// no one here can listen: length, loudness (RMS and peak, dB below full scale), clipped samples, the
-// longest near-silent stretch and the quietest second. Fails when a file clips, falls silent or is short.
+// no one here can listen: length, loudness (RMS and peak, dB below full scale), clipped samples, and the
+// longest near-silent stretch and the quietest second before the end. Fails when a file clips, falls
+// silent or is short.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -81,17 +82,23 @@ double MeanSquare(const std::vector<int16_t>& s, size_t from, size_t to) {
     return to > from ? sum / double(to - from) : 0;
 }
 
-// The longest run of silent tenths of a second, and the quietest whole second.
+// The longest run of silent tenths of a second, and the quietest whole second, both up to the last sound:
+// the stillness after a tune's last note is its end, not a gap.
 void Quietest(const Wave& w, double& longestSilence, double& quietestSecondDb) {
     size_t tenth = size_t(w.rate / 10 * w.channels), second = tenth * 10;
+    std::vector<bool> silent;
+    for (size_t at = 0; at + tenth <= w.samples.size(); at += tenth)
+        silent.push_back(Decibels(MeanSquare(w.samples, at, at + tenth)) < kSilentDb);
+    while (!silent.empty() && silent.back()) silent.pop_back();
     int run = 0, longest = 0;
-    for (size_t at = 0; at + tenth <= w.samples.size(); at += tenth) {
-        run = Decibels(MeanSquare(w.samples, at, at + tenth)) < kSilentDb ? run + 1 : 0;
+    for (bool quiet : silent) {
+        run = quiet ? run + 1 : 0;
         longest = std::max(longest, run);
     }
     longestSilence = longest / 10.0;
     quietestSecondDb = 0;
-    for (size_t at = 0; at + second <= w.samples.size(); at += second)
+    size_t end = silent.size() * tenth;
+    for (size_t at = 0; at + second <= end; at += second)
         quietestSecondDb = std::min(quietestSecondDb, Decibels(MeanSquare(w.samples, at, at + second)));
 }
 
