@@ -9,7 +9,7 @@ namespace {
 
 constexpr double kTau = 2 * std::numbers::pi;
 
-// The step of a jump in the waveform, smoothed over one sample either side, so saw and square do not alias.
+// The step of a jump in the waveform, smoothed over one sample either side, so saw and square hardly alias.
 double PolyBlep(double t, double dt) {
     if (t < dt) {
         t /= dt;
@@ -18,6 +18,19 @@ double PolyBlep(double t, double dt) {
     if (t > 1 - dt) {
         t = (t - 1) / dt;
         return t * t + t + t + 1;
+    }
+    return 0;
+}
+
+// The same for a sudden change of slope: a triangle's corners, rounded as a band-limited one's are.
+double PolyBlamp(double t, double dt) {
+    if (t < dt) {
+        t = t / dt - 1;
+        return -t * t * t / 3;
+    }
+    if (t > 1 - dt) {
+        t = (t - 1) / dt + 1;
+        return t * t * t / 3;
     }
     return 0;
 }
@@ -63,7 +76,10 @@ double Oscillator::Next(double hz, double progress) {
         modulatorPhase_ -= std::floor(modulatorPhase_);
         return std::sin(kTau * p + index * std::sin(kTau * m));
     }
-    case Source::Triangle: return 1 - 4 * std::abs(p - 0.5);
+    case Source::Triangle: {
+        double half = p + 0.5;
+        return 1 - 4 * std::abs(p - 0.5) + 4 * dt * (PolyBlamp(p, dt) - PolyBlamp(half - std::floor(half), dt));
+    }
     case Source::Saw: return 2 * p - 1 - PolyBlep(p, dt);
     case Source::Square: {
         double half = p + 0.5;
