@@ -133,7 +133,9 @@ TEST(Rendering, PluckedStringRingsAtItsPitchAndDies) {
 }
 
 TEST(Rendering, SameSeedSameSoundOtherSeedOtherNoise) {
-    const std::string layers = "noise dur=0.2\nsine dur=0.1 notes=C5,E5,G5 order=random repeat=4 every=0.05 jitter=0.02\n";
+    const std::string layers =
+        "noise dur=0.2\n"
+        "sine dur=0.1 notes=C5,E5,G5 order=random repeat=4 every=0.05 jitter=0.02\n";
     EXPECT_EQ(Mix("seed 5\n" + layers), Mix("seed 5\n" + layers));
     EXPECT_NE(Mix("seed 5\n" + layers), Mix("seed 6\n" + layers));
     // A layer added after another leaves the first one's noise as it was.
@@ -178,7 +180,8 @@ TEST(WavFiles, ReadBackAsWrittenByTheProgramsReader) {
 
 TEST(Measuring, FindsLevelPitchAndBandOfATone) {
     std::vector<int16_t> tone(kRate);
-    for (size_t i = 0; i < tone.size(); ++i) tone[i] = int16_t(std::lround(16384 * std::sin(2 * M_PI * 3000 * i / kRate)));
+    for (size_t i = 0; i < tone.size(); ++i)
+        tone[i] = int16_t(std::lround(16384 * std::sin(2 * M_PI * 3000 * double(i) / kRate)));
     synth::Measures m = synth::Measure(tone, kRate);
     EXPECT_DOUBLE_EQ(m.seconds, 1.0);
     EXPECT_NEAR(m.peakDbfs, -6.02, 0.05);

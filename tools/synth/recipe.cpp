@@ -71,81 +71,93 @@ std::optional<Source> SourceNamed(std::string_view word) {
     return it->second;
 }
 
-using Setter = std::function<void(Layer&, std::string_view value, int line)>;
+// Sets one key of a layer from its written value; key is for messages.
+using Setter = std::function<void(Layer&, std::string_view value, int line, std::string_view key)>;
 
-Setter Seconds(double Layer::*field) {
-    return [field](Layer& l, std::string_view v, int line) { l.*field = Number(v, line, "a time"); };
+Setter NumberInto(double Layer::*field) {
+    return [field](Layer& l, std::string_view v, int line, std::string_view key) { l.*field = Number(v, line, key); };
 }
-Setter Plain(double Layer::*field) {
-    return [field](Layer& l, std::string_view v, int line) { l.*field = Number(v, line, "this key"); };
+Setter FrequencyInto(double Layer::*field) {
+    return [field](Layer& l, std::string_view v, int line, std::string_view key) {
+        l.*field = Frequency(v, line, key);
+    };
+}
+Setter FrequencyInto(std::optional<double> Layer::*field) {
+    return [field](Layer& l, std::string_view v, int line, std::string_view key) {
+        l.*field = Frequency(v, line, key);
+    };
 }
 
 const std::map<std::string_view, Setter>& Setters() {
     static const std::map<std::string_view, Setter> kSetters = {
-        {"at", Seconds(&Layer::at)},
-        {"dur", Seconds(&Layer::dur)},
-        {"gain", Plain(&Layer::gain)},
-        {"freq", [](Layer& l, std::string_view v, int line) { l.freq = Frequency(v, line, "freq"); }},
-        {"to", [](Layer& l, std::string_view v, int line) { l.to = Frequency(v, line, "to"); }},
-        {"bend", Plain(&Layer::bend)},
-        {"vibrato", Plain(&Layer::vibrato)},
-        {"depth", Plain(&Layer::depth)},
-        {"attack", Seconds(&Layer::attack)},
-        {"release", Seconds(&Layer::release)},
-        {"decay", Seconds(&Layer::decay)},
-        {"tremolo", Plain(&Layer::tremolo)},
-        {"tdepth", Plain(&Layer::tdepth)},
-        {"fm", Plain(&Layer::fm)},
-        {"index", Plain(&Layer::index)},
-        {"index_to", [](Layer& l, std::string_view v, int line) { l.indexTo = Number(v, line, "index_to"); }},
-        {"damp", Plain(&Layer::damp)},
+        {"at", NumberInto(&Layer::at)},
+        {"dur", NumberInto(&Layer::dur)},
+        {"gain", NumberInto(&Layer::gain)},
+        {"freq", FrequencyInto(&Layer::freq)},
+        {"to", FrequencyInto(&Layer::to)},
+        {"bend", NumberInto(&Layer::bend)},
+        {"vibrato", NumberInto(&Layer::vibrato)},
+        {"depth", NumberInto(&Layer::depth)},
+        {"attack", NumberInto(&Layer::attack)},
+        {"release", NumberInto(&Layer::release)},
+        {"decay", NumberInto(&Layer::decay)},
+        {"tremolo", NumberInto(&Layer::tremolo)},
+        {"tdepth", NumberInto(&Layer::tdepth)},
+        {"fm", NumberInto(&Layer::fm)},
+        {"index", NumberInto(&Layer::index)},
+        {"index_to",
+         [](Layer& l, std::string_view v, int line, std::string_view key) { l.indexTo = Number(v, line, key); }},
+        {"damp", NumberInto(&Layer::damp)},
         {"filter",
-         [](Layer& l, std::string_view v, int line) {
+         [](Layer& l, std::string_view v, int line, std::string_view key) {
              static const std::map<std::string_view, FilterKind> kKinds = {
                  {"lowpass", FilterKind::Lowpass}, {"highpass", FilterKind::Highpass},
                  {"bandpass", FilterKind::Bandpass}};
              auto it = kKinds.find(v);
-             if (it == kKinds.end()) Fail(line, "filter is lowpass, highpass or bandpass, not \"" + std::string(v) + "\"");
+             if (it == kKinds.end())
+                 Fail(line, std::string(key) + " is lowpass, highpass or bandpass, not \"" + std::string(v) + "\"");
              l.filter = it->second;
          }},
-        {"cutoff", [](Layer& l, std::string_view v, int line) { l.cutoff = Frequency(v, line, "cutoff"); }},
-        {"cutoff_to", [](Layer& l, std::string_view v, int line) { l.cutoffTo = Frequency(v, line, "cutoff_to"); }},
-        {"q", Plain(&Layer::q)},
+        {"cutoff", FrequencyInto(&Layer::cutoff)},
+        {"cutoff_to", FrequencyInto(&Layer::cutoffTo)},
+        {"q", NumberInto(&Layer::q)},
         {"repeat",
-         [](Layer& l, std::string_view v, int line) {
-             double n = Number(v, line, "repeat");
-             if (n != std::floor(n) || n < 1 || n > 1000) Fail(line, "repeat wants a whole number from 1 to 1000");
+         [](Layer& l, std::string_view v, int line, std::string_view key) {
+             double n = Number(v, line, key);
+             if (n != std::floor(n) || n < 1 || n > 1000)
+                 Fail(line, std::string(key) + " wants a whole number from 1 to 1000");
              l.repeat = int(n);
          }},
-        {"every", Seconds(&Layer::every)},
-        {"jitter", Seconds(&Layer::jitter)},
+        {"every", NumberInto(&Layer::every)},
+        {"jitter", NumberInto(&Layer::jitter)},
         {"notes",
-         [](Layer& l, std::string_view v, int line) {
+         [](Layer& l, std::string_view v, int line, std::string_view key) {
              l.notes.clear();
              size_t at = 0;
              while (at <= v.size()) {
                  size_t comma = v.find(',', at);
                  if (comma == std::string_view::npos) comma = v.size();
-                 l.notes.push_back(Frequency(v.substr(at, comma - at), line, "notes"));
+                 l.notes.push_back(Frequency(v.substr(at, comma - at), line, key));
                  at = comma + 1;
              }
          }},
         {"order",
-         [](Layer& l, std::string_view v, int line) {
+         [](Layer& l, std::string_view v, int line, std::string_view key) {
              if (v == "up") l.order = NoteOrder::Up;
              else if (v == "random") l.order = NoteOrder::Random;
-             else Fail(line, "order is up or random, not \"" + std::string(v) + "\"");
+             else Fail(line, std::string(key) + " is up or random, not \"" + std::string(v) + "\"");
          }},
-        {"step", Plain(&Layer::step)},
-        {"fall", Plain(&Layer::fall)},
-        {"spread", Plain(&Layer::spread)},
+        {"step", NumberInto(&Layer::step)},
+        {"fall", NumberInto(&Layer::fall)},
+        {"spread", NumberInto(&Layer::spread)},
     };
     return kSetters;
 }
 
 void CheckFrequency(double f, int line, const char* key) {
     if (f <= 0 || f > kHighestFrequency)
-        Fail(line, std::string(key) + " must lie above 0 and at most " + std::to_string(int(kHighestFrequency)) + " Hz");
+        Fail(line, std::string(key) + " must lie above 0 and at most " + std::to_string(int(kHighestFrequency)) +
+                       " Hz");
 }
 
 // Values that would make no sound, an endless one, or one that clicks are refused here, not at rendering.
@@ -219,7 +231,8 @@ Recipe ParseRecipe(std::string_view text, const std::string& name) {
                 if (words.size() != 2) Fail(lineNumber, std::string(head) + " wants one value");
                 double v = Number(words[1], lineNumber, head);
                 if (head == "seed") {
-                    if (seedGiven || v < 0 || v != std::floor(v)) Fail(lineNumber, "seed is one whole number, given once");
+                    if (seedGiven || v < 0 || v != std::floor(v))
+                        Fail(lineNumber, "seed is one whole number, given once");
                     recipe.seed = static_cast<unsigned long long>(v);
                     seedGiven = true;
                 } else {
@@ -249,7 +262,7 @@ Recipe ParseRecipe(std::string_view text, const std::string& name) {
             auto setter = Setters().find(key);
             if (setter == Setters().end()) Fail(lineNumber, "unknown key \"" + std::string(key) + "\"");
             if (!keysOfLayer.insert(key).second) Fail(lineNumber, "\"" + std::string(key) + "\" given twice");
-            setter->second(layer, word.substr(eq + 1), lineNumber);
+            setter->second(layer, word.substr(eq + 1), lineNumber, key);
         }
     }
     if (recipe.layers.empty()) throw RecipeError("the recipe has no layers");
