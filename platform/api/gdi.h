@@ -216,6 +216,7 @@ HBRUSH WINAPI CreateSolidBrush(COLORREF colour);
 HBRUSH WINAPI CreateHatchBrush(int hatch, COLORREF colour);
 HBRUSH WINAPI CreateBrushIndirect(const LOGBRUSH* brush);
 HPALETTE WINAPI CreatePalette(const LOGPALETTE* palette);
+UINT WINAPI GetPaletteEntries(HPALETTE palette, UINT start, UINT count, LPPALETTEENTRY entries);
 HPALETTE WINAPI SelectPalette(HDC dc, HPALETTE palette, BOOL background);
 UINT WINAPI RealizePalette(HDC dc);
 HBITMAP WINAPI CreateCompatibleBitmap(HDC dc, int width, int height);

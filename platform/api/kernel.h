@@ -73,6 +73,9 @@ LPVOID WINAPI LocalLock(HLOCAL memory);
 BOOL WINAPI LocalUnlock(HLOCAL memory);
 HLOCAL WINAPI LocalFree(HLOCAL memory);
 
+// The classic limit of a path; longer ones exist, so callers grow their buffer past it.
+#define MAX_PATH 260
+
 // The module and the current directory. Paths handed back use backslashes, as on Windows.
 HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
 DWORD WINAPI GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size);

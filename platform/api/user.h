@@ -118,6 +118,7 @@ typedef struct tagPAINTSTRUCT {
 #define WM_SYSKEYDOWN 0x0104
 #define WM_SYSKEYUP 0x0105
 #define WM_SYSCOMMAND 0x0112
+#define WM_COMMAND 0x0111
 #define WM_MOUSEMOVE 0x0200
 #define WM_LBUTTONDOWN 0x0201
 #define WM_LBUTTONUP 0x0202
@@ -210,6 +211,7 @@ BOOL WINAPI IsWindow(HWND window);
 BOOL WINAPI IsWindowVisible(HWND window);
 BOOL WINAPI GetClientRect(HWND window, LPRECT rect);
 BOOL WINAPI GetWindowRect(HWND window, LPRECT rect);
+int WINAPI GetWindowTextA(HWND window, LPSTR text, int size);
 HWND WINAPI GetParent(HWND window);
 LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 int WINAPI GetSystemMetrics(int index);
@@ -247,6 +249,7 @@ HCURSOR WINAPI CreateCursor(HINSTANCE instance, int hotX, int hotY, int width, i
                             const void* xorPlane);
 BOOL WINAPI DestroyCursor(HCURSOR cursor);
 HCURSOR WINAPI SetCursor(HCURSOR cursor);
+HCURSOR WINAPI GetCursor(void);
 int WINAPI LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int size);
 
 // Message boxes

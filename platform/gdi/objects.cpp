@@ -1,5 +1,6 @@
 #include "objects.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "colour.h"
@@ -181,6 +182,18 @@ HPALETTE WINAPI CreatePalette(const LOGPALETTE* logPalette) {
     auto palette = std::make_unique<Palette>();
     palette->entries.assign(logPalette->palPalEntry, logPalette->palPalEntry + logPalette->palNumEntries);
     return static_cast<HPALETTE>(AddObject(std::move(palette)));
+}
+
+UINT WINAPI GetPaletteEntries(HPALETTE handle, UINT start, UINT count, LPPALETTEENTRY entries) {
+    Palette* palette = FindPalette(handle);
+    if (!palette) return 0;
+    UINT size = UINT(palette->entries.size());
+    // Without a buffer: the number of entries.
+    if (!entries) return size;
+    if (start >= size) return 0;
+    UINT n = std::min(count, size - start);
+    std::copy_n(palette->entries.begin() + start, n, entries);
+    return n;
 }
 
 HBITMAP WINAPI CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits) {

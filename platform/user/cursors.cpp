@@ -108,6 +108,8 @@ HCURSOR WINAPI SetCursor(HCURSOR cursor) {
     return previous;
 }
 
+HCURSOR WINAPI GetCursor(void) { return Current(); }
+
 BOOL WINAPI DestroyIcon(HICON icon) { return Icons().erase(reinterpret_cast<uintptr_t>(icon)) ? TRUE : FALSE; }
 
 BOOL WINAPI DrawIcon(HDC dc, int x, int y, HICON handle) {

@@ -1,5 +1,6 @@
 // Creating, showing and destroying windows, and the default window procedure.
 #include <algorithm>
+#include <cstring>
 
 #include "input.h"
 #include "platform/backend/display.h"
@@ -152,6 +153,15 @@ HWND WINAPI GetDesktopWindow(void) {
 }
 
 BOOL WINAPI IsWindow(HWND window) { return FindWindow(window) != nullptr; }
+
+int WINAPI GetWindowTextA(HWND window, LPSTR text, int size) {
+    Window* w = FindWindow(window);
+    if (!w || !text || size <= 0) return 0;
+    size_t n = std::min(w->title.size(), size_t(size - 1));
+    std::memcpy(text, w->title.data(), n);
+    text[n] = '\0';
+    return int(n);
+}
 
 BOOL WINAPI IsWindowVisible(HWND window) {
     Window* w = FindWindow(window);
