@@ -13,6 +13,7 @@ struct Records {
     std::mutex mutex;
     std::deque<SoundRecord> sounds;
     std::deque<std::string> commands;
+    size_t commandsSent = 0;
 };
 
 Records& TheRecords() {
@@ -30,11 +31,13 @@ void Keep(std::deque<T>& list, T item) {
 
 void RecordSound(SoundRecord record) {
     std::lock_guard<std::mutex> lock(TheRecords().mutex);
+    record.commandsBefore = TheRecords().commandsSent;
     Keep(TheRecords().sounds, std::move(record));
 }
 
 void RecordCommand(std::string command) {
     std::lock_guard<std::mutex> lock(TheRecords().mutex);
+    TheRecords().commandsSent++;
     Keep(TheRecords().commands, std::move(command));
 }
 
@@ -52,6 +55,7 @@ void ClearRecords() {
     std::lock_guard<std::mutex> lock(TheRecords().mutex);
     TheRecords().sounds.clear();
     TheRecords().commands.clear();
+    TheRecords().commandsSent = 0;
 }
 
 }  // namespace media
