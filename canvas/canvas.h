@@ -1,0 +1,15 @@
+// The canvas window, the picture behind it and the snapshot that undo and every repaint put back.
+#pragma once
+
+#include "platform/win32.h"
+
+LRESULT CALLBACK PWinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Copies the visible canvas into pictureDC.
+void TakeSnapshot();
+
+// pictureDC's bitmap, canvasWidth × canvasHeight.
+extern HBITMAP pictureBitmap;
+
+// Makes pictureDC and its bitmap, all white; ends them with the canvas.
+void CreatePicture(HWND canvas);
+void DeletePicture();

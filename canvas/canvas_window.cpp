@@ -1,0 +1,87 @@
+// The canvas window's procedure: its creation, painting, cursor and end; mouse input goes to the tools.
+#include "canvas/canvas.h"
+#include "canvas/cursors.h"
+#include "canvas/text.h"
+#include "canvas/tools.h"
+#include "options/pages.h"
+#include "shell/frame.h"
+#include "shell/sound.h"
+#include "shell/state.h"
+
+namespace {
+
+POINT MousePoint(LPARAM lParam) { return {short(LOWORD(lParam)), short(HIWORD(lParam))}; }
+
+void CreateCanvasContents(HWND window) {
+    InitialiseTextFont();
+    CreatePicture(window);
+    LoadToolCursors();
+    PaintFrame();
+}
+
+// Once: the program's folder becomes current, the start-up sound plays to its end, the music starts,
+// and the picture is white.
+void FirstPaint(HWND window) {
+    firstPaintPending = 0;
+    SetCurrentDirectoryA(programDirectory.c_str());
+    PlayStartUpSoundAndMusic();
+    PAINTSTRUCT paint;
+    BeginPaint(window, &paint);
+    EndPaint(window, &paint);
+    BitBlt(pictureDC, 0, 0, canvasWidth, canvasHeight, nullptr, 0, 0, WHITENESS);
+    DrawColourPanel(colourFamily);
+}
+
+// Every repaint shows the snapshot, so whatever was drawn since is undone, and returns the child to the
+// first tool page with shade 5.
+void PaintCanvas(HWND window) {
+    if (firstPaintPending == 1) FirstPaint(window);
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    BitBlt(dc, 0, 0, canvasWidth, canvasHeight, pictureDC, 0, 0, SRCCOPY);
+    EndPaint(window, &paint);
+    ShowToolPage(1);
+    DrawColourPanel(colourFamily);
+}
+
+void DestroyCanvasContents() {
+    DeletePicture();
+    DestroyToolCursors();
+    CloseMusicAtCanvasEnd();
+}
+
+}  // namespace
+
+LRESULT CALLBACK PWinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            CreateCanvasContents(window);
+            return 0;
+        case WM_PAINT:
+            PaintCanvas(window);
+            return 0;
+        case WM_SETCURSOR:
+            SetCursor(CursorForToolState(toolState));
+            return 0;
+        case WM_DESTROY:
+            DestroyCanvasContents();
+            return 0;
+        case WM_LBUTTONDOWN:
+            ToolPress(MousePoint(lParam));
+            return 0;
+        case WM_MOUSEMOVE:
+            ToolMove(MousePoint(lParam));
+            return 0;
+        case WM_LBUTTONUP:
+            ToolRelease(MousePoint(lParam));
+            return 0;
+        case WM_RBUTTONDOWN:
+            ToolStop();
+            return 0;
+        case MM_MCINOTIFY:
+            MusicNotice(wParam);
+            return 0;
+        default:
+            return DefWindowProcA(window, message, wParam, lParam);
+    }
+}

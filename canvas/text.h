@@ -1,0 +1,9 @@
+// The text tool: placing, typing and finishing a line of text on the canvas.
+#pragma once
+
+#include "platform/win32.h"
+
+// The font the text tool and the record effect make their fonts from; set once with the canvas.
+extern LOGFONTA textFont;
+
+void InitialiseTextFont();

@@ -1,0 +1,3 @@
+#include "files/picture_chooser.h"
+
+int pictureListEnd;

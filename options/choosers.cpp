@@ -1,0 +1,5 @@
+#include "options/choosers.h"
+
+HICON stampIcon;
+HCURSOR stampCursor;
+int stampCursorExists;

@@ -1,0 +1,19 @@
+// The colour table every colour of the program comes from, and the palette built from it.
+#pragma once
+
+#include "platform/win32.h"
+
+constexpr int kPaletteSize = 181;
+// 16 families of 10 shades, light to dark, then 21 single colours.
+constexpr int kFamilyColours = 160;
+
+// Drawing colours are handed over palette-relative: the device takes the nearest entry of appPalette.
+constexpr COLORREF kPaletteRelative = 0x02000000;
+// The frame's and the option strip's navy, entry 39 of the table.
+constexpr COLORREF kFrameBackground = 0x027F0000;
+
+extern COLORREF paletteColours[kPaletteSize];
+
+void FillPaletteColours();
+// The logical palette of the table, built in a movable local block as the platform expects.
+HPALETTE BuildAppPalette();

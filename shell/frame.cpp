@@ -1,0 +1,98 @@
+// The frame's window procedure: its creation, which makes the palette, the defaults and the canvas, and
+// its answers to the system's messages. Painting and input are in frame_paint.cpp and frame_input.cpp.
+#include "shell/frame.h"
+
+#include "canvas/canvas.h"
+#include "canvas/tools.h"
+#include "files/picture_chooser.h"
+#include "shell/colours.h"
+#include "shell/random.h"
+#include "shell/state.h"
+
+namespace {
+
+void SetToolDefaults() {
+    selectionMode = 0;
+    colourFamily = 0;
+    // Pure red until the first frame paint picks shade 5 of family 0.
+    currentColour = 255;
+    strokeActive = 0;
+    penWidth = 1;
+    fillPattern = 2;
+    pictureListEnd = 1;
+    pictureChooserShown = 0;
+    textEntryActive = 0;
+    textPlacePending = 0;
+    colouringMode = 0;
+    rainbowMode = 0;
+}
+
+void RegisterCanvasClass() {
+    WNDCLASSA canvasClass{};
+    canvasClass.style = CS_HREDRAW | CS_VREDRAW;
+    canvasClass.lpfnWndProc = PWinProc;
+    canvasClass.hInstance = appInstance;
+    canvasClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    canvasClass.lpszClassName = "secondclass";
+    RegisterClassA(&canvasClass);
+}
+
+void CreateCanvas(HWND frame) {
+    canvasWindow = CreateWindowExA(0, "secondclass", "title", WS_CHILD | WS_VISIBLE | WS_BORDER, 50, 72,
+                                   screenWidth - 50, screenHeight - 72, frame, nullptr, appInstance, nullptr);
+    ShowWindow(canvasWindow, SW_SHOW);
+}
+
+LRESULT CreateFrameContents(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    FillPaletteColours();
+    appPalette = BuildAppPalette();
+    FindProgramDirectory();
+    SetToolDefaults();
+    SeedRandom(ClockSeconds());
+    RegisterCanvasClass();
+    CreateCanvas(window);
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void ReturnToCanvas() {
+    UpdateWindow(frameWindow);
+    ShowWindow(canvasWindow, SW_SHOWNORMAL);
+    HDC canvas = GetDC(canvasWindow);
+    BitBlt(canvas, 0, 0, screenWidth - 50, screenHeight - 72, pictureDC, 0, 0, SRCCOPY);
+    ReleaseDC(canvasWindow, canvas);
+    pictureChooserShown = 0;
+}
+
+LRESULT CALLBACK PaintWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            return CreateFrameContents(window, message, wParam, lParam);
+        case WM_DESTROY:
+            DeleteObject(appPalette);
+            PostQuitMessage(0);
+            return 0;
+        case WM_CLOSE:
+            DestroyWindow(window);
+            return 0;
+        case WM_SYSCOMMAND:
+            // Whatever the command (a close, a switch to another task), the latest drawing is kept.
+            TakeSnapshot();
+            return DefWindowProcA(window, message, wParam, lParam);
+        case WM_SETFOCUS:
+        case WM_COMMAND:
+            return 0;
+        case WM_LBUTTONDOWN:
+            FrameClick(lParam);
+            return 0;
+        case WM_CHAR:
+            FrameCharacter(wParam);
+            return 0;
+        case WM_PAINT:
+            PaintFrame();
+            return 0;
+        default:
+            return DefWindowProcA(window, message, wParam, lParam);
+    }
+}

@@ -1,0 +1,57 @@
+// The entry point: the frame's class and window, then the one message loop both windows share.
+#include "files/picture_chooser.h"
+#include "options/choosers.h"
+#include "shell/frame.h"
+#include "shell/state.h"
+
+namespace {
+
+void RegisterFrameClass(HINSTANCE instance) {
+    LoadStringA(instance, 1, frameClassName, sizeof frameClassName);
+    WNDCLASSA frameClass{};
+    frameClass.style = CS_HREDRAW | CS_VREDRAW;
+    frameClass.lpfnWndProc = PaintWndProc;
+    frameClass.hInstance = instance;
+    frameClass.hIcon = LoadIconA(instance, "ICON_168");
+    frameClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    frameClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    frameClass.lpszClassName = frameClassName;
+    RegisterClassA(&frameClass);
+}
+
+void CreateFrame(HINSTANCE instance, int show) {
+    appInstance = instance;
+    HDC desktop = GetDC(GetDesktopWindow());
+    screenWidth = GetDeviceCaps(desktop, HORZRES);
+    screenHeight = GetDeviceCaps(desktop, VERTRES);
+    ReleaseDC(GetDesktopWindow(), desktop);
+
+    RECT area{0, 0, screenWidth, screenHeight};
+    AdjustWindowRect(&area, WS_POPUP | WS_BORDER, FALSE);
+    HWND frame = CreateWindowExA(0, frameClassName, frameClassName, WS_POPUP | WS_BORDER, 0, 0, area.right,
+                                 area.bottom, nullptr, nullptr, instance, nullptr);
+    frameWindow = frame;
+    ShowWindow(frame, show);
+    UpdateWindow(frame);
+    // Only now: everything until here works from the screen size itself.
+    canvasWidth = screenWidth - 50;
+    canvasHeight = screenHeight - 72;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+    firstPaintPending = 1;
+    soundOn = 1;
+    musicOpen = 0;
+    stampCursorExists = 0;
+    RegisterFrameClass(instance);
+    CreateFrame(instance, show);
+
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return int(message.wParam);
+}

@@ -1,0 +1,88 @@
+// The snapshot behind the canvas: every repaint puts it back, so a stroke lasts only once it is taken.
+#include <gtest/gtest.h>
+
+#include "canvas/canvas.h"
+#include "dab.h"
+#include "shell/state.h"
+
+using dab_test::CanvasToScreenX;
+using dab_test::CanvasToScreenY;
+using dab_test::RunDab;
+
+namespace {
+
+// A red block on the canvas window itself, as the tools draw.
+void DrawStroke() {
+    HDC dc = GetDC(canvasWindow);
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    RECT block{100, 100, 140, 130};
+    FillRect(dc, &block, red);
+    ReleaseDC(canvasWindow, dc);
+    DeleteObject(red);
+}
+
+COLORREF OnCanvas(int x, int y) { return testing::ScreenPixel(CanvasToScreenX(x), CanvasToScreenY(y)); }
+
+void Repaint() {
+    testing::Expose();
+    testing::WaitUntilIdle();
+}
+
+TEST(Snapshot, RepaintBringsBackTheSnapshot) {
+    RunDab({800, 600}, [] {
+        DrawStroke();
+        ASSERT_EQ(OnCanvas(120, 110), RGB(255, 0, 0));
+        EXPECT_EQ(GetPixel(pictureDC, 120, 110), RGB(255, 255, 255)) << "strokes are not drawn into the snapshot";
+        Repaint();
+        EXPECT_EQ(OnCanvas(120, 110), RGB(255, 255, 255));
+    });
+}
+
+TEST(Snapshot, TakenSnapshotSurvivesRepaints) {
+    RunDab({800, 600}, [] {
+        DrawStroke();
+        TakeSnapshot();
+        EXPECT_EQ(GetPixel(pictureDC, 120, 110), RGB(255, 0, 0));
+        Repaint();
+        Repaint();
+        EXPECT_EQ(OnCanvas(120, 110), RGB(255, 0, 0));
+        EXPECT_EQ(OnCanvas(99, 99), RGB(255, 255, 255));
+    });
+}
+
+TEST(Snapshot, RepaintReturnsToTheFirstToolPageAndShadeFive) {
+    RunDab({640, 480}, [] {
+        toolGroup = 7;
+        selectedOption = 4;
+        colourShade = 8;
+        Repaint();
+        EXPECT_EQ(toolGroup, 1);
+        EXPECT_EQ(selectedOption, 1);
+        EXPECT_EQ(colourShade, 5);
+        EXPECT_EQ(currentColour, RGB(0xB5, 0x20, 0xFF));
+    });
+}
+
+TEST(Snapshot, CloseCommandEndsWithoutAQuestion) {
+    RunDab({640, 480}, [] {
+        DrawStroke();
+        // A close request from the desktop arrives as the system's close command.
+        testing::RequestClose();
+        EXPECT_EQ(testing::WaitForExit(), 0);
+        EXPECT_TRUE(testing::MessageBoxesShown().empty());
+    });
+}
+
+TEST(Snapshot, SystemCommandTakesTheSnapshotFirst) {
+    RunDab({640, 480}, [] {
+        DrawStroke();
+        // A task switch: the frame is told before it goes, and the drawing is kept for the return.
+        testing::LoseFocus();
+        testing::WaitUntilIdle();
+        EXPECT_EQ(GetPixel(pictureDC, 120, 110), RGB(255, 0, 0));
+        Repaint();
+        EXPECT_EQ(OnCanvas(120, 110), RGB(255, 0, 0));
+    });
+}
+
+}  // namespace
