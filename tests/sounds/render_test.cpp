@@ -123,13 +123,34 @@ TEST(Rendering, FiltersPassAndStopTheirBands) {
     EXPECT_LT(Rms(closing, 0.9, 0.95), 0.1 * Rms(closing, 0.05, 0.1));
 }
 
-TEST(Rendering, PluckedStringRingsAtItsPitchAndDies) {
-    std::vector<double> s = Mix("pluck dur=1 freq=220 damp=0.99 release=0.01\n");
-    EXPECT_NEAR(CrossingsPerSecond(synth::MixLayers(synth::ParseRecipe(
-                                       "pluck dur=1 freq=220 damp=0.99 filter=lowpass cutoff=400\n", "a1")),
-                                   0.2, 0.6),
-                440, 30);
-    EXPECT_LT(Rms(s, 0.8, 0.9), 0.25 * Rms(s, 0.0, 0.1));
+// The frequency whose period best repeats the sound over [from, to) seconds, searched near hz.
+double RepeatingFrequency(const std::vector<double>& s, double from, double to, double hz) {
+    size_t a = size_t(from * kRate), b = size_t(to * kRate);
+    auto likeness = [&](size_t lag) {
+        double sum = 0;
+        for (size_t i = a; i + lag < b; ++i) sum += s[i] * s[i + lag];
+        return sum;
+    };
+    size_t best = 0;
+    double bestLikeness = -1e300;
+    for (size_t lag = size_t(0.8 * kRate / hz); lag <= size_t(1.25 * kRate / hz); ++lag)
+        if (double l = likeness(lag); l > bestLikeness) {
+            bestLikeness = l;
+            best = lag;
+        }
+    // A parabola through the best lag and its neighbours places the peak between samples.
+    double before = likeness(best - 1), after = likeness(best + 1);
+    double shift = 0.5 * (before - after) / (before - 2 * bestLikeness + after);
+    return kRate / (double(best) + shift);
+}
+
+TEST(Rendering, PluckedStringRingsInTuneAndDies) {
+    for (const char* note : {"G3", "D5", "A5", "C6"}) {
+        double hz = *synth::ParseFrequency(note);
+        std::vector<double> s = Mix(std::string("pluck dur=1 freq=") + note + " damp=0.99\n");
+        EXPECT_NEAR(1200 * std::log2(RepeatingFrequency(s, 0.1, 0.4, hz) / hz), 0, 5) << note << ", in cents";
+        EXPECT_LT(Rms(s, 0.8, 0.9), 0.25 * Rms(s, 0.0, 0.1)) << note;
+    }
 }
 
 TEST(Rendering, SameSeedSameSoundOtherSeedOtherNoise) {

@@ -40,8 +40,14 @@ double PolyBlamp(double t, double dt) {
 Oscillator::Oscillator(const Layer& layer, double pitch, Random& random, double rate)
     : layer_(layer), random_(random), rate_(rate) {
     if (layer.source != Source::Pluck) return;
+    // One pass round the loop is the delay line, half a sample of averaging and the all-pass's fraction,
+    // kept between 0.1 and 1.1 samples where the all-pass delays all pitches alike.
+    double period = rate / pitch;
+    double whole = std::max(1.0, std::floor(period - 0.6));
+    double fraction = period - 0.5 - whole;
+    tuning_ = (1 - fraction) / (1 + fraction);
     // The string starts as a burst of noise, once smoothed so the attack is soft rather than scratchy.
-    string_.resize(std::max<size_t>(2, size_t(std::lround(rate / pitch))));
+    string_.resize(size_t(whole));
     double previous = 0, sum = 0;
     for (double& s : string_) {
         double n = random_.Signed();
@@ -55,10 +61,14 @@ Oscillator::Oscillator(const Layer& layer, double pitch, Random& random, double 
 }
 
 double Oscillator::Pluck() {
-    size_t next = (stringAt_ + 1) % string_.size();
     double out = string_[stringAt_];
-    string_[stringAt_] = layer_.damp * 0.5 * (string_[stringAt_] + string_[next]);
-    stringAt_ = next;
+    double averaged = layer_.damp * 0.5 * (out + lastOut_);
+    lastOut_ = out;
+    double tuned = tuning_ * averaged + tuningIn_ - tuning_ * tuningOut_;
+    tuningIn_ = averaged;
+    tuningOut_ = tuned;
+    string_[stringAt_] = tuned;
+    stringAt_ = (stringAt_ + 1) % string_.size();
     return out;
 }
 

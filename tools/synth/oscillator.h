@@ -24,8 +24,14 @@ private:
     double rate_;
     double phase_ = 0;  // in cycles, 0..1
     double modulatorPhase_ = 0;
-    std::vector<double> string_;  // the plucked string's delay line
+    // The plucked string: a delay line whole samples long, and an all-pass filter for the fraction of a
+    // sample more that tunes it exactly.
+    std::vector<double> string_;
     size_t stringAt_ = 0;
+    double lastOut_ = 0;
+    double tuning_ = 0;  // the all-pass coefficient
+    double tuningIn_ = 0;
+    double tuningOut_ = 0;
 };
 
 }  // namespace synth
