@@ -57,7 +57,9 @@ public:
         for (int py = 0; py < kCell; py++) {
             for (int px = 0; px < kCell; px++) {
                 Ink ink = At(cell, px, py);
-                uint32_t rgb = ink == kClear ? background : ink == kInvert ? ~background & 0xFFFFFF : Palette()[ink].rgb;
+                uint32_t rgb = ink == kClear    ? background
+                               : ink == kInvert ? ~background & 0xFFFFFF
+                                                : Palette()[ink].rgb;
                 Box(x + px * scale, y + py * scale, scale, scale, rgb);
             }
         }
