@@ -54,7 +54,8 @@ TEST(ContactSheet, ShowsEachPictureOnBothBackgroundsAtBothSizes) {
     art::AddSource(art, "test.art", in);
     art::Finish(art);
     ASSERT_TRUE(art.errors.empty());
-    std::string path = (std::filesystem::temp_directory_path() / ("sheet-" + std::to_string(getpid()) + ".png")).string();
+    std::string name = "sheet-" + std::to_string(getpid()) + ".png";
+    std::string path = (std::filesystem::temp_directory_path() / name).string();
     ASSERT_TRUE(art::WriteContactSheet(art, path));
     Png png = ReadPng(path);
     std::filesystem::remove(path);
