@@ -66,15 +66,22 @@ TEST(ProgramResources, CursorsHaveTheHotSpotsOfTheirTools) {
         EXPECT_EQ(cursor->width, 32) << name;
         EXPECT_EQ(std::pair(cursor->hotX, cursor->hotY), hotSpots[n - 1]) << name;
         // Black and white both, so that the cursor shows on light and on dark pictures.
-        int black = 0, white = 0;
+        int black = 0, white = 0, inverted = 0;
         for (int i = 0; i < 32 * 32; i++) {
             int bit = 7 - i % 8;
             bool keep = (cursor->andMask[i / 8] >> bit) & 1, flip = (cursor->xorMask[i / 8] >> bit) & 1;
             black += !keep && !flip;
             white += !keep && flip;
+            inverted += keep && flip;
         }
         EXPECT_GT(black, 16) << name;
         EXPECT_GT(white, 16) << name;
+        // Only the magic wand's sparkles turn the screen over.
+        if (n == 21) {
+            EXPECT_GT(inverted, 8) << name;
+        } else {
+            EXPECT_EQ(inverted, 0) << name;
+        }
     }
 }
 
