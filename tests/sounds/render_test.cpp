@@ -212,7 +212,29 @@ TEST(Measuring, FindsLevelPitchAndBandOfATone) {
     EXPECT_GT(m.bands[2], 0.99);
     EXPECT_FALSE(m.clipped);
     EXPECT_EQ(m.onsets, 1);
+    EXPECT_NEAR(m.drift, 0, 0.01);
+    // The ear hears 3 kHz about 1.2 dB above its level, and 100 Hz 19 dB below.
+    EXPECT_NEAR(m.loudnessDba, -9.03 + 1.2, 0.3);
     EXPECT_DOUBLE_EQ(synth::Difference(m, m), 0);
+
+    std::vector<int16_t> low(kRate);
+    for (size_t i = 0; i < low.size(); ++i)
+        low[i] = int16_t(std::lround(16384 * std::sin(2 * M_PI * 100 * double(i) / kRate)));
+    synth::Measures lowMeasures = synth::Measure(low, kRate);
+    EXPECT_NEAR(lowMeasures.loudnessDba, -9.03 - 19.1, 0.5);
+    EXPECT_GT(synth::Difference(m, lowMeasures), 1);
+}
+
+TEST(Measuring, FollowsAToneGlidingUp) {
+    // 500 Hz rising two octaves over the second.
+    std::vector<int16_t> glide(kRate);
+    for (size_t i = 0; i < glide.size(); ++i) {
+        double t = double(i) / kRate;
+        glide[i] = int16_t(std::lround(16384 * std::sin(2 * M_PI * 500 * (std::pow(4.0, t) - 1) / std::log(4.0))));
+    }
+    synth::Measures m = synth::Measure(glide, kRate);
+    // Its second half crosses zero twice as often as its first: one octave up.
+    EXPECT_NEAR(m.drift, 1.0, 0.05);
 }
 
 class Catalogue : public ScratchFolder {};

@@ -51,29 +51,46 @@ std::vector<double> PowerSpectrum(std::span<const int16_t> samples) {
     return power;
 }
 
+// The A-weighting curve as a power gain: the ear hears 1 to 5 kHz best, the low and the very high less.
+double AWeight(double hz) {
+    double f2 = hz * hz;
+    double r = 12194.0 * 12194.0 * f2 * f2 /
+               ((f2 + 20.6 * 20.6) * std::sqrt((f2 + 107.7 * 107.7) * (f2 + 737.9 * 737.9)) * (f2 + 12194.0 * 12194.0));
+    return r * r * std::pow(10.0, 0.2);  // +2 dB puts 1 kHz at 0 dB
+}
+
+// After MeasureLevels, which finds the level the weighting applies to.
 void MeasureSpectrum(std::span<const int16_t> samples, int rate, Measures& m) {
     std::vector<double> power = PowerSpectrum(samples);
-    double total = 0, weighted = 0;
+    double total = 0, byPitch = 0, heard = 0;
     for (size_t k = 1; k < power.size(); ++k) {
         double hz = double(k) * rate / kFrame;
         size_t band = size_t(std::upper_bound(kBandEdges.begin(), kBandEdges.end(), hz) - kBandEdges.begin());
         m.bands[band] += power[k];
         total += power[k];
-        weighted += power[k] * hz;
+        byPitch += power[k] * hz;
+        heard += power[k] * AWeight(hz);
     }
     if (total <= 0) return;
     for (double& b : m.bands) b /= total;
-    m.centroidHz = weighted / total;
+    m.centroidHz = byPitch / total;
+    m.loudnessDba = m.rmsDbfs + 10 * std::log10(std::max(heard, 1e-30) / total);
 }
 
 void MeasureLevels(std::span<const int16_t> samples, int rate, Measures& m) {
     size_t window = size_t(rate / 100);
     std::vector<double> levels;  // mean square of each 10 ms
+    std::vector<int> crossings;  // and its zero crossings
     for (size_t start = 0; start < samples.size(); start += window) {
         double sum = 0;
+        int crossed = 0;
         size_t end = std::min(samples.size(), start + window);
-        for (size_t i = start; i < end; ++i) sum += double(samples[i]) * samples[i];
+        for (size_t i = start; i < end; ++i) {
+            sum += double(samples[i]) * samples[i];
+            if (i > 0 && (samples[i] >= 0) != (samples[i - 1] >= 0)) ++crossed;
+        }
         levels.push_back(sum / double(end - start) / (32768.0 * 32768.0));
+        crossings.push_back(crossed);
     }
     double loudest = *std::max_element(levels.begin(), levels.end());
     double floor = loudest * 1e-3, sum = 0;
@@ -84,6 +101,12 @@ void MeasureLevels(std::span<const int16_t> samples, int rate, Measures& m) {
         ++sounding;
     }
     m.soundingSeconds = sounding * 0.01;
+    double earlier = 0, later = 0;
+    for (int seen = 0, i = 0; i < int(levels.size()); ++i) {
+        if (levels[size_t(i)] < floor) continue;
+        (seen++ < sounding / 2 ? earlier : later) += crossings[size_t(i)];
+    }
+    if (earlier > 0 && later > 0) m.drift = std::log2(later / earlier);
     m.rmsDbfs = sounding ? 10 * std::log10(sum / sounding) : -200;
     bool rising = false;
     for (size_t i = 3; i < levels.size(); ++i) {
@@ -128,6 +151,7 @@ double Difference(const Measures& a, const Measures& b) {
     d += 0.5 * logRatio(a.centroidHz, b.centroidHz);
     d += 0.5 * logRatio(a.soundingSeconds, b.soundingSeconds);
     d += 0.1 * std::min(5, std::abs(a.onsets - b.onsets));
+    d += 0.3 * std::min(2.0, std::abs(a.drift - b.drift));
     return d;
 }
 

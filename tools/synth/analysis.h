@@ -11,8 +11,10 @@ struct Measures {
     double seconds = 0;
     double peakDbfs = -200;
     double rmsDbfs = -200;  // over the part that sounds (within 30 dB of the loudest 10 ms)
+    double loudnessDba = -200;  // rmsDbfs weighted by the ear's sensitivity (A-weighting): how loud it seems
     double soundingSeconds = 0;
     double crossingsPerSecond = 0;  // zero crossings: a rough pitch or brightness
+    double drift = 0;  // octaves the crossings rise (or fall) from the first half of the sounding part to the last
     int first = 0;
     int last = 0;
     double edgeDb = -200;  // the loudest sample of the first and last millisecond, in dB under the peak

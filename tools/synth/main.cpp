@@ -28,8 +28,8 @@ void Report(const std::filesystem::path& folder) {
         recipes.push_back(synth::LoadRecipe(file));
         measures.push_back(synth::Measure(synth::RenderRecipe(recipes.back()), synth::kRate));
     }
-    std::printf("%-5s %6s %6s %6s %6s %6s %6s %5s %4s  %-23s  %s\n", "name", "secs", "sound", "peak", "rms",
-                "zc/s", "centr", "edge", "ons", "bands <.5k .5-2k 2-5k >5k", "nearest");
+    std::printf("%-5s %6s %6s %6s %6s %6s %6s %5s %6s %5s %4s  %-23s  %s\n", "name", "secs", "sound", "peak", "rms",
+                "dBA", "zc/s", "drift", "centr", "edge", "ons", "bands <.5k .5-2k 2-5k >5k", "nearest");
     for (size_t i = 0; i < recipes.size(); ++i) {
         const synth::Measures& m = measures[i];
         size_t nearest = i;
@@ -41,9 +41,9 @@ void Report(const std::filesystem::path& folder) {
                 nearest = j;
             }
         }
-        std::printf("%-5s %6.3f %6.2f %6.1f %6.1f %6.0f %6.0f %5.0f %4d  %5.2f %5.2f %5.2f %5.2f  %s %.2f%s\n",
-                    recipes[i].name.c_str(), m.seconds, m.soundingSeconds, m.peakDbfs, m.rmsDbfs,
-                    m.crossingsPerSecond, m.centroidHz, m.edgeDb, m.onsets, m.bands[0], m.bands[1], m.bands[2],
+        std::printf("%-5s %6.3f %6.2f %6.1f %6.1f %6.1f %6.0f %5.1f %6.0f %5.0f %4d  %5.2f %5.2f %5.2f %5.2f  %s %.2f%s\n",
+                    recipes[i].name.c_str(), m.seconds, m.soundingSeconds, m.peakDbfs, m.rmsDbfs, m.loudnessDba,
+                    m.crossingsPerSecond, m.drift, m.centroidHz, m.edgeDb, m.onsets, m.bands[0], m.bands[1], m.bands[2],
                     m.bands[3], recipes[nearest].name.c_str(), difference,
                     m.first || m.last || m.clipped ? "  EDGE OR CLIP" : "");
     }
