@@ -17,14 +17,13 @@ if [ $# -lt 1 ] || [ $# -gt 2 ]; then
     exit 2
 fi
 build=$(cd "$1" && pwd)
-out=${2:-$build/listening}
-mkdir -p "$out"
-out=$(cd "$out" && pwd)
+out=$(realpath -m "${2:-$build/listening}")
 case $out/ in
     "$root"/build*/*) ;;
     "$root"/*) echo "music-listening: $out is inside the repository; give a build folder or a path outside it" >&2
                exit 2 ;;
 esac
+mkdir -p "$out"
 
 install_missing() {
     local missing=() package sudo=()
