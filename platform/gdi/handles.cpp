@@ -68,6 +68,8 @@ void RemoveObject(HGDIOBJ handle) {
     FreeSlots().push_back(uint32_t(slot - Slots().data()));
 }
 
+size_t LiveObjectCount() { return Slots().size() - FreeSlots().size(); }
+
 void ReleaseSelection(HGDIOBJ handle) {
     Object* object = FindObject(handle);
     if (!object) return;

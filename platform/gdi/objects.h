@@ -52,6 +52,8 @@ struct Bitmap : Object {
 HGDIOBJ AddObject(std::unique_ptr<Object> object);
 Object* FindObject(HGDIOBJ handle);
 void RemoveObject(HGDIOBJ handle);
+// Objects with a handle now, device contexts and stock objects included: what a leak shows in.
+size_t LiveObjectCount();
 
 template <class T>
 T* Find(HGDIOBJ handle, Kind kind) {

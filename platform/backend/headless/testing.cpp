@@ -5,7 +5,9 @@
 
 #include "platform/backend/headless/events.h"
 #include "platform/gdi/dc.h"
+#include "platform/gdi/objects.h"
 #include "platform/print/png.h"
+#include "platform/testing/gdi.h"
 #include "platform/testing/user.h"
 
 namespace testing {
@@ -101,5 +103,7 @@ bool SaveScreenPng(const std::string& path) {
     const gdi::Surface& s = gdi::ScreenSurface();
     return print::WritePng(path, s.width, s.height, s.top, s.stride);
 }
+
+size_t LiveGdiObjects() { return gdi::LiveObjectCount(); }
 
 }  // namespace testing
