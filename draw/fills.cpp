@@ -1,0 +1,63 @@
+// Fills of the whole canvas: one colour, or a night sky of stars.
+#include "draw/canvas_drawing.h"
+#include "draw/draw.h"
+#include "draw/random_draw.h"
+
+void FillCanvasColour(HWND window, HPALETTE palette, COLORREF colour, int width, int height) {
+    CanvasDrawing d(window, palette);
+    d.UseBrush(d.MakeSolidBrush(colour));
+    d.UsePen(d.MakePen(1, colour));
+    Rectangle(d.dc(), 0, 0, width, height);
+}
+
+namespace {
+
+// A streak of star clusters from the left edge; a falling streak flattens out, a rising one keeps its slope.
+void DrawStarStreak(HDC dc, COLORREF star, int height) {
+    int step = RandomMod(50) + 30;
+    int clusters = RandomMod(20) + 10;
+    int drift = RandomMod(60) + 3;
+    if (drift % 2 == 0) drift = -drift;
+    int sx = 0, sy = RandomMod(height);
+    for (int c = 0; c < clusters; c++) {
+        int stars = RandomMod(70);
+        for (int i = 0; i < stars; i++) {
+            int px = sx + RandomMod(200);
+            int py = sy + RandomMod(200);
+            SetPixel(dc, px, py, star);
+        }
+        sx += step;
+        sy += drift;
+        if (drift >= 0) drift -= drift / 3;
+    }
+}
+
+}  // namespace
+
+void DrawStarField(HWND window, HPALETTE palette, COLORREF starColour, COLORREF backgroundColour, int width,
+                   int height) {
+    CanvasDrawing d(window, palette);
+    HDC dc = d.dc();
+    d.UseBrush(d.MakePlainSolidBrush(backgroundColour));
+    d.UsePen(d.MakePlainPen(1, backgroundColour));
+    Rectangle(dc, 0, 0, width, height);
+    d.RestorePenAndBrush();
+
+    COLORREF star = PaletteColour(starColour);
+    int singles = RandomMod(1000) + 500;
+    for (int i = 0; i < singles; i++) {
+        int px = RandomMod(width);
+        int py = RandomMod(height);
+        SetPixel(dc, px, py, star);
+    }
+    int streaks = RandomMod(10) + 1;
+    for (int i = 0; i < streaks; i++) DrawStarStreak(dc, star, height);
+    int bigStars = RandomMod(5 * streaks);
+    for (int i = 0; i < bigStars; i++) {
+        int px = RandomMod(width), py = RandomMod(height);
+        SetPixel(dc, px, py, star);
+        SetPixel(dc, px + 1, py, star);
+        SetPixel(dc, px, py + 1, star);
+        SetPixel(dc, px + 1, py + 1, star);
+    }
+}

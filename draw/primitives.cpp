@@ -1,0 +1,50 @@
+// The primitives every other routine is built from: lines, outlines, distances, dots and nib strokes.
+#include <cmath>
+#include <cstdlib>
+
+#include "draw/canvas_drawing.h"
+#include "draw/draw.h"
+
+BOOL DrawLine(HDC dc, int x1, int y1, int x2, int y2) {
+    MoveToEx(dc, x1, y1, nullptr);
+    return LineTo(dc, x2, y2);
+}
+
+// With a one-pixel pen the top-left corner is painted twice and the bottom-right not at all, which in
+// exclusive-or leaves both corners as they were.
+void DrawRectOutline(HDC dc, int left, int top, int right, int bottom) {
+    DrawLine(dc, left, top, right, top);
+    DrawLine(dc, left, top, left, bottom);
+    DrawLine(dc, left, bottom, right, bottom);
+    DrawLine(dc, right, top, right, bottom);
+}
+
+int PointDistance(int x1, int y1, int x2, int y2) {
+    double dx = std::abs(double(x2) - double(x1)), dy = std::abs(double(y2) - double(y1));
+    return int(std::floor(std::sqrt(dx * dx + dy * dy)));
+}
+
+void DrawDot(HWND window, HPALETTE palette, int x, int y, COLORREF colour, int width) {
+    CanvasDrawing d(window, palette);
+    d.UsePen(d.MakePen(width, colour));
+    DrawLine(d.dc(), x, y, x + 1, y);
+}
+
+void DrawNibStroke(HWND window, HPALETTE palette, int x, int y, int width, COLORREF colour, int style, int x2, int y2) {
+    if (style < 1 || style > 9) return;
+    CanvasDrawing d(window, palette);
+    d.UsePen(d.MakePen(style <= 4 ? 1 : width, colour));
+    HDC dc = d.dc();
+    int w2 = 2 * width;
+    switch (style) {
+        case 1: DrawLine(dc, x - w2, y + w2, x + w2, y - w2); break;
+        case 2: DrawLine(dc, x - w2, y - w2, x + w2, y + w2); break;
+        case 3: DrawLine(dc, x, y - w2, x, y + w2); break;
+        case 4: DrawLine(dc, x - w2, y, x + w2, y); break;
+        case 5: for (int i = -w2; i < w2; i++) DrawLine(dc, x + i, y - i, x2 + i, y2 - i); break;
+        case 6: for (int i = -w2; i < w2; i++) DrawLine(dc, x + i, y + i, x2 + i, y2 + i); break;
+        case 7: for (int i = -w2; i < w2; i++) DrawLine(dc, x, y2 - i, x2, y2 + i); break;
+        case 8: for (int i = -w2; i < w2; i++) DrawLine(dc, x2 - i, y, x2 + i, y2); break;
+        case 9: DrawLine(dc, x, y, x2, y2); break;
+    }
+}
