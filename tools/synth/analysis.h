@@ -28,7 +28,6 @@ struct Measures {
     double edgeDb = -200;  // the loudest sample of the first and last millisecond, in dB under the peak
     bool clipped = false;  // a sample at full scale
 };
-};
 
 Measures Measure(std::span<const int16_t> samples, int rate);
 
