@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "platform/media/wav.h"
 #include "tests/sounds/sound_files.h"
@@ -16,6 +17,7 @@ namespace sounds_test {
 namespace {
 
 using synth::kRate;
+constexpr double kPi = std::numbers::pi;
 
 std::vector<double> Mix(const std::string& text) { return synth::MixLayers(synth::ParseRecipe(text, "a1")); }
 
@@ -74,15 +76,15 @@ TEST(Rendering, ShapesEachSoundingWithItsEnvelope) {
 double AliasedShareDb(const std::vector<double>& tone, double hz) {
     size_t n = tone.size();
     std::vector<double> windowed(n);
-    for (size_t i = 0; i < n; ++i) windowed[i] = tone[i] * (0.5 - 0.5 * std::cos(2 * M_PI * double(i) / double(n)));
+    for (size_t i = 0; i < n; ++i) windowed[i] = tone[i] * (0.5 - 0.5 * std::cos(2 * kPi * double(i) / double(n)));
     double total = 0;
     for (double v : windowed) total += v * v;
     double off = total;
     for (int h = 1; h * hz < kRate / 2.0; ++h) {
         double c = 0, s = 0, cc = 0, ss = 0;
         for (size_t i = 0; i < n; ++i) {
-            double w = 0.5 - 0.5 * std::cos(2 * M_PI * double(i) / double(n));
-            double phase = 2 * M_PI * h * hz * double(i) / kRate;
+            double w = 0.5 - 0.5 * std::cos(2 * kPi * double(i) / double(n));
+            double phase = 2 * kPi * h * hz * double(i) / kRate;
             double cw = std::cos(phase) * w, sw = std::sin(phase) * w;
             c += windowed[i] * cw;
             s += windowed[i] * sw;
@@ -202,7 +204,7 @@ TEST(WavFiles, ReadBackAsWrittenByTheProgramsReader) {
 TEST(Measuring, FindsLevelPitchAndBandOfATone) {
     std::vector<int16_t> tone(kRate);
     for (size_t i = 0; i < tone.size(); ++i)
-        tone[i] = int16_t(std::lround(16384 * std::sin(2 * M_PI * 3000 * double(i) / kRate)));
+        tone[i] = int16_t(std::lround(16384 * std::sin(2 * kPi * 3000 * double(i) / kRate)));
     synth::Measures m = synth::Measure(tone, kRate);
     EXPECT_DOUBLE_EQ(m.seconds, 1.0);
     EXPECT_NEAR(m.peakDbfs, -6.02, 0.05);
@@ -219,7 +221,7 @@ TEST(Measuring, FindsLevelPitchAndBandOfATone) {
 
     std::vector<int16_t> low(kRate);
     for (size_t i = 0; i < low.size(); ++i)
-        low[i] = int16_t(std::lround(16384 * std::sin(2 * M_PI * 100 * double(i) / kRate)));
+        low[i] = int16_t(std::lround(16384 * std::sin(2 * kPi * 100 * double(i) / kRate)));
     synth::Measures lowMeasures = synth::Measure(low, kRate);
     EXPECT_NEAR(lowMeasures.loudnessDba, -9.03 - 19.1, 0.5);
     EXPECT_GT(synth::Difference(m, lowMeasures), 1);
@@ -230,7 +232,7 @@ TEST(Measuring, FollowsAToneGlidingUp) {
     std::vector<int16_t> glide(kRate);
     for (size_t i = 0; i < glide.size(); ++i) {
         double t = double(i) / kRate;
-        glide[i] = int16_t(std::lround(16384 * std::sin(2 * M_PI * 500 * (std::pow(4.0, t) - 1) / std::log(4.0))));
+        glide[i] = int16_t(std::lround(16384 * std::sin(2 * kPi * 500 * (std::pow(4.0, t) - 1) / std::log(4.0))));
     }
     synth::Measures m = synth::Measure(glide, kRate);
     // Its second half crosses zero twice as often as its first: one octave up.
