@@ -32,7 +32,8 @@ TEST(Notation, MeasuresLengthsInTicks) {
     EXPECT_EQ(midi::DurationTicks("e3", bar), 160);
     EXPECT_EQ(midi::DurationTicks("h~e", bar), 1200);
     EXPECT_EQ(midi::DurationTicks("bar~q", bar), 1920);
-    for (const char* wrong : {"", "x", "q~", "~q", "q3x", ".q", "bars"}) EXPECT_FALSE(midi::DurationTicks(wrong, bar)) << wrong;
+    for (const char* wrong : {"", "x", "q~", "~q", "q3x", ".q", "bars"})
+        EXPECT_FALSE(midi::DurationTicks(wrong, bar)) << wrong;
 }
 
 TEST(Notation, GivesKeySignatures) {

@@ -76,7 +76,8 @@ TEST_P(Tune, EndsEveryNoteItStartsAndPlaysThemGently) {
                 ++notes;
                 EXPECT_LE(e.data2, 100) << "track " << t << " at tick " << e.tick << " is loud";
                 EXPECT_TRUE(sounding.emplace(key, e.tick).second)
-                    << "track " << t << " strikes pitch " << int(e.data1) << " again at " << e.tick << " before it ended";
+                    << "track " << t << " strikes pitch " << int(e.data1) << " again at " << e.tick
+                    << " before it ended";
                 if (e.Channel() != 9) {
                     EXPECT_TRUE(programmed.count(e.Channel())) << "a note before its instrument";
                 }

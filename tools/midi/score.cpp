@@ -124,7 +124,8 @@ private:
     void ReadHeader(const std::vector<std::string>& words, int line) {
         const std::string& key = words[0];
         auto expect = [&](size_t count) {
-            if (words.size() != count) throw ScoreError(line, "\"" + key + "\" takes " + std::to_string(count - 1) + " word(s)");
+            if (words.size() != count)
+                throw ScoreError(line, "\"" + key + "\" takes " + std::to_string(count - 1) + " word(s)");
         };
         if (key == "title") {
             song_.title = RestOfLine(words);
@@ -146,8 +147,9 @@ private:
             expect(2);
             size_t slash = words[1].find('/');
             if (slash == std::string::npos) throw ScoreError(line, "write the meter as 3/4");
-            song_.meterNumerator = Number(std::string_view(words[1]).substr(0, slash), line, 1, 16, "a meter's beats");
-            song_.meterDenominator = Number(std::string_view(words[1]).substr(slash + 1), line, 1, 16, "a meter's note");
+            std::string_view meter = words[1];
+            song_.meterNumerator = Number(meter.substr(0, slash), line, 1, 16, "a meter's beats");
+            song_.meterDenominator = Number(meter.substr(slash + 1), line, 1, 16, "a meter's note");
             if (std::popcount(unsigned(song_.meterDenominator)) != 1)
                 throw ScoreError(line, "a meter's note must be 1, 2, 4, 8 or 16");
         } else if (key == "key") {
@@ -224,7 +226,8 @@ private:
             }
             size_t colon = w.text.find(':');
             if (colon != std::string::npos) {
-                std::optional<int64_t> ticks = DurationTicks(std::string_view(w.text).substr(colon + 1), song_.BarTicks());
+                std::string_view length = std::string_view(w.text).substr(colon + 1);
+                std::optional<int64_t> ticks = DurationTicks(length, song_.BarTicks());
                 if (!ticks) throw ScoreError(w.line, "not a duration in \"" + w.text + "\"");
                 duration = *ticks;
             }

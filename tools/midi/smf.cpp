@@ -38,8 +38,9 @@ std::vector<uint8_t> Chunk(const char* type, const std::vector<uint8_t>& body) {
 }
 
 std::vector<uint8_t> TrackChunk(std::vector<Event> events) {
-    std::stable_sort(events.begin(), events.end(),
-                     [](const Event& a, const Event& b) { return a.tick != b.tick ? a.tick < b.tick : a.rank < b.rank; });
+    std::stable_sort(events.begin(), events.end(), [](const Event& a, const Event& b) {
+        return a.tick != b.tick ? a.tick < b.tick : a.rank < b.rank;
+    });
     std::vector<uint8_t> body;
     int64_t now = 0;
     uint8_t runningStatus = 0;

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -32,8 +33,8 @@ uint32_t Little(const std::vector<uint8_t>& b, size_t at, int bytes) {
 bool ReadWave(const std::string& path, Wave& wave) {
     std::ifstream in(path, std::ios::binary);
     std::vector<uint8_t> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (b.size() < 12 || std::string(b.begin(), b.begin() + 4) != "RIFF" || std::string(b.begin() + 8, b.begin() + 12) != "WAVE")
-        return false;
+    std::string_view text(reinterpret_cast<const char*>(b.data()), b.size());
+    if (b.size() < 12 || !text.starts_with("RIFF") || text.substr(8, 4) != "WAVE") return false;
     int bits = 0;
     for (size_t at = 12; at + 8 <= b.size();) {
         std::string id(b.begin() + long(at), b.begin() + long(at) + 4);
