@@ -49,7 +49,7 @@ std::string RestOfLine(const std::vector<std::string>& words) {
 
 struct PendingTempo {
     int line = 0;
-    int bar = 1;
+    int bar = 1;  // 0 for the very start, before any pickup
     int beat = 1;
     uint32_t microsecondsPerQuarter = 0;
 };
