@@ -2,6 +2,7 @@
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
 #include "draw/random_draw.h"
+#include "draw/star_field.h"
 
 void FillCanvasColour(HWND window, HPALETTE palette, COLORREF colour, int width, int height) {
     CanvasDrawing d(window, palette);
@@ -10,25 +11,32 @@ void FillCanvasColour(HWND window, HPALETTE palette, COLORREF colour, int width,
     Rectangle(d.dc(), 0, 0, width, height);
 }
 
+std::vector<POINT> StarStreakPath(int step, int clusters, int drift, int startY) {
+    std::vector<POINT> path;
+    int sx = 0, sy = startY;
+    for (int c = 0; c < clusters; c++) {
+        path.push_back({sx, sy});
+        sx += step;
+        sy += drift;
+        if (drift >= 0) drift -= drift / 3;
+    }
+    return path;
+}
+
 namespace {
 
-// A streak of star clusters from the left edge; a falling streak flattens out, a rising one keeps its slope.
 void DrawStarStreak(HDC dc, COLORREF star, int height) {
     int step = RandomMod(50) + 30;
     int clusters = RandomMod(20) + 10;
     int drift = RandomMod(60) + 3;
     if (drift % 2 == 0) drift = -drift;
-    int sx = 0, sy = RandomMod(height);
-    for (int c = 0; c < clusters; c++) {
+    for (POINT corner : StarStreakPath(step, clusters, drift, RandomMod(height))) {
         int stars = RandomMod(70);
         for (int i = 0; i < stars; i++) {
-            int px = sx + RandomMod(200);
-            int py = sy + RandomMod(200);
+            int px = corner.x + RandomMod(200);
+            int py = corner.y + RandomMod(200);
             SetPixel(dc, px, py, star);
         }
-        sx += step;
-        sy += drift;
-        if (drift >= 0) drift -= drift / 3;
     }
 }
 

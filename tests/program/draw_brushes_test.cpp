@@ -1,0 +1,216 @@
+// The brushes and sprays: their fixed marks, and the ranges of their random ones over many seeds.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "canvas_pixels.h"
+#include "draw/draw.h"
+#include "shell/random.h"
+
+using namespace dab_test;
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kGreen = RGB(0, 255, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+struct Box {
+    int left = 1 << 30, top = 1 << 30, right = -(1 << 30), bottom = -(1 << 30);  // inclusive
+    void Add(POINT p) {
+        left = std::min(left, int(p.x));
+        top = std::min(top, int(p.y));
+        right = std::max(right, int(p.x));
+        bottom = std::max(bottom, int(p.y));
+    }
+};
+
+Box ChangedBox(const CanvasImage& before) {
+    Box box;
+    for (POINT p : Differences(before, ReadCanvas())) box.Add(p);
+    return box;
+}
+
+TEST(Brushes, EraserSquareAndItsFrame) {
+    RunDab({640, 480}, [] {
+        PaintCanvas(Checks);
+        DrawEraserSquare(canvasWindow, appPalette, 100, 100, 20, 0, 0, 0);
+        for (int y = 89; y <= 111; y++)
+            for (int x = 89; x <= 111; x++) {
+                bool inside = x >= 90 && x <= 110 && y >= 90 && y <= 110;
+                bool frame = inside && x < 110 && y < 110 && (x == 90 || y == 90);
+                frame = frame || (inside && ((x == 110 && y < 110) || (y == 110 && x < 110)));
+                COLORREF expected = !inside ? Checks(x, y) : frame ? kBlack : kWhite;
+                ASSERT_EQ(CanvasPixel(x, y), expected) << "at " << x << ", " << y;
+            }
+        EXPECT_EQ(CanvasPixel(110, 110), kWhite) << "the frame's bottom-right corner stays white";
+
+        // Moving on paints over the old frame; the release leaves no frame at all.
+        DrawEraserSquare(canvasWindow, appPalette, 130, 100, 20, 100, 100, 1);
+        EXPECT_EQ(CanvasPixel(90, 100), kWhite);
+        EXPECT_EQ(CanvasPixel(120, 100), kBlack);
+        DrawEraserSquare(canvasWindow, appPalette, 130, 100, 40, 130, 100, 2);
+        for (int y = 60; y <= 140; y++)
+            for (int x = 60; x <= 170; x++) ASSERT_NE(CanvasPixel(x, y), kBlack) << "at " << x << ", " << y;
+    });
+}
+
+TEST(Brushes, StripedDabBandsAndExtent) {
+    RunDab({640, 480}, [] {
+        EXPECT_EQ(StripedDabStart(1), -2);
+        EXPECT_EQ(StripedDabStart(0), -2);
+        EXPECT_EQ(StripedDabStart(5), -12);
+        EXPECT_EQ(StripedDabStart(8), -20);
+
+        CanvasImage before = ReadCanvas();
+        DrawStripedDab(canvasWindow, appPalette, 100, 100, kRed, kGreen, kBlue, 1);
+        const COLORREF narrow[5] = {kRed, kGreen, kBlue, kGreen, kRed};
+        for (int i = 0; i < 5; i++) EXPECT_EQ(CanvasPixel(98 + i, 98 + i), narrow[i]);
+        EXPECT_EQ(Differences(before, ReadCanvas()).size(), 5u);
+
+        ClearCanvas();
+        DrawStripedDab(canvasWindow, appPalette, 200, 200, kRed, kGreen, kBlue, 8);
+        std::vector<POINT> changed = Differences(before, ReadCanvas());
+        EXPECT_EQ(changed.size(), 40u);
+        const COLORREF wide[5] = {kRed, kGreen, kBlue, kGreen, kRed};
+        for (int i = 0; i < 40; i++) EXPECT_EQ(CanvasPixel(180 + i, 180 + i), wide[i / 8]) << "pixel " << i;
+    });
+}
+
+TEST(Brushes, RgbDabAndFuzzyDot) {
+    RunDab({640, 480}, [] {
+        DrawRgbDab(canvasWindow, appPalette, 50, 60);
+        const COLORREF colours[6] = {kRed, kRed, kGreen, kGreen, kBlue, kBlue};
+        for (int i = 0; i < 6; i++) EXPECT_EQ(CanvasPixel(47 + i, 57 + i), colours[i]);
+        EXPECT_EQ(CanvasPixel(53, 63), kWhite);
+
+        for (uint32_t seed = 1; seed <= 30; seed++) {
+            ClearCanvas();
+            SeedRandom(seed);
+            CanvasImage before = ReadCanvas();
+            DrawFuzzyStroke(canvasWindow, appPalette, 200, 200, kBlue, 200, 200);
+            EXPECT_EQ(CanvasPixel(200, 200), kBlue) << "a dot where the stroke starts and ends";
+            Box box = ChangedBox(before);
+            EXPECT_GE(box.left, 190);
+            EXPECT_GE(box.top, 190);
+            EXPECT_LE(box.right, 209);
+            EXPECT_LE(box.bottom, 209);
+        }
+    });
+}
+
+TEST(Brushes, LineBurstAndSparklesStayInTheirSquares) {
+    RunDab({640, 480}, [] {
+        for (uint32_t seed = 1; seed <= 40; seed++) {
+            int width = int(seed % 8) + 1;
+            ClearCanvas();
+            SeedRandom(seed);
+            CanvasImage before = ReadCanvas();
+            DrawLineBurst(canvasWindow, appPalette, width, kRed, 280, 200);
+            Box box = ChangedBox(before);
+            // Line ends within 12 × width, plus half the pen round them.
+            int reach = 12 * width + width / 2 + 1;
+            EXPECT_GE(box.left, 280 - reach);
+            EXPECT_LE(box.right, 280 + reach);
+            EXPECT_GE(box.top, 200 - reach);
+            EXPECT_LE(box.bottom, 200 + reach);
+
+            ClearCanvas();
+            DrawSparkleStroke(canvasWindow, appPalette, kRed, kGreen, kBlue, kBlack, 280, 200, 280, 200);
+            for (POINT p : Differences(before, ReadCanvas())) {
+                COLORREF c = CanvasPixel(p.x, p.y);
+                if (c == kRed) continue;
+                EXPECT_TRUE(p.x >= 272 && p.x <= 287 && p.y >= 192 && p.y <= 207) << "spark at " << p.x << ", " << p.y;
+            }
+        }
+    });
+}
+
+TEST(Sprays, SprayStaysInsideItsCircleAndSparesBlackInColouringMode) {
+    RunDab({640, 480}, [] {
+        for (uint32_t seed = 1; seed <= 60; seed++) {
+            int size = int(seed % 8) + 1;
+            ClearCanvas();
+            SeedRandom(seed);
+            CanvasImage before = ReadCanvas();
+            SprayDots(250, 200, size, kRed, 0, canvasWindow, appPalette);
+            std::vector<POINT> dots = Differences(before, ReadCanvas());
+            EXPECT_LE(dots.size(), size_t(8 * size));
+            for (POINT p : dots) ASSERT_LT(PointDistance(250, 200, p.x, p.y), 8 * size) << "seed " << seed;
+        }
+        // Mode 1: black outlines stay black, and everything else can be sprayed.
+        PaintCanvas([](int x, int y) { return (x + y) % 2 ? kBlack : kWhite; });
+        CanvasImage before = ReadCanvas();
+        int sprayed = 0;
+        for (uint32_t seed = 1; seed <= 60; seed++) {
+            SeedRandom(seed);
+            SprayDots(250, 200, 8, kRed, 1, canvasWindow, appPalette);
+        }
+        for (POINT p : Differences(before, ReadCanvas())) {
+            ASSERT_NE(before.at(p.x, p.y), kBlack) << "a black pixel sprayed at " << p.x << ", " << p.y;
+            sprayed++;
+        }
+        EXPECT_GT(sprayed, 100);
+    });
+}
+
+TEST(Sprays, BlobsGrassAndBubblesKeepTheirRanges) {
+    RunDab({1024, 768}, [] {
+        for (uint32_t seed = 1; seed <= 40; seed++) {
+            ClearCanvas();
+            SeedRandom(seed);
+            CanvasImage before = ReadCanvas();
+            DrawBlobTrail(480, 340, canvasWindow, appPalette, kBlue);
+            Box blobs = ChangedBox(before);
+            // At most 15 moves of -77 .. 82, then a blob of at most 52 round its centre.
+            EXPECT_GE(blobs.left, 480 - 15 * 77 - 52);
+            EXPECT_LE(blobs.right, 480 + 15 * 82 + 52);
+            EXPECT_LE(blobs.left, blobs.right) << "at least one blob is drawn";
+
+            ClearCanvas();
+            DrawGrassTuft(300, 300, kGreen, canvasWindow, appPalette);
+            Box grass = ChangedBox(before);
+            EXPECT_GE(grass.left, 290);
+            EXPECT_LE(grass.right, 309);
+            EXPECT_GE(grass.top, 279);
+            EXPECT_EQ(grass.bottom, 300) << "every blade grows from the root";
+
+            int size = int(seed % 8) + 1;
+            ClearCanvas();
+            DrawBubbles(size, 300, 300, kBlue, canvasWindow, appPalette);
+            Box bubbles = ChangedBox(before);
+            int reach = 3 * 10 + 7 * size;
+            if (bubbles.left <= bubbles.right) {
+                EXPECT_GE(bubbles.left, 300 - reach);
+                EXPECT_LE(bubbles.right, 300 + reach);
+                EXPECT_GE(bubbles.top, 300 - reach);
+                EXPECT_LE(bubbles.bottom, 300 + reach);
+            }
+        }
+    });
+}
+
+TEST(Sprays, ScatterOnlyMovesPixelsInsideItsSquare) {
+    RunDab({640, 480}, [] {
+        for (uint32_t seed = 1; seed <= 20; seed++) {
+            PaintCanvas([](int x, int y) { return RGB(x * 7 % 256, y * 13 % 256, (x * y) % 256); });
+            SeedRandom(seed);
+            CanvasImage before = ReadCanvas();
+            ScatterPixels(200, 150, canvasWindow, appPalette);
+            std::vector<POINT> moved = Differences(before, ReadCanvas());
+            EXPECT_FALSE(moved.empty());
+            for (POINT p : moved) {
+                ASSERT_TRUE(p.x >= 184 && p.x <= 215 && p.y >= 134 && p.y <= 165) << p.x << ", " << p.y;
+                // Every new colour came from the square.
+                bool found = false;
+                for (int y = 134; y <= 165 && !found; y++)
+                    for (int x = 184; x <= 215 && !found; x++) found = before.at(x, y) == CanvasPixel(p.x, p.y);
+                ASSERT_TRUE(found);
+            }
+        }
+    });
+}
+
+}  // namespace

@@ -1,0 +1,72 @@
+// Whole-canvas fills: one colour, and the night sky.
+#include <gtest/gtest.h>
+
+#include "canvas_pixels.h"
+#include "draw/draw.h"
+#include "draw/star_field.h"
+#include "shell/random.h"
+
+using namespace dab_test;
+
+namespace {
+
+constexpr COLORREF kYellow = RGB(255, 255, 0);
+constexpr COLORREF kNight = RGB(0, 0, 40);
+
+TEST(Fills, FillCanvasColourCoversThePicture) {
+    RunDab({640, 480}, [] {
+        PaintCanvas(Checks);
+        FillCanvasColour(canvasWindow, appPalette, RGB(0, 0x9C, 0xFC), canvasWidth, canvasHeight);
+        CanvasImage after = ReadCanvas();
+        for (COLORREF c : after.pixels) ASSERT_EQ(c, RGB(0, 0x9C, 0xFC));
+    });
+}
+
+TEST(Fills, StarFieldIsStarsOnTheBackground) {
+    RunDab({640, 480}, [] {
+        for (uint32_t seed = 1; seed <= 10; seed++) {
+            SeedRandom(seed);
+            DrawStarField(canvasWindow, appPalette, kYellow, kNight, canvasWidth, canvasHeight);
+            int stars = 0;
+            for (COLORREF c : ReadCanvas().pixels) {
+                ASSERT_TRUE(c == kYellow || c == kNight);
+                stars += c == kYellow;
+            }
+            // At least the single stars, give or take a few that fall on each other.
+            EXPECT_GT(stars, 400);
+        }
+    });
+}
+
+TEST(Fills, StarFieldWithoutWidthOrHeightRunsToItsEnd) {
+    RunDab({640, 480}, [] {
+        ClearCanvas();
+        DrawStarField(canvasWindow, appPalette, kYellow, kNight, 0, canvasHeight);
+        // No background to fill; single and big stars all on columns 0 and 1, streaks from the left edge.
+        int white = 0;
+        for (COLORREF c : ReadCanvas().pixels) white += c == RGB(255, 255, 255);
+        EXPECT_GT(white, canvasWidth * canvasHeight * 9 / 10);
+        int onFirstColumns = 0;
+        for (int y = 0; y < 400; y++) onFirstColumns += CanvasPixel(0, y) == kYellow;
+        EXPECT_GT(onFirstColumns, 0);
+        DrawStarField(canvasWindow, appPalette, kYellow, kNight, canvasWidth, 0);
+    });
+}
+
+TEST(Fills, FallingStreakFlattensAndRisingStreakKeepsItsSlope) {
+    std::vector<POINT> falling = StarStreakPath(40, 6, 3, 100);
+    const int fallingRows[] = {100, 103, 105, 107, 109, 111};
+    for (int i = 0; i < 6; i++) {
+        EXPECT_EQ(falling[i].x, 40 * i);
+        EXPECT_EQ(falling[i].y, fallingRows[i]) << "cluster " << i;
+    }
+    std::vector<POINT> steep = StarStreakPath(30, 4, 61, 0);
+    EXPECT_EQ(steep[1].y, 61);
+    EXPECT_EQ(steep[2].y, 61 + 41);
+    EXPECT_EQ(steep[3].y, 61 + 41 + 28);
+    std::vector<POINT> rising = StarStreakPath(50, 10, -4, 300);
+    ASSERT_EQ(rising.size(), 10u);
+    for (int i = 0; i < 10; i++) EXPECT_EQ(rising[i].y, 300 - 4 * i);
+}
+
+}  // namespace

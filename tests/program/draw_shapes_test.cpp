@@ -1,0 +1,173 @@
+// Rubber bands and the finished shapes, line and box.
+#include <gtest/gtest.h>
+
+#include "canvas_pixels.h"
+#include "draw/draw.h"
+
+using namespace dab_test;
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr int kShapes[] = {kStar, kOctagon, kRectangle, kEllipse, kRightTriangle, kIsoscelesTriangle};
+
+TEST(Shapes, RubberBandDrawnTwiceRestoresTheCanvasForEveryShape) {
+    RunDab({640, 480}, [] {
+        PaintCanvas(Checks);
+        CanvasImage before = ReadCanvas();
+        for (int shape : kShapes) {
+            // Down at (120, 90), out to (300, 250), then up and left of the anchor, then back.
+            TrackShapeOutline(canvasWindow, appPalette, shape, 300, 250, 120, 90, 120, 90);
+            EXPECT_NE(ReadCanvas(), before) << "shape " << shape << " draws an outline";
+            TrackShapeOutline(canvasWindow, appPalette, shape, 20, 30, 300, 250, 120, 90);
+            TrackShapeOutline(canvasWindow, appPalette, shape, 120, 90, 20, 30, 120, 90);
+            EXPECT_EQ(ReadCanvas(), before) << "shape " << shape;
+        }
+        TrackShapeOutline(canvasWindow, appPalette, 7, 300, 250, 120, 90, 120, 90);
+        EXPECT_EQ(ReadCanvas(), before) << "a code that is no shape draws nothing";
+    });
+}
+
+TEST(Shapes, FinishingErasesTheLastRubberBand) {
+    RunDab({640, 480}, [] {
+        PaintCanvas(Checks);
+        for (int shape : kShapes) {
+            PaintCanvas(Checks);
+            // What the finished figure alone gives: finished from an empty rubber band.
+            DrawFinishedShape(canvasWindow, appPalette, shape, 260, 200, 100, 80, 100, 80, 1, 3, kBlue);
+            CanvasImage alone = ReadCanvas();
+            PaintCanvas(Checks);
+            TrackShapeOutline(canvasWindow, appPalette, shape, 330, 260, 100, 80, 100, 80);
+            DrawFinishedShape(canvasWindow, appPalette, shape, 260, 200, 100, 80, 330, 260, 1, 3, kBlue);
+            EXPECT_EQ(ReadCanvas(), alone) << "shape " << shape;
+        }
+    });
+}
+
+TEST(Shapes, LineToolErasesItsRubberLine) {
+    RunDab({640, 480}, [] {
+        PaintCanvas(Checks);
+        DrawFinishedLine(canvasWindow, appPalette, 50, 60, 50, 60, 250, 140, 5, kBlue);
+        CanvasImage alone = ReadCanvas();
+        PaintCanvas(Checks);
+        // The canvas draws the rubber line itself with the white exclusive-or pen.
+        HDC dc = GetDC(canvasWindow);
+        HPEN white = CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
+        HGDIOBJ old = SelectObject(dc, white);
+        SetROP2(dc, R2_XORPEN);
+        DrawLine(dc, 50, 60, 400, 300);
+        SelectObject(dc, old);
+        ReleaseDC(canvasWindow, dc);
+        DeleteObject(white);
+        DrawFinishedLine(canvasWindow, appPalette, 50, 60, 400, 300, 250, 140, 5, kBlue);
+        EXPECT_EQ(ReadCanvas(), alone);
+        EXPECT_EQ(CanvasPixel(150, 100), kBlue);
+    });
+}
+
+TEST(Shapes, StarAndOctagonDraggedUpAndLeftKeepTheirTipsAndCuts) {
+    RunDab({640, 480}, [] {
+        for (bool upLeft : {false, true}) {
+            ClearCanvas();
+            int l = upLeft ? 300 : 100, t = upLeft ? 300 : 100, r = upLeft ? 100 : 300, b = upLeft ? 100 : 300;
+            DrawFinishedShape(canvasWindow, appPalette, kStar, r, b, l, t, l, t, 2, 1, kBlue);
+            EXPECT_EQ(CanvasPixel(200, 200), kBlue) << "the star's middle";
+            EXPECT_EQ(CanvasPixel(200, 103), kBlue) << "the top tip at half the width";
+            EXPECT_EQ(CanvasPixel(103, 200), kBlue) << "the left tip at half the height";
+            EXPECT_EQ(CanvasPixel(110, 110), kWhite) << "no corner";
+            EXPECT_EQ(CanvasPixel(290, 290), kWhite) << "no corner";
+
+            ClearCanvas();
+            DrawFinishedShape(canvasWindow, appPalette, kOctagon, r, b, l, t, l, t, 2, 1, kBlue);
+            EXPECT_EQ(CanvasPixel(200, 200), kBlue);
+            EXPECT_EQ(CanvasPixel(200, 102), kBlue) << "the top edge between the thirds";
+            EXPECT_EQ(CanvasPixel(102, 200), kBlue);
+            EXPECT_EQ(CanvasPixel(110, 110), kWhite) << "the corner is cut";
+            EXPECT_EQ(CanvasPixel(290, 110), kWhite);
+            EXPECT_EQ(CanvasPixel(290, 290), kWhite);
+        }
+    });
+}
+
+// The columns of the top row of an outlined isosceles triangle.
+std::vector<int> ApexColumns(int l, int r) {
+    ClearCanvas();
+    DrawFinishedShape(canvasWindow, appPalette, kIsoscelesTriangle, r, 80, l, 50, l, 50, 1, 1, kBlue);
+    std::vector<int> columns;
+    for (int x = 90; x < 120; x++)
+        if (CanvasPixel(x, 50) == kBlue) columns.push_back(x);
+    return columns;
+}
+
+TEST(Shapes, IsoscelesApexForOddWidthsEitherWay) {
+    RunDab({640, 480}, [] {
+        EXPECT_EQ(ApexColumns(100, 107), std::vector<int>{103});
+        EXPECT_EQ(ApexColumns(107, 100), std::vector<int>{103});
+    });
+}
+
+TEST(Shapes, WireFrameBoxBackFaceFollowsTheDrag) {
+    RunDab({640, 480}, [] {
+        DrawFinishedBox(canvasWindow, appPalette, 100, 100, 100, 100, 200, 150, 1, kBlue);
+        EXPECT_EQ(CanvasPixel(100, 100), kBlue);
+        EXPECT_EQ(CanvasPixel(199, 150), kBlue);
+        EXPECT_EQ(CanvasPixel(130, 130), kBlue) << "the back face's corner";
+        EXPECT_EQ(CanvasPixel(229, 180), kBlue);
+        EXPECT_EQ(CanvasPixel(230, 180), kWhite) << "the back face's last corner is not painted";
+        EXPECT_EQ(CanvasPixel(215, 165), kBlue) << "the edge from (200, 150)";
+        EXPECT_EQ(CanvasPixel(115, 165), kBlue) << "the edge from (100, 150)";
+
+        ClearCanvas();
+        DrawFinishedBox(canvasWindow, appPalette, 200, 150, 200, 150, 100, 100, 1, kBlue);
+        EXPECT_EQ(CanvasPixel(170, 120), kBlue) << "the back face lies up and to the left";
+        EXPECT_EQ(CanvasPixel(71, 70), kBlue);
+        EXPECT_EQ(CanvasPixel(70, 71), kBlue);
+        EXPECT_EQ(CanvasPixel(230, 180), kWhite);
+        EXPECT_EQ(CanvasPixel(185, 135), kBlue) << "the edge from (200, 150)";
+    });
+}
+
+TEST(Shapes, BoxToolErasesItsRubberRectangle) {
+    RunDab({640, 480}, [] {
+        PaintCanvas(Checks);
+        DrawFinishedBox(canvasWindow, appPalette, 100, 100, 100, 100, 200, 150, 2, kBlue);
+        CanvasImage alone = ReadCanvas();
+        PaintCanvas(Checks);
+        TrackShapeOutline(canvasWindow, appPalette, kRectangle, 320, 260, 100, 100, 100, 100);
+        DrawFinishedBox(canvasWindow, appPalette, 100, 100, 320, 260, 200, 150, 2, kBlue);
+        EXPECT_EQ(ReadCanvas(), alone);
+    });
+}
+
+TEST(Shapes, HollowAndHatchedFillsLeaveThePictureVisible) {
+    RunDab({640, 480}, [] {
+        PaintCanvas(Checks);
+        CanvasImage before = ReadCanvas();
+        DrawFinishedShape(canvasWindow, appPalette, kRectangle, 300, 300, 100, 100, 100, 100, 1, 2, kBlue);
+        CanvasImage hollow = ReadCanvas();
+        for (int y = 110; y < 290; y++)
+            for (int x = 110; x < 290; x++) ASSERT_EQ(hollow.at(x, y), before.at(x, y)) << "hollow inside at " << x << ", " << y;
+
+        for (int style = 3; style <= 8; style++) {
+            PaintCanvas(Checks);
+            DrawFinishedShape(canvasWindow, appPalette, kEllipse, 300, 300, 100, 100, 100, 100, style, 1, kBlue);
+            CanvasImage hatched = ReadCanvas();
+            int kept = 0, painted = 0;
+            for (int y = 170; y < 230; y++)
+                for (int x = 170; x < 230; x++) {
+                    if (hatched.at(x, y) == before.at(x, y)) kept++;
+                    else if (hatched.at(x, y) == kBlue) painted++;
+                    else ADD_FAILURE() << "style " << style << " left a colour of its own at " << x << ", " << y;
+                }
+            EXPECT_GT(kept, 1800) << "style " << style << " shows the picture between its lines";
+            EXPECT_GT(painted, 200) << "style " << style << " draws its hatch";
+        }
+
+        PaintCanvas(Checks);
+        DrawFinishedShape(canvasWindow, appPalette, kRectangle, 300, 300, 100, 100, 100, 100, 2, 1, kBlue);
+        EXPECT_EQ(CanvasPixel(200, 200), kBlue) << "style 2 is solid";
+    });
+}
+
+}  // namespace
