@@ -7,3 +7,8 @@
 extern LOGFONTA textFont;
 
 void InitialiseTextFont();
+
+// Ends the text being typed.
+void FinishText();
+// One typed character for the text being entered: 8 backspace, 13 return, 32 to 126 printable.
+void TypeTextChar(int code);

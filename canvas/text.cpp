@@ -1,0 +1,7 @@
+#include "canvas/text.h"
+
+#include "shell/state.h"
+
+void FinishText() { textEntryActive = 0; }
+
+void TypeTextChar(int) {}
