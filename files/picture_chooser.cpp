@@ -1,3 +1,8 @@
 #include "files/picture_chooser.h"
 
 int pictureListEnd;
+int chooserFirst;
+
+void LoadPicture(int) {}
+
+void NextChooserPage() {}

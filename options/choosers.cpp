@@ -3,3 +3,9 @@
 HICON stampIcon;
 HCURSOR stampCursor;
 int stampCursorExists;
+
+void DrawWidthChooser() {}
+
+void DrawPatternChooser() {}
+
+void DrawRainbowChooser() {}

@@ -7,3 +7,8 @@ extern HICON stampIcon;
 extern HCURSOR stampCursor;
 // stampCursor was made here and must be destroyed before the next one is made.
 extern int stampCursorExists;
+
+// The choosers, drawn in the chooser area of the option strip.
+void DrawWidthChooser();
+void DrawPatternChooser();
+void DrawRainbowChooser();

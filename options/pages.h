@@ -2,3 +2,13 @@
 #pragma once
 
 void ShowToolPage(int page);
+// Page 1 is group 15, any other page group 16.
+void ShowEffectsPage(int page);
+// Page 1 is group 17, any other page group 18.
+void ShowRegionToolPage(int page);
+// Groups 5 to 12.
+void ShowStampPage(int group);
+void ShowFilesPage();
+// The page arrows: through the ring of pages the current one belongs to.
+void NextPage();
+void PreviousPage();

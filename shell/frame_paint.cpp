@@ -1,33 +1,119 @@
-// The frame's painting: its background, the colour panel and the shade.
+// The frame's painting: its navy background, the colour buttons with the family's shades, and the shade
+// slider.
+#include "canvas/canvas.h"
+#include "options/select.h"
 #include "shell/colours.h"
 #include "shell/frame.h"
 #include "shell/state.h"
 
+namespace {
+
+// The picture behind the canvas shown again, and any repaint the canvas had pending dropped.
+void ShowPictureOnCanvas() {
+    HDC canvas = GetDC(canvasWindow);
+    HPALETTE kept = SelectPalette(canvas, appPalette, TRUE);
+    RealizePalette(canvas);
+    BitBlt(canvas, 0, 0, canvasWidth, canvasHeight, pictureDC, 0, 0, SRCCOPY);
+    SelectPalette(canvas, kept, TRUE);
+    ReleaseDC(canvasWindow, canvas);
+    ValidateRect(canvasWindow, nullptr);
+}
+
+}  // namespace
+
 void PaintFrame() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(frameWindow, &paint);
-    HPALETTE oldPalette = SelectPalette(dc, appPalette, TRUE);
+    HPALETTE keptPalette = SelectPalette(dc, appPalette, TRUE);
     RealizePalette(dc);
     HPEN pen = CreatePen(PS_SOLID, 1, kFrameBackground);
     HBRUSH brush = CreateSolidBrush(kFrameBackground);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    HGDIOBJ keptPen = SelectObject(dc, pen);
+    HGDIOBJ keptBrush = SelectObject(dc, brush);
     Rectangle(dc, 0, 0, screenWidth, screenHeight);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
-    SelectPalette(dc, oldPalette, TRUE);
+    SelectObject(dc, keptPen);
+    SelectObject(dc, keptBrush);
+    SelectPalette(dc, keptPalette, TRUE);
     EndPaint(frameWindow, &paint);
     DeleteObject(pen);
     DeleteObject(brush);
+
+    DrawColourPanel(colourFamily);
+    if (firstPaintPending == 0) ShowPictureOnCanvas();
+    SelectOption(1);
     DrawColourPanel(colourFamily);
 }
 
-void DrawColourPanel(int) {
+void DrawColourPanel(int family) {
+    HDC dc = GetDC(frameWindow);
+    HPALETTE keptPalette = SelectPalette(dc, appPalette, TRUE);
+    RealizePalette(dc);
+    HPEN black = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
+    HGDIOBJ keptPen = SelectObject(dc, black);
+    HBRUSH families[16], shades[10];
+    for (int k = 0; k < 16; k++) families[k] = CreateSolidBrush(paletteColours[10 * k + 5] | kPaletteRelative);
+    HGDIOBJ keptBrush = SelectObject(dc, families[0]);
+    for (int i = 0; i < 8; i++) {
+        SelectObject(dc, families[i]);
+        Rectangle(dc, 0, 13 * i, 25, 13 * i + 13);
+        SelectObject(dc, families[i + 8]);
+        Rectangle(dc, 25, 13 * i, 50, 13 * i + 13);
+    }
+    for (int j = 0; j < 10; j++) shades[j] = CreateSolidBrush(paletteColours[10 * family + j] | kPaletteRelative);
+    for (int j = 0; j < 10; j++) {
+        SelectObject(dc, shades[j]);
+        Rectangle(dc, 20, 104 + 8 * j, 50, 112 + 8 * j);
+    }
+    SelectObject(dc, keptPen);
+    SelectObject(dc, keptBrush);
+    SelectPalette(dc, keptPalette, TRUE);
+    ReleaseDC(frameWindow, dc);
+    DeleteObject(black);
+    for (HBRUSH b : families) DeleteObject(b);
+    for (HBRUSH b : shades) DeleteObject(b);
     colourShade = 5;
     SelectShade(5);
 }
 
 void SelectShade(int shade) {
+    HDC dc = GetDC(frameWindow);
+    HPALETTE keptPalette = SelectPalette(dc, appPalette, TRUE);
+    RealizePalette(dc);
+    HGDIOBJ blackPen = GetStockObject(BLACK_PEN);
+    HPEN light = CreatePen(PS_SOLID, 1, paletteColours[90] | kPaletteRelative);
+    HPEN dark = CreatePen(PS_SOLID, 1, paletteColours[99] | kPaletteRelative);
+    HBRUSH knob = CreateSolidBrush(paletteColours[93] | kPaletteRelative);
+    HPEN navyPen = CreatePen(PS_SOLID, 1, kFrameBackground);
+    HBRUSH navy = CreateSolidBrush(kFrameBackground);
+
+    HGDIOBJ keptPen = SelectObject(dc, navyPen);
+    HGDIOBJ keptBrush = SelectObject(dc, navy);
+    Rectangle(dc, 0, 105, 19, 184);
+    SelectObject(dc, blackPen);
+    MoveToEx(dc, 9, 108, nullptr);
+    LineTo(dc, 9, 180);
+    MoveToEx(dc, 10, 108, nullptr);
+    LineTo(dc, 10, 180);
+    int c = shade == 0 ? 109 : 108 + 8 * shade;
+    SelectObject(dc, knob);
+    Ellipse(dc, 5, c - 4, 14, c + 4);
+    SelectObject(dc, light);
+    MoveToEx(dc, 7, c - 2, nullptr);
+    LineTo(dc, 11, c - 2);
+    MoveToEx(dc, 7, c - 1, nullptr);
+    LineTo(dc, 13, c - 3);
+    SelectObject(dc, dark);
+    MoveToEx(dc, 9, c + 2, nullptr);
+    LineTo(dc, 12, c + 1);
+    MoveToEx(dc, 8, c + 3, nullptr);
+    LineTo(dc, 13, c);
+
+    SelectObject(dc, keptPen);
+    SelectObject(dc, keptBrush);
+    SelectPalette(dc, keptPalette, TRUE);
+    ReleaseDC(frameWindow, dc);
+    for (HGDIOBJ object : {HGDIOBJ(light), HGDIOBJ(dark), HGDIOBJ(knob), HGDIOBJ(navyPen), HGDIOBJ(navy)})
+        DeleteObject(object);
     colourShade = shade;
     currentColour = paletteColours[colourFamily * 10 + shade];
 }

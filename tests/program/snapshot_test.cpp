@@ -23,8 +23,10 @@ void DrawStroke() {
 
 COLORREF OnCanvas(int x, int y) { return testing::ScreenPixel(CanvasToScreenX(x), CanvasToScreenY(y)); }
 
+// As when a window that covered the canvas goes away.
 void Repaint() {
-    testing::Expose();
+    InvalidateRect(canvasWindow, nullptr, TRUE);
+    PostMessageA(canvasWindow, WM_NULL, 0, 0);
     testing::WaitUntilIdle();
 }
 
@@ -47,6 +49,19 @@ TEST(Snapshot, TakenSnapshotSurvivesRepaints) {
         Repaint();
         EXPECT_EQ(OnCanvas(120, 110), RGB(255, 0, 0));
         EXPECT_EQ(OnCanvas(99, 99), RGB(255, 255, 255));
+    });
+}
+
+// The whole screen shown again: the frame repaints first, and its copy of the snapshot stands for the
+// canvas's own repaint.
+TEST(Snapshot, ScreenExposedShowsTheSnapshotOnce) {
+    RunDab({640, 480}, [] {
+        DrawStroke();
+        toolGroup = 7;
+        testing::Expose();
+        testing::WaitUntilIdle();
+        EXPECT_EQ(OnCanvas(120, 110), RGB(255, 255, 255));
+        EXPECT_EQ(toolGroup, 7) << "the canvas itself did not repaint";
     });
 }
 

@@ -1,0 +1,3 @@
+#include "effects/effects_pages.h"
+
+void RunEffectsAction(int) {}

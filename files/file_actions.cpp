@@ -1,0 +1,3 @@
+#include "files/file_actions.h"
+
+void FilesPageAction(int) {}
