@@ -1,5 +1,6 @@
 // Cursors and icons live in tables of their own; handles count up and are never reused.
 #include "cursors.h"
+#include "resources.h"
 
 #include <cstring>
 #include <map>
@@ -96,6 +97,7 @@ HCURSOR WINAPI CreateCursor(HINSTANCE, int hotX, int hotY, int width, int height
 
 BOOL WINAPI DestroyCursor(HCURSOR cursor) {
     if (cursor == Current() || cursor == StandardArrow()) return FALSE;
+    if (IsSharedResource(cursor)) return TRUE;
     return Cursors().erase(reinterpret_cast<uintptr_t>(cursor)) ? TRUE : FALSE;
 }
 
@@ -110,7 +112,10 @@ HCURSOR WINAPI SetCursor(HCURSOR cursor) {
 
 HCURSOR WINAPI GetCursor(void) { return Current(); }
 
-BOOL WINAPI DestroyIcon(HICON icon) { return Icons().erase(reinterpret_cast<uintptr_t>(icon)) ? TRUE : FALSE; }
+BOOL WINAPI DestroyIcon(HICON icon) {
+    if (IsSharedResource(icon)) return TRUE;
+    return Icons().erase(reinterpret_cast<uintptr_t>(icon)) ? TRUE : FALSE;
+}
 
 BOOL WINAPI DrawIcon(HDC dc, int x, int y, HICON handle) {
     const Icon* icon = FindIcon(handle);

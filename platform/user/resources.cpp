@@ -61,6 +61,15 @@ void UseResources(const Resource* resources, size_t count) {
     t.cursors.clear();
 }
 
+bool IsSharedResource(const void* handle) {
+    Table& t = TheTable();
+    for (const auto& entry : t.icons)
+        if (entry.second == handle) return true;
+    for (const auto& entry : t.cursors)
+        if (entry.second == handle) return true;
+    return false;
+}
+
 }  // namespace user
 
 using namespace user;

@@ -21,6 +21,10 @@ struct Resource {
 // The program's table; the build makes it from the resource script.
 void UseResources(const Resource* resources, size_t count);
 
+// An icon or cursor that LoadIconA or LoadCursorA handed out: shared by every caller that loads the same
+// name, so destroying it leaves it as it is, as Windows does with shared icons.
+bool IsSharedResource(const void* handle);
+
 // The first image of an .ico or .cur file, or false when the bytes are not one this layer draws
 // (32 × 32, 1 or 4 bits a pixel).
 bool ParseIcon(const uint8_t* data, size_t size, user::Icon& icon);

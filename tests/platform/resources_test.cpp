@@ -55,6 +55,25 @@ TEST(Resources, IconsDrawTheirImageThroughTheirMask) {
     EXPECT_EQ(LoadIconA(nullptr, "ICON_0"), nullptr);
 }
 
+// A page loads its icons each time it is drawn and destroys them after: loaded icons and cursors are
+// shared, so destroying one leaves it whole for the next load.
+TEST(Resources, DestroyingALoadedIconOrCursorKeepsIt) {
+    HICON icon = LoadIconA(nullptr, "ICON_9");
+    ASSERT_NE(icon, nullptr);
+    EXPECT_TRUE(DestroyIcon(icon));
+    EXPECT_EQ(LoadIconA(nullptr, "ICON_9"), icon);
+    EXPECT_NE(user::FindIcon(icon), nullptr);
+    HCURSOR cursor = LoadCursorA(nullptr, "CURSOR_7");
+    ASSERT_NE(cursor, nullptr);
+    EXPECT_TRUE(DestroyCursor(cursor));
+    EXPECT_NE(user::FindCursor(cursor), nullptr);
+    // A cursor made by the program is its own, and goes.
+    static const uint8_t planes[128] = {};
+    HCURSOR made = CreateCursor(nullptr, 0, 0, 32, 32, planes, planes);
+    EXPECT_TRUE(DestroyCursor(made));
+    EXPECT_EQ(user::FindCursor(made), nullptr);
+}
+
 TEST(Resources, BrokenIconAndCursorFilesAreRefused) {
     user::Icon icon;
     backend::CursorImage cursor;
