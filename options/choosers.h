@@ -8,7 +8,8 @@ extern HCURSOR stampCursor;
 // stampCursor was made here and must be destroyed before the next one is made.
 extern int stampCursorExists;
 
-// The choosers, drawn in the chooser area of the option strip.
+// Blanks the chooser area; on a stamp page it also makes the stamp's cursor from stampIcon.
+void ClearChooserArea();
 void DrawWidthChooser();
 void DrawPatternChooser();
 void DrawRainbowChooser();

@@ -1,12 +1,62 @@
+// The option strip's pages: the strip cleared, the page's icons drawn at their buttons with the page
+// arrows where the page has them, then the page's state and its first option.
 #include "options/pages.h"
 
+#include <string>
+#include <vector>
+
+#include "options/choosers.h"
+#include "options/option_tables.h"
 #include "options/select.h"
+#include "shell/colours.h"
 #include "shell/state.h"
 
+namespace {
+
+HICON LoadNumberedIcon(int number) { return LoadIconA(appInstance, ("ICON_" + std::to_string(number)).c_str()); }
+
+// The icons of the page whose group is given, and the arrows when it has them. Each is loaded for the
+// drawing and released after it.
+void DrawPage(int group, bool arrows) {
+    ClearOptionStrip();
+    HDC dc = GetDC(frameWindow);
+    std::vector<std::pair<POINT, HICON>> icons;
+    for (int n = 1; n <= 12; n++)
+        if (int number = PageIcon(group, n))
+            icons.push_back({n < 7 ? POINT{35 * n + 25, 2} : POINT{35 * n - 185, 38}, LoadNumberedIcon(number)});
+    if (arrows) {
+        icons.push_back({{275, 2}, LoadNumberedIcon(4)});
+        icons.push_back({{275, 38}, LoadNumberedIcon(127)});
+    }
+    for (const auto& [at, icon] : icons) DrawIcon(dc, at.x, at.y, icon);
+    ReleaseDC(frameWindow, dc);
+    for (const auto& icon : icons) DestroyIcon(icon.second);
+}
+
+}  // namespace
+
+void ClearOptionStrip() {
+    HDC dc = GetDC(frameWindow);
+    HPALETTE keptPalette = SelectPalette(dc, appPalette, TRUE);
+    RealizePalette(dc);
+    HPEN pen = CreatePen(PS_SOLID, 1, kFrameBackground);
+    HBRUSH brush = CreateSolidBrush(kFrameBackground);
+    HGDIOBJ keptPen = SelectObject(dc, pen);
+    HGDIOBJ keptBrush = SelectObject(dc, brush);
+    Rectangle(dc, 50, 0, 520, 72);
+    SelectObject(dc, keptPen);
+    SelectObject(dc, keptBrush);
+    SelectPalette(dc, keptPalette, TRUE);
+    ReleaseDC(frameWindow, dc);
+    DeleteObject(pen);
+    DeleteObject(brush);
+}
+
 // Each page sets selectedOption to another number than the one it selects, so that the selection is never
-// skipped.
+// skipped and its un-highlight falls on the freshly cleared strip.
 
 void ShowToolPage(int page) {
+    DrawPage(page, true);
     toolGroup = page;
     // A colouring picture starts with the fill.
     if (page == 1 && colouringMode == 1) {
@@ -19,19 +69,25 @@ void ShowToolPage(int page) {
 }
 
 void ShowEffectsPage(int page) {
-    toolGroup = page == 1 ? 15 : 16;
+    int group = page == 1 ? 15 : 16;
+    DrawPage(group, false);
+    toolGroup = group;
     toolState = 0;
     selectedOption = 1;
+    ClearChooserArea();
 }
 
 void ShowRegionToolPage(int page) {
-    toolGroup = page == 1 ? 17 : 18;
+    int group = page == 1 ? 17 : 18;
+    DrawPage(group, true);
+    toolGroup = group;
     toolState = page == 1 ? 8 : 0;
     selectedOption = 2;
     SelectOption(1);
 }
 
 void ShowStampPage(int group) {
+    DrawPage(group, true);
     toolGroup = group;
     toolState = 30;
     selectedOption = 2;
@@ -39,9 +95,11 @@ void ShowStampPage(int group) {
 }
 
 void ShowFilesPage() {
+    DrawPage(13, false);
     toolGroup = 13;
     toolState = 0;
     selectedOption = 1;
+    ClearChooserArea();
 }
 
 void NextPage() {

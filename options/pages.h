@@ -1,6 +1,8 @@
 // The option strip's pages: which icons it shows, and the page each tool group starts with.
 #pragma once
 
+// Paints the strip navy: x 50..519, y 0..71.
+void ClearOptionStrip();
 void ShowToolPage(int page);
 // Page 1 is group 15, any other page group 16.
 void ShowEffectsPage(int page);

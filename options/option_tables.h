@@ -1,0 +1,21 @@
+// What each option button of each page stands for.
+#pragma once
+
+// The choosers a tool shows, as bits.
+enum Choosers { kNoChoosers = 0, kWidth = 1, kRainbow = 2, kPattern = 4 };
+
+struct OptionRow {
+    enum Kind { kTool, kStamp, kEffect } kind;
+    int state = 0;             // tool rows: the tool state
+    int choosers = kNoChoosers;  // tool rows
+    int icon = 0;              // the icon's number (ICON_n)
+    int sound = 0;             // effect rows: the sound before the effect; tool rows: the sound after
+                               // the choosers; 0 for none
+    void (*effect)() = nullptr;  // effect rows
+    int selection = -1;        // tool rows of the selection: the selectionMode they set, -1 for none
+};
+
+// The row of option n (1 to 12) of a page; false for the files and effects pages, which have none.
+bool FindOptionRow(int toolGroup, int n, OptionRow& row);
+// The icon number of button n (1 to 12) of a page's icons, for pages that show icons; 0 for none.
+int PageIcon(int toolGroup, int n);
