@@ -3,6 +3,7 @@
 
 #include "draw/draw.h"
 #include "shell/colours.h"
+#include "shell/frame_drawing.h"
 #include "shell/state.h"
 
 HICON stampIcon;
@@ -17,28 +18,6 @@ constexpr COLORREF kHighlight = 0x02E48C00;
 COLORREF KnobBody() { return paletteColours[93] | kPaletteRelative; }
 COLORREF KnobLight() { return paletteColours[90] | kPaletteRelative; }
 COLORREF KnobShadow() { return paletteColours[99] | kPaletteRelative; }
-
-// A frame DC with the palette realised, given back with the pen and brush it came with.
-class FrameDrawing {
-public:
-    FrameDrawing() : dc_(GetDC(frameWindow)), palette_(SelectPalette(dc_, appPalette, TRUE)) {
-        RealizePalette(dc_);
-        pen_ = SelectObject(dc_, GetStockObject(BLACK_PEN));
-        brush_ = SelectObject(dc_, GetStockObject(WHITE_BRUSH));
-    }
-    ~FrameDrawing() {
-        SelectObject(dc_, pen_);
-        SelectObject(dc_, brush_);
-        SelectPalette(dc_, palette_, TRUE);
-        ReleaseDC(frameWindow, dc_);
-    }
-    HDC dc() const { return dc_; }
-
-private:
-    HDC dc_;
-    HPALETTE palette_;
-    HGDIOBJ pen_, brush_;
-};
 
 void Line(HDC dc, int x1, int y1, int x2, int y2) { DrawLine(dc, x1, y1, x2, y2); }
 
@@ -92,19 +71,11 @@ void MakeStampCursor(HDC frame) {
 
 void ClearChooserArea() {
     FrameDrawing d;
-    HPEN pen = CreatePen(PS_SOLID, 1, kFrameBackground);
-    HBRUSH brush = CreateSolidBrush(kFrameBackground);
-    SelectObject(d.dc(), pen);
-    SelectObject(d.dc(), brush);
-    Rectangle(d.dc(), 310, 0, 440, 72);
+    DrawNavyRectangle(d.dc(), 310, 0, 440, 72);
     widthChooserShown = 0;
     patternChooserShown = 0;
     rainbowChooserShown = 0;
     if (toolGroup >= 5 && toolGroup <= 12) MakeStampCursor(d.dc());
-    SelectObject(d.dc(), GetStockObject(BLACK_PEN));
-    SelectObject(d.dc(), GetStockObject(WHITE_BRUSH));
-    DeleteObject(pen);
-    DeleteObject(brush);
 }
 
 void DrawWidthChooser() {
@@ -112,13 +83,9 @@ void DrawWidthChooser() {
     static const int kKnob[8] = {7, 12, 19, 25, 34, 43, 54, 65};
     FrameDrawing d;
     HDC dc = d.dc();
-    HPEN navyPen = CreatePen(PS_SOLID, 1, kFrameBackground);
-    HBRUSH navy = CreateSolidBrush(kFrameBackground);
+    DrawNavyRectangle(dc, 341, 0, 359, 72);
     HPEN highlight = CreatePen(PS_SOLID, 1, kHighlight);
     HBRUSH body = CreateSolidBrush(KnobBody());
-    SelectObject(dc, navyPen);
-    SelectObject(dc, navy);
-    Rectangle(dc, 341, 0, 359, 72);
     SelectObject(dc, highlight);
     for (const auto& rows : kSamples)
         for (int y = rows[0]; y <= rows[1]; y++) Line(dc, 315, y, 340, y);
@@ -130,7 +97,8 @@ void DrawWidthChooser() {
     DrawKnobShine(dc, 348, a);
     SelectObject(dc, GetStockObject(BLACK_PEN));
     SelectObject(dc, GetStockObject(WHITE_BRUSH));
-    for (HGDIOBJ object : {HGDIOBJ(navyPen), HGDIOBJ(navy), HGDIOBJ(highlight), HGDIOBJ(body)}) DeleteObject(object);
+    DeleteObject(highlight);
+    DeleteObject(body);
     widthChooserShown = 1;
 }
 

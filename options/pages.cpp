@@ -8,7 +8,7 @@
 #include "options/choosers.h"
 #include "options/option_tables.h"
 #include "options/select.h"
-#include "shell/colours.h"
+#include "shell/frame_drawing.h"
 #include "shell/state.h"
 
 namespace {
@@ -36,20 +36,8 @@ void DrawPage(int group, bool arrows) {
 }  // namespace
 
 void ClearOptionStrip() {
-    HDC dc = GetDC(frameWindow);
-    HPALETTE keptPalette = SelectPalette(dc, appPalette, TRUE);
-    RealizePalette(dc);
-    HPEN pen = CreatePen(PS_SOLID, 1, kFrameBackground);
-    HBRUSH brush = CreateSolidBrush(kFrameBackground);
-    HGDIOBJ keptPen = SelectObject(dc, pen);
-    HGDIOBJ keptBrush = SelectObject(dc, brush);
-    Rectangle(dc, 50, 0, 520, 72);
-    SelectObject(dc, keptPen);
-    SelectObject(dc, keptBrush);
-    SelectPalette(dc, keptPalette, TRUE);
-    ReleaseDC(frameWindow, dc);
-    DeleteObject(pen);
-    DeleteObject(brush);
+    FrameDrawing d;
+    DrawNavyRectangle(d.dc(), 50, 0, 520, 72);
 }
 
 // Each page sets selectedOption to another number than the one it selects, so that the selection is never

@@ -7,6 +7,7 @@
 #include "options/choosers.h"
 #include "options/option_tables.h"
 #include "shell/colours.h"
+#include "shell/frame_drawing.h"
 #include "shell/sound.h"
 #include "shell/state.h"
 
@@ -19,28 +20,25 @@ POINT OptionOrigin(int n) { return n < 7 ? POINT{35 * n + 25, 2} : POINT{35 * n 
 // The old button's outline and background back to navy, then the new one's outline and background, all
 // by flood fills from a point the icon leaves transparent.
 void MoveHighlight(int from, int to) {
-    HDC dc = GetDC(frameWindow);
-    HPALETTE keptPalette = SelectPalette(dc, appPalette, TRUE);
-    RealizePalette(dc);
+    FrameDrawing d;
+    HDC dc = d.dc();
     HBRUSH navy = CreateSolidBrush(kFrameBackground);
     HPEN highlightPen = CreatePen(PS_SOLID, 1, kHighlight);
     HBRUSH highlight = CreateSolidBrush(kHighlight);
 
     POINT old = OptionOrigin(from);
     int oldY = from < 7 ? 1 : 38;
-    HGDIOBJ keptBrush = SelectObject(dc, navy);
+    SelectObject(dc, navy);
     ExtFloodFill(dc, old.x, oldY, GetPixel(dc, old.x, oldY) | kPaletteRelative, FLOODFILLSURFACE);
 
     POINT p = OptionOrigin(to);
-    HGDIOBJ keptPen = SelectObject(dc, highlightPen);
+    SelectObject(dc, highlightPen);
     SelectObject(dc, highlight);
     DrawRectOutline(dc, p.x - 1, p.y - 1, p.x + 33, p.y + 33);
     ExtFloodFill(dc, p.x, p.y, GetPixel(dc, p.x, p.y) | kPaletteRelative, FLOODFILLSURFACE);
 
-    SelectObject(dc, keptPen);
-    SelectObject(dc, keptBrush);
-    SelectPalette(dc, keptPalette, TRUE);
-    ReleaseDC(frameWindow, dc);
+    SelectObject(dc, GetStockObject(BLACK_PEN));
+    SelectObject(dc, GetStockObject(WHITE_BRUSH));
     DeleteObject(highlightPen);
     DeleteObject(navy);
     DeleteObject(highlight);

@@ -1,9 +1,11 @@
 // The frame's painting: its navy background, the colour buttons with the family's shades, and the shade
 // slider.
 #include "canvas/canvas.h"
+#include "draw/draw.h"
 #include "options/select.h"
 #include "shell/colours.h"
 #include "shell/frame.h"
+#include "shell/frame_drawing.h"
 #include "shell/state.h"
 
 namespace {
@@ -45,75 +47,61 @@ void PaintFrame() {
 }
 
 void DrawColourPanel(int family) {
-    HDC dc = GetDC(frameWindow);
-    HPALETTE keptPalette = SelectPalette(dc, appPalette, TRUE);
-    RealizePalette(dc);
-    HPEN black = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
-    HGDIOBJ keptPen = SelectObject(dc, black);
-    HBRUSH families[16], shades[10];
-    for (int k = 0; k < 16; k++) families[k] = CreateSolidBrush(paletteColours[10 * k + 5] | kPaletteRelative);
-    HGDIOBJ keptBrush = SelectObject(dc, families[0]);
-    for (int i = 0; i < 8; i++) {
-        SelectObject(dc, families[i]);
-        Rectangle(dc, 0, 13 * i, 25, 13 * i + 13);
-        SelectObject(dc, families[i + 8]);
-        Rectangle(dc, 25, 13 * i, 50, 13 * i + 13);
+    {
+        FrameDrawing d;
+        HDC dc = d.dc();
+        HPEN black = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
+        SelectObject(dc, black);
+        HBRUSH families[16], shades[10];
+        for (int k = 0; k < 16; k++) families[k] = CreateSolidBrush(paletteColours[10 * k + 5] | kPaletteRelative);
+        for (int i = 0; i < 8; i++) {
+            SelectObject(dc, families[i]);
+            Rectangle(dc, 0, 13 * i, 25, 13 * i + 13);
+            SelectObject(dc, families[i + 8]);
+            Rectangle(dc, 25, 13 * i, 50, 13 * i + 13);
+        }
+        for (int j = 0; j < 10; j++) shades[j] = CreateSolidBrush(paletteColours[10 * family + j] | kPaletteRelative);
+        for (int j = 0; j < 10; j++) {
+            SelectObject(dc, shades[j]);
+            Rectangle(dc, 20, 104 + 8 * j, 50, 112 + 8 * j);
+        }
+        SelectObject(dc, GetStockObject(BLACK_PEN));
+        SelectObject(dc, GetStockObject(WHITE_BRUSH));
+        DeleteObject(black);
+        for (HBRUSH b : families) DeleteObject(b);
+        for (HBRUSH b : shades) DeleteObject(b);
     }
-    for (int j = 0; j < 10; j++) shades[j] = CreateSolidBrush(paletteColours[10 * family + j] | kPaletteRelative);
-    for (int j = 0; j < 10; j++) {
-        SelectObject(dc, shades[j]);
-        Rectangle(dc, 20, 104 + 8 * j, 50, 112 + 8 * j);
-    }
-    SelectObject(dc, keptPen);
-    SelectObject(dc, keptBrush);
-    SelectPalette(dc, keptPalette, TRUE);
-    ReleaseDC(frameWindow, dc);
-    DeleteObject(black);
-    for (HBRUSH b : families) DeleteObject(b);
-    for (HBRUSH b : shades) DeleteObject(b);
     colourShade = 5;
     SelectShade(5);
 }
 
 void SelectShade(int shade) {
-    HDC dc = GetDC(frameWindow);
-    HPALETTE keptPalette = SelectPalette(dc, appPalette, TRUE);
-    RealizePalette(dc);
-    HGDIOBJ blackPen = GetStockObject(BLACK_PEN);
-    HPEN light = CreatePen(PS_SOLID, 1, paletteColours[90] | kPaletteRelative);
-    HPEN dark = CreatePen(PS_SOLID, 1, paletteColours[99] | kPaletteRelative);
-    HBRUSH knob = CreateSolidBrush(paletteColours[93] | kPaletteRelative);
-    HPEN navyPen = CreatePen(PS_SOLID, 1, kFrameBackground);
-    HBRUSH navy = CreateSolidBrush(kFrameBackground);
-
-    HGDIOBJ keptPen = SelectObject(dc, navyPen);
-    HGDIOBJ keptBrush = SelectObject(dc, navy);
-    Rectangle(dc, 0, 105, 19, 184);
-    SelectObject(dc, blackPen);
-    MoveToEx(dc, 9, 108, nullptr);
-    LineTo(dc, 9, 180);
-    MoveToEx(dc, 10, 108, nullptr);
-    LineTo(dc, 10, 180);
-    int c = shade == 0 ? 109 : 108 + 8 * shade;
-    SelectObject(dc, knob);
-    Ellipse(dc, 5, c - 4, 14, c + 4);
-    SelectObject(dc, light);
-    MoveToEx(dc, 7, c - 2, nullptr);
-    LineTo(dc, 11, c - 2);
-    MoveToEx(dc, 7, c - 1, nullptr);
-    LineTo(dc, 13, c - 3);
-    SelectObject(dc, dark);
-    MoveToEx(dc, 9, c + 2, nullptr);
-    LineTo(dc, 12, c + 1);
-    MoveToEx(dc, 8, c + 3, nullptr);
-    LineTo(dc, 13, c);
-
-    SelectObject(dc, keptPen);
-    SelectObject(dc, keptBrush);
-    SelectPalette(dc, keptPalette, TRUE);
-    ReleaseDC(frameWindow, dc);
-    for (HGDIOBJ object : {HGDIOBJ(light), HGDIOBJ(dark), HGDIOBJ(knob), HGDIOBJ(navyPen), HGDIOBJ(navy)})
-        DeleteObject(object);
+    {
+        FrameDrawing d;
+        HDC dc = d.dc();
+        HPEN light = CreatePen(PS_SOLID, 1, paletteColours[90] | kPaletteRelative);
+        HPEN dark = CreatePen(PS_SOLID, 1, paletteColours[99] | kPaletteRelative);
+        HBRUSH knob = CreateSolidBrush(paletteColours[93] | kPaletteRelative);
+        // The old slider goes under navy.
+        DrawNavyRectangle(dc, 0, 105, 19, 184);
+        SelectObject(dc, GetStockObject(BLACK_PEN));
+        DrawLine(dc, 9, 108, 9, 180);
+        DrawLine(dc, 10, 108, 10, 180);
+        int c = shade == 0 ? 109 : 108 + 8 * shade;
+        SelectObject(dc, knob);
+        Ellipse(dc, 5, c - 4, 14, c + 4);
+        SelectObject(dc, light);
+        DrawLine(dc, 7, c - 2, 11, c - 2);
+        DrawLine(dc, 7, c - 1, 13, c - 3);
+        SelectObject(dc, dark);
+        DrawLine(dc, 9, c + 2, 12, c + 1);
+        DrawLine(dc, 8, c + 3, 13, c);
+        SelectObject(dc, GetStockObject(BLACK_PEN));
+        SelectObject(dc, GetStockObject(WHITE_BRUSH));
+        DeleteObject(light);
+        DeleteObject(dark);
+        DeleteObject(knob);
+    }
     colourShade = shade;
     currentColour = paletteColours[colourFamily * 10 + shade];
 }
