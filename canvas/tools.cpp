@@ -1,22 +1,79 @@
 #include "canvas/tools.h"
 
+#include "canvas/cursors.h"
+#include "canvas/selection.h"
+#include "canvas/text.h"
+#include "canvas/tool_states.h"
 #include "shell/state.h"
 
 int strokeActive;
 POINT pointA, pointB, pointC, pointD;
 
-void ToolPress(POINT point) {
-    pointA = point;
+namespace {
+
+constexpr int kLastToolState = 62;
+constexpr int kMoveSelectionState = 60;
+
+// A press in state 0 inside the selection picks it up to move it; anywhere else drops it.
+void PressWithSelection(POINT p) {
+    const RECT& r = selectionRect;
+    if (p.x >= r.left && p.x <= r.right && p.y >= r.top && p.y <= r.bottom) {
+        SetCursor(CursorForToolState(kMoveSelectionState));
+        toolState = kMoveSelectionState;
+    } else {
+        CancelSelection();
+    }
+}
+
+void RunPressAction(int state) {
+    // Nothing is drawn with no tool, and text is placed before any dispatch.
+    if (state == 0 || state > kLastToolState) return;
+    if (PressBrushState(state) || PressOneClickState(state) || PressGeometryPenState(state) ||
+        PressMirrorPenState(state) || PressPolygonState(state))
+        return;
+    DefaultPress();
+}
+
+bool RunMoveAction(int state, POINT p) {
+    return MoveBrushState(state, p) || MoveShapeState(state, p) || MoveGeometryPenState(state, p) ||
+           MoveMirrorPenState(state, p) || MovePolygonState(state, p);
+}
+
+bool RunReleaseAction(int state, POINT p) {
+    return ReleaseBrushState(state) || ReleaseShapeState(state, p) || ReleasePolygonState(state, p);
+}
+
+}  // namespace
+
+void DefaultPress() {
     pointB = pointA;
     strokeActive = 1;
+}
+
+void ToolPress(POINT point) {
+    pointA = point;
+    if (textEntryActive == 1) {
+        FinishText();
+        return;
+    }
+    if (textPlacePending == 1) {
+        BeginTextEntry(point);
+        return;
+    }
+    if (selectionMode > 0 && toolState == 0) PressWithSelection(point);
+    RunPressAction(toolState);
     SetCapture(canvasWindow);
 }
 
-void ToolMove(POINT) {}
+void ToolMove(POINT point) {
+    if (strokeActive == 0 || toolState > kLastToolState) return;
+    RunMoveAction(toolState, point);
+}
 
-void ToolRelease(POINT) {
+void ToolRelease(POINT point) {
     strokeActive = 0;
     ReleaseCapture();
+    RunReleaseAction(toolState, point);
 }
 
 void ToolStop() { strokeActive = 0; }

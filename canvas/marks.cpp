@@ -1,0 +1,69 @@
+// The marks made of lines and filled figures: confetti, forks, spark crosses, splats and cross-hairs.
+#include "canvas/marks.h"
+#include "canvas/polygon_tools.h"
+#include "canvas/tool_colours.h"
+#include "canvas/tools.h"
+#include "draw/canvas_drawing.h"
+#include "draw/draw.h"
+#include "shell/random.h"
+#include "shell/sound.h"
+#include "shell/state.h"
+
+void DrawConfettiBlob(int x, int y, int kind) {
+    COLORREF colour = RainbowColour();
+    int r = RandomBelow(10) + 2;
+    CanvasDrawing d(canvasWindow, appPalette);
+    d.UsePen(d.MakePen(1, colour));
+    d.UseBrush(d.MakeSolidBrush(colour));
+    int cx = x + (RandomBelow(10) + 2) / 2;
+    int cy = y + (RandomBelow(10) + 2) / 2;
+    if (kind == kConfettiCircles)
+        Ellipse(d.dc(), cx - r, cy - r, cx + r, cy + r);
+    else
+        Rectangle(d.dc(), cx - r, cy - r, cx + r, cy + r);
+}
+
+void DrawForkStroke(int x, int y) {
+    CanvasDrawing d(canvasWindow, appPalette);
+    d.UsePen(d.MakePen(penWidth, RainbowColour()));
+    DrawLine(d.dc(), pointA.x, pointA.y, x, y - 4 * penWidth);
+    DrawLine(d.dc(), pointA.x, pointA.y, x, y + 4 * penWidth);
+}
+
+void DrawSparkCross(int x, int y) {
+    COLORREF colour = RainbowColour();
+    CanvasDrawing d(canvasWindow, appPalette);
+    d.UsePen(d.MakePen(penWidth, colour));
+    int size = 6 * penWidth;
+    int cx = x + RandomBelow(size) - size / 2;
+    int cy = y + RandomBelow(size) - size / 2;
+    int a = (RandomBelow(size) + 2) / 2;
+    int b = (RandomBelow(size) + 2) / 2;
+    DrawLine(d.dc(), cx - a, cy, cx + a, cy);
+    DrawLine(d.dc(), cx, cy - b, cx, cy + b);
+}
+
+void DrawSplatPolygon(int x, int y) {
+    PlaySoundEffect(28, soundOn);
+    int n = RandomBelow(20);
+    // One point more is made than the polygon uses.
+    for (int i = 0; i <= n + 5; i++) {
+        int px = x + RandomBelow(160) - 80;
+        polygonPoints[i] = {px, y + RandomBelow(160) - 80};
+    }
+    CanvasDrawing d(canvasWindow, appPalette);
+    d.UsePen(d.MakePen(1, currentColour));
+    d.UseBrush(d.MakeSolidBrush(currentColour));
+    Polygon(d.dc(), polygonPoints, n + 5);
+}
+
+void DrawCrossHairLines(int x, int y) {
+    UpdateShadeTriple();
+    COLORREF colour = ShadeColour(RandomBelow(3));
+    CanvasDrawing d(canvasWindow, appPalette);
+    d.UsePen(d.MakePen(penWidth, colour));
+    DrawLine(d.dc(), x, y, x, 0);
+    DrawLine(d.dc(), x, y, x, canvasHeight);
+    DrawLine(d.dc(), x, y, canvasWidth, y);
+    DrawLine(d.dc(), x, y, 0, y);
+}

@@ -1,0 +1,58 @@
+// The tools whose press does all the work: the flood fill, the stamp, the blob trail and the splat.
+#include "canvas/fill_brush.h"
+#include "canvas/marks.h"
+#include "canvas/tool_states.h"
+#include "canvas/tools.h"
+#include "draw/canvas_drawing.h"
+#include "draw/draw.h"
+#include "options/choosers.h"
+#include "shell/sound.h"
+#include "shell/state.h"
+
+namespace {
+
+constexpr int kFillState = 3, kStampState = 30, kBlobState = 45, kSplatState = 53;
+constexpr COLORREF kBlack = 0;
+
+// The area of the press pixel's colour takes the current colour or its hatch; a pixel already in the
+// current colour, or a black outline in colouring mode, is left as it is, silently.
+void Fill(POINT a) {
+    CanvasDrawing d(canvasWindow, appPalette);
+    COLORREF under = GetPixel(d.dc(), a.x, a.y);
+    if (under == currentColour || (colouringMode == 1 && under == kBlack)) return;
+    PlaySoundEffect(45, soundOn);
+    SetBkMode(d.dc(), TRANSPARENT);
+    d.UseBrush(MakeFillBrush(d, fillPattern, currentColour, false));
+    ExtFloodFill(d.dc(), a.x, a.y, PaletteColour(GetPixel(d.dc(), a.x, a.y)), FLOODFILLSURFACE);
+    strokeActive = 0;
+}
+
+// Centred on the press point, whatever the stamp; drawn without the palette.
+void Stamp(POINT a) {
+    if (soundOn == 1) sndPlaySoundA("a11.mub", SND_ASYNC);
+    HDC dc = GetDC(canvasWindow);
+    DrawIcon(dc, a.x - 16, a.y - 16, stampIcon);
+    ReleaseDC(canvasWindow, dc);
+    strokeActive = 1;
+}
+
+}  // namespace
+
+bool PressOneClickState(int state) {
+    POINT a = pointA;
+    switch (state) {
+        case kFillState: Fill(a); return true;
+        case kStampState: Stamp(a); return true;
+        case kBlobState:
+            PlaySoundEffect(7, soundOn);
+            DrawBlobTrail(a.x, a.y, canvasWindow, appPalette, currentColour);
+            strokeActive = 0;
+            return true;
+        case kSplatState:
+            DrawSplatPolygon(a.x, a.y);
+            strokeActive = 0;
+            return true;
+        default:
+            return false;
+    }
+}

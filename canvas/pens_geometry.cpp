@@ -1,0 +1,166 @@
+// Pens that work out their own geometry from the mouse: speed-dependent widths, zigzags, jitter,
+// ribbons of neighbouring shades, drips, and red, green and blue lines side by side.
+#include <algorithm>
+#include <cstdlib>
+
+#include "canvas/tool_colours.h"
+#include "canvas/tool_states.h"
+#include "canvas/tools.h"
+#include "draw/canvas_drawing.h"
+#include "draw/draw.h"
+#include "shell/random.h"
+#include "shell/sound.h"
+#include "shell/state.h"
+
+namespace {
+
+constexpr int kThinWhenFast = 13, kThickWhenFast = 14, kZigzag = 18, kJittery = 39, kStriped = 41, kSpeckled = 42,
+              kDripping = 43, kRedGreenBlue = 47, kStripedReversed = 49;
+
+void Segment(POINT from, POINT to, int width, COLORREF colour) {
+    DrawNibStroke(canvasWindow, appPalette, from.x, from.y, width, colour, 9, to.x, to.y);
+}
+
+void Dot(int width) { DrawDot(canvasWindow, appPalette, pointA.x, pointA.y, currentColour, width); }
+
+// The further the mouse went since the last move, the thinner (state 13) or thicker (14) the line.
+int SpeedWidth(int state, POINT p) {
+    int d = std::max(std::abs(p.x - pointA.x), std::abs(p.y - pointA.y));
+    int step = d <= 4 ? 0 : d <= 9 ? 1 : d <= 19 ? 2 : 3;
+    return state == kThinWhenFast ? 4 - step : 2 + step;
+}
+
+// Kinks at a third and two thirds of the way across, k above and k below the mouse's height.
+void Zigzag(POINT p) {
+    POINT a = pointA;
+    int m1, m2;
+    if (p.x > a.x) {
+        m1 = a.x + (p.x - a.x) / 3;
+        m2 = a.x + 2 * ((p.x - a.x) / 3);
+    } else {
+        m1 = p.x + 2 * ((a.x - p.x) / 3);
+        m2 = p.x + (a.x - p.x) / 3;
+    }
+    int k = RandomBelow(140) - 70;
+    COLORREF colour = RainbowColour();
+    POINT up{m1, p.y + k}, down{m2, p.y - k};
+    Segment(a, up, penWidth, colour);
+    Segment(up, down, penWidth, colour);
+    Segment(down, p, penWidth, colour);
+}
+
+// The jittered point starts the next segment.
+POINT Jitter(POINT p) {
+    int spread = 20 * penWidth, half = 10 * penWidth;
+    int jx = RandomBelow(spread) + p.x - half;
+    int jy = RandomBelow(spread) + p.y - half;
+    return {jx, jy};
+}
+
+COLORREF SpeckledShade() {
+    int q = RandomBelow(11);
+    return ShadeColour(q < 4 ? 0 : q < 8 ? 1 : 2);
+}
+
+// 5 × penWidth two-pixel lines side by side along the down-right diagonal, matching the press's dab.
+void Ribbon(int state, POINT p) {
+    UpdateShadeTriple();
+    int t = StripedDabStart(penWidth);
+    static constexpr int kBands[] = {0, 1, 2, 1, 0};
+    for (int band = 0; band < 5; band++) {
+        for (int i = 0; i < penWidth; i++, t++) {
+            COLORREF colour = state == kSpeckled       ? SpeckledShade()
+                              : state == kStriped      ? ShadeColour(kBands[band])
+                                                       : ShadeColour(2 - kBands[band]);
+            Segment({pointA.x + t, pointA.y + t}, {p.x + t, p.y + t}, 2, colour);
+        }
+    }
+}
+
+// Now and then a drip runs down from the point and ends in a drop.
+void Drip(POINT p) {
+    COLORREF colour = RainbowColour();
+    CanvasDrawing d(canvasWindow, appPalette);
+    HPEN wide = d.MakePen(penWidth, colour);
+    HPEN thin = d.MakePen(1, colour);
+    d.UsePen(wide);
+    d.UseBrush(d.MakeSolidBrush(colour));
+    DrawLine(d.dc(), pointA.x, pointA.y, p.x, p.y);
+    pointA = p;
+    if (RandomBelow(10) <= 7) return;
+    int r = RandomBelow(2 * penWidth) + 3;
+    int e = p.y + RandomBelow(20 * penWidth);
+    DrawLine(d.dc(), p.x, p.y, p.x, e);
+    d.UsePen(thin);
+    Ellipse(d.dc(), p.x - r, e - r, p.x + r, e + r);
+}
+
+void RedGreenBlue(POINT p) {
+    static constexpr struct {
+        int offset;
+        COLORREF colour;
+    } kLines[] = {{-3, 0x0000FF}, {-2, 0x0000FF}, {-1, 0x00FF00}, {0, 0x00FF00}, {1, 0xFF0000}, {2, 0xFF0000}};
+    for (auto line : kLines)
+        Segment({pointA.x + line.offset, pointA.y + line.offset}, {p.x + line.offset, p.y + line.offset}, 1,
+                line.colour);
+}
+
+}  // namespace
+
+bool PressGeometryPenState(int state) {
+    switch (state) {
+        case kThinWhenFast:
+            PlaySoundEffect(43, soundOn);
+            Dot(5);
+            break;
+        case kThickWhenFast: Dot(1); break;
+        case kZigzag: PlaySoundEffect(24, soundOn); break;
+        case kJittery:
+            PlaySoundEffect(33, soundOn);
+            Dot(penWidth);
+            break;
+        case kStriped: case kSpeckled: case kStripedReversed: {
+            UpdateShadeTriple();
+            int first = state == kStriped ? 0 : state == kSpeckled ? 1 : 2;
+            int middle = state == kSpeckled ? 2 : 1;
+            int last = state == kStriped ? 2 : 0;
+            DrawStripedDab(canvasWindow, appPalette, pointA.x, pointA.y, ShadeColour(first), ShadeColour(middle),
+                           ShadeColour(last), penWidth);
+            break;
+        }
+        case kDripping: Dot(penWidth); break;
+        case kRedGreenBlue: DrawRgbDab(canvasWindow, appPalette, pointA.x, pointA.y); break;
+        default: return false;
+    }
+    strokeActive = 1;
+    return true;
+}
+
+bool MoveGeometryPenState(int state, POINT p) {
+    switch (state) {
+        case kThinWhenFast: case kThickWhenFast:
+            Segment(pointA, p, SpeedWidth(state, p), currentColour);
+            pointA = p;
+            return true;
+        case kZigzag:
+            Zigzag(p);
+            pointA = p;
+            return true;
+        case kJittery: {
+            POINT to = Jitter(p);
+            Segment(pointA, to, penWidth, RainbowColour());
+            pointA = to;
+            return true;
+        }
+        case kStriped: case kSpeckled: case kStripedReversed:
+            Ribbon(state, p);
+            pointA = p;
+            return true;
+        case kDripping: Drip(p); return true;
+        case kRedGreenBlue:
+            RedGreenBlue(p);
+            pointA = p;
+            return true;
+        default: return false;
+    }
+}

@@ -1,0 +1,130 @@
+// The mirrored pens: images of the stroke across the canvas's middle lines or through the press point.
+#include "canvas/tool_colours.h"
+#include "canvas/tool_states.h"
+#include "canvas/tools.h"
+#include "draw/canvas_drawing.h"
+#include "draw/draw.h"
+#include "shell/colours.h"
+#include "shell/random.h"
+#include "shell/sound.h"
+#include "shell/state.h"
+
+namespace {
+
+constexpr int kPointMirrored = 25, kFourWay = 34, kTopToBottom = 50, kLeftToRight = 51, kCurtain = 54;
+
+int MirrorX(int x) { return 2 * (canvasWidth / 2) - x; }
+int MirrorY(int y) { return 2 * (canvasHeight / 2) - y; }
+
+void Segment(POINT from, POINT to, int width, COLORREF colour) {
+    DrawNibStroke(canvasWindow, appPalette, from.x, from.y, width, colour, 9, to.x, to.y);
+}
+
+// A dot as wide as the pen, drawn as a line one pixel long to the right or downwards.
+void DotRight(POINT q) { Segment(q, {q.x + 1, q.y}, penWidth, currentColour); }
+void DotDown(POINT q) { Segment(q, {q.x, q.y + 1}, penWidth, currentColour); }
+
+// The press point and its three mirror images; B keeps the previous x and its image, pointC the
+// previous y and its image.
+void PressFourWay() {
+    POINT a = pointA;
+    int mx = MirrorX(a.x), my = MirrorY(a.y);
+    {
+        CanvasDrawing d(canvasWindow, appPalette);
+        d.UsePen(d.MakePen(penWidth, currentColour));
+        HDC dc = d.dc();
+        DrawLine(dc, a.x, a.y, a.x + 1, a.y);
+        DrawLine(dc, mx, a.y, mx + 1, a.y);
+        DrawLine(dc, a.x, a.y, a.x, a.y + 1);
+        DrawLine(dc, a.x, my, a.x, my + 1);
+        DrawLine(dc, mx, my, mx + 1, my);
+    }
+    pointB = {a.x, mx};
+    pointC = {a.y, my};
+}
+
+// The segment, its image across the vertical middle line, the segment again, its image across the
+// horizontal middle line and its image through the centre.
+void MoveFourWay(POINT p) {
+    int mx = MirrorX(p.x);
+    int r = RandomBelow(kFamilyColours);
+    COLORREF colour = rainbowMode == 1 ? paletteColours[r] : currentColour;
+    int w = penWidth;
+    Segment({pointB.x, pointA.y}, p, w, colour);
+    Segment({pointB.y, pointA.y}, {mx, p.y}, w, colour);
+    int previousMirrorX = pointB.y;
+    pointB = {p.x, mx};
+    int my = MirrorY(p.y);
+    Segment({pointA.x, pointC.x}, p, w, colour);
+    Segment({pointA.x, pointC.y}, {p.x, my}, w, colour);
+    Segment({previousMirrorX, pointC.y}, {mx, my}, w, colour);
+    pointC = {p.y, my};
+    pointA = p;
+}
+
+void MoveTopToBottom(POINT p) {
+    int my = MirrorY(p.y);
+    COLORREF colour = RainbowColour();
+    Segment({pointA.x, pointB.x}, p, penWidth, colour);
+    Segment({pointA.x, pointB.y}, {p.x, my}, penWidth, colour);
+    pointA = p;
+    pointB = {p.y, my};
+}
+
+// Left to right; the curtain keeps A at the press point, so each segment starts on the press row.
+void MoveLeftToRight(POINT p, bool curtain) {
+    int mx = MirrorX(p.x);
+    COLORREF colour = RainbowColour();
+    Segment({pointB.x, pointA.y}, p, penWidth, colour);
+    Segment({pointB.y, pointA.y}, {mx, p.y}, penWidth, colour);
+    if (!curtain) pointA = p;
+    pointB = {p.x, mx};
+}
+
+}  // namespace
+
+bool PressMirrorPenState(int state) {
+    POINT a = pointA;
+    switch (state) {
+        case kFourWay:
+            PlaySoundEffect(8, soundOn);
+            PressFourWay();
+            break;
+        case kTopToBottom: {
+            PlaySoundEffect(31, soundOn);
+            int my = MirrorY(a.y);
+            DotDown(a);
+            DotDown({a.x, my});
+            pointB = {a.y, my};
+            break;
+        }
+        case kLeftToRight: {
+            int mx = MirrorX(a.x);
+            DotRight(a);
+            DotRight({mx, a.y});
+            pointB = {a.x, mx};
+            break;
+        }
+        case kCurtain:
+            DrawDot(canvasWindow, appPalette, a.x, a.y, currentColour, penWidth);
+            pointB = {a.x, MirrorX(a.x)};
+            break;
+        default: return false;
+    }
+    strokeActive = 1;
+    return true;
+}
+
+bool MoveMirrorPenState(int state, POINT p) {
+    switch (state) {
+        case kPointMirrored:
+            // A stays the press point: every move adds one thin line through it.
+            Segment({2 * pointA.x - p.x, 2 * pointA.y - p.y}, p, 1, RainbowColour());
+            return true;
+        case kFourWay: MoveFourWay(p); return true;
+        case kTopToBottom: MoveTopToBottom(p); return true;
+        case kLeftToRight: MoveLeftToRight(p, false); return true;
+        case kCurtain: MoveLeftToRight(p, true); return true;
+        default: return false;
+    }
+}

@@ -1,0 +1,90 @@
+// The filled polygon (state 7) and the white polygon eraser (26): each move adds a vertex and draws the
+// outline so far; the release closes the outline and fills it.
+#include "canvas/polygon_tools.h"
+
+#include "canvas/fill_brush.h"
+#include "canvas/tool_states.h"
+#include "canvas/tools.h"
+#include "draw/canvas_drawing.h"
+#include "draw/draw.h"
+#include "shell/sound.h"
+#include "shell/state.h"
+
+POINT polygonPoints[kPolygonPoints];
+int polygonCount;
+
+namespace {
+
+constexpr int kFilledPolygon = 7, kWhitePolygon = 26;
+constexpr COLORREF kPlainWhite = 0x00FFFFFF;
+
+bool IsPolygonState(int state) { return state == kFilledPolygon || state == kWhitePolygon; }
+
+// Once the list is full further vertices are dropped; the outline still follows the mouse.
+void AddVertex(POINT p) {
+    if (polygonCount < kPolygonPoints) polygonPoints[polygonCount++] = p;
+}
+
+// The closing line to the release point; the point is kept after the vertices but not counted.
+void CloseOutline(HDC dc, POINT p) {
+    DrawLine(dc, pointA.x, pointA.y, p.x, p.y);
+    pointA = p;
+    if (polygonCount < kPolygonPoints) polygonPoints[polygonCount] = p;
+}
+
+void FillPolygon(POINT p) {
+    PlaySoundEffect(28, soundOn);
+    CanvasDrawing d(canvasWindow, appPalette);
+    d.UsePen(d.MakePen(1, currentColour));
+    CloseOutline(d.dc(), p);
+    SetBkMode(d.dc(), TRANSPARENT);
+    d.UseBrush(MakeFillBrush(d, fillPattern, currentColour, true));
+    Polygon(d.dc(), polygonPoints, polygonCount);
+}
+
+// Plain white without the palette.
+void WhitePolygon(POINT p) {
+    PlaySoundEffect(18, soundOn);
+    HDC dc = GetDC(canvasWindow);
+    HPEN pen = CreatePen(PS_SOLID, 1, kPlainWhite);
+    HBRUSH brush = CreateSolidBrush(kPlainWhite);
+    HGDIOBJ keptPen = SelectObject(dc, pen);
+    CloseOutline(dc, p);
+    HGDIOBJ keptBrush = SelectObject(dc, brush);
+    Polygon(dc, polygonPoints, polygonCount);
+    SelectObject(dc, keptPen);
+    SelectObject(dc, keptBrush);
+    ReleaseDC(canvasWindow, dc);
+    DeleteObject(pen);
+    DeleteObject(brush);
+}
+
+}  // namespace
+
+bool PressPolygonState(int state) {
+    if (!IsPolygonState(state)) return false;
+    polygonCount = 0;
+    pointB = pointA;
+    AddVertex(pointA);
+    strokeActive = 1;
+    return true;
+}
+
+bool MovePolygonState(int state, POINT p) {
+    if (!IsPolygonState(state)) return false;
+    DrawNibStroke(canvasWindow, appPalette, pointA.x, pointA.y, 1, state == kFilledPolygon ? currentColour : kPlainWhite,
+                  9, p.x, p.y);
+    pointA = p;
+    AddVertex(p);
+    return true;
+}
+
+bool ReleasePolygonState(int state, POINT p) {
+    if (state == kFilledPolygon)
+        FillPolygon(p);
+    else if (state == kWhitePolygon)
+        WhitePolygon(p);
+    else
+        return false;
+    return true;
+}

@@ -1,0 +1,58 @@
+// The rubber-band shapes, the straight line and the wire-frame box: an exclusive-or outline follows the
+// mouse from the press point A, B holds the corner of the last outline, and the release finishes.
+#include "canvas/tool_states.h"
+#include "canvas/tools.h"
+#include "draw/canvas_drawing.h"
+#include "draw/draw.h"
+#include "shell/sound.h"
+#include "shell/state.h"
+
+namespace {
+
+constexpr int kLineState = 6, kBoxState = 38;
+constexpr COLORREF kPlainWhite = 0x00FFFFFF;
+
+bool IsShape(int state) { return (state >= kStar && state <= kOctagon) || (state >= kRectangle && state <= kIsoscelesTriangle); }
+
+// The line's rubber band, which the finished line erases.
+void TrackRubberLine(POINT p) {
+    CanvasDrawing d(canvasWindow, appPalette);
+    SetROP2(d.dc(), R2_XORPEN);
+    d.UsePen(d.MakePlainPen(1, kPlainWhite));
+    DrawLine(d.dc(), pointA.x, pointA.y, pointB.x, pointB.y);
+    DrawLine(d.dc(), pointA.x, pointA.y, p.x, p.y);
+    pointB = p;
+}
+
+}  // namespace
+
+bool MoveShapeState(int state, POINT p) {
+    if (state == kLineState) {
+        TrackRubberLine(p);
+        return true;
+    }
+    if (!IsShape(state) && state != kBoxState) return false;
+    int shape = state == kBoxState ? kRectangle : state;
+    TrackShapeOutline(canvasWindow, appPalette, shape, p.x, p.y, pointB.x, pointB.y, pointA.x, pointA.y);
+    pointB = p;
+    return true;
+}
+
+bool ReleaseShapeState(int state, POINT p) {
+    if (state == kLineState) {
+        PlaySoundEffect(35, soundOn);
+        DrawFinishedLine(canvasWindow, appPalette, pointA.x, pointA.y, pointB.x, pointB.y, p.x, p.y, penWidth,
+                         currentColour);
+    } else if (state == kBoxState) {
+        PlaySoundEffect(36, soundOn);
+        DrawFinishedBox(canvasWindow, appPalette, pointA.x, pointA.y, pointB.x, pointB.y, p.x, p.y, penWidth,
+                        currentColour);
+    } else if (IsShape(state)) {
+        PlaySoundEffect(state == kIsoscelesTriangle ? 28 : 29, soundOn);
+        DrawFinishedShape(canvasWindow, appPalette, state, p.x, p.y, pointA.x, pointA.y, pointB.x, pointB.y,
+                          fillPattern, penWidth, currentColour);
+    } else {
+        return false;
+    }
+    return true;
+}

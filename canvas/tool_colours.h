@@ -1,0 +1,15 @@
+// The colours the tools draw in: the current colour, the rainbow colour of a message and the three
+// neighbouring shades of the current family.
+#pragma once
+
+#include "platform/win32.h"
+
+// Three indices into paletteColours, set by UpdateShadeTriple.
+extern int shadeTriple[3];
+
+// Three neighbouring shades of the current family around the current shade.
+void UpdateShadeTriple();
+// paletteColours[shadeTriple[i]].
+COLORREF ShadeColour(int i);
+// A random family colour when rainbowMode is 1, else currentColour; one draw per call.
+COLORREF RainbowColour();
