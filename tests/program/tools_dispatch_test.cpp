@@ -1,0 +1,157 @@
+// The press, move and release rules every tool shares: capture, ignored moves, the right button, text
+// placement and the selection before any tool, and the rubber-band shapes finished on release.
+#include <gtest/gtest.h>
+
+#include "canvas/selection.h"
+#include "canvas/text.h"
+#include "canvas/tools.h"
+#include "draw/draw.h"
+#include "tools_helpers.h"
+
+using namespace dab_test;
+
+namespace {
+
+TEST(Tools, MoveWithoutAPressDrawsNothing) {
+    RunDab({640, 480}, [] {
+        UseTool(1);
+        penWidth = 4;
+        CanvasImage before = ReadCanvas();
+        for (int x = 50; x < 300; x += 10) CanvasMove({x, 100});
+        testing::WaitUntilIdle();
+        EXPECT_EQ(ReadCanvas(), before);
+        // Nor after a stroke has ended.
+        Stroke({{50, 200}, {60, 200}});
+        before = ReadCanvas();
+        for (int x = 50; x < 300; x += 10) CanvasMove({x, 250});
+        testing::WaitUntilIdle();
+        EXPECT_EQ(ReadCanvas(), before);
+    });
+}
+
+TEST(Tools, EveryPressCapturesTheMouseAndTheReleaseFreesIt) {
+    RunDab({640, 480}, [] {
+        for (int state : {0, 1, 3, 9, 30, 45, 53, 59, 99}) {
+            UseTool(state);
+            CanvasPress({100, 100});
+            testing::WaitUntilIdle();
+            EXPECT_EQ(GetCapture(), canvasWindow) << "state " << state;
+            EXPECT_EQ(pointA.x, 100);
+            CanvasRelease({120, 110});
+            testing::WaitUntilIdle();
+            EXPECT_EQ(GetCapture(), nullptr) << "state " << state;
+            EXPECT_EQ(strokeActive, 0);
+        }
+    });
+}
+
+TEST(Tools, CapturedStrokeGoesOnOutsideTheCanvas) {
+    RunDab({640, 480}, [] {
+        UseTool(1);
+        CanvasPress({20, 100});
+        CanvasMove({-40, 100});
+        CanvasMove({40, 100});
+        CanvasRelease({40, 100});
+        testing::WaitUntilIdle();
+        EXPECT_EQ(CanvasPixel(0, 100), paletteColours[5]) << "the segment back in from outside";
+        EXPECT_EQ(CanvasPixel(30, 100), paletteColours[5]);
+    });
+}
+
+TEST(Tools, RightPressStopsTheStrokeAndTheReleaseFinishesFromTheLastCorner) {
+    RunDab({640, 480}, [] {
+        UseTool(kRectangle);
+        fillPattern = 1;
+        CanvasPress({100, 100});
+        CanvasMove({200, 150});
+        CanvasRightPress({200, 150});
+        testing::WaitUntilIdle();
+        EXPECT_EQ(strokeActive, 0);
+        CanvasImage stopped = ReadCanvas();
+        CanvasMove({260, 220});
+        testing::WaitUntilIdle();
+        EXPECT_EQ(ReadCanvas(), stopped) << "moves after the right press are ignored";
+        CanvasRelease({300, 250});
+        testing::WaitUntilIdle();
+        COLORREF k = paletteColours[5];
+        EXPECT_EQ(CanvasPixel(200, 100), k) << "the top edge out to the release point";
+        EXPECT_EQ(CanvasPixel(299, 175), k) << "the right edge inside the release point";
+        EXPECT_EQ(CanvasPixel(200, 125), kWhite) << "the rubber band at the last corner is erased";
+        EXPECT_EQ(CanvasPixel(150, 150), kWhite);
+        EXPECT_EQ(SoundsHeard(), std::vector<std::string>{"a39.mub"});
+    });
+}
+
+TEST(Tools, LineAndBoxRubberBandsVanishOnRelease) {
+    RunDab({640, 480}, [] {
+        for (int state : {6, 38}) {
+            ClearCanvas();
+            UseTool(state);
+            Stroke({{100, 100}, {300, 300}, {250, 120}, {200, 150}});
+            CanvasImage stroke = ReadCanvas();
+            ClearCanvas();
+            if (state == 6)
+                DrawFinishedLine(canvasWindow, appPalette, 100, 100, 100, 100, 200, 150, penWidth, currentColour);
+            else
+                DrawFinishedBox(canvasWindow, appPalette, 100, 100, 100, 100, 200, 150, penWidth, currentColour);
+            EXPECT_EQ(ReadCanvas(), stroke) << "state " << state;
+            EXPECT_EQ(SoundsHeard(), std::vector<std::string>{state == 6 ? "a45.mub" : "a46.mub"});
+        }
+    });
+}
+
+TEST(Tools, TextComesBeforeAnyTool) {
+    RunDab({640, 480}, [] {
+        UseTool(99);
+        textPlacePending = 1;
+        CanvasImage before = ReadCanvas();
+        CanvasPress({150, 120});
+        testing::WaitUntilIdle();
+        EXPECT_EQ(textEntryActive, 1);
+        EXPECT_EQ(textPlacePending, 0);
+        EXPECT_EQ(textOrigin.x, 150);
+        EXPECT_EQ(textOrigin.y, 120);
+        EXPECT_EQ(GetCapture(), nullptr) << "placing text does not capture";
+        CanvasRelease({150, 120});
+        // While text is typed, a press with the pen only finishes the text.
+        toolState = 1;
+        CanvasPress({200, 120});
+        testing::WaitUntilIdle();
+        EXPECT_EQ(textEntryActive, 0);
+        EXPECT_EQ(strokeActive, 0);
+        CanvasRelease({200, 120});
+        testing::WaitUntilIdle();
+        EXPECT_EQ(ReadCanvas(), before);
+    });
+}
+
+TEST(Tools, PressInsideTheSelectionPicksItUpAndOutsideDropsIt) {
+    RunDab({640, 480}, [] {
+        selectionRect = {100, 100, 200, 160};
+        selectionMode = 1;
+        UseTool(0);
+        Click({200, 160});
+        EXPECT_EQ(toolState, 60) << "the rectangle's edges count as inside";
+        EXPECT_EQ(selectionMode, 1);
+        UseTool(0);
+        Click({201, 130});
+        EXPECT_EQ(toolState, 0);
+        EXPECT_EQ(selectionMode, 0);
+    });
+}
+
+TEST(Tools, ShapesFinishWithTheirSoundsInTheFillPattern) {
+    RunDab({640, 480}, [] {
+        fillPattern = 2;
+        for (int shape : {kStar, kOctagon, kRectangle, kEllipse, kRightTriangle, kIsoscelesTriangle}) {
+            ClearCanvas();
+            UseTool(shape);
+            Stroke({{100, 100}, {250, 260}, {300, 300}});
+            EXPECT_EQ(SoundsHeard(), std::vector<std::string>{shape == kIsoscelesTriangle ? "a38.mub" : "a39.mub"});
+            EXPECT_EQ(CanvasPixel(215, 230), paletteColours[5]) << "shape " << shape << " is filled solid";
+            EXPECT_EQ(CanvasPixel(320, 320), kWhite) << "shape " << shape;
+        }
+    });
+}
+
+}  // namespace

@@ -1,0 +1,64 @@
+// Every tool makes its graphics objects and device contexts for one message only: a stroke of a thousand
+// moves leaves as many objects alive as there were, and a context held meanwhile keeps its state.
+#include <gtest/gtest.h>
+
+#include "canvas/tools.h"
+#include "options/choosers.h"
+#include "tools_helpers.h"
+
+using namespace dab_test;
+
+namespace {
+
+// Every state that draws, and the ones that come with later work.
+constexpr int kStates[] = {1,  2,  3,  4,  5,  6,  7,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21,
+                           22, 23, 24, 25, 26, 30, 32, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46,
+                           47, 48, 49, 50, 51, 52, 53, 54, 58, 61, 62, 8,  27, 28, 55, 56, 57, 59, 60};
+
+// Wandering over the canvas, as a dragged mouse does.
+POINT Wander(int i) { return {40 + (i * 37) % 500, 30 + (i * 53) % 340}; }
+
+void ThousandMoveStroke(int state) {
+    UseTool(state);
+    CanvasPress(Wander(0));
+    for (int i = 1; i <= 1000; i++) CanvasMove(Wander(i));
+    CanvasRelease(Wander(1000));
+    testing::WaitUntilIdle();
+}
+
+TEST(Tools, AThousandMovesOfEachToolLeakNothingAndLeaveAHeldContextAlone) {
+    RunDab({640, 480}, [] {
+        stampIcon = LoadIconA(appInstance, "ICON_1");
+        penWidth = 3;
+        rainbowMode = 1;
+        fillPattern = 4;
+        // Stock objects come into being on first use; count after one round.
+        for (int state : kStates) {
+            UseTool(state);
+            Stroke({Wander(0), Wander(1)});
+        }
+        HDC held = GetDC(canvasWindow);
+        HPEN pen = CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
+        HGDIOBJ keptPen = SelectObject(held, pen);
+        SetROP2(held, R2_NOT);
+        SetBkMode(held, TRANSPARENT);
+        for (int state : kStates) {
+            size_t before = testing::LiveGdiObjects();
+            ThousandMoveStroke(state);
+            EXPECT_EQ(testing::LiveGdiObjects(), before) << "state " << state;
+            ClearCanvas();
+        }
+        EXPECT_EQ(SelectObject(held, keptPen), pen);
+        EXPECT_EQ(GetROP2(held), R2_NOT);
+        EXPECT_EQ(SetBkMode(held, OPAQUE), TRANSPARENT);
+        ReleaseDC(canvasWindow, held);
+        DeleteObject(pen);
+        // A context taken afresh starts from the defaults, whatever the tools set on theirs.
+        HDC fresh = GetDC(canvasWindow);
+        EXPECT_EQ(GetROP2(fresh), R2_COPYPEN);
+        EXPECT_EQ(SetBkMode(fresh, OPAQUE), OPAQUE);
+        ReleaseDC(canvasWindow, fresh);
+    });
+}
+
+}  // namespace
