@@ -57,24 +57,25 @@ POINT Jitter(POINT p) {
     return {jx, jy};
 }
 
+// The speckled ribbon picks each line's shade at random, the third a little less often than the others.
 COLORREF SpeckledShade() {
     int q = RandomBelow(11);
     return ShadeColour(q < 4 ? 0 : q < 8 ? 1 : 2);
+}
+
+COLORREF RibbonColour(int state, int band) {
+    static constexpr int kBands[] = {0, 1, 2, 1, 0};
+    if (state == kSpeckled) return SpeckledShade();
+    return ShadeColour(state == kStriped ? kBands[band] : 2 - kBands[band]);
 }
 
 // 5 × penWidth two-pixel lines side by side along the down-right diagonal, matching the press's dab.
 void Ribbon(int state, POINT p) {
     UpdateShadeTriple();
     int t = StripedDabStart(penWidth);
-    static constexpr int kBands[] = {0, 1, 2, 1, 0};
-    for (int band = 0; band < 5; band++) {
-        for (int i = 0; i < penWidth; i++, t++) {
-            COLORREF colour = state == kSpeckled       ? SpeckledShade()
-                              : state == kStriped      ? ShadeColour(kBands[band])
-                                                       : ShadeColour(2 - kBands[band]);
-            Segment({pointA.x + t, pointA.y + t}, {p.x + t, p.y + t}, 2, colour);
-        }
-    }
+    for (int band = 0; band < 5; band++)
+        for (int i = 0; i < penWidth; i++, t++)
+            Segment({pointA.x + t, pointA.y + t}, {p.x + t, p.y + t}, 2, RibbonColour(state, band));
 }
 
 // Now and then a drip runs down from the point and ends in a drop.

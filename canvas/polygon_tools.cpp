@@ -72,8 +72,8 @@ bool PressPolygonState(int state) {
 
 bool MovePolygonState(int state, POINT p) {
     if (!IsPolygonState(state)) return false;
-    DrawNibStroke(canvasWindow, appPalette, pointA.x, pointA.y, 1, state == kFilledPolygon ? currentColour : kPlainWhite,
-                  9, p.x, p.y);
+    COLORREF colour = state == kFilledPolygon ? currentColour : kPlainWhite;
+    DrawNibStroke(canvasWindow, appPalette, pointA.x, pointA.y, 1, colour, 9, p.x, p.y);
     pointA = p;
     AddVertex(p);
     return true;

@@ -12,7 +12,9 @@ namespace {
 constexpr int kLineState = 6, kBoxState = 38;
 constexpr COLORREF kPlainWhite = 0x00FFFFFF;
 
-bool IsShape(int state) { return (state >= kStar && state <= kOctagon) || (state >= kRectangle && state <= kIsoscelesTriangle); }
+bool IsShape(int state) {
+    return (state >= kStar && state <= kOctagon) || (state >= kRectangle && state <= kIsoscelesTriangle);
+}
 
 // The line's rubber band, which the finished line erases.
 void TrackRubberLine(POINT p) {
