@@ -1,0 +1,63 @@
+// Picture files: reading one into a block and writing a block to one.
+#include "files/dib.h"
+
+#include "files/dib_layout.h"
+
+namespace {
+
+// Grows the block to hold the bits behind the header and table, and reads them; bytes a short file does
+// not supply stay zero.
+HGLOBAL ReadBitsIntoBlock(HFILE file, HGLOBAL block) {
+    BITMAPINFOHEADER info;
+    GetDibInfo(block, &info);
+    DWORD bitsOffset = info.biSize + DibColourTableSize(&info);
+    HGLOBAL grown = GlobalReAlloc(block, bitsOffset + info.biSizeImage, GMEM_MOVEABLE | GMEM_ZEROINIT);
+    if (!grown) {
+        GlobalFree(block);
+        return nullptr;
+    }
+    BYTE* bytes = static_cast<BYTE*>(GlobalLock(grown));
+    if (bytes) ReadInChunks(file, bytes + bitsOffset, info.biSizeImage);
+    GlobalUnlock(grown);
+    return grown;
+}
+
+}  // namespace
+
+HGLOBAL ReadDibFile(LPCSTR fileName) {
+    OFSTRUCT record;
+    HFILE file = OpenFile(fileName, &record, OF_READ);
+    if (file == HFILE_ERROR) return nullptr;
+    HGLOBAL block = ReadDibHeader(file);
+    if (block) block = ReadBitsIntoBlock(file, block);
+    _lclose(file);
+    return block;
+}
+
+int WriteDibFile(LPCSTR fileName, HGLOBAL dib) {
+    BITMAPINFOHEADER info;
+    if (!GetDibInfo(dib, &info)) return 0;
+    // A block holding less than its header says is refused, so nothing is read past its end.
+    uint64_t blockSize = dib::BlockLayoutSize(info);
+    if (blockSize > GlobalSize(dib) || blockSize > 0xFFFFFFFFu - sizeof(BITMAPFILEHEADER)) return 0;
+    const void* bytes = GlobalLock(dib);
+    if (!bytes) return 0;
+
+    OFSTRUCT record;
+    HFILE file = OpenFile(fileName, &record, OF_CREATE | OF_READWRITE);
+    if (file == HFILE_ERROR) {
+        GlobalUnlock(dib);
+        return 0;
+    }
+    BITMAPFILEHEADER header = {};
+    header.bfType = dib::kBitmapType;
+    header.bfSize = DWORD(sizeof header + blockSize);
+    header.bfOffBits = DWORD(sizeof header + info.biSize + DibColourTableSize(&info));
+    WriteFileHeader(file, &header);
+    bool bitsWritten = WriteInChunks(file, bytes, DWORD(blockSize)) == blockSize;
+    // The header's writes report nothing, but the file's end tells whether they all went in.
+    bool everythingWritten = bitsWritten && _llseek(file, 0, FILE_CURRENT) == LONG(header.bfSize);
+    bool closed = _lclose(file) == 0;
+    GlobalUnlock(dib);
+    return everythingWritten && closed ? 1 : 0;
+}

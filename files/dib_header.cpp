@@ -1,0 +1,126 @@
+// Reading a picture's header and colour table, and the numbers derived from a header.
+#include <cstdint>
+#include <cstring>
+
+#include "files/dib.h"
+#include "files/dib_layout.h"
+
+namespace {
+
+WORD ColourCountOfDepth(WORD bitCount) {
+    switch (bitCount) {
+        case 1: return 2;
+        case 4: return 16;
+        case 8: return 256;
+        default: return 0;
+    }
+}
+
+// The 12-byte form's fields lie where the 40-byte record has other ones, so they are read as bytes.
+struct CoreFields {
+    WORD width, height, planes, bitCount;
+};
+
+CoreFields ReadCoreFields(const BITMAPINFOHEADER* info) {
+    const BYTE* bytes = reinterpret_cast<const BYTE*>(info);
+    CoreFields core;
+    std::memcpy(&core.width, bytes + 4, 2);
+    std::memcpy(&core.height, bytes + 6, 2);
+    std::memcpy(&core.planes, bytes + 8, 2);
+    std::memcpy(&core.bitCount, bytes + 10, 2);
+    return core;
+}
+
+void WidenCoreHeader(BITMAPINFOHEADER* info, WORD colourCount) {
+    CoreFields core = ReadCoreFields(info);
+    *info = {};
+    info->biSize = dib::kInfoHeaderSize;
+    info->biWidth = core.width;
+    info->biHeight = core.height;
+    info->biPlanes = core.planes;
+    info->biBitCount = core.bitCount;
+    info->biClrUsed = colourCount;
+    info->biClrImportant = colourCount;
+}
+
+// A core file's table has 3 bytes an entry; from the last back, so no entry is overwritten before it moves.
+void WidenCoreTable(BYTE* table, WORD colourCount) {
+    for (int i = colourCount - 1; i >= 0; i--) {
+        BYTE blue = table[3 * i], green = table[3 * i + 1], red = table[3 * i + 2];
+        table[4 * i] = blue;
+        table[4 * i + 1] = green;
+        table[4 * i + 2] = red;
+        table[4 * i + 3] = 0;
+    }
+}
+
+}  // namespace
+
+WORD DibColourCount(const BITMAPINFOHEADER* info) {
+    if (info->biSize == dib::kCoreHeaderSize) return ColourCountOfDepth(ReadCoreFields(info).bitCount);
+    if (info->biClrUsed != 0) return WORD(info->biClrUsed);
+    return ColourCountOfDepth(info->biBitCount);
+}
+
+WORD DibColourTableSize(const BITMAPINFOHEADER* info) {
+    WORD entrySize = info->biSize == dib::kCoreHeaderSize ? 3 : 4;
+    return WORD(DibColourCount(info) * entrySize);
+}
+
+HGLOBAL ReadDibHeader(HFILE file) {
+    LONG start = _llseek(file, 0, FILE_CURRENT);
+    if (start == HFILE_ERROR) return nullptr;
+    BITMAPFILEHEADER fileHeader = {};
+    ReadFileHeader(file, &fileHeader);
+    if (fileHeader.bfType != dib::kBitmapType) {
+        fileHeader.bfOffBits = 0;
+        _llseek(file, start, FILE_BEGIN);
+    }
+    BITMAPINFOHEADER info = {};
+    if (_lread(file, &info, sizeof info) != sizeof info) return nullptr;
+    bool core = info.biSize == dib::kCoreHeaderSize;
+    if (!core && info.biSize != dib::kInfoHeaderSize) return nullptr;
+    WORD colourCount = DibColourCount(&info);
+    if (core) {
+        WidenCoreHeader(&info, colourCount);
+        _llseek(file, -LONG(sizeof info - dib::kCoreHeaderSize), FILE_CURRENT);
+    }
+    if (info.biSizeImage == 0) info.biSizeImage = DWORD(dib::ImageSize(info));
+    if (info.biClrUsed == 0) info.biClrUsed = colourCount;
+    if (!dib::HeaderIsSafe(info)) return nullptr;
+    int64_t bitsOffset = int64_t(start) + fileHeader.bfOffBits;
+    if (bitsOffset > INT32_MAX) return nullptr;  // beyond what _llseek can reach where LONG has 32 bits
+
+    HGLOBAL block = GlobalAlloc(GHND, info.biSize + colourCount * 4u);
+    BYTE* bytes = block ? static_cast<BYTE*>(GlobalLock(block)) : nullptr;
+    if (!bytes) {
+        GlobalFree(block);
+        return nullptr;
+    }
+    std::memcpy(bytes, &info, sizeof info);
+    BYTE* table = bytes + info.biSize;
+    if (colourCount != 0) {
+        if (core) {
+            _lread(file, table, colourCount * 3u);
+            WidenCoreTable(table, colourCount);
+        } else {
+            _lread(file, table, colourCount * 4u);
+        }
+    }
+    GlobalUnlock(block);
+    if (fileHeader.bfOffBits != 0) _llseek(file, LONG(bitsOffset), FILE_BEGIN);
+    return block;
+}
+
+int GetDibInfo(HGLOBAL dib, BITMAPINFOHEADER* info) {
+    if (!dib || GlobalSize(dib) < sizeof *info) return 0;
+    const void* bytes = GlobalLock(dib);
+    if (!bytes) return 0;
+    std::memcpy(info, bytes, sizeof *info);
+    GlobalUnlock(dib);
+    if (info->biSize != dib::kCoreHeaderSize) {
+        if (info->biSizeImage == 0) info->biSizeImage = DWORD(dib::ImageSize(*info));
+        if (info->biClrUsed == 0) info->biClrUsed = DibColourCount(info);
+    }
+    return 1;
+}

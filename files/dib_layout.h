@@ -1,0 +1,26 @@
+// The numbers of a picture's layout that several of the bitmap operations compute, and the test that a
+// header read from a file describes a picture that is safe to hold and draw.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/win32.h"
+
+namespace dib {
+
+constexpr WORD kBitmapType = 0x4D42;  // "BM"
+constexpr DWORD kInfoHeaderSize = 40;
+constexpr DWORD kCoreHeaderSize = 12;
+
+// Bytes of one row of pixels, padded to a multiple of 4. 64 bits, so that no header can overflow it.
+uint64_t RowSize(int64_t width, int bitCount);
+// Bytes of all rows; top-down pictures (negative height) count as many rows as bottom-up ones.
+uint64_t ImageSize(const BITMAPINFOHEADER& info);
+// Header, colour table and bits as the block lays them out.
+uint64_t BlockLayoutSize(const BITMAPINFOHEADER& info);
+
+// Whether a 40-byte header from a file has numbers that fit together and stay within the limits this
+// program holds in memory.
+bool HeaderIsSafe(const BITMAPINFOHEADER& info);
+
+}  // namespace dib

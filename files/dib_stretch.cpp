@@ -1,0 +1,53 @@
+// Drawing a block scaled onto a device context.
+#include <cstring>
+#include <vector>
+
+#include "files/dib.h"
+#include "files/dib_layout.h"
+
+namespace {
+
+// Bytes of bits the system reads to draw the picture: every row when the bits are not run-length coded.
+uint64_t BitsTheDrawingReads(const BITMAPINFOHEADER& info) {
+    if (info.biCompression == BI_RLE8 || info.biCompression == BI_RLE4) return info.biSizeImage;
+    return dib::ImageSize(info);
+}
+
+int StretchLockedDib(HDC dc, int x, int y, int width, int height, const BYTE* bytes, SIZE_T blockSize,
+                     int sourceX, int sourceY, int sourceWidth, int sourceHeight, DWORD rop) {
+    BITMAPINFOHEADER info;
+    std::memcpy(&info, bytes, sizeof info);
+    uint64_t bitsOffset = uint64_t(info.biSize) + DibColourTableSize(&info);
+    if (info.biSize < sizeof info || bitsOffset > blockSize) return 0;
+    if (sourceWidth == -1 && sourceHeight == -1) {
+        sourceWidth = info.biWidth;
+        sourceHeight = info.biHeight < 0 ? -info.biHeight : info.biHeight;
+    }
+    auto header = reinterpret_cast<const BITMAPINFO*>(bytes);
+    uint64_t needed = BitsTheDrawingReads(info);
+    if (needed <= blockSize - bitsOffset) {
+        return StretchDIBits(dc, x, y, width, height, sourceX, sourceY, sourceWidth, sourceHeight, bytes + bitsOffset,
+                             header, DIB_RGB_COLORS, rop);
+    }
+    // Bits a short block lacks are drawn as zero, from a copy, rather than read from beyond its end.
+    if (needed > (uint64_t(256) << 20)) return 0;
+    std::vector<BYTE> bits(size_t(needed), 0);
+    std::memcpy(bits.data(), bytes + bitsOffset, size_t(blockSize - bitsOffset));
+    return StretchDIBits(dc, x, y, width, height, sourceX, sourceY, sourceWidth, sourceHeight, bits.data(), header,
+                         DIB_RGB_COLORS, rop);
+}
+
+}  // namespace
+
+int StretchDibToDevice(HDC dc, int x, int y, int width, int height, HGLOBAL dib, int sourceX, int sourceY,
+                       int sourceWidth, int sourceHeight, DWORD rop) {
+    if (!dib) return PatBlt(dc, x, y, width, height, rop);
+    SIZE_T blockSize = GlobalSize(dib);
+    const auto* bytes = static_cast<const BYTE*>(GlobalLock(dib));
+    if (!bytes) return 0;
+    int result = blockSize < sizeof(BITMAPINFOHEADER) ? 0
+                                                      : StretchLockedDib(dc, x, y, width, height, bytes, blockSize,
+                                                                         sourceX, sourceY, sourceWidth, sourceHeight, rop);
+    GlobalUnlock(dib);
+    return result;
+}
