@@ -1,0 +1,369 @@
+// Reading picture files into blocks: with and without the file header, the 12-byte core header, tables
+// of every size, files that end early, and headers that are refused.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "files/dib.h"
+#include "tests/platform/temp_folder.h"
+
+namespace {
+
+// The bytes of a picture file, appended field by field in the file's little-endian order.
+struct FileBytes {
+    std::vector<uint8_t> bytes;
+    void Add(uint64_t value, int size) {
+        for (int i = 0; i < size; i++) bytes.push_back(uint8_t(value >> (8 * i)));
+    }
+    void Add(const std::vector<uint8_t>& more) { bytes.insert(bytes.end(), more.begin(), more.end()); }
+};
+
+struct Picture {
+    int32_t width = 3, height = 2;
+    uint16_t bitCount = 8;
+    uint32_t compression = BI_RGB, sizeImage = 0, clrUsed = 0;
+    std::vector<uint8_t> table;  // as the file stores it
+    std::vector<uint8_t> bits;
+
+    std::vector<uint8_t> InfoFile(bool withFileHeader, uint32_t gap = 0) const {
+        FileBytes file;
+        if (withFileHeader) {
+            uint32_t offBits = 14 + 40 + uint32_t(table.size()) + gap;
+            file.Add(0x4D42, 2);
+            file.Add(offBits + bits.size(), 4);
+            file.Add(0, 4);
+            file.Add(offBits, 4);
+        }
+        file.Add(40, 4);
+        file.Add(uint32_t(width), 4);
+        file.Add(uint32_t(height), 4);
+        file.Add(1, 2);
+        file.Add(bitCount, 2);
+        file.Add(compression, 4);
+        file.Add(sizeImage, 4);
+        file.Add(2835, 4);
+        file.Add(2835, 4);
+        file.Add(clrUsed, 4);
+        file.Add(0, 4);
+        file.Add(table);
+        file.Add(std::vector<uint8_t>(gap, 0xEE));
+        file.Add(bits);
+        return file.bytes;
+    }
+
+    std::vector<uint8_t> CoreFile(bool withFileHeader) const {
+        FileBytes file;
+        if (withFileHeader) {
+            uint32_t offBits = 14 + 12 + uint32_t(table.size());
+            file.Add(0x4D42, 2);
+            file.Add(offBits + bits.size(), 4);
+            file.Add(0, 4);
+            file.Add(offBits, 4);
+        }
+        file.Add(12, 4);
+        file.Add(uint16_t(width), 2);
+        file.Add(uint16_t(height), 2);
+        file.Add(1, 2);
+        file.Add(bitCount, 2);
+        file.Add(table);
+        file.Add(bits);
+        return file.bytes;
+    }
+};
+
+std::vector<uint8_t> Sequence(size_t count, int seed) {
+    std::vector<uint8_t> bytes(count);
+    for (size_t i = 0; i < count; i++) bytes[i] = uint8_t(i * 37 + size_t(seed) * 11 + (i >> 8));
+    return bytes;
+}
+
+std::vector<uint8_t> BlockBytes(HGLOBAL block) {
+    const auto* bytes = static_cast<const uint8_t*>(GlobalLock(block));
+    std::vector<uint8_t> copy(bytes, bytes + GlobalSize(block));
+    GlobalUnlock(block);
+    return copy;
+}
+
+BITMAPINFOHEADER HeaderOf(const std::vector<uint8_t>& block) {
+    BITMAPINFOHEADER info;
+    std::memcpy(&info, block.data(), sizeof info);
+    return info;
+}
+
+std::vector<uint8_t> Slice(const std::vector<uint8_t>& bytes, size_t from, size_t count) {
+    return {bytes.begin() + ptrdiff_t(from), bytes.begin() + ptrdiff_t(from + count)};
+}
+
+class DibRead : public TempFolder {
+protected:
+    static void Save(const std::string& name, const std::vector<uint8_t>& bytes) {
+        std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    }
+    // The block read from those bytes; empty when the file was refused.
+    static std::vector<uint8_t> Read(const std::vector<uint8_t>& bytes) {
+        Save("picture.bmp", bytes);
+        HGLOBAL block = ReadDibFile("picture.bmp");
+        if (!block) return {};
+        std::vector<uint8_t> copy = BlockBytes(block);
+        GlobalFree(block);
+        return copy;
+    }
+};
+
+Picture EightBitWithFullTable() {
+    Picture picture;
+    picture.table = Sequence(1024, 1);
+    picture.bits = Sequence(8, 2);  // two rows of 3 pixels, each padded to 4 bytes
+    return picture;
+}
+
+TEST_F(DibRead, AFileWithoutTheFileHeaderReadsLikeOneWithIt) {
+    Picture picture = EightBitWithFullTable();
+    std::vector<uint8_t> with = Read(picture.InfoFile(true));
+    std::vector<uint8_t> without = Read(picture.InfoFile(false));
+    ASSERT_EQ(with.size(), 40u + 1024 + 8);
+    EXPECT_EQ(with, without);
+    EXPECT_EQ(Slice(with, 40, 1024), picture.table);
+    EXPECT_EQ(Slice(with, 40 + 1024, 8), picture.bits);
+    BITMAPINFOHEADER info = HeaderOf(with);
+    EXPECT_EQ(info.biSizeImage, 8u);
+    EXPECT_EQ(info.biClrUsed, 256u);
+    EXPECT_EQ(info.biWidth, 3);
+    EXPECT_EQ(info.biHeight, 2);
+}
+
+TEST_F(DibRead, TheBitsAreTakenWhereTheFileHeaderSaysTheyStart) {
+    Picture picture = EightBitWithFullTable();
+    std::vector<uint8_t> block = Read(picture.InfoFile(true, 6));
+    ASSERT_EQ(block.size(), 40u + 1024 + 8);
+    EXPECT_EQ(Slice(block, 40 + 1024, 8), picture.bits);
+}
+
+TEST_F(DibRead, AFileInsideAnotherIsReadFromWhereItsHeaderStarts) {
+    Picture picture = EightBitWithFullTable();
+    std::vector<uint8_t> bytes = picture.InfoFile(true);
+    Save("picture.bmp", bytes);
+    OFSTRUCT record;
+    HFILE file = OpenFile("picture.bmp", &record, OF_READ);
+    ASSERT_NE(file, HFILE_ERROR);
+    HGLOBAL header = ReadDibHeader(file);
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(_llseek(file, 0, FILE_CURRENT), 14 + 40 + 1024);
+    EXPECT_EQ(GlobalSize(header), 40u + 1024);
+    GlobalFree(header);
+    _lclose(file);
+}
+
+TEST_F(DibRead, ACoreHeaderBecomesTheFortyByteFormWithFourByteEntries) {
+    Picture picture;
+    picture.width = 2;
+    picture.table = Sequence(768, 3);
+    picture.bits = Sequence(8, 4);
+    for (bool withFileHeader : {true, false}) {
+        SCOPED_TRACE(withFileHeader ? "with the file header" : "without the file header");
+        std::vector<uint8_t> block = Read(picture.CoreFile(withFileHeader));
+        ASSERT_EQ(block.size(), 40u + 1024 + 8);
+        BITMAPINFOHEADER info = HeaderOf(block);
+        EXPECT_EQ(info.biSize, 40u);
+        EXPECT_EQ(info.biWidth, 2);
+        EXPECT_EQ(info.biHeight, 2);
+        EXPECT_EQ(info.biPlanes, 1);
+        EXPECT_EQ(info.biBitCount, 8);
+        EXPECT_EQ(info.biCompression, 0u);
+        EXPECT_EQ(info.biSizeImage, 8u);
+        EXPECT_EQ(info.biClrUsed, 256u);
+        EXPECT_EQ(info.biClrImportant, 256u);
+        for (int i = 0; i < 256; i++) {
+            EXPECT_EQ(Slice(block, 40 + 4 * size_t(i), 4),
+                      (std::vector<uint8_t>{picture.table[3 * i], picture.table[3 * i + 1], picture.table[3 * i + 2], 0}))
+                << "entry " << i;
+        }
+        EXPECT_EQ(Slice(block, 40 + 1024, 8), picture.bits);
+    }
+}
+
+TEST_F(DibRead, ACoreHeaderOfTwentyFourBitsHasNoTable) {
+    Picture picture;
+    picture.width = 5;
+    picture.height = 3;
+    picture.bitCount = 24;
+    picture.bits = Sequence(16 * 3, 5);
+    std::vector<uint8_t> block = Read(picture.CoreFile(true));
+    ASSERT_EQ(block.size(), 40u + 48);
+    EXPECT_EQ(HeaderOf(block).biClrUsed, 0u);
+    EXPECT_EQ(Slice(block, 40, 48), picture.bits);
+}
+
+TEST_F(DibRead, TwentyFourBitsHaveNoTableAndTheirBitsFollowTheHeader) {
+    Picture picture;
+    picture.width = 4;
+    picture.bitCount = 24;
+    picture.bits = Sequence(24, 6);
+    std::vector<uint8_t> block = Read(picture.InfoFile(true));
+    ASSERT_EQ(block.size(), 40u + 24);
+    EXPECT_EQ(HeaderOf(block).biClrUsed, 0u);
+    EXPECT_EQ(Slice(block, 40, 24), picture.bits);
+}
+
+TEST_F(DibRead, TwentyColoursUsedGiveATableOfTwentyEntries) {
+    Picture picture;
+    picture.clrUsed = 20;
+    picture.table = Sequence(80, 7);
+    picture.bits = Sequence(8, 8);
+    for (bool withFileHeader : {true, false}) {
+        std::vector<uint8_t> block = Read(picture.InfoFile(withFileHeader));
+        ASSERT_EQ(block.size(), 40u + 80 + 8);
+        EXPECT_EQ(HeaderOf(block).biClrUsed, 20u);
+        EXPECT_EQ(Slice(block, 40, 80), picture.table);
+        EXPECT_EQ(Slice(block, 120, 8), picture.bits);
+    }
+}
+
+TEST_F(DibRead, TheStatedImageSizeIsKeptAndAMissingOneIsComputed) {
+    Picture picture;
+    picture.bitCount = 1;
+    picture.width = 33;
+    picture.height = 3;
+    picture.table = {0, 0, 0, 0, 255, 255, 255, 0};
+    picture.bits = Sequence(24, 9);
+    EXPECT_EQ(HeaderOf(Read(picture.InfoFile(true))).biSizeImage, 24u);
+    picture.sizeImage = 30;
+    std::vector<uint8_t> block = Read(picture.InfoFile(true));
+    ASSERT_EQ(block.size(), 40u + 8 + 30);
+    EXPECT_EQ(Slice(block, 48, 24), picture.bits);
+    EXPECT_EQ(Slice(block, 72, 6), std::vector<uint8_t>(6, 0));
+}
+
+TEST_F(DibRead, BitsAShortFileDoesNotSupplyAreZero) {
+    Picture picture;
+    picture.width = 4;
+    picture.height = 4;
+    picture.bitCount = 32;
+    picture.bits = Sequence(64, 10);
+    std::vector<uint8_t> bytes = picture.InfoFile(true);
+    bytes.resize(bytes.size() - 20);
+    std::vector<uint8_t> block = Read(bytes);
+    ASSERT_EQ(block.size(), 40u + 64);
+    EXPECT_EQ(Slice(block, 40, 44), Slice(picture.bits, 0, 44));
+    EXPECT_EQ(Slice(block, 84, 20), std::vector<uint8_t>(20, 0));
+}
+
+TEST_F(DibRead, MissingFilesAndOtherHeadersGiveNoBlock) {
+    EXPECT_EQ(ReadDibFile("none.bmp"), nullptr);
+    Picture picture = EightBitWithFullTable();
+    std::vector<uint8_t> bytes = picture.InfoFile(false);
+    EXPECT_TRUE(Read(Slice(bytes, 0, 39)).empty()) << "a header cut short";
+    EXPECT_TRUE(Read({}).empty()) << "an empty file";
+    for (uint32_t size : {0u, 16u, 64u, 108u, 124u}) {
+        std::memcpy(bytes.data(), &size, 4);
+        EXPECT_TRUE(Read(bytes).empty()) << "header size " << size;
+    }
+}
+
+// One change to an acceptable 8-bit picture's numbers, which must be refused.
+struct Refusal {
+    const char* what;
+    void (*change)(Picture&);
+};
+
+void PrintTo(const Refusal& refusal, std::ostream* out) { *out << refusal.what; }
+
+class DibRefusal : public DibRead, public ::testing::WithParamInterface<Refusal> {};
+
+TEST_P(DibRefusal, TheHeaderIsRefused) {
+    Picture picture = EightBitWithFullTable();
+    ASSERT_FALSE(Read(picture.InfoFile(true)).empty());
+    GetParam().change(picture);
+    EXPECT_TRUE(Read(picture.InfoFile(true)).empty());
+    EXPECT_TRUE(Read(picture.InfoFile(false)).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DibHeaders, DibRefusal,
+    ::testing::Values(
+        Refusal{"width 0", [](Picture& p) { p.width = 0; }}, Refusal{"height 0", [](Picture& p) { p.height = 0; }},
+        Refusal{"width -3", [](Picture& p) { p.width = -3; }},
+        Refusal{"width -2147483648", [](Picture& p) { p.width = INT32_MIN; }},
+        Refusal{"width 16385", [](Picture& p) { p.width = 16385; }},
+        Refusal{"height 16385", [](Picture& p) { p.height = 16385; }},
+        Refusal{"height -16385", [](Picture& p) { p.height = -16385; }},
+        Refusal{"height -2147483648", [](Picture& p) { p.height = INT32_MIN; }},
+        Refusal{"stated image size 256 MiB and a byte", [](Picture& p) { p.sizeImage = (256u << 20) + 1; }},
+        Refusal{"stated image size 4 GiB less a byte", [](Picture& p) { p.sizeImage = 0xFFFFFFFFu; }},
+        Refusal{"32 bits of 16384 by 16384", [](Picture& p) { p.bitCount = 32, p.width = p.height = 16384, p.table = {}; }},
+        Refusal{"24 bits of 16384 by 8192",
+                [](Picture& p) { p.bitCount = 24, p.width = 16384, p.height = 8192, p.table = {}; }},
+        Refusal{"0 bits", [](Picture& p) { p.bitCount = 0; }}, Refusal{"2 bits", [](Picture& p) { p.bitCount = 2; }},
+        Refusal{"7 bits", [](Picture& p) { p.bitCount = 7; }}, Refusal{"48 bits", [](Picture& p) { p.bitCount = 48; }},
+        Refusal{"257 colours of 8 bits", [](Picture& p) { p.clrUsed = 257; }},
+        Refusal{"65536 colours of 8 bits", [](Picture& p) { p.clrUsed = 65536; }},
+        Refusal{"3 colours of 1 bit", [](Picture& p) { p.bitCount = 1, p.clrUsed = 3; }},
+        Refusal{"17 colours of 4 bits", [](Picture& p) { p.bitCount = 4, p.clrUsed = 17; }},
+        Refusal{"257 colours of 24 bits", [](Picture& p) { p.bitCount = 24, p.clrUsed = 257; }},
+        Refusal{"compression 4", [](Picture& p) { p.compression = 4; }},
+        Refusal{"compression 5", [](Picture& p) { p.compression = 5; }},
+        Refusal{"compression 0x80000000", [](Picture& p) { p.compression = 0x80000000u; }},
+        Refusal{"run lengths of 8 bits on 24 bits", [](Picture& p) { p.compression = BI_RLE8, p.bitCount = 24; }},
+        Refusal{"run lengths of 4 bits on 8 bits", [](Picture& p) { p.compression = BI_RLE4; }},
+        Refusal{"masks on 8 bits", [](Picture& p) { p.compression = BI_BITFIELDS; }},
+        Refusal{"run lengths top-down", [](Picture& p) { p.compression = BI_RLE8, p.height = -2; }}),
+    [](const ::testing::TestParamInfo<Refusal>& info) {
+        std::string name;
+        for (const char* c = info.param.what; *c; c++) name += std::isalnum(uint8_t(*c)) ? *c : '_';
+        return name;
+    });
+
+TEST_F(DibRead, AFileHeaderPointingBeyondWhatAFileCanHoldIsRefused) {
+    Picture picture = EightBitWithFullTable();
+    std::vector<uint8_t> bytes = picture.InfoFile(true);
+    uint32_t offBits = 0xFFFFFFF0u;
+    std::memcpy(bytes.data() + 10, &offBits, 4);
+    EXPECT_TRUE(Read(bytes).empty());
+}
+
+TEST_F(DibRead, PicturesAtTheLimitsAreTaken) {
+    Picture wide;
+    wide.bitCount = 1;
+    wide.width = 16384;
+    wide.height = 2;
+    wide.table = Sequence(8, 11);
+    wide.bits = Sequence(4096, 12);
+    std::vector<uint8_t> block = Read(wide.InfoFile(true));
+    ASSERT_EQ(block.size(), 40u + 8 + 4096);
+    EXPECT_EQ(Slice(block, 48, 4096), wide.bits);
+
+    Picture topDown = EightBitWithFullTable();
+    topDown.height = -2;
+    block = Read(topDown.InfoFile(true));
+    ASSERT_EQ(block.size(), 40u + 1024 + 8);
+    EXPECT_EQ(HeaderOf(block).biSizeImage, 8u);
+
+    Picture tall = EightBitWithFullTable();
+    tall.width = 1;
+    tall.height = -16384;
+    EXPECT_EQ(Read(tall.InfoFile(true)).size(), 40u + 1024 + 4 * 16384) << "rows missing from the file are zero";
+}
+
+TEST_F(DibRead, CompressedPicturesKeepTheirBitsAsTheyAre) {
+    Picture runs = EightBitWithFullTable();
+    runs.compression = BI_RLE8;
+    runs.bits = {2, 7, 1, 9, 0, 0, 3, 4, 0, 1};
+    runs.sizeImage = uint32_t(runs.bits.size());
+    std::vector<uint8_t> block = Read(runs.InfoFile(true));
+    ASSERT_EQ(block.size(), 40u + 1024 + 10);
+    EXPECT_EQ(HeaderOf(block).biCompression, uint32_t(BI_RLE8));
+    EXPECT_EQ(Slice(block, 40 + 1024, 10), runs.bits);
+
+    Picture masks;
+    masks.bitCount = 16;
+    masks.compression = BI_BITFIELDS;
+    masks.bits = Sequence(16, 13);
+    EXPECT_EQ(Read(masks.InfoFile(true)).size(), 40u + 16);
+}
+
+}  // namespace
