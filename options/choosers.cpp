@@ -105,6 +105,8 @@ void DrawWidthChooser() {
 void DrawRainbowChooser() {
     FrameDrawing d;
     HDC dc = d.dc();
+    // Read afresh each time the chooser is drawn.
+    DrawPictureFile(dc, "A4.MUB", 360, 0, 30, 72, 30, 72);
     int a = rainbowMode == 1 ? 43 : 8;
     HBRUSH body = CreateSolidBrush(KnobBody());
     SelectObject(dc, GetStockObject(BLACK_PEN));
@@ -120,6 +122,7 @@ void DrawPatternChooser() {
     static const int kHatches[6] = {HS_BDIAGONAL, HS_FDIAGONAL, HS_HORIZONTAL, HS_VERTICAL, HS_DIAGCROSS, HS_CROSS};
     FrameDrawing d;
     HDC dc = d.dc();
+    DrawPictureFile(dc, "A3.MUB", 360, 0, 30, 72, 30, 72);
     COLORREF colour = currentColour | kPaletteRelative;
     HBRUSH swatch = fillPattern == 1   ? CreateSolidBrush(RGB(255, 255, 255))
                     : fillPattern >= 3 && fillPattern <= 8 ? CreateHatchBrush(kHatches[fillPattern - 3], colour)

@@ -1,5 +1,6 @@
 #include "shell/frame_drawing.h"
 
+#include "files/dib.h"
 #include "shell/colours.h"
 #include "shell/state.h"
 
@@ -26,4 +27,10 @@ void DrawNavyRectangle(HDC dc, int left, int top, int right, int bottom) {
     SelectObject(dc, keptBrush);
     DeleteObject(pen);
     DeleteObject(brush);
+}
+
+void DrawPictureFile(HDC dc, LPCSTR file, int x, int y, int width, int height, int sourceWidth, int sourceHeight) {
+    HGLOBAL picture = ReadDibFile(file);
+    StretchDibToDevice(dc, x, y, width, height, picture, 0, 0, sourceWidth, sourceHeight, SRCCOPY);
+    if (picture) GlobalFree(picture);
 }

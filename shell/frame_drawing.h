@@ -20,3 +20,7 @@ private:
 
 // The rectangle in the frame's navy, outline and inside, with a pen and brush made for it.
 void DrawNavyRectangle(HDC dc, int left, int top, int right, int bottom);
+
+// A picture file's source rectangle (0, 0, sourceWidth, sourceHeight) drawn stretched into the destination;
+// a missing or broken file draws nothing.
+void DrawPictureFile(HDC dc, LPCSTR file, int x, int y, int width, int height, int sourceWidth, int sourceHeight);

@@ -1,5 +1,5 @@
-// The frame's painting: its navy background, the colour buttons with the family's shades, and the shade
-// slider.
+// The frame's painting: its navy background, the quit picture and the left column, the colour buttons
+// with the family's shades, and the shade slider.
 #include "canvas/canvas.h"
 #include "draw/draw.h"
 #include "options/select.h"
@@ -33,6 +33,9 @@ void PaintFrame() {
     HGDIOBJ keptPen = SelectObject(dc, pen);
     HGDIOBJ keptBrush = SelectObject(dc, brush);
     Rectangle(dc, 0, 0, screenWidth, screenHeight);
+    SetStretchBltMode(dc, COLORONCOLOR);
+    DrawPictureFile(dc, "A1.MUB", screenWidth - 120, 1, 120, 71, 118, 70);
+    DrawPictureFile(dc, "A2.MUB", 0, 190, 50, 290, 50, 290);
     SelectObject(dc, keptPen);
     SelectObject(dc, keptBrush);
     SelectPalette(dc, keptPalette, TRUE);

@@ -1,0 +1,172 @@
+// Choosing options: the highlight, the tool state and choosers of each row, stamps and effects.
+#include <gtest/gtest.h>
+
+#include "frame_helpers.h"
+#include "options/choosers.h"
+#include "options/pages.h"
+#include "options/select.h"
+#include "platform/user/cursors.h"
+#include "shell/colours.h"
+#include "shell/state.h"
+
+using namespace dab_test;
+
+namespace {
+
+constexpr COLORREF kNavy = RGB(0, 0, 127);
+constexpr COLORREF kHighlight = RGB(0, 140, 228);
+
+POINT OptionOrigin(int n) { return n < 7 ? POINT{35 * n + 25, 2} : POINT{35 * n - 185, 38}; }
+
+void ClickOption(int n) {
+    POINT p = OptionOrigin(n);
+    ClickFrame(p.x + 16, p.y + 16);
+}
+
+TEST(Options, HighlightMovesFromButtonToButton) {
+    RunDab({800, 600}, [] {
+        // Brush page 1 with its pencil chosen, as every start shows it.
+        EXPECT_EQ(FramePixel(59, 1), kHighlight) << "option 1's outline";
+        EXPECT_EQ(FramePixel(60, 2), kHighlight) << "option 1's background";
+        ClickOption(9);
+        EXPECT_EQ(selectedOption, 9);
+        EXPECT_EQ(toolState, 15);
+        EXPECT_EQ(FramePixel(59, 1), kNavy);
+        EXPECT_EQ(FramePixel(60, 2), kNavy);
+        POINT p = OptionOrigin(9);
+        EXPECT_EQ(FramePixel(p.x - 1, p.y - 1), kHighlight);
+        EXPECT_EQ(FramePixel(p.x + 33, p.y + 32), kHighlight);
+        EXPECT_EQ(FramePixel(p.x + 34, p.y + 32), kNavy);
+    });
+}
+
+TEST(Options, ChoosingTheHighlightedOptionAgainDoesNothing) {
+    RunDab({640, 480}, [] {
+        ClickOption(3);
+        EXPECT_EQ(toolState, 2);
+        rainbowMode = 1;
+        testing::ClearMediaRecords();
+        ClickOption(3);
+        EXPECT_EQ(rainbowMode, 1);
+        ClickOption(4);
+        EXPECT_EQ(rainbowMode, 0) << "every change of option";
+    });
+}
+
+TEST(Options, EachRowShowsItsChoosersOnly) {
+    RunDab({640, 480}, [] {
+        ClickOption(2);
+        EXPECT_EQ(toolState, 3);
+        EXPECT_EQ(widthChooserShown, 0);
+        EXPECT_EQ(rainbowChooserShown, 0);
+        EXPECT_EQ(patternChooserShown, 1);
+        EXPECT_EQ(FramePixel(320, 7), kNavy) << "no width samples";
+        int width = penWidth;
+        ClickFrame(320, 60);
+        EXPECT_EQ(penWidth, width) << "the blank width area takes no clicks";
+
+        ClickOption(4);
+        EXPECT_EQ(toolState, 13);
+        EXPECT_EQ(widthChooserShown + patternChooserShown + rainbowChooserShown, 0);
+        for (int x = 310; x < 440; x += 7)
+            for (int y = 0; y < 72; y += 5) ASSERT_EQ(FramePixel(x, y), kNavy) << x << ", " << y;
+
+        ClickOption(1);
+        EXPECT_EQ(widthChooserShown, 1);
+        EXPECT_EQ(rainbowChooserShown, 1);
+        EXPECT_EQ(FramePixel(320, 7), kHighlight) << "the width samples";
+    });
+}
+
+TEST(Options, WidthKnobFollowsThePenWidth) {
+    RunDab({640, 480}, [] {
+        for (int width : {8, 1}) {
+            penWidth = width;
+            DrawWidthChooser();
+            int top = 100, bottom = -1;
+            for (int y = 0; y < 72; y++)
+                if (FramePixel(349, y) == paletteColours[93] || FramePixel(350, y) == paletteColours[93]) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+            if (width == 1) {
+                EXPECT_GE(top, 3);
+                EXPECT_LE(bottom, 10);
+            } else {
+                EXPECT_GE(top, 61);
+                EXPECT_LE(bottom, 68);
+            }
+        }
+        // With the knob at the top, the track shows to its end at y 65.
+        EXPECT_EQ(FramePixel(348, 65), kHighlight);
+        EXPECT_EQ(FramePixel(348, 66), kNavy);
+    });
+}
+
+TEST(Options, EffectOptionsFallBackToOptionOne) {
+    RunDab({640, 480}, [] {
+        ShowRegionToolPage(1);
+        ClickOption(5);
+        EXPECT_EQ(selectedOption, 1);
+        EXPECT_EQ(toolState, 8);
+        EXPECT_EQ(SoundFiles().back(), "a37.mub");
+        ShowRegionToolPage(2);
+        ClickOption(12);
+        EXPECT_EQ(selectionMode, 2);
+        EXPECT_EQ(toolState, 59);
+        ClickOption(3);
+        EXPECT_EQ(selectedOption, 1);
+        EXPECT_EQ(toolState, 59);
+        EXPECT_EQ(selectionMode, 1);
+        // Option 8 sets its state, then plays its sound.
+        testing::ClearMediaRecords();
+        ClickOption(8);
+        EXPECT_EQ(toolState, 57);
+        EXPECT_EQ(SoundFiles(), std::vector<std::string>{"a44.mub"});
+    });
+}
+
+TEST(Options, StampsBecomeTheCursorAndKeepTheStampState) {
+    RunDab({640, 480}, [] {
+        ShowStampPage(10);
+        EXPECT_EQ(toolState, 30);
+        EXPECT_EQ(stampIcon, LoadIconA(appInstance, "ICON_112"));
+        ClickOption(5);
+        EXPECT_EQ(toolState, 30);
+        EXPECT_EQ(stampIcon, LoadIconA(appInstance, "ICON_116"));
+        ASSERT_EQ(stampCursorExists, 1);
+        const backend::CursorImage* cursor = user::FindCursor(stampCursor);
+        ASSERT_NE(cursor, nullptr);
+        EXPECT_EQ(cursor->hotX, 16);
+        EXPECT_EQ(cursor->hotY, 16);
+        // Transparent in the icon's clear corner, opaque in its middle.
+        EXPECT_TRUE(cursor->andMask[0] & 0x80);
+        EXPECT_FALSE(cursor->andMask[16 * 4 + 2] & 0x80);
+        testing::Move(300, 300);
+        testing::Move(301, 300);
+        testing::WaitUntilIdle();
+        EXPECT_EQ(GetCursor(), stampCursor);
+    });
+}
+
+TEST(Options, FilesAndEffectsPagesHaveNoHighlightAndTheEarShowsTheSound) {
+    RunDab({640, 480}, [] {
+        ShowFilesPage();
+        EXPECT_EQ(FramePixel(59, 1), kNavy);
+        EXPECT_EQ(toolState, 0);
+        ClickFrame(80, 20);
+        EXPECT_EQ(FramePixel(59, 1), kNavy) << "an option click there draws no highlight";
+        soundOn = 0;
+        ShowFilesPage();
+        COLORREF off = FramePixel(216, 18);
+        soundOn = 1;
+        ShowFilesPage();
+        EXPECT_NE(FramePixel(216, 18), off) << "ICON_209 and ICON_210 differ where the ear is crossed out";
+        ShowEffectsPage(2);
+        EXPECT_EQ(toolGroup, 16);
+        EXPECT_EQ(FramePixel(59, 1), kNavy);
+        EXPECT_EQ(FramePixel(280, 10), kNavy) << "no arrows on the effects pages";
+    });
+}
+
+}  // namespace
