@@ -12,7 +12,8 @@ namespace pictures {
 
 namespace {
 
-constexpr int kWhite = 60;
+constexpr int kWhite = 60, kBlack = 180;
+constexpr COLORREF kWhiteRgb = RGB(255, 255, 255);
 
 COLORREF Colour(int entry) { return paletteColours[entry] | kPaletteRelative; }
 
@@ -26,6 +27,13 @@ std::vector<POINT> ArcPoints(const std::vector<int>& n) {
         points.push_back({int(std::lround(cx + rx * std::cos(angle))), int(std::lround(cy - ry * std::sin(angle)))});
     }
     return points;
+}
+
+// A closed line round an ellipse's outline, inset from the box's edge by that much (outset when negative).
+std::vector<POINT> OutlinePoints(const std::vector<int>& box, int inset) {
+    int cx2 = box[0] + box[2] - 1, cy2 = box[1] + box[3] - 1;  // twice the centre, in pixel centres
+    int rx2 = box[2] - box[0] - 1, ry2 = box[3] - box[1] - 1;
+    return ArcPoints({cx2 / 2, cy2 / 2, rx2 / 2 - inset, ry2 / 2 - inset, 0, 360});
 }
 
 void DrawLineThrough(HDC dc, const std::vector<POINT>& points) {
@@ -70,6 +78,7 @@ public:
         switch (c.op) {
             case Op::Paper: Paper(c.colour); break;
             case Op::Pen:
+                penWidth_ = c.colour < 0 ? 0 : n[0];
                 Replace(pen_, c.colour < 0 ? CreatePen(PS_NULL, 1, 0) : CreatePen(PS_SOLID, n[0], Colour(c.colour)),
                         GetStockObject(NULL_PEN));
                 break;
@@ -77,7 +86,13 @@ public:
                 Replace(brush_, c.colour < 0 ? nullptr : CreateSolidBrush(Colour(c.colour)), GetStockObject(NULL_BRUSH));
                 break;
             case Op::Rect: Rectangle(dc_, n[0], n[1], n[2], n[3]); break;
-            case Op::Ellipse: Ellipse(dc_, n[0], n[1], n[2], n[3]); break;
+            case Op::Ellipse:
+                Ellipse(dc_, n[0], n[1], n[2], n[3]);
+                // The engine's wide elliptic outline can leave single pixels open, which would be areas of
+                // their own in a colouring picture: the same pen along the outline closes them.
+                if (penWidth_ > 1)
+                    for (int inset : {-1, 0, 1}) DrawLineThrough(dc_, OutlinePoints(n, inset));
+                break;
             case Op::Polygon: {
                 std::vector<POINT> points = Points(n);
                 Polygon(dc_, points.data(), int(points.size()));
@@ -94,10 +109,47 @@ public:
                 break;
             }
             case Op::Pixel: SetPixel(dc_, n[0], n[1], Colour(c.colour)); break;
+            case Op::Seal: Seal(n[0]); break;
         }
     }
 
 private:
+    // Each 4-connected white area of fewer than `least` pixels is flooded black, as the fill tool would.
+    void Seal(int least) {
+        std::vector<bool> white(size_t(width_) * size_t(height_));
+        for (int y = 0; y < height_; y++)
+            for (int x = 0; x < width_; x++) white[size_t(y * width_ + x)] = GetPixel(dc_, x, y) == kWhiteRgb;
+        std::vector<bool> seen(white.size());
+        HBRUSH black = CreateSolidBrush(Colour(kBlack));
+        HGDIOBJ kept = SelectObject(dc_, black);
+        for (size_t start = 0; start < white.size(); start++) {
+            if (!white[start] || seen[start]) continue;
+            seen[start] = true;
+            std::vector<size_t> open{start};
+            int count = 0;
+            while (!open.empty()) {
+                size_t i = open.back();
+                open.pop_back();
+                count++;
+                int x = int(i % size_t(width_)), y = int(i / size_t(width_));
+                auto visit = [&](int nx, int ny) {
+                    if (nx < 0 || ny < 0 || nx >= width_ || ny >= height_) return;
+                    size_t j = size_t(ny * width_ + nx);
+                    if (white[j] && !seen[j]) seen[j] = true, open.push_back(j);
+                };
+                visit(x + 1, y);
+                visit(x - 1, y);
+                visit(x, y + 1);
+                visit(x, y - 1);
+            }
+            if (count >= least) continue;
+            int x = int(start % size_t(width_)), y = int(start / size_t(width_));
+            ExtFloodFill(dc_, x, y, kWhiteRgb | kPaletteRelative, FLOODFILLSURFACE);
+        }
+        SelectObject(dc_, kept);
+        DeleteObject(black);
+    }
+
     void Paper(int entry) {
         HBRUSH paper = CreateSolidBrush(Colour(entry));
         RECT all{0, 0, width_, height_};
@@ -117,6 +169,7 @@ private:
     HGDIOBJ oldBitmap_ = nullptr, oldPen_ = nullptr, oldBrush_ = nullptr;
     HPALETTE oldPalette_ = nullptr;
     HGDIOBJ pen_ = nullptr, brush_ = nullptr;
+    int penWidth_ = 1;
 };
 
 }  // namespace

@@ -26,7 +26,7 @@ const std::map<std::string, Shape>& Shapes() {
     static const std::map<std::string, Shape> shapes = {
         {"rect", {Op::Rect, 4, false}},       {"ellipse", {Op::Ellipse, 4, false}}, {"polygon", {Op::Polygon, -1, false}},
         {"line", {Op::Line, -1, false}},      {"arc", {Op::Arc, 6, false}},         {"fill", {Op::Fill, 2, true}},
-        {"pixel", {Op::Pixel, 2, true}},
+        {"pixel", {Op::Pixel, 2, true}},      {"seal", {Op::Seal, 1, false}},
     };
     return shapes;
 }
@@ -132,8 +132,8 @@ Source ParseSource(const std::string& text, const std::string& path, std::vector
             fail(name + (wanted >= 0 ? " takes " + std::to_string(wanted) + " numbers" : " takes two points or more"));
             continue;
         }
-        // Points are given from the origin; an arc's radii and angles are not points.
-        int points = c.op == Op::Arc ? 2 : count;
+        // Points are given from the origin; an arc's radii and angles and a seal's size are not points.
+        int points = c.op == Op::Arc ? 2 : c.op == Op::Seal ? 0 : count;
         for (int i = 0; i < points; i++) c.numbers[size_t(i)] += i % 2 ? origin.y : origin.x;
         source.commands.push_back(c);
     }

@@ -11,6 +11,8 @@
 //   arc CX CY RX RY FROM TO     open line along an ellipse, angles in degrees, anticlockwise from the right
 //   fill X Y COLOUR             the area of the colour found at the point takes the colour
 //   pixel X Y COLOUR
+//   seal N                      white areas of fewer than N pixels turn black: the specks and slivers left
+//                               where bold outlines cross, too small for a child to fill
 //   area X Y                    a point inside an area a child fills alone (colouring pictures)
 //   origin X Y                  the point that the points of the commands after it are measured from
 //
@@ -24,7 +26,7 @@
 
 namespace pictures {
 
-enum class Op { Paper, Pen, Brush, Rect, Ellipse, Polygon, Line, Arc, Fill, Pixel };
+enum class Op { Paper, Pen, Brush, Rect, Ellipse, Polygon, Line, Arc, Fill, Pixel, Seal };
 
 struct Command {
     Op op;

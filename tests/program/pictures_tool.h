@@ -1,0 +1,107 @@
+// The frame bitmaps and supplied pictures as the tests find them: the copies beside the test program (its
+// program directory, as beside dab), and the tool that draws them, found in the same build.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "files/dib.h"
+
+namespace dab_test {
+
+inline std::filesystem::path ProgramFolder() { return std::filesystem::read_symlink("/proc/self/exe").parent_path(); }
+
+// dab-pictures of this build: tools/pictures beside tests/program.
+inline std::filesystem::path PicturesTool() {
+    return ProgramFolder().parent_path().parent_path() / "tools" / "pictures" / "dab-pictures";
+}
+
+struct ToolRun {
+    int status = -1;
+    std::string output;
+};
+
+inline ToolRun RunPicturesTool(const std::string& arguments) {
+    ToolRun run;
+    std::string command = PicturesTool().string() + " " + arguments;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return run;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.output.append(buffer, n);
+    run.status = pclose(pipe);
+    return run;
+}
+
+inline std::vector<char> FileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The pictures the tool makes, written afresh into a folder of their own that lives as long as this.
+class FreshPictures {
+public:
+    FreshPictures() {
+        folder_ = std::filesystem::temp_directory_path() / ("dab-pictures-" + std::to_string(getpid()));
+        std::filesystem::create_directories(folder_);
+        run_ = RunPicturesTool("--out " + folder_.string() + " 2>&1");
+        for (const auto& entry : std::filesystem::directory_iterator(folder_))
+            names_.push_back(entry.path().filename().string());
+        std::sort(names_.begin(), names_.end());
+    }
+    ~FreshPictures() { std::filesystem::remove_all(folder_); }
+    FreshPictures(const FreshPictures&) = delete;
+    FreshPictures& operator=(const FreshPictures&) = delete;
+
+    const ToolRun& run() const { return run_; }
+    const std::filesystem::path& folder() const { return folder_; }
+    const std::vector<std::string>& names() const { return names_; }
+
+private:
+    std::filesystem::path folder_;
+    ToolRun run_;
+    std::vector<std::string> names_;
+};
+
+// The points the sources name inside the closed areas of the colouring pictures, by file name.
+struct AreaPoint {
+    std::string file;
+    int x, y;
+};
+inline std::vector<AreaPoint> ColouringAreas() {
+    std::vector<AreaPoint> areas;
+    std::istringstream lines(RunPicturesTool("--areas").output);
+    for (AreaPoint p; lines >> p.file >> p.x >> p.y;) areas.push_back(p);
+    return areas;
+}
+
+// The colouring pictures that come with the program; the files test holds the tool to this list.
+inline const std::vector<std::string>& ColouringPictures() {
+    static const std::vector<std::string> names = {"CBCAR.BMP",    "CBCAT.BMP",  "CBCLOWN.BMP", "CBDINO.BMP",
+                                                   "CBFISH.BMP",   "CBFLOWER.BMP", "CBHOUSE.BMP", "CBROCKET.BMP"};
+    return names;
+}
+
+inline bool IsColouringPicture(const std::string& name) {
+    return name.size() > 2 && (name[0] == 'C' || name[0] == 'c') && (name[1] == 'B' || name[1] == 'b');
+}
+
+// The picture's header as the program reads it; false when the file gives no block.
+inline bool ReadHeader(const std::filesystem::path& path, BITMAPINFOHEADER& header) {
+    HGLOBAL block = ReadDibFile(path.string().c_str());
+    if (!block) return false;
+    GetDibInfo(block, &header);
+    GlobalFree(block);
+    return true;
+}
+
+}  // namespace dab_test
