@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "files/dib.h"
+#include "shell/colours.h"
 
 namespace dab_test {
 
@@ -103,5 +104,66 @@ inline bool ReadHeader(const std::filesystem::path& path, BITMAPINFOHEADER& head
     GlobalFree(block);
     return true;
 }
+
+// A file of the program directory drawn at (0, 0) of a 32-bit memory DC with the palette, its source
+// rectangle of the picture's own size stretched to the DC's size as the frame stretches the quit picture.
+class Drawn {
+public:
+    Drawn(const char* file, int width, int height) : Drawn(file, width, height, width, height) {}
+    Drawn(const char* file, int width, int height, int sourceWidth, int sourceHeight)
+        : width_(width), height_(height), sourceWidth_(sourceWidth), sourceHeight_(sourceHeight) {
+        FillPaletteColours();
+        palette_ = BuildAppPalette();
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        dc_ = CreateCompatibleDC(nullptr);
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        kept_ = SelectObject(dc_, bitmap_);
+        keptPalette_ = SelectPalette(dc_, palette_, TRUE);
+        RealizePalette(dc_);
+        SetStretchBltMode(dc_, COLORONCOLOR);
+        path_ = (ProgramFolder() / file).string();
+        Redraw();
+    }
+    ~Drawn() {
+        SelectPalette(dc_, keptPalette_, TRUE);
+        SelectObject(dc_, kept_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+        DeleteObject(palette_);
+    }
+    Drawn(const Drawn&) = delete;
+    Drawn& operator=(const Drawn&) = delete;
+
+    bool Redraw() {
+        HGLOBAL block = ReadDibFile(path_.c_str());
+        if (!block) return false;
+        StretchDibToDevice(dc_, 0, 0, width_, height_, block, 0, 0, sourceWidth_, sourceHeight_, SRCCOPY);
+        GlobalFree(block);
+        return true;
+    }
+    HDC dc() const { return dc_; }
+    COLORREF at(int x, int y) const { return GetPixel(dc_, x, y); }
+    std::vector<COLORREF> Pixels() const {
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < height_; y++)
+            for (int x = 0; x < width_; x++) pixels.push_back(at(x, y));
+        return pixels;
+    }
+
+private:
+    int width_, height_, sourceWidth_, sourceHeight_;
+    std::string path_;
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HPALETTE palette_ = nullptr, keptPalette_ = nullptr;
+    HGDIOBJ kept_ = nullptr;
+};
 
 }  // namespace dab_test
