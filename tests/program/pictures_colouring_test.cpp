@@ -87,7 +87,9 @@ struct Case {
     std::string picture;
     Screen screen;
 };
-void PrintTo(const Case& c, std::ostream* out) { *out << c.picture << " on " << c.screen.width << "x" << c.screen.height; }
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.picture << " on " << c.screen.width << "x" << c.screen.height;
+}
 
 class PicturesColouring : public ::testing::TestWithParam<Case> {};
 
@@ -144,7 +146,8 @@ TEST_P(PicturesColouring, EveryAreaFillsAloneAndTheOutlinesStay) {
         EXPECT_EQ(outlineLost, 0) << "outline pixels the fills took";
         EXPECT_EQ(wrong, 0) << "pixels not in the fill of their own area: a fill leaked";
         // Clicking an outline in colouring mode fills nothing.
-        size_t onOutline = size_t(std::find(before.pixels.begin(), before.pixels.end(), kBlack) - before.pixels.begin());
+        auto outline = std::find(before.pixels.begin(), before.pixels.end(), kBlack);
+        size_t onOutline = size_t(outline - before.pixels.begin());
         ASSERT_LT(onOutline, before.pixels.size());
         currentColour = paletteColours[95];
         ClickCanvas({LONG(onOutline % size_t(before.width)), LONG(onOutline / size_t(before.width))});

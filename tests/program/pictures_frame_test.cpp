@@ -75,7 +75,8 @@ TEST(PicturesFrame, RainbowKnobCoversOnlyItsRoom) {
             int a = mode == 1 ? 43 : 8;
             std::string first;
             auto inKnob = [a](int x, int y) { return x >= 19 && x <= 27 && y >= a - 4 && y <= a + 4; };
-            EXPECT_EQ(Differences(chooser, 360, 0, 30, 72, first, inKnob), 0) << "mode " << mode << ", first at " << first;
+            EXPECT_EQ(Differences(chooser, 360, 0, 30, 72, first, inKnob), 0)
+                << "mode " << mode << ", first at " << first;
             EXPECT_EQ(FramePixel(383, a), paletteColours[93]) << "the ball at y " << a;
         }
     });

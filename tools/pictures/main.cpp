@@ -79,6 +79,8 @@ int main(int argc, char** argv) {
         for (const std::string& error : errors) std::fprintf(stderr, "%s\n", error.c_str());
         return ok && errors.empty() ? 0 : 1;
     }
+    // A source with a mistake writes nothing, so data/ never holds half of a change.
+    if (!ok) return 1;
     for (const pictures::Source& source : sources.sources) {
         if (!pictures::WritePicture(source, out)) {
             std::fprintf(stderr, "%s: cannot be written\n", (out / source.file).string().c_str());

@@ -83,7 +83,8 @@ public:
                         GetStockObject(NULL_PEN));
                 break;
             case Op::Brush:
-                Replace(brush_, c.colour < 0 ? nullptr : CreateSolidBrush(Colour(c.colour)), GetStockObject(NULL_BRUSH));
+                Replace(brush_, c.colour < 0 ? nullptr : CreateSolidBrush(Colour(c.colour)),
+                        GetStockObject(NULL_BRUSH));
                 break;
             case Op::Rect: Rectangle(dc_, n[0], n[1], n[2], n[3]); break;
             case Op::Ellipse:

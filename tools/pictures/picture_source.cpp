@@ -24,9 +24,9 @@ struct Shape {
 
 const std::map<std::string, Shape>& Shapes() {
     static const std::map<std::string, Shape> shapes = {
-        {"rect", {Op::Rect, 4, false}},       {"ellipse", {Op::Ellipse, 4, false}}, {"polygon", {Op::Polygon, -1, false}},
-        {"line", {Op::Line, -1, false}},      {"arc", {Op::Arc, 6, false}},         {"fill", {Op::Fill, 2, true}},
-        {"pixel", {Op::Pixel, 2, true}},      {"seal", {Op::Seal, 1, false}},
+        {"rect", {Op::Rect, 4, false}},    {"ellipse", {Op::Ellipse, 4, false}}, {"polygon", {Op::Polygon, -1, false}},
+        {"line", {Op::Line, -1, false}},   {"arc", {Op::Arc, 6, false}},         {"fill", {Op::Fill, 2, true}},
+        {"pixel", {Op::Pixel, 2, true}},   {"seal", {Op::Seal, 1, false}},
     };
     return shapes;
 }
@@ -89,7 +89,8 @@ Source ParseSource(const std::string& text, const std::string& path, std::vector
             int width = 0;
             if (!none && (rest.size() != want || (c.colour = ColourByName(rest[0])) < 0 ||
                           (want == 2 && (!ReadNumber(rest[1], width) || width < 1)))) {
-                fail(name + " takes a colour" + (want == 2 ? " and a width" : "") + (name != "paper" ? ", or none" : ""));
+                fail(name + " takes a colour" + (want == 2 ? " and a width" : "") +
+                     (name != "paper" ? ", or none" : ""));
                 continue;
             }
             if (name == "pen") c.numbers.push_back(none ? 0 : width);
