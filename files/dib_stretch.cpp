@@ -13,12 +13,21 @@ uint64_t BitsTheDrawingReads(const BITMAPINFOHEADER& info) {
     return dib::ImageSize(info);
 }
 
+// Bytes of colour table the system reads: the colours used, but never more than the depth can index.
+uint64_t TableTheDrawingReads(const BITMAPINFOHEADER& info) {
+    if (info.biBitCount > 8) return 0;
+    uint64_t entries = uint64_t(1) << info.biBitCount;
+    if (info.biClrUsed != 0 && info.biClrUsed < entries) entries = info.biClrUsed;
+    return entries * 4;
+}
+
 int StretchLockedDib(HDC dc, int x, int y, int width, int height, const BYTE* bytes, SIZE_T blockSize,
                      int sourceX, int sourceY, int sourceWidth, int sourceHeight, DWORD rop) {
     BITMAPINFOHEADER info;
     std::memcpy(&info, bytes, sizeof info);
     uint64_t bitsOffset = uint64_t(info.biSize) + DibColourTableSize(&info);
     if (info.biSize < sizeof info || bitsOffset > blockSize) return 0;
+    if (info.biSize + TableTheDrawingReads(info) > blockSize) return 0;
     if (sourceWidth == -1 && sourceHeight == -1) {
         sourceWidth = info.biWidth;
         sourceHeight = info.biHeight < 0 ? -info.biHeight : info.biHeight;

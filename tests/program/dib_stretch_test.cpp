@@ -124,6 +124,14 @@ TEST_F(DibStretch, ABlockTooSmallForItsHeaderOrTableDrawsNothing) {
     EXPECT_EQ(StretchDibToDevice(dc, 0, 0, 4, 4, table, 0, 0, -1, -1, SRCCOPY), 0);
     EXPECT_EQ(GetPixel(dc, 0, 0), RGB(255, 255, 255));
     GlobalFree(table);
+
+    // 65538 colours count as 2 in the block's layout, but the system reads a full table of 256.
+    info.biClrUsed = 0x10002;
+    HGLOBAL wrapped = GlobalAlloc(GHND, 40 + 8 + 8);
+    std::memcpy(GlobalLock(wrapped), &info, 40);
+    GlobalUnlock(wrapped);
+    EXPECT_EQ(StretchDibToDevice(dc, 0, 0, 4, 4, wrapped, 0, 0, -1, -1, SRCCOPY), 0);
+    GlobalFree(wrapped);
 }
 
 TEST_F(DibStretch, AReadPictureOfTheHeaderAloneDrawsBlack) {
