@@ -1,4 +1,5 @@
-# In dab's build: the fuzzer built by clang as a project of its own, the seed generator, and the tests.
+# In dab's build: the fuzzer built by clang as a project of its own (whose only target of ALL it is), the
+# seed generator, and the tests.
 include(ExternalProject)
 
 find_program(DAB_CLANG NAMES clang-14 clang)
@@ -21,7 +22,6 @@ ExternalProject_Add(dib_fuzz_build
   BINARY_DIR ${fuzz_build}
   CMAKE_ARGS -DCMAKE_C_COMPILER=${DAB_CLANG} -DCMAKE_CXX_COMPILER=${DAB_CLANGXX}
              -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDAB_WERROR=${DAB_WERROR}
-  BUILD_COMMAND ${CMAKE_COMMAND} --build ${fuzz_build} --target dib_fuzzer
   BUILD_BYPRODUCTS ${fuzzer}
   BUILD_ALWAYS ON
   INSTALL_COMMAND "")
