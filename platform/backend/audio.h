@@ -32,4 +32,7 @@ void PauseMusic();
 void ResumeMusic();
 void StopMusic();
 
+// At the program's end, before static objects go: stops the device, so no sound is mixed from freed memory.
+void CloseAudio();
+
 }  // namespace backend

@@ -64,6 +64,8 @@ void StopMusic() {
     TheAudio().onMusicEnd = nullptr;
 }
 
+void CloseAudio() {}
+
 }  // namespace backend
 
 namespace testing {

@@ -148,4 +148,15 @@ void StopMusic() {
     if (TheMixer().open) FreeMusic();
 }
 
+void CloseAudio() {
+    Mixer& m = TheMixer();
+    if (!m.open) return;
+    FreeChunk();
+    FreeMusic();
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    m.open = false;
+}
+
 }  // namespace backend
