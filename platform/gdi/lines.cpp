@@ -41,6 +41,13 @@ void DrawThinLine(Painter& painter, const Ink& ink, LinePoint a, LinePoint b) {
     if (!ink.visible() || painter.empty()) return;
     int64_t dx = b.x - a.x, dy = b.y - a.y;
     if (dx == 0 && dy == 0) return;
+    // One step paints its start pixel alone: outlines walked pixel by pixel, as ellipses are, take this.
+    if (dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1) {
+        const Box& area = painter.bounds();
+        if (a.x >= area.left && a.x < area.right && a.y >= area.top && a.y < area.bottom)
+            painter.Pixel(int(a.x), int(a.y), ink);
+        return;
+    }
     // Both ends beyond the same edge of the clip: nothing to work out.
     const Box& clip = painter.bounds();
     if ((a.x < clip.left && b.x < clip.left) || (a.x >= clip.right && b.x >= clip.right) ||
