@@ -17,6 +17,7 @@
 
 #include "files/dib.h"
 #include "shell/colours.h"
+#include "tools/common/dib_section.h"
 
 namespace dab_test {
 
@@ -114,16 +115,9 @@ public:
         : width_(width), height_(height), sourceWidth_(sourceWidth), sourceHeight_(sourceHeight) {
         FillPaletteColours();
         palette_ = BuildAppPalette();
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
         void* bits = nullptr;
         dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        bitmap_ = CreateTopDownSection(dc_, width, height, &bits);
         kept_ = SelectObject(dc_, bitmap_);
         keptPalette_ = SelectPalette(dc_, palette_, TRUE);
         RealizePalette(dc_);

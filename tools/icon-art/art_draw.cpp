@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "platform/win32.h"
+#include "tools/common/dib_section.h"
 
 namespace art {
 
@@ -33,16 +34,9 @@ Ink InkOf(uint32_t rgb) {
 class Canvas {
 public:
     Canvas() {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = kCell;
-        info.bmiHeader.biHeight = -kCell;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
         void* bits = nullptr;
         dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        bitmap_ = CreateTopDownSection(dc_, kCell, kCell, &bits);
         if (!dc_ || !bitmap_) throw std::runtime_error("the engine gave no surface to draw on");
         bits_ = static_cast<const uint32_t*>(bits);
         oldBitmap_ = SelectObject(dc_, bitmap_);

@@ -2,6 +2,7 @@
 
 #include "platform/print/png.h"
 #include "platform/win32.h"
+#include "tools/common/dib_section.h"
 
 namespace art {
 
@@ -15,16 +16,9 @@ int Rows(int count) { return (count + kColumns - 1) / kColumns; }
 class Sheet {
 public:
     Sheet(int width, int height) : width_(width), height_(height) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
         void* bits = nullptr;
         dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        bitmap_ = CreateTopDownSection(dc_, width, height, &bits);
         bits_ = static_cast<uint32_t*>(bits);
         oldBitmap_ = SelectObject(dc_, bitmap_);
         font_ = CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Liberation Sans");

@@ -7,6 +7,7 @@
 #include "picture_draw.h"
 #include "platform/print/png.h"
 #include "platform/win32.h"
+#include "tools/common/dib_section.h"
 
 namespace pictures {
 
@@ -18,16 +19,9 @@ constexpr COLORREF kNavy = RGB(0, 0, 127);
 class View {
 public:
     View(int width, int height) : width_(width), height_(height) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
         void* bits = nullptr;
         dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        bitmap_ = CreateTopDownSection(dc_, width, height, &bits);
         bits_ = static_cast<const uint32_t*>(bits);
         oldBitmap_ = SelectObject(dc_, bitmap_);
         SetStretchBltMode(dc_, COLORONCOLOR);
