@@ -99,37 +99,48 @@ void DrawFinishedShape(HWND window, HPALETTE palette, int shape, int right, int 
     DrawFigure(dc, shape, left, top, right, bottom);
 }
 
-void DrawFinishedLine(HWND window, HPALETTE palette, int x0, int y0, int oldX, int oldY, int x, int y, int width,
-                      COLORREF colour) {
-    CanvasDrawing d(window, palette);
-    HDC dc = d.dc();
-    SetROP2(dc, R2_XORPEN);
-    HPEN white = d.MakePlainPen(1, RGB(255, 255, 255));
-    HPEN pen = d.MakePen(width, colour);
-    d.UsePen(white);
-    DrawLine(dc, x0, y0, oldX, oldY);
-    d.UsePen(pen);
-    SetROP2(dc, R2_COPYPEN);
-    DrawLine(dc, x0, y0, x, y);
-}
+namespace {
 
-void DrawFinishedBox(HWND window, HPALETTE palette, int left, int top, int oldRight, int oldBottom, int right,
-                     int bottom, int width, COLORREF colour) {
-    CanvasDrawing d(window, palette);
-    HDC dc = d.dc();
-    SetROP2(dc, R2_XORPEN);
-    HPEN white = d.MakePlainPen(1, RGB(255, 255, 255));
-    HPEN pen = d.MakePen(width, colour);
-    d.UsePen(white);
-    DrawRectOutline(dc, left, top, oldRight, oldBottom);
-    d.UsePen(pen);
-    SetROP2(dc, R2_COPYPEN);
+// A wire-frame box: the front face, the back face 30 pixels further in the direction of the drag, and the
+// four edges between them.
+void DrawBox(HDC dc, int left, int top, int right, int bottom) {
     DrawRectOutline(dc, left, top, right, bottom);
-    // The back face lies 30 pixels further in the direction of the drag.
     int dx = left > right ? -30 : 30, dy = top > bottom ? -30 : 30;
     DrawRectOutline(dc, left + dx, top + dy, right + dx, bottom + dy);
     DrawLine(dc, left, top, left + dx, top + dy);
     DrawLine(dc, right, bottom, right + dx, bottom + dy);
     DrawLine(dc, left, bottom, left + dx, bottom + dy);
     DrawLine(dc, right, top, right + dx, top + dy);
+}
+
+// The rubber band the canvas left in exclusive-or white is erased with a white pen, then the finished figure is
+// drawn with a pen of the width and colour.
+template <typename Erase, typename Draw>
+void FinishRubberBand(HWND window, HPALETTE palette, int width, COLORREF colour, Erase erase, Draw draw) {
+    CanvasDrawing d(window, palette);
+    HDC dc = d.dc();
+    SetROP2(dc, R2_XORPEN);
+    HPEN white = d.MakePlainPen(1, RGB(255, 255, 255));
+    HPEN pen = d.MakePen(width, colour);
+    d.UsePen(white);
+    erase(dc);
+    d.UsePen(pen);
+    SetROP2(dc, R2_COPYPEN);
+    draw(dc);
+}
+
+}  // namespace
+
+void DrawFinishedLine(HWND window, HPALETTE palette, int x0, int y0, int oldX, int oldY, int x, int y, int width,
+                      COLORREF colour) {
+    FinishRubberBand(
+        window, palette, width, colour, [&](HDC dc) { DrawLine(dc, x0, y0, oldX, oldY); },
+        [&](HDC dc) { DrawLine(dc, x0, y0, x, y); });
+}
+
+void DrawFinishedBox(HWND window, HPALETTE palette, int left, int top, int oldRight, int oldBottom, int right,
+                     int bottom, int width, COLORREF colour) {
+    FinishRubberBand(
+        window, palette, width, colour, [&](HDC dc) { DrawRectOutline(dc, left, top, oldRight, oldBottom); },
+        [&](HDC dc) { DrawBox(dc, left, top, right, bottom); });
 }
