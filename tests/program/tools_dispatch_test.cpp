@@ -130,9 +130,14 @@ TEST(Tools, PressInsideTheSelectionPicksItUpAndOutsideDropsIt) {
         selectionRect = {100, 100, 200, 160};
         selectionMode = 1;
         UseTool(0);
-        Click({200, 160});
+        CanvasPress({200, 160});
+        testing::WaitUntilIdle();
         EXPECT_EQ(toolState, 60) << "the rectangle's edges count as inside";
         EXPECT_EQ(selectionMode, 1);
+        CanvasRelease({200, 160});
+        testing::WaitUntilIdle();
+        selectionRect = {100, 100, 200, 160};
+        selectionMode = 1;
         UseTool(0);
         Click({201, 130});
         EXPECT_EQ(toolState, 0);
