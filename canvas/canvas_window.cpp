@@ -44,7 +44,9 @@ void PaintCanvas(HWND window) {
     DrawColourPanel(colourFamily);
 }
 
+// A text still being typed when the program ends (a close from the system) lets go of its canvas copy.
 void DestroyCanvasContents() {
+    DropTextEntry();
     DeletePicture();
     DestroyToolCursors();
     CloseMusicAtCanvasEnd();
