@@ -71,8 +71,7 @@ void ActOnRegion(HDC dc, int state, POINT a, POINT p, MadeObjects& made) {
             break;
         case kSelectState:
             // Drawn once more, the marquee stays on the screen until the selection is moved or dropped.
-            DrawRectOutline(dc, a.x, a.y, p.x, p.y);
-            selectionRect = {a.x, a.y, p.x, p.y};
+            KeepSelectionMarquee(dc, {a.x, a.y, p.x, p.y});
             toolState = 0;
             break;
     }

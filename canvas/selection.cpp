@@ -14,6 +14,8 @@ RECT selectionRect;
 
 namespace {
 
+bool marqueeShown;
+
 constexpr COLORREF kPlainWhite = 0x00FFFFFF;
 constexpr int kCutMode = 1;
 // Where the highlight of option button 12, the copy selection, can be flooded away.
@@ -57,15 +59,28 @@ void RemoveCopyHighlight() {
 
 }  // namespace
 
+void KeepSelectionMarquee(HDC dc, RECT r) {
+    DrawRectOutline(dc, r.left, r.top, r.right, r.bottom);
+    selectionRect = r;
+    marqueeShown = true;
+}
+
+bool SelectionMarqueeShown() { return marqueeShown; }
+
+void ForgetSelectionMarquee() { marqueeShown = false; }
+
+// Drawing the marquee of a selection that is not shown would leave a stray rectangle on the picture.
 void CancelSelection() {
-    {
+    if (marqueeShown) {
         MarqueeDrawing d;
         DrawRectOutline(d.dc(), selectionRect.left, selectionRect.top, selectionRect.right, selectionRect.bottom);
     }
+    marqueeShown = false;
     selectionMode = 0;
 }
 
 void BeginSelectionMove(int x, int y) {
+    marqueeShown = false;
     MarqueeDrawing d;
     RECT& r = selectionRect;
     DrawRectOutline(d.dc(), r.left, r.top, r.right, r.bottom);

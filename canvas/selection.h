@@ -7,6 +7,14 @@
 // The selection as dragged out; ordered (left < right, top < bottom) once it is grabbed.
 extern RECT selectionRect;
 
+// The marquee drawn for good at the end of the drag, in the exclusive-or mode of dc, around r.
+void KeepSelectionMarquee(HDC dc, RECT r);
+// Whether that marquee is on the screen: until it is grabbed, dropped or painted over. A selection mode
+// left over from choosing a selection tool has none, and nothing to grab or erase.
+bool SelectionMarqueeShown();
+// A repaint of the canvas has put the snapshot over the marquee.
+void ForgetSelectionMarquee();
+
 // Erases the marquee and ends the selection.
 void CancelSelection();
 // Grabs the selection at (x, y): pointC becomes its size, pointD the grab point within it.

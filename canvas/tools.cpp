@@ -18,10 +18,11 @@ constexpr int kMoveSelectionState = 60;
 bool Between(LONG v, LONG a, LONG b) { return a <= b ? v >= a && v <= b : v >= b && v <= a; }
 
 // A press in state 0 inside the selection picks it up to move it; anywhere else drops it. A selection
-// dragged out leftwards or upwards is stored with its ends the other way round, and is inside all the same.
+// dragged out leftwards or upwards is stored with its ends the other way round, and is inside all the same;
+// one whose marquee is not shown is not there to pick up.
 void PressWithSelection(POINT p) {
     const RECT& r = selectionRect;
-    if (Between(p.x, r.left, r.right) && Between(p.y, r.top, r.bottom)) {
+    if (SelectionMarqueeShown() && Between(p.x, r.left, r.right) && Between(p.y, r.top, r.bottom)) {
         SetCursor(CursorForToolState(kMoveSelectionState));
         toolState = kMoveSelectionState;
     } else {

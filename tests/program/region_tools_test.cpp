@@ -221,4 +221,41 @@ TEST(RegionTools, FrameClickWhileTheMarqueeShowsOnlyDropsIt) {
     });
 }
 
+// A selection mode is left over when a selection tool was chosen and another page took the tool away, or
+// when a repaint put the snapshot over the marquee. The click that then only drops the selection has no
+// marquee to erase, and must not draw one on the picture.
+TEST(RegionTools, DroppingASelectionWithNoMarqueeShownDrawsNothing) {
+    RunDab({640, 480}, [] {
+        PaintCanvas(Gradient);
+        ChooseRegionOption(2, 1);
+        CanvasImage picture = ReadCanvas();
+        // Dragged out and dropped by a frame click: the rectangle stays remembered.
+        DragRegion({100, 100}, {200, 160});
+        ClickFrame(10, 40);
+        // The copy selection chosen, then the effects page, then a click on its first effect.
+        ChooseOptionButton(12);
+        ClickFrame(20, 250);
+        EXPECT_EQ(toolState, 0);
+        EXPECT_EQ(selectionMode, 2);
+        ChooseOptionButton(1);
+        EXPECT_EQ(selectionMode, 0);
+        EXPECT_EQ(ReadCanvas(), picture) << "no stray marquee";
+        // A marquee painted over by a repaint; then the effects page, and a press on the canvas where the
+        // marquee was.
+        ChooseRegionOption(2, 12);
+        picture = ReadCanvas();
+        DragRegion({100, 100}, {200, 160});
+        testing::Expose();
+        testing::WaitUntilIdle();
+        EXPECT_EQ(ReadCanvas(), picture);
+        ClickFrame(20, 250);
+        EXPECT_EQ(toolState, 0);
+        EXPECT_GT(selectionMode, 0);
+        Click({150, 130});
+        EXPECT_EQ(toolState, 0) << "nothing to grab";
+        EXPECT_EQ(selectionMode, 0);
+        EXPECT_EQ(ReadCanvas(), picture) << "no stray marquee";
+    });
+}
+
 }  // namespace
