@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "draw/canvas_drawing.h"
 #include "options/pages.h"
 #include "shell/colours.h"
 #include "shell/state.h"
@@ -55,25 +56,6 @@ void EditText(int code) {
     }
 }
 
-// The canvas's context with the palette in it, for the length of one keystroke or the finish.
-class TextDrawing {
-public:
-    TextDrawing() : dc_(GetDC(canvasWindow)), keptPalette_(SelectPalette(dc_, appPalette, FALSE)) {
-        RealizePalette(dc_);
-    }
-    ~TextDrawing() {
-        SelectPalette(dc_, keptPalette_, FALSE);
-        ReleaseDC(canvasWindow, dc_);
-    }
-    TextDrawing(const TextDrawing&) = delete;
-    TextDrawing& operator=(const TextDrawing&) = delete;
-    HDC dc() const { return dc_; }
-
-private:
-    HDC dc_;
-    HPALETTE keptPalette_;
-};
-
 }  // namespace
 
 void BeginTextEntry(POINT origin) {
@@ -81,7 +63,7 @@ void BeginTextEntry(POINT origin) {
     textPlacePending = 0;
     textEntryActive = 1;
     {
-        TextDrawing d;
+        CanvasDrawing d(canvasWindow, appPalette);
         std::memset(textBuffer, 0, sizeof textBuffer);
         textBackgroundDC = CreateCompatibleDC(d.dc());
         textBackgroundBitmap = CreateCompatibleBitmap(d.dc(), canvasWidth, canvasHeight);
@@ -93,14 +75,14 @@ void BeginTextEntry(POINT origin) {
 }
 
 void TypeTextChar(int code) {
-    TextDrawing d;
+    CanvasDrawing d(canvasWindow, appPalette);
     EditText(code);
     DrawTextOverBackground(d.dc());
 }
 
 void FinishText() {
     {
-        TextDrawing d;
+        CanvasDrawing d(canvasWindow, appPalette);
         size_t length = std::strlen(textBuffer);
         if (length > 0) textBuffer[length - 1] = '\0';
         DrawTextOverBackground(d.dc());
