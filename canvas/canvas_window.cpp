@@ -1,6 +1,7 @@
 // The canvas window's procedure: its creation, painting, cursor and end; mouse input goes to the tools.
 #include "canvas/canvas.h"
 #include "canvas/cursors.h"
+#include "canvas/selection.h"
 #include "canvas/text.h"
 #include "canvas/tools.h"
 #include "options/pages.h"
@@ -40,11 +41,14 @@ void PaintCanvas(HWND window) {
     HDC dc = BeginPaint(window, &paint);
     BitBlt(dc, 0, 0, canvasWidth, canvasHeight, pictureDC, 0, 0, SRCCOPY);
     EndPaint(window, &paint);
+    ForgetSelectionMarquee();
     ShowToolPage(1);
     DrawColourPanel(colourFamily);
 }
 
+// A text still being typed when the program ends (a close from the system) lets go of its canvas copy.
 void DestroyCanvasContents() {
+    DropTextEntry();
     DeletePicture();
     DestroyToolCursors();
     CloseMusicAtCanvasEnd();

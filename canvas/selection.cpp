@@ -1,7 +1,119 @@
 #include "canvas/selection.h"
 
+#include <utility>
+
+#include "canvas/tools.h"
+#include "draw/canvas_drawing.h"
+#include "draw/draw.h"
+#include "options/select.h"
+#include "shell/colours.h"
+#include "shell/frame_drawing.h"
 #include "shell/state.h"
 
 RECT selectionRect;
 
-void CancelSelection() { selectionMode = 0; }
+namespace {
+
+bool marqueeShown;
+
+constexpr COLORREF kPlainWhite = 0x00FFFFFF;
+constexpr int kCutMode = 1;
+// Where the highlight of option button 12, the copy selection, can be flooded away.
+constexpr POINT kCopyButtonEdge{235, 38};
+
+// The canvas set up for the marquee: exclusive-or with a white one-pixel pen.
+struct MarqueeDrawing : CanvasDrawing {
+    MarqueeDrawing() : CanvasDrawing(canvasWindow, appPalette) {
+        SetROP2(dc(), R2_XORPEN);
+        UsePen(MakePlainPen(1, kPlainWhite));
+    }
+};
+
+// The marquee of the grabbed selection with the grab point at (x, y).
+void DrawGrabbedMarquee(HDC dc, int x, int y) {
+    DrawRectOutline(dc, x - pointD.x, y - pointD.y, x + pointC.x - pointD.x, y + pointC.y - pointD.y);
+}
+
+// One axis of the grab: the extent into size, the grab point's offset into offset, the ends ordered.
+void OrderAxis(LONG& low, LONG& high, int at, LONG& size, LONG& offset) {
+    if (low < high) {
+        size = high - low;
+        offset = at - low;
+    } else {
+        size = low - high;
+        offset = at - high;
+        std::swap(low, high);
+    }
+}
+
+// After a copy its button no longer looks chosen: the highlight is flooded back to the strip's navy.
+void RemoveCopyHighlight() {
+    FrameDrawing d;
+    HBRUSH navy = CreateSolidBrush(kFrameBackground);
+    HGDIOBJ kept = SelectObject(d.dc(), navy);
+    COLORREF under = GetPixel(d.dc(), kCopyButtonEdge.x, kCopyButtonEdge.y);
+    ExtFloodFill(d.dc(), kCopyButtonEdge.x, kCopyButtonEdge.y, under | kPaletteRelative, FLOODFILLSURFACE);
+    SelectObject(d.dc(), kept);
+    DeleteObject(navy);
+}
+
+}  // namespace
+
+void KeepSelectionMarquee(HDC dc, RECT r) {
+    DrawRectOutline(dc, r.left, r.top, r.right, r.bottom);
+    selectionRect = r;
+    marqueeShown = true;
+}
+
+bool SelectionMarqueeShown() { return marqueeShown; }
+
+void ForgetSelectionMarquee() { marqueeShown = false; }
+
+// Drawing the marquee of a selection that is not shown would leave a stray rectangle on the picture.
+void CancelSelection() {
+    if (marqueeShown) {
+        MarqueeDrawing d;
+        DrawRectOutline(d.dc(), selectionRect.left, selectionRect.top, selectionRect.right, selectionRect.bottom);
+    }
+    marqueeShown = false;
+    selectionMode = 0;
+}
+
+void BeginSelectionMove(int x, int y) {
+    marqueeShown = false;
+    MarqueeDrawing d;
+    RECT& r = selectionRect;
+    DrawRectOutline(d.dc(), r.left, r.top, r.right, r.bottom);
+    OrderAxis(r.left, r.right, x, pointC.x, pointD.x);
+    OrderAxis(r.top, r.bottom, y, pointC.y, pointD.y);
+    pointB = {x, y};
+    DrawGrabbedMarquee(d.dc(), x, y);
+}
+
+void MoveSelection(POINT p) {
+    MarqueeDrawing d;
+    DrawGrabbedMarquee(d.dc(), pointB.x, pointB.y);
+    pointB = p;
+    DrawGrabbedMarquee(d.dc(), p.x, p.y);
+}
+
+void PasteSelection() {
+    {
+        MarqueeDrawing d;
+        DrawGrabbedMarquee(d.dc(), pointB.x, pointB.y);
+        SetROP2(d.dc(), R2_COPYPEN);
+        d.UseBrush(d.MakePlainSolidBrush(kPlainWhite));
+        const RECT& r = selectionRect;
+        // A cut leaves white where the selection came from; an overlapping paste lands on top of it.
+        if (selectionMode == kCutMode) Rectangle(d.dc(), r.left, r.top, r.right, r.bottom);
+        BitBlt(d.dc(), pointB.x - pointD.x, pointB.y - pointD.y, pointC.x, pointC.y, pictureDC, r.left, r.top,
+               SRCCOPY);
+    }
+    toolState = 0;
+    if (selectionMode != kCutMode) RemoveCopyHighlight();
+    selectionMode = 0;
+    // Off the canvas, so that no press can hit the old rectangle.
+    selectionRect.left = selectionRect.right = screenWidth + 3;
+    selectedOption = 2;
+    SelectOption(1);
+}

@@ -1,9 +1,25 @@
-// The region tools' selection on the canvas: a cut or copied part of the picture that can be moved.
+// The region tools' selection on the canvas: a part of the picture, marked by an exclusive-or marquee, that
+// can be grabbed and pasted elsewhere, cut (its place goes white) or copied.
 #pragma once
 
 #include "platform/win32.h"
 
+// The selection as dragged out; ordered (left < right, top < bottom) once it is grabbed.
 extern RECT selectionRect;
 
-// Drops the selection and returns to the cut tool.
+// The marquee drawn for good at the end of the drag, in the exclusive-or mode of dc, around r.
+void KeepSelectionMarquee(HDC dc, RECT r);
+// Whether that marquee is on the screen: until it is grabbed, dropped or painted over. A selection mode
+// left over from choosing a selection tool has none, and nothing to grab or erase.
+bool SelectionMarqueeShown();
+// A repaint of the canvas has put the snapshot over the marquee.
+void ForgetSelectionMarquee();
+
+// Erases the marquee and ends the selection.
 void CancelSelection();
+// Grabs the selection at (x, y): pointC becomes its size, pointD the grab point within it.
+void BeginSelectionMove(int x, int y);
+// The marquee follows the mouse to p.
+void MoveSelection(POINT p);
+// Pastes the snapshot's selection where the marquee was last drawn and chooses the cut selection again.
+void PasteSelection();

@@ -1,17 +1,100 @@
 #include "canvas/text.h"
 
+#include <cstring>
+
+#include "draw/canvas_drawing.h"
+#include "options/pages.h"
+#include "shell/colours.h"
 #include "shell/state.h"
 
 POINT textOrigin;
+char textBuffer[kTextLimit + 2];
+
+namespace {
+
+constexpr char kCaret = '|';
+constexpr int kBackspace = 8;
+
+// The canvas as it was when the text's place was clicked; each keystroke draws the text anew over it.
+HDC textBackgroundDC;
+HBITMAP textBackgroundBitmap;
+
+void DeleteTextBackground() {
+    DeleteDC(textBackgroundDC);
+    DeleteObject(textBackgroundBitmap);
+    textBackgroundDC = nullptr;
+    textBackgroundBitmap = nullptr;
+}
+
+// The text over the canvas copy, from textOrigin to the canvas's bottom right, broken between words at
+// the right edge; the picture shows between the letters.
+void DrawTextOverBackground(HDC dc) {
+    BitBlt(dc, 0, 0, canvasWidth, canvasHeight, textBackgroundDC, 0, 0, SRCCOPY);
+    HFONT font = CreateFontIndirectA(&textFont);
+    HGDIOBJ keptFont = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, currentColour | kPaletteRelative);
+    RECT area{textOrigin.x, textOrigin.y, canvasWidth, canvasHeight};
+    DrawTextA(dc, textBuffer, -1, &area, DT_NOPREFIX | DT_WORDBREAK);
+    SetBkMode(dc, OPAQUE);
+    SelectObject(dc, keptFont);
+    DeleteObject(font);
+}
+
+// The buffer with one more character before the caret, or one fewer for a backspace; beyond the limit,
+// and with nothing to take away, it stays as it is.
+void EditText(int code) {
+    size_t length = std::strlen(textBuffer);
+    if (code == kBackspace) {
+        if (length < 2) return;
+        textBuffer[length - 1] = '\0';
+        textBuffer[length - 2] = kCaret;
+    } else if (length < kTextLimit) {
+        size_t at = length > 0 ? length - 1 : 0;
+        textBuffer[at] = char(code);
+        textBuffer[at + 1] = kCaret;
+    }
+}
+
+}  // namespace
 
 void BeginTextEntry(POINT origin) {
     textOrigin = origin;
     textPlacePending = 0;
     textEntryActive = 1;
+    {
+        CanvasDrawing d(canvasWindow, appPalette);
+        std::memset(textBuffer, 0, sizeof textBuffer);
+        textBackgroundDC = CreateCompatibleDC(d.dc());
+        textBackgroundBitmap = CreateCompatibleBitmap(d.dc(), canvasWidth, canvasHeight);
+        SelectObject(textBackgroundDC, textBackgroundBitmap);
+        BitBlt(textBackgroundDC, 0, 0, canvasWidth, canvasHeight, d.dc(), 0, 0, SRCCOPY);
+    }
     // Typed characters arrive at the frame.
     SetFocus(frameWindow);
 }
 
-void FinishText() { textEntryActive = 0; }
+void TypeTextChar(int code) {
+    CanvasDrawing d(canvasWindow, appPalette);
+    EditText(code);
+    DrawTextOverBackground(d.dc());
+}
 
-void TypeTextChar(int) {}
+void FinishText() {
+    {
+        CanvasDrawing d(canvasWindow, appPalette);
+        size_t length = std::strlen(textBuffer);
+        if (length > 0) textBuffer[length - 1] = '\0';
+        DrawTextOverBackground(d.dc());
+    }
+    DeleteTextBackground();
+    textEntryActive = 0;
+    textPlacePending = 0;
+    ShowToolPage(1);
+}
+
+void DropTextEntry() {
+    if (textEntryActive != 1) return;
+    DeleteTextBackground();
+    textEntryActive = 0;
+}

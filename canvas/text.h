@@ -11,9 +11,16 @@ void InitialiseTextFont();
 // Where the text begins: the canvas press that places it.
 extern POINT textOrigin;
 
+// The longest text, caret included; the buffer has room for it and its terminating zero.
+constexpr int kTextLimit = 254;
+// The typed text, zero-terminated; while typing it ends with the caret "|".
+extern char textBuffer[kTextLimit + 2];
+
 // A canvas press while text placement is pending: typing begins there.
 void BeginTextEntry(POINT origin);
-// Ends the text being typed.
+// Ends the text being typed: drawn without its caret, the canvas copy freed, tool page 1 shown.
 void FinishText();
 // One typed character for the text being entered: 8 backspace, 13 return, 32 to 126 printable.
 void TypeTextChar(int code);
+// Frees the canvas copy of a text still being typed when the canvas ends.
+void DropTextEntry();

@@ -14,10 +14,15 @@ namespace {
 constexpr int kLastToolState = 62;
 constexpr int kMoveSelectionState = 60;
 
-// A press in state 0 inside the selection picks it up to move it; anywhere else drops it.
+// Between the two ends, edges included, in whichever order they lie.
+bool Between(LONG v, LONG a, LONG b) { return a <= b ? v >= a && v <= b : v >= b && v <= a; }
+
+// A press in state 0 inside the selection picks it up to move it; anywhere else drops it. A selection
+// dragged out leftwards or upwards is stored with its ends the other way round, and is inside all the same;
+// one whose marquee is not shown is not there to pick up.
 void PressWithSelection(POINT p) {
     const RECT& r = selectionRect;
-    if (p.x >= r.left && p.x <= r.right && p.y >= r.top && p.y <= r.bottom) {
+    if (SelectionMarqueeShown() && Between(p.x, r.left, r.right) && Between(p.y, r.top, r.bottom)) {
         SetCursor(CursorForToolState(kMoveSelectionState));
         toolState = kMoveSelectionState;
     } else {
@@ -29,18 +34,19 @@ void RunPressAction(int state) {
     // Nothing is drawn with no tool, and text is placed before any dispatch.
     if (state == 0 || state > kLastToolState) return;
     if (PressBrushState(state) || PressOneClickState(state) || PressGeometryPenState(state) ||
-        PressMirrorPenState(state) || PressPolygonState(state))
+        PressMirrorPenState(state) || PressPolygonState(state) || PressRegionState(state))
         return;
     DefaultPress();
 }
 
 bool RunMoveAction(int state, POINT p) {
     return MoveBrushState(state, p) || MoveShapeState(state, p) || MoveGeometryPenState(state, p) ||
-           MoveMirrorPenState(state, p) || MovePolygonState(state, p);
+           MoveMirrorPenState(state, p) || MovePolygonState(state, p) || MoveRegionState(state, p);
 }
 
 bool RunReleaseAction(int state, POINT p) {
-    return ReleaseBrushState(state) || ReleaseShapeState(state, p) || ReleasePolygonState(state, p);
+    return ReleaseBrushState(state) || ReleaseShapeState(state, p) || ReleasePolygonState(state, p) ||
+           ReleaseRegionState(state, p);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The frame's painting: its navy background, the quit picture and the left column, the colour buttons
 // with the family's shades, and the shade slider.
 #include "canvas/canvas.h"
+#include "canvas/selection.h"
 #include "draw/draw.h"
 #include "options/select.h"
 #include "shell/colours.h"
@@ -10,7 +11,8 @@
 
 namespace {
 
-// The picture behind the canvas shown again, and any repaint the canvas had pending dropped.
+// The picture behind the canvas shown again, and any repaint the canvas had pending dropped. A selection's
+// marquee goes with it.
 void ShowPictureOnCanvas() {
     HDC canvas = GetDC(canvasWindow);
     HPALETTE kept = SelectPalette(canvas, appPalette, TRUE);
@@ -19,6 +21,7 @@ void ShowPictureOnCanvas() {
     SelectPalette(canvas, kept, TRUE);
     ReleaseDC(canvasWindow, canvas);
     ValidateRect(canvasWindow, nullptr);
+    ForgetSelectionMarquee();
 }
 
 }  // namespace

@@ -22,11 +22,29 @@ TEST(SdlRules, LargeDisplaysShowTheScreenAWholeNumberOfTimesLarger) {
     EXPECT_EQ(WholeScale(7680, 4320), 5);
 }
 
-TEST(SdlRules, TypedTextKeepsLatinOneAndDropsTheRest) {
-    char out[32];
-    int n = TypedCharacters("a\xC3\xA9\xE2\x82\xAC" "b\x7F\xF0\x9F\x98\x80" "c", out);
-    EXPECT_EQ(std::string(out, size_t(n)), "a\xE9" "bc");  // e-acute kept, euro sign, DEL and emoji dropped
-    EXPECT_EQ(TypedCharacters("\xC3", out), 0);            // a cut-off sequence types nothing
+struct TypedCase {
+    const char* name;
+    const char* utf8;
+    std::string bytes;
+};
+
+const TypedCase kTypedCases[] = {
+    {"plain letters", "dab 1!", "dab 1!"},
+    {"Latin-1 letters keep their byte", "a\xC3\xA9" "b", "a\xE9" "b"},
+    {"code page letters outside Latin-1", "\xE2\x82\xAC\xC5\x92", "\x80\x8C"},
+    {"C1 controls are not the code page's letters", "a\xC2\x85" "b", "ab"},
+    {"DEL, controls and emoji dropped", "a\x7F\x09\xF0\x9F\x98\x80" "c", "ac"},
+    {"characters the code page lacks dropped", "x\xCE\xB1\xE4\xB8\xAD" "y", "xy"},
+    {"a cut-off sequence types nothing", "\xC3", ""},
+    {"a broken sequence does not swallow what follows", "\xE2" "ab\x80" "c", "abc"},
+};
+
+TEST(SdlRules, TypedTextBecomesTheCodePageBytesAndDropsTheRest) {
+    for (const TypedCase& c : kTypedCases) {
+        char out[32];
+        int n = TypedCharacters(c.utf8, out);
+        EXPECT_EQ(std::string(out, size_t(n)), c.bytes) << c.name;
+    }
 }
 
 TEST(SdlRules, CursorMasksKeepBlackWhiteTransparentAndInverting) {

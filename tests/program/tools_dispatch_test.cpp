@@ -127,13 +127,19 @@ TEST(Tools, TextComesBeforeAnyTool) {
 
 TEST(Tools, PressInsideTheSelectionPicksItUpAndOutsideDropsIt) {
     RunDab({640, 480}, [] {
-        selectionRect = {100, 100, 200, 160};
-        selectionMode = 1;
-        UseTool(0);
-        Click({200, 160});
+        auto select = [] {
+            selectionMode = 1;
+            UseTool(59);
+            Stroke({{100, 100}, {200, 160}});
+        };
+        select();
+        CanvasPress({200, 160});
+        testing::WaitUntilIdle();
         EXPECT_EQ(toolState, 60) << "the rectangle's edges count as inside";
         EXPECT_EQ(selectionMode, 1);
-        UseTool(0);
+        CanvasRelease({200, 160});
+        testing::WaitUntilIdle();
+        select();
         Click({201, 130});
         EXPECT_EQ(toolState, 0);
         EXPECT_EQ(selectionMode, 0);

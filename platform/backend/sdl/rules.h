@@ -15,25 +15,36 @@ inline int WholeScale(int width, int height) {
     return k;
 }
 
-// Typed text arrives as UTF-8; the program reads single-byte characters, so Latin-1 ones pass, control
-// characters and the rest are dropped. Fills out (room for 32) and gives the count.
+// The byte of the Windows ANSI code page (1252) for a character, or 0 when it has none or is a control:
+// an ANSI window's WM_CHAR carries that byte.
+inline unsigned char AnsiByte(uint32_t code) {
+    // Code page 1252's characters at 0x80 to 0x9F; 0 where the code page leaves the byte unused.
+    static const uint16_t kHigh[32] = {0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+                                       0x2039, 0x0152, 0, 0x017D, 0, 0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+                                       0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
+    if ((code >= 0x20 && code < 0x7F) || (code >= 0xA0 && code <= 0xFF)) return static_cast<unsigned char>(code);
+    for (int i = 0; i < 32; i++)
+        if (kHigh[i] != 0 && kHigh[i] == code) return static_cast<unsigned char>(0x80 + i);
+    return 0;
+}
+
+// Typed text arrives as UTF-8; the program reads single-byte characters of the ANSI code page, so each
+// character becomes its byte there; control characters, characters the code page lacks and broken
+// sequences are dropped, never passed on as some other byte. Fills out (room for 32), gives the count.
 inline int TypedCharacters(const char* text, char out[32]) {
     int n = 0;
     for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p && n < 32;) {
-        unsigned code = 0x100;
-        int length = 1;
-        if (*p < 0x80) {
-            code = *p;
-        } else if ((*p & 0xE0) == 0xC0 && (p[1] & 0xC0) == 0x80) {
-            code = ((p[0] & 0x1Fu) << 6) | (p[1] & 0x3Fu);
-            length = 2;
-        } else if ((*p & 0xF0) == 0xE0) {
-            length = 3;
-        } else if ((*p & 0xF8) == 0xF0) {
-            length = 4;
+        int length = *p < 0x80 ? 1 : (*p & 0xE0) == 0xC0 ? 2 : (*p & 0xF0) == 0xE0 ? 3 : (*p & 0xF8) == 0xF0 ? 4 : 0;
+        uint32_t code = length == 1 ? *p : length == 2 ? (*p & 0x1Fu) : length == 3 ? (*p & 0x0Fu) : (*p & 0x07u);
+        int i = 1;
+        for (; i < length && (p[i] & 0xC0) == 0x80; i++) code = (code << 6) | (p[i] & 0x3Fu);
+        if (length == 0 || i < length) {
+            // A stray continuation byte or a cut-off sequence: skip only what belongs to it.
+            p += length == 0 ? 1 : i;
+            continue;
         }
-        if (code >= 0x20 && code < 0x100 && code != 0x7F) out[n++] = char(code);
-        for (int i = 0; i < length && *p; i++) p++;
+        if (unsigned char byte = AnsiByte(code)) out[n++] = char(byte);
+        p += length;
     }
     return n;
 }

@@ -1,0 +1,116 @@
+// The region tools and the text tool on a 1920 × 1080 canvas: one mouse move of a region's rubber outline
+// and of a moving selection (the whole path, as tools_bench measures it, and ToolMove alone), each
+// region release over the whole canvas, and one keystroke of a 200-character text.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "bench_canvas.h"
+#include "canvas/selection.h"
+#include "canvas/text.h"
+#include "canvas/tools.h"
+#include "platform/testing.h"
+#include "shell/state.h"
+
+namespace {
+
+// The region drags, and the move of a grabbed selection.
+constexpr int kMovingStates[] = {8, 27, 28, 55, 56, 57, 59, 60};
+constexpr int kMoveSelectionState = 60;
+
+POINT Wander(int i) { return {300 + (i * 7) % 1200 + (i % 5) * 9, 200 + (i * 11) % 600 + (i % 3) * 6}; }
+
+void ScreenPress(POINT p) { testing::Press(p.x + 52, p.y + 74); }
+
+void StartStroke(int state) {
+    StartBenchProgram();
+    soundOn = 0;
+    if (state == kMoveSelectionState) {
+        // A selection to grab: the press inside it picks it up.
+        toolState = 0;
+        selectionMode = 1;
+        selectionRect = {200, 150, 900, 600};
+        ScreenPress({400, 300});
+    } else {
+        toolState = state;
+        ScreenPress(Wander(0));
+    }
+    testing::WaitUntilIdle();
+}
+
+void EndStroke(benchmark::State& run, int i) {
+    POINT p = Wander(i);
+    testing::Release(p.x + 52, p.y + 74);
+    testing::WaitUntilIdle();
+    run.counters["moves"] = i;
+}
+
+void WholePathMove(benchmark::State& run, int state) {
+    StartStroke(state);
+    int i = 1;
+    for (auto _ : run) {
+        POINT p = Wander(i++);
+        testing::Move(p.x + 52, p.y + 74);
+        testing::WaitUntilIdle();
+    }
+    EndStroke(run, i);
+}
+
+void DirectMove(benchmark::State& run, int state) {
+    StartStroke(state);
+    int i = 1;
+    for (auto _ : run) ToolMove(Wander(i++));
+    EndStroke(run, i);
+}
+
+// The release of a region from (x1, y1) to (x2, y2), pressed and released as PWinProc does it.
+void Release(benchmark::State& run, int state, RECT r) {
+    StartBenchProgram();
+    soundOn = 0;
+    for (auto _ : run) {
+        toolState = state;
+        ToolPress({r.left, r.top});
+        ToolRelease({r.right, r.bottom});
+    }
+    toolState = 0;
+}
+
+// Typing at the end of a 200-character text: a character, then a backspace, over and over.
+void TextKeystroke(benchmark::State& run) {
+    StartBenchProgram();
+    textPlacePending = 1;
+    ScreenPress({40, 40});
+    testing::WaitUntilIdle();
+    for (int i = 0; i < 199; i++) TypeTextChar(i % 6 == 5 ? ' ' : 'a' + i % 26);
+    int i = 0;
+    for (auto _ : run) TypeTextChar(i++ % 2 ? 8 : 'q');
+    FinishText();
+}
+
+void RegisterRegionBenchmarks() {
+    for (int state : kMovingStates) {
+        std::string name = "State" + std::to_string(state);
+        benchmark::RegisterBenchmark((name + "/WholePath").c_str(), WholePathMove, state)->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((name + "/ToolMove").c_str(), DirectMove, state)->Unit(benchmark::kMicrosecond);
+    }
+    const RECT whole{0, 0, 1870, 1008}, half{467, 252, 1402, 756};
+    struct Named {
+        const char* name;
+        int state;
+        RECT r;
+    };
+    const Named releases[] = {{"Release/TurnWholeCanvas", 27, whole},   {"Release/MirrorWholeCanvas", 28, whole},
+                              {"Release/InvertWholeCanvas", 55, whole}, {"Release/ShrinkIntoHalf", 56, half},
+                              {"Release/ShrinkIntoWhole", 56, whole},   {"Release/ZoomHalf", 57, half},
+                              {"Release/ZoomWhole", 57, whole},         {"Release/WhiteWholeCanvas", 8, whole}};
+    for (const Named& n : releases)
+        benchmark::RegisterBenchmark(n.name, Release, n.state, n.r)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Text/KeystrokeOf200Characters", TextKeystroke)->Unit(benchmark::kMicrosecond);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    RegisterRegionBenchmarks();
+    return RunProgramBenchmarks(argc, argv);
+}

@@ -1,0 +1,133 @@
+// The region tools: a rectangle dragged out on the canvas, then whitened, turned over, mirrored, inverted,
+// filled with the shrunk picture, or blown up to the whole canvas; and the drag that makes a selection.
+#include "canvas/selection.h"
+#include "canvas/tool_states.h"
+#include "canvas/tools.h"
+#include "draw/draw.h"
+#include "shell/state.h"
+
+namespace {
+
+constexpr int kWhiteRectangleState = 8, kTurnState = 27, kMirrorState = 28, kInvertState = 55,
+              kShrinkState = 56, kZoomState = 57, kSelectState = 59, kMoveSelectionState = 60;
+constexpr COLORREF kPlainWhite = 0x00FFFFFF;
+
+bool IsRegionDrag(int state) {
+    return state == kWhiteRectangleState || state == kTurnState || state == kMirrorState ||
+           state == kInvertState || state == kShrinkState || state == kZoomState || state == kSelectState;
+}
+
+// The whole snapshot into the rectangle (shrink), or the rectangle of the snapshot onto the whole canvas
+// (zoom), with the palette in pictureDC for the copy. Both read the snapshot, so repeating one does not
+// compound.
+void CopyFromSnapshot(HDC canvas, int state, POINT a, int w, int h) {
+    HPALETTE keptPicturePalette = SelectPalette(pictureDC, appPalette, FALSE);
+    RealizePalette(pictureDC);
+    if (state == kShrinkState) {
+        BitBlt(canvas, 0, 0, canvasWidth, canvasHeight, nullptr, 0, 0, WHITENESS);
+        StretchBlt(canvas, a.x, a.y, w, h, pictureDC, 0, 0, canvasWidth, canvasHeight, SRCCOPY);
+    } else {
+        StretchBlt(canvas, 0, 0, canvasWidth, canvasHeight, pictureDC, a.x, a.y, w, h, SRCCOPY);
+    }
+    SelectPalette(pictureDC, keptPicturePalette, FALSE);
+}
+
+// The pen and brush a release made, and the brush the context came with, to be put back before deleting.
+struct MadeObjects {
+    HGDIOBJ pen = nullptr, brush = nullptr, keptBrush = nullptr;
+};
+
+// What the release does to the rectangle from A to P, once the rubber outline is gone.
+void ActOnRegion(HDC dc, int state, POINT a, POINT p, MadeObjects& made) {
+    int w = p.x - a.x, h = p.y - a.y;
+    switch (state) {
+        case kWhiteRectangleState:
+            // A border of half the pen width around the rectangle goes white too.
+            made.pen = CreatePen(PS_SOLID, penWidth, kPlainWhite);
+            SelectObject(dc, made.pen);
+            SetROP2(dc, R2_COPYPEN);
+            made.brush = CreateSolidBrush(kPlainWhite);
+            made.keptBrush = SelectObject(dc, made.brush);
+            Rectangle(dc, a.x, a.y, p.x, p.y);
+            break;
+        case kTurnState:
+            SetROP2(dc, R2_COPYPEN);
+            StretchBlt(dc, a.x, a.y, w, h, dc, a.x, a.y + h, w, -h, SRCCOPY);
+            break;
+        case kMirrorState:
+            SetROP2(dc, R2_COPYPEN);
+            StretchBlt(dc, a.x, a.y, w, h, dc, a.x + w, a.y, -w, h, SRCCOPY);
+            break;
+        case kInvertState: {
+            SetROP2(dc, R2_COPYPEN);
+            RECT r{a.x, a.y, p.x, p.y};
+            InvertRect(dc, &r);
+            break;
+        }
+        case kShrinkState:
+        case kZoomState:
+            SetROP2(dc, R2_COPYPEN);
+            CopyFromSnapshot(dc, state, a, w, h);
+            break;
+        case kSelectState:
+            // Drawn once more, the marquee stays on the screen until the selection is moved or dropped.
+            KeepSelectionMarquee(dc, {a.x, a.y, p.x, p.y});
+            toolState = 0;
+            break;
+    }
+}
+
+// Every region release: the last rubber outline (A to B) is erased first, then the region is acted on.
+// The white rectangle works without the palette; none of them plays a sound.
+void ReleaseRegion(int state, POINT p) {
+    HDC dc = GetDC(canvasWindow);
+    bool palette = state != kWhiteRectangleState;
+    HPALETTE keptPalette = nullptr;
+    if (palette) {
+        keptPalette = SelectPalette(dc, appPalette, FALSE);
+        RealizePalette(dc);
+    }
+    SetROP2(dc, R2_XORPEN);
+    HPEN outlinePen = CreatePen(PS_SOLID, 1, kPlainWhite);
+    HGDIOBJ keptPen = SelectObject(dc, outlinePen);
+    DrawRectOutline(dc, pointA.x, pointA.y, pointB.x, pointB.y);
+    MadeObjects made;
+    ActOnRegion(dc, state, pointA, p, made);
+    SelectObject(dc, keptPen);
+    if (made.keptBrush) SelectObject(dc, made.keptBrush);
+    if (palette) SelectPalette(dc, keptPalette, FALSE);
+    ReleaseDC(canvasWindow, dc);
+    DeleteObject(outlinePen);
+    if (made.pen) DeleteObject(made.pen);
+    if (made.brush) DeleteObject(made.brush);
+}
+
+}  // namespace
+
+bool PressRegionState(int state) {
+    if (state != kMoveSelectionState) return false;
+    BeginSelectionMove(pointA.x, pointA.y);
+    strokeActive = 1;
+    return true;
+}
+
+bool MoveRegionState(int state, POINT p) {
+    if (state == kMoveSelectionState) {
+        MoveSelection(p);
+        return true;
+    }
+    if (!IsRegionDrag(state)) return false;
+    TrackShapeOutline(canvasWindow, appPalette, kRectangle, p.x, p.y, pointB.x, pointB.y, pointA.x, pointA.y);
+    pointB = p;
+    return true;
+}
+
+bool ReleaseRegionState(int state, POINT p) {
+    if (state == kMoveSelectionState) {
+        PasteSelection();
+        return true;
+    }
+    if (!IsRegionDrag(state)) return false;
+    ReleaseRegion(state, p);
+    return true;
+}
