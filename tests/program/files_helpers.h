@@ -1,5 +1,5 @@
 // The files page driven as a child drives it, with a program folder of the test's own: the pictures the
-// test puts there, the sounds and tunes linked in so that the program still hears them there.
+// test puts there, the sounds, tunes and frame bitmaps linked in so that the program still finds them.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -41,8 +41,8 @@ public:
         path_ = pattern;
         for (const auto& entry : std::filesystem::directory_iterator(ProgramFolder())) {
             std::string name = entry.path().filename().string();
-            bool sound = name.ends_with(".mub") || name.ends_with(".mid");
-            if (sound) std::filesystem::create_symlink(entry.path(), path_ / name);
+            bool data = name.ends_with(".mub") || name.ends_with(".MUB") || name.ends_with(".mid");
+            if (data) std::filesystem::create_symlink(entry.path(), path_ / name);
         }
         for (const std::string& picture : pictures) Add(picture, picture);
         kept_ = programDirectory;
@@ -63,7 +63,7 @@ public:
     }
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-    // The names in the folder other than the linked sounds and tunes, sorted.
+    // The names in the folder other than the linked data files, sorted.
     std::vector<std::string> Files() const {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(path_))
