@@ -90,6 +90,32 @@ TEST(FilesSave, ANameTakenIsNotReplaced) {
     }
 }
 
+// A seed whose first name begins with C and B: that saved picture opens as a colouring picture.
+TEST(FilesSave, ASavedNameBeginningWithCBIsAColouringPicture) {
+    RunDab({800, 600}, [] {
+        TestProgramFolder folder;
+        uint32_t seed = 1;
+        for (char name[20] = {};; seed++) {
+            SeedRandom(seed);
+            MakePictureName(name);
+            if (name[0] == 'C' && name[1] == 'B') break;
+        }
+        SeedRandom(seed);
+        PaintCanvas(PaletteChecks);
+        ShowFiles();
+        Save();
+        std::vector<std::string> saved = SavedPictureNames(folder.Files());
+        ASSERT_EQ(saved.size(), 1u);
+        EXPECT_EQ(saved[0].substr(0, 2), "CB");
+        EXPECT_EQ(colouringMode, 0);
+        ShowFiles();
+        ClickFilesButton(kOpen);
+        ClickCell(0);
+        EXPECT_EQ(colouringMode, 1);
+        EXPECT_EQ(toolState, 3) << "the fill";
+    });
+}
+
 // A write that fails, from the first byte or part way, says so and leaves no file behind.
 TEST(FilesSave, AFailedWriteSaysSoAndLeavesNothing) {
     enum Failure { kFullDisk, kStopsPartWay };
