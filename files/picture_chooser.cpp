@@ -66,7 +66,8 @@ bool DrawPreviews(HDC frame) {
     return true;
 }
 
-void DrawLoadedPicture(HDC canvas, const char* name) {
+// Draws the picture over the canvas; false when the file gave no picture, so nothing was drawn.
+bool DrawLoadedPicture(HDC canvas, const char* name) {
     HGLOBAL picture = ReadDibFile(name);
     HPALETTE kept = SelectPalette(canvas, appPalette, FALSE);
     RealizePalette(canvas);
@@ -84,7 +85,9 @@ void DrawLoadedPicture(HDC canvas, const char* name) {
         StretchDibToDevice(canvas, 0, 0, canvasWidth, canvasHeight, picture, 0, 0, -1, -1, SRCCOPY);
     }
     SelectPalette(canvas, kept, TRUE);
-    if (picture) GlobalFree(picture);
+    if (!picture) return false;
+    GlobalFree(picture);
+    return true;
 }
 
 }  // namespace
@@ -178,9 +181,11 @@ void LoadPicture(int index) {
         DeleteFileA(PictureSlotName(index));
         ReleaseDC(canvasWindow, canvas);
     } else {
-        DrawLoadedPicture(canvas, PictureSlotName(index));
+        bool drawn = DrawLoadedPicture(canvas, PictureSlotName(index));
         ReleaseDC(canvasWindow, canvas);
-        TakeSnapshot();
+        // Until its repaint the canvas shows what the chooser drew there; only a picture drawn over all
+        // of it may become the snapshot, else the child's picture would give way to the chooser.
+        if (drawn) TakeSnapshot();
     }
     deletePictureMode = 0;
     pictureChooserShown = 0;

@@ -6,8 +6,8 @@
 
 // Slots 1 to 298 hold names; slot 0 is never used.
 constexpr int kPictureSlots = 299;
-// As long as the directory search gives a name, so that every picture the child sees in the folder is
-// listed; names of 14 characters were once the limit.
+// As long as any name the directory search gives, so that every picture the child sees in the folder is
+// listed, however long its name.
 constexpr int kPictureSlotSize = sizeof(_finddata_t::name);
 
 // Upper-cased file names; an empty slot is all zero.

@@ -9,8 +9,8 @@ constexpr char kSaveTemporaryName[] = "DABSAVE.TMP";
 
 // Saves what the canvas shows as a new picture and says whether that worked.
 void SavePicture();
-// Writes the canvas's top-left (screenWidth - 53) × (screenHeight - 102) pixels as a new picture under a
-// random name that no file has yet, in the current directory; 1 when the whole file is there.
+// Writes the canvas's top-left (screenWidth - 53) × (screenHeight - 102) pixels as a new picture in the
+// program's folder, under a random name no file has yet; 1 when the whole file is there.
 int SaveCanvasPicture(HDC canvas);
 // A name of 7 random capital letters and ".BMP", in a buffer of 20 characters.
 void MakePictureName(char name[20]);

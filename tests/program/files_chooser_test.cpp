@@ -158,6 +158,27 @@ TEST(FilesChooser, DeleteModeDeletesTheChosenFileAndKeepsTheCanvas) {
     });
 }
 
+// A file named like a picture that is none: its cell stays empty, the pages go on, and opening it leaves
+// the canvas as it was.
+TEST(FilesChooser, ABrokenPictureChangesNothing) {
+    RunDab({800, 600}, [] {
+        TestProgramFolder folder({"CAKE.BMP", "SEA.BMP"});
+        std::ofstream(folder / "BROKEN.BMP") << "BM not a picture";
+        PaintCanvas(Checks);
+        CanvasImage painted = ReadCanvas();
+        ShowFiles();
+        ClickFilesButton(kOpen);
+        // Listed first, before CAKE.BMP and SEA.BMP.
+        EXPECT_FALSE(CellShowsPreview(0));
+        EXPECT_TRUE(CellShowsPreview(1));
+        EXPECT_TRUE(CellShowsPreview(2));
+        ClickCell(0);
+        EXPECT_EQ(pictureChooserShown, 0);
+        EXPECT_TRUE(ReadCanvas() == painted);
+        EXPECT_EQ(toolGroup, 1);
+    });
+}
+
 // Open, leave the chooser by a click on the option strip, then delete: the chooser is in delete mode.
 TEST(FilesChooser, OpenLeaveThenDelete) {
     RunDab({800, 600}, [] {
