@@ -14,63 +14,107 @@ namespace {
 // (BLACKONWHITE) or ORed (WHITEONBLACK).
 enum class Pick { First, Last, And, Or };
 
-// The source pixels one axis of the decoded piece holds: entry k stands for the group of source pixels
-// [bounds[k], bounds[k + 1]) when shrinking, for source pixel start + k otherwise.
-struct Axis {
-    bool shrink = false;
-    int64_t start = 0, length = 0;
-    std::vector<int64_t> bounds;
+// Destinations up to this many pixels are mapped here whole, so that the blit copies the piece one to one;
+// larger ones are mapped only along the axes that shrink.
+constexpr int64_t kMaxMappedPixels = int64_t(1) << 22;
+// A piece of up to this many pixels is kept for the next picture.
+constexpr size_t kKeptPiecePixels = size_t(1) << 20;
 
-    int64_t entries() const { return shrink ? int64_t(bounds.size()) - 1 : length; }
-    int64_t from(int64_t k) const { return shrink ? bounds[size_t(k)] : start + k; }
-    int64_t to(int64_t k) const { return shrink ? bounds[size_t(k) + 1] : start + k + 1; }
+// The source pixels one axis of the decoded piece holds: entry k stands for source pixels
+// [first[k], last[k]), a group of them when shrinking; start and length span all of them.
+struct Axis {
+    int64_t start = 0, length = 0;
+    bool shrink = false;
+    std::vector<int64_t> first, last;
+
+    int64_t entries() const { return int64_t(first.size()); }
 };
 
-// The groups of the blit's walk: source pixel s falls on destination (s * dst + (dst - 1) / 2) / src, so
-// destination i starts at (i * src + dst - 1 - (dst - 1) / 2) / dst.
-Axis ShrinkingAxis(int64_t dstLength, int64_t srcStart, int64_t srcLength) {
+// The blit's walk. Shrinking, source pixel s falls on destination (s * dst + (dst - 1) / 2) / src, so
+// destination i starts at (i * src + dst - 1 - (dst - 1) / 2) / dst; otherwise destination i shows
+// (i * src + (src - 1) / 2) / dst.
+Axis MappedAxis(int64_t dstLength, int64_t srcStart, int64_t srcLength) {
     Axis axis;
-    axis.shrink = true;
     axis.start = srcStart;
     axis.length = srcLength;
-    int64_t c = dstLength - 1 - (dstLength - 1) / 2;
-    axis.bounds.resize(size_t(dstLength) + 1);
-    for (int64_t i = 0; i <= dstLength; i++) axis.bounds[size_t(i)] = srcStart + (i * srcLength + c) / dstLength;
+    axis.shrink = srcLength > dstLength;
+    axis.first.resize(size_t(dstLength));
+    axis.last.resize(size_t(dstLength));
+    int64_t c = axis.shrink ? dstLength - 1 - (dstLength - 1) / 2 : (srcLength - 1) / 2;
+    for (int64_t i = 0; i < dstLength; i++) {
+        axis.first[size_t(i)] = srcStart + (i * srcLength + c) / dstLength;
+        axis.last[size_t(i)] = axis.shrink ? srcStart + ((i + 1) * srcLength + c) / dstLength : axis.first[size_t(i)] + 1;
+    }
     return axis;
 }
 
+// Each source pixel once, for the blit to stretch.
 Axis WholeAxis(int64_t start, int64_t length) {
     Axis axis;
     axis.start = start;
     axis.length = length;
+    axis.first.resize(size_t(length));
+    axis.last.resize(size_t(length));
+    for (int64_t k = 0; k < length; k++) axis.first[size_t(k)] = start + k, axis.last[size_t(k)] = start + k + 1;
     return axis;
 }
 
-uint32_t Combine(Pick pick, uint32_t a, uint32_t b) { return pick == Pick::Or ? (a | b) : (a & b); }
+template <Pick pick>
+void CombineInto(uint32_t& into, uint32_t value) {
+    if constexpr (pick == Pick::Or)
+        into |= value;
+    else
+        into &= value;
+}
+
+// Folds one decoded source row into a row of the piece: each entry ANDs or ORs in the pixels of its group
+// of columns (or takes its one column).
+template <Pick pick>
+void FoldRow(const uint32_t* line, const std::vector<int>& first, const std::vector<int>& last, uint32_t* out) {
+    for (size_t k = 0; k < first.size(); k++) {
+        uint32_t v = out[k];
+        for (int c = first[k]; c < last[k]; c++) CombineInto<pick>(v, line[c]);
+        out[k] = v;
+    }
+}
 
 // The piece of the picture the axes describe, one surface pixel an entry.
 bool Decode(const DibDecoder& dib, bool toMono, const Axis& cols, const Axis& rows, Pick colPick, Pick rowPick,
             Surface& piece) {
     if (!piece.allocate(int(cols.entries()), int(rows.entries()), 32)) return false;
     std::vector<uint32_t> line(size_t(cols.length));
-    int64_t left = cols.start;
+    // Each entry's columns, counted from the first decoded one.
+    std::vector<int> first(size_t(piece.width)), last(size_t(piece.width));
+    bool combineCols = cols.shrink && colPick != Pick::Last;
+    for (size_t k = 0; k < size_t(piece.width); k++) {
+        last[k] = int(cols.last[k] - cols.start);
+        first[k] = combineCols ? int(cols.first[k] - cols.start) : last[k] - 1;
+    }
+    bool combineRows = rows.shrink && (rowPick == Pick::And || rowPick == Pick::Or);
     for (int j = 0; j < piece.height; j++) {
         uint32_t* out = piece.row(j);
-        int64_t first = rows.from(j), last = rowPick == Pick::First ? first + 1 : rows.to(j);
-        for (int64_t r = first; r < last; r++) {
-            dib.ReadRow(int(r), int(left), int(cols.length), line.data());
+        int64_t from = rows.first[size_t(j)], to = combineRows ? rows.last[size_t(j)] : from + 1;
+        // Enlarged, neighbouring rows show the same source row.
+        if (j > 0 && !combineRows && from == rows.first[size_t(j) - 1]) {
+            std::copy_n(piece.row(j - 1), piece.width, out);
+            continue;
+        }
+        if (!combineRows && !combineCols) {
+            dib.ReadRow(int(from), int(cols.start), int(cols.length), line.data());
             if (toMono)
                 for (uint32_t& p : line) p = NearestMono(RgbFromPixel(p));
-            for (int k = 0; k < piece.width; k++) {
-                uint32_t v;
-                if (!cols.shrink || colPick == Pick::Last) {
-                    v = line[size_t(cols.to(k) - 1 - left)];
-                } else {
-                    v = line[size_t(cols.from(k) - left)];
-                    for (int64_t c = cols.from(k) + 1; c < cols.to(k); c++) v = Combine(colPick, v, line[size_t(c - left)]);
-                }
-                out[k] = r == first ? v : Combine(rowPick, out[k], v);
-            }
+            for (size_t k = 0; k < first.size(); k++) out[k] = line[size_t(first[k])];
+            continue;
+        }
+        std::fill_n(out, piece.width, rowPick == Pick::Or ? 0u : kPixelMask);
+        for (int64_t r = from; r < to; r++) {
+            dib.ReadRow(int(r), int(cols.start), int(cols.length), line.data());
+            if (toMono)
+                for (uint32_t& p : line) p = NearestMono(RgbFromPixel(p));
+            if (rowPick == Pick::Or)
+                FoldRow<Pick::Or>(line.data(), first, last, out);
+            else
+                FoldRow<Pick::And>(line.data(), first, last, out);
         }
     }
     return true;
@@ -131,16 +175,20 @@ bool StretchDib(DeviceContext& d, const DibDecoder& dib, int64_t x, int64_t y, i
 
     bool combine = d.stretchMode != COLORONCOLOR && d.stretchMode != HALFTONE;
     Pick together = d.stretchMode == WHITEONBLACK ? Pick::Or : Pick::And;
-    Axis cols = width > dw ? ShrinkingAxis(dw, left, width) : WholeAxis(left, width);
-    Axis rows = height > dh ? ShrinkingAxis(dh, top, height) : WholeAxis(top, height);
-    Surface piece;
+    bool mapAll = dw * dh <= kMaxMappedPixels;
+    Axis cols = width > dw || mapAll ? MappedAxis(dw, left, width) : WholeAxis(left, width);
+    Axis rows = height > dh || mapAll ? MappedAxis(dh, top, height) : WholeAxis(top, height);
+    // Previews and the canvas come by the dozen at the same sizes: the piece's memory is kept for the next.
+    thread_local Surface piece;
     if (!Decode(dib, toMono, cols, rows, combine ? together : Pick::Last, combine ? together : Pick::First, piece))
         return false;
     BlitSource source;
     source.surface = &piece;
     int64_t pw = piece.width, ph = piece.height;
-    return StretchToDc(d, x, y, w, h, &source, flipX ? pw - 1 : 0, flipY ? ph - 1 : 0, flipX ? -pw : pw,
-                       flipY ? -ph : ph, rop);
+    bool drawn = StretchToDc(d, x, y, w, h, &source, flipX ? pw - 1 : 0, flipY ? ph - 1 : 0, flipX ? -pw : pw,
+                             flipY ? -ph : ph, rop);
+    if (piece.storage.capacity() > kKeptPiecePixels) piece = Surface();
+    return drawn;
 }
 
 }  // namespace gdi
