@@ -89,37 +89,32 @@ void DibDecoder::ReadTable(const DeviceContext& d, const uint8_t* raw, size_t en
     }
 }
 
+// Each field's top 8 bits, its top bits repeated once below them when it is narrower (5 bits v give
+// v << 3 | v >> 2); a mask of several runs of ones counts only its lowest.
 DibDecoder::Field DibDecoder::FieldOf(uint32_t mask) {
     Field field;
     if (!mask) return field;
-    while (!(mask & 1)) mask >>= 1, field.shift++;
-    while (mask & 1) mask >>= 1, field.length++;
+    int shift = 0, length = 0;
+    while (!(mask & 1)) mask >>= 1, shift++;
+    while (mask & 1) mask >>= 1, length++;
+    field.right = shift - (8 - length);
+    field.keep = kFieldBits[std::min(length, 8)];
+    field.repeat = std::min(length, 8);
     return field;
 }
 
-// Each field's top 8 bits, its top bits repeated once below them when it is narrower (5 bits v give
-// v << 3 | v >> 2); a mask of several runs of ones counts only its lowest.
+uint32_t DibDecoder::Channel(uint32_t value, const Field& f) {
+    uint32_t channel = (f.right < 0 ? value << -f.right : value >> f.right) & f.keep;
+    return channel | channel >> f.repeat;
+}
+
 uint32_t DibDecoder::FromMasks(uint32_t value) const {
-    uint32_t pixel = 0;
-    for (const Field& f : fields_) {
-        uint32_t channel = 0;
-        if (f.length) {
-            int shift = f.shift - (8 - f.length);
-            channel = shift < 0 ? value << -shift : value >> shift;
-            channel &= kFieldBits[std::min(f.length, 8)];
-            channel |= channel >> f.length;
-        }
-        pixel = pixel << 8 | channel;
-    }
-    return pixel;
+    return Channel(value, fields_[0]) << 16 | Channel(value, fields_[1]) << 8 | Channel(value, fields_[2]);
 }
 
 void DibDecoder::ReadRow(int y, int left, int count, uint32_t* out) const {
-    const uint8_t* row;
-    if (runLength())
-        row = runs_.data() + stride_ * size_t(y);
-    else
-        row = bits_ + stride_ * size_t(bottomUp_ ? height_ - 1 - y : y);
+    const uint8_t* rows = runLength() ? runs_.data() : bits_;
+    const uint8_t* row = rows + stride_ * size_t(bottomUp_ ? height_ - 1 - y : y);
     auto look = [&](size_t i) { return i < table_.size() ? table_[i] : 0u; };
     switch (bitCount_) {
         case 1:
@@ -156,11 +151,14 @@ void DibDecoder::ReadRow(int y, int left, int count, uint32_t* out) const {
 // span of a row counts as written once an escape closes it.
 bool DibDecoder::DecodeRuns(const uint8_t* in, uint32_t size) {
     if (size == 0) return false;
+    // Bottom row first, as plain bits of a bottom-up picture lie.
     runs_.assign(stride_ * size_t(height_), 0);
     written_.assign(size_t(width_) * size_t(height_), 0);
     const bool four = bitCount_ == 4;
     int x = 0, y = height_ - 1, left = 0, right = 0;
-    auto at = [&](int px, int py) { return runs_.data() + stride_ * size_t(py) + (four ? px / 2 : px); };
+    auto at = [&](int px, int py) {
+        return runs_.data() + stride_ * size_t(height_ - 1 - py) + size_t(four ? px / 2 : px);
+    };
     auto closeSpan = [&] {
         if (left != right) std::fill_n(written_.begin() + ptrdiff_t(size_t(y) * size_t(width_) + size_t(left)), right - left, 1);
     };

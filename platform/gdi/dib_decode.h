@@ -27,10 +27,14 @@ public:
     bool Written(int x, int y) const { return written_[size_t(y) * size_t(width_) + size_t(x)] != 0; }
 
 private:
+    // A colour mask as the shift that brings its top 8 bits to the low byte, those bits, and its width.
     struct Field {
-        int shift = 0, length = 0;
+        int right = 0;
+        uint32_t keep = 0;
+        int repeat = 0;
     };
     static Field FieldOf(uint32_t mask);
+    static uint32_t Channel(uint32_t value, const Field& f);
     uint32_t FromMasks(uint32_t value) const;
     void ReadTable(const DeviceContext& d, const uint8_t* raw, size_t entrySize, UINT usage);
     bool DecodeRuns(const uint8_t* in, uint32_t size);
@@ -43,7 +47,7 @@ private:
     std::vector<uint32_t> table_;
     Field fields_[3];
     bool plainMasks_ = true;  // 32 bits a pixel laid out as the surface's own pixels
-    std::vector<uint8_t> runs_;     // run-length pictures, decoded into plain rows, top row first
+    std::vector<uint8_t> runs_;     // run-length pictures, decoded into plain rows
     std::vector<uint8_t> written_;  // one byte a pixel: 1 where the runs wrote
 };
 

@@ -33,8 +33,7 @@ struct Axis {
 // The blit's walk. Shrinking, source pixel s falls on destination (s * dst + (dst - 1) / 2) / src, so
 // destination i starts at (i * src + dst - 1 - (dst - 1) / 2) / dst; otherwise destination i shows
 // (i * src + (src - 1) / 2) / dst.
-Axis MappedAxis(int64_t dstLength, int64_t srcStart, int64_t srcLength) {
-    Axis axis;
+void MapAxis(Axis& axis, int64_t dstLength, int64_t srcStart, int64_t srcLength) {
     axis.start = srcStart;
     axis.length = srcLength;
     axis.shrink = srcLength > dstLength;
@@ -45,18 +44,16 @@ Axis MappedAxis(int64_t dstLength, int64_t srcStart, int64_t srcLength) {
         axis.first[size_t(i)] = srcStart + (i * srcLength + c) / dstLength;
         axis.last[size_t(i)] = axis.shrink ? srcStart + ((i + 1) * srcLength + c) / dstLength : axis.first[size_t(i)] + 1;
     }
-    return axis;
 }
 
 // Each source pixel once, for the blit to stretch.
-Axis WholeAxis(int64_t start, int64_t length) {
-    Axis axis;
+void WholeAxis(Axis& axis, int64_t start, int64_t length) {
     axis.start = start;
+    axis.shrink = false;
     axis.length = length;
     axis.first.resize(size_t(length));
     axis.last.resize(size_t(length));
     for (int64_t k = 0; k < length; k++) axis.first[size_t(k)] = start + k, axis.last[size_t(k)] = start + k + 1;
-    return axis;
 }
 
 template <Pick pick>
@@ -82,9 +79,12 @@ void FoldRow(const uint32_t* line, const std::vector<int>& first, const std::vec
 bool Decode(const DibDecoder& dib, bool toMono, const Axis& cols, const Axis& rows, Pick colPick, Pick rowPick,
             Surface& piece) {
     if (!piece.allocate(int(cols.entries()), int(rows.entries()), 32)) return false;
-    std::vector<uint32_t> line(size_t(cols.length));
-    // Each entry's columns, counted from the first decoded one.
-    std::vector<int> first(size_t(piece.width)), last(size_t(piece.width));
+    // Pictures come by the dozen: the buffers are kept for the next.
+    thread_local std::vector<uint32_t> line;
+    thread_local std::vector<int> first, last;  // each entry's columns, counted from the first decoded one
+    line.resize(size_t(cols.length));
+    first.resize(size_t(piece.width));
+    last.resize(size_t(piece.width));
     bool combineCols = cols.shrink && colPick != Pick::Last;
     for (size_t k = 0; k < size_t(piece.width); k++) {
         last[k] = int(cols.last[k] - cols.start);
@@ -123,9 +123,11 @@ bool Decode(const DibDecoder& dib, bool toMono, const Axis& cols, const Axis& ro
 // A piece that keeps the source's size, so that each source pixel maps to one destination pixel.
 bool DrawWholePiece(DeviceContext& d, const DibDecoder& dib, bool toMono, int64_t x, int64_t y, int64_t w, int64_t h,
                     int64_t sx, int64_t sy, int64_t sw, int64_t sh, DWORD rop) {
+    Axis cols, rows;
+    WholeAxis(cols, 0, dib.width());
+    WholeAxis(rows, 0, dib.height());
     Surface piece;
-    if (!Decode(dib, toMono, WholeAxis(0, dib.width()), WholeAxis(0, dib.height()), Pick::Last, Pick::First, piece))
-        return false;
+    if (!Decode(dib, toMono, cols, rows, Pick::Last, Pick::First, piece)) return false;
     BlitSource source;
     source.surface = &piece;
     return StretchToDc(d, x, y, w, h, &source, sx, sy, sw, sh, rop);
@@ -133,9 +135,11 @@ bool DrawWholePiece(DeviceContext& d, const DibDecoder& dib, bool toMono, int64_
 
 // A whole run-length picture copied at its size: the pixels its runs skipped keep the destination's.
 bool DrawWrittenSpans(DeviceContext& d, const DibDecoder& dib, bool toMono, int64_t x, int64_t y) {
+    Axis cols, rows;
+    WholeAxis(cols, 0, dib.width());
+    WholeAxis(rows, 0, dib.height());
     Surface piece;
-    if (!Decode(dib, toMono, WholeAxis(0, dib.width()), WholeAxis(0, dib.height()), Pick::Last, Pick::First, piece))
-        return false;
+    if (!Decode(dib, toMono, cols, rows, Pick::Last, Pick::First, piece)) return false;
     BlitSource source;
     source.surface = &piece;
     for (int r = 0; r < piece.height; r++) {
@@ -176,8 +180,15 @@ bool StretchDib(DeviceContext& d, const DibDecoder& dib, int64_t x, int64_t y, i
     bool combine = d.stretchMode != COLORONCOLOR && d.stretchMode != HALFTONE;
     Pick together = d.stretchMode == WHITEONBLACK ? Pick::Or : Pick::And;
     bool mapAll = dw * dh <= kMaxMappedPixels;
-    Axis cols = width > dw || mapAll ? MappedAxis(dw, left, width) : WholeAxis(left, width);
-    Axis rows = height > dh || mapAll ? MappedAxis(dh, top, height) : WholeAxis(top, height);
+    thread_local Axis cols, rows;
+    if (width > dw || mapAll)
+        MapAxis(cols, dw, left, width);
+    else
+        WholeAxis(cols, left, width);
+    if (height > dh || mapAll)
+        MapAxis(rows, dh, top, height);
+    else
+        WholeAxis(rows, top, height);
     // Previews and the canvas come by the dozen at the same sizes: the piece's memory is kept for the next.
     thread_local Surface piece;
     if (!Decode(dib, toMono, cols, rows, combine ? together : Pick::Last, combine ? together : Pick::First, piece))
