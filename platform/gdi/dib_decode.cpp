@@ -60,7 +60,10 @@ bool DibDecoder::Open(const DeviceContext& d, const BITMAPINFO* info, const void
     stride_ = size_t(((int64_t(width_) * bitCount_ + 31) / 32) * 4);
     bits_ = static_cast<const uint8_t*>(bits);
 
-    if (bitCount_ <= 8) ReadTable(d, raw + headerSize, headerSize == kCoreHeaderSize ? 3 : 4, usage);
+    if (bitCount_ <= 8) {
+        bool core = headerSize == kCoreHeaderSize;
+        ReadTable(d, raw + headerSize, core ? 3 : 4, core ? 0 : info->bmiHeader.biClrUsed, usage);
+    }
     // The masks follow a 40-byte header and are part of the longer ones, at the same place either way.
     uint32_t masks[3] = {0x7C00, 0x03E0, 0x001F};
     if (bitCount_ == 32) masks[0] = 0xFF0000, masks[1] = 0xFF00, masks[2] = 0xFF;
@@ -72,12 +75,9 @@ bool DibDecoder::Open(const DeviceContext& d, const BITMAPINFO* info, const void
     return true;
 }
 
-void DibDecoder::ReadTable(const DeviceContext& d, const uint8_t* raw, size_t entrySize, UINT usage) {
+void DibDecoder::ReadTable(const DeviceContext& d, const uint8_t* raw, size_t entrySize, DWORD used, UINT usage) {
     size_t count = size_t(1) << bitCount_;
-    if (entrySize == 4) {
-        DWORD used = reinterpret_cast<const BITMAPINFOHEADER*>(raw - kInfoHeaderSize)->biClrUsed;
-        if (used && used < count) count = used;
-    }
+    if (used && used < count) count = used;
     table_.resize(count);
     for (size_t i = 0; i < count; i++) {
         if (usage == DIB_PAL_COLORS) {

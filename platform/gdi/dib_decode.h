@@ -36,7 +36,8 @@ private:
     static Field FieldOf(uint32_t mask);
     static uint32_t Channel(uint32_t value, const Field& f);
     uint32_t FromMasks(uint32_t value) const;
-    void ReadTable(const DeviceContext& d, const uint8_t* raw, size_t entrySize, UINT usage);
+    // The colour table at raw: entries of entrySize bytes, as many as used says (0: as the depth allows).
+    void ReadTable(const DeviceContext& d, const uint8_t* raw, size_t entrySize, DWORD used, UINT usage);
     bool DecodeRuns(const uint8_t* in, uint32_t size);
 
     int width_ = 0, height_ = 0, bitCount_ = 0;
