@@ -3,6 +3,8 @@
 // picture from before for undo.
 #include "effects/canvas_effects.h"
 
+#include <array>
+
 #include "canvas/canvas.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
@@ -17,12 +19,19 @@ int Average(COLORREF c) { return (GetRValue(c) + GetGValue(c) + GetBValue(c)) / 
 // The palette's eight greys run from entry 68, the darkest, up to entry 61.
 constexpr int kDarkestGrey = 68, kLightestGrey = 61;
 
-// The darkest grey brighter than the colour, or the lightest grey when none is.
-COLORREF GreyAbove(COLORREF c) {
-    int b = Average(c);
-    for (int i = kDarkestGrey; i >= kLightestGrey; i--)
-        if (Average(paletteColours[i]) > b) return paletteColours[i];
-    return paletteColours[kLightestGrey];
+// For each average brightness 0 to 255, the darkest grey brighter than it, or the lightest grey when none
+// is; worked out once a call rather than once a pixel.
+std::array<COLORREF, 256> GreysAbove() {
+    std::array<COLORREF, 256> greys;
+    for (int b = 0; b < 256; b++) {
+        greys[size_t(b)] = paletteColours[kLightestGrey];
+        for (int i = kDarkestGrey; i >= kLightestGrey; i--)
+            if (Average(paletteColours[i]) > b) {
+                greys[size_t(b)] = paletteColours[i];
+                break;
+            }
+    }
+    return greys;
 }
 
 // The stretch mode stays the context's default, so the shrunk picture's pixels are ANDed together.
@@ -58,12 +67,13 @@ void ShrinkCanvasTenTimes() {
 void GreyCanvas() {
     CanvasDrawing d(canvasWindow, appPalette);
     HDC dc = d.dc();
+    const std::array<COLORREF, 256> greys = GreysAbove();
     for (int x = 0; x < canvasWidth; x++)
         for (int y = 0; y < canvasHeight; y++) {
             COLORREF c = GetPixel(dc, x, y);
             COLORREF flagged = PaletteColour(c);
             if (flagged == PaletteColour(0) || flagged == PaletteColour(0xFFFFFF)) continue;
-            SetPixel(dc, x, y, PaletteColour(GreyAbove(c)));
+            SetPixel(dc, x, y, PaletteColour(greys[size_t(Average(c))]));
         }
 }
 
