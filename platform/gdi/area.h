@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "paint.h"
@@ -34,6 +35,7 @@ private:
     };
     // Spans are collected as they come and put in order, overlaps joined, only when the area is used.
     void Sort();
+    void SortByRow(int top, int64_t rows);
 
     std::vector<RowSpan> spans_;
     bool sorted_ = true;

@@ -82,6 +82,12 @@ void MapAxis(AxisMap& map, int64_t dstStart, int64_t dstLength, int64_t srcStart
     }
 }
 
+// out[i] = from[at[i]], kept out of line so that the loop has its pointers in registers.
+[[gnu::noinline]] void Gather(const uint32_t* __restrict from, const int* __restrict at, uint32_t* __restrict out,
+                              size_t n) {
+    for (size_t i = 0; i < n; i++) out[i] = from[at[i]];
+}
+
 // One destination row at a time: the source pixels each visible column takes, the pattern under them,
 // then the raster operation over the runs the clip leaves.
 class RowBlitter {
@@ -97,6 +103,12 @@ public:
             single_ = single_ && cols.end[i] - cols.begin[i] <= 1;
             pairs_ = pairs_ && cols.end[i] - cols.begin[i] <= 2;
             full_ = full_ && cols.end[i] > cols.begin[i];
+        }
+        if (pairs_ && full_ && !single_) {
+            pairIndex_.resize(cols.begin.size());
+            int span = colHigh_ - colLow_;
+            for (size_t i = 0; i < cols.begin.size(); i++)
+                pairIndex_[i] = cols.begin[i] - colLow_ + (cols.end[i] - cols.begin[i] == 2 ? span : 0);
         }
     }
 
@@ -119,6 +131,14 @@ public:
             }
             source_[i] = v;
         }
+    }
+
+    // A plain copy whose every column takes a pixel can be read straight into the destination row.
+    bool CopiesDirectly(const BlitSource& src) const {
+        return rop_.code == 0xCC && full_ && src.conversion == BlitSource::Same;
+    }
+    void ReadInto(const BlitSource& src, int rowBegin, int rowEnd, uint32_t* target) {
+        ReadSameSource(*src.surface, rowBegin, rowEnd, target);
     }
 
     void ReadPattern(const DeviceContext& d, const Brush* brush, int y) {
@@ -157,7 +177,7 @@ public:
 private:
     // Without conversion: the rows that fall together are first combined into one, a whole row at a time,
     // then each destination column takes its pixel, or combines the columns that fall on it.
-    void ReadSameSource(const Surface& from, int rowBegin, int rowEnd) {
+    void ReadSameSource(const Surface& from, int rowBegin, int rowEnd, uint32_t* target = nullptr) {
         const uint32_t* row = from.row(rowBegin);
         if (rowEnd - rowBegin > 1) {
             combined_.resize(size_t(from.width));
@@ -175,19 +195,27 @@ private:
         }
         const int* begin = cols_.begin.data();
         const int* end = cols_.end.data();
-        uint32_t* source = source_.data();
+        uint32_t* source = target ? target : source_.data();
         size_t n = source_.size();
         if (single_ && full_) {
-            for (size_t i = 0; i < n; i++) source[i] = row[begin[i]];
+            Gather(row, begin, source, n);
             return;
         }
-        // Shrinking by less than half, one or two columns fall on each: combined without a branch.
+        // Shrinking by less than half, one or two columns fall on each: the row and each pixel combined with
+        // its right neighbour are laid side by side, so every column takes one pixel of the two.
         if (pairs_ && full_) {
+            int span = colHigh_ - colLow_;
+            paired_.resize(2 * size_t(span));
+            uint32_t* alone = paired_.data();
+            uint32_t* pair = alone + span;
+            const uint32_t* from = row + colLow_;
+            std::copy(from, from + span, alone);
             if (useOr_) {
-                for (size_t i = 0; i < n; i++) source[i] = row[begin[i]] | row[end[i] - 1];
+                for (int c = 0; c + 1 < span; c++) pair[c] = from[c] | from[c + 1];
             } else {
-                for (size_t i = 0; i < n; i++) source[i] = row[begin[i]] & row[end[i] - 1];
+                for (int c = 0; c + 1 < span; c++) pair[c] = from[c] & from[c + 1];
             }
+            Gather(alone, pairIndex_.data(), source, n);
             return;
         }
         for (size_t i = 0; i < n; i++) {
@@ -219,6 +247,8 @@ private:
     bool full_ = true;  // every destination column takes at least one source pixel
     int colLow_ = 0, colHigh_ = 0;  // the source columns any destination column takes
     std::vector<uint32_t> combined_;
+    std::vector<uint32_t> paired_;  // the source row's columns, then each combined with the next
+    std::vector<int> pairIndex_;    // where in paired_ each destination column takes its pixel
     std::vector<uint32_t>& source_;
     std::vector<uint32_t>& pattern_;
 };
@@ -389,21 +419,40 @@ bool StretchToDc(DeviceContext& dst, int64_t x, int64_t y, int64_t w, int64_t h,
     RowBlitter blitter(rop, cols, combine && dst.stretchMode == WHITEONBLACK, sourceRow, patternRow);
     if (order.empty())
         for (size_t j = 0; j < rows.begin.size(); j++) order.push_back(j);
-    // Enlarging, neighbouring rows often read the same source rows: read them once.
-    int readBegin = -1, readEnd = -1;
+    // A plain copy onto one clip box that holds the whole destination row is read straight into it.
+    int64_t firstColumn = cols.first, lastColumn = cols.first + int64_t(cols.begin.size());
+    bool direct = blitter.CopiesDirectly(source) && boxes.size() == 1 && boxes[0].left <= firstColumn &&
+                  boxes[0].right >= lastColumn;
+    // Enlarging, neighbouring rows often read the same source rows: read them once, into the buffer or
+    // into a destination row that the next rows copy.
+    int bufferBegin = -1, bufferEnd = -1, directBegin = -1, directEnd = -1, directRow = -1;
     for (size_t j : order) {
         if (rows.begin[j] == rows.end[j]) continue;
         int dy = int(rows.first + int64_t(j));
         bool any = false;
         for (const Box& b : boxes) any = any || (dy >= b.top && dy < b.bottom);
         if (!any) continue;
-        if (rows.begin[j] != readBegin || rows.end[j] != readEnd) {
+        uint32_t* out = dst.surface->row(dy);
+        // A row that reads itself goes through the buffer, so that no pixel is read after it is written.
+        bool readsItself = source.surface == dst.surface && rows.begin[j] <= dy && dy < rows.end[j];
+        if (direct && !readsItself) {
+            if (rows.begin[j] == directBegin && rows.end[j] == directEnd) {
+                std::memcpy(out + firstColumn, dst.surface->row(directRow) + firstColumn,
+                            size_t(lastColumn - firstColumn) * 4);
+            } else {
+                blitter.ReadInto(source, rows.begin[j], rows.end[j], out + firstColumn);
+                directBegin = rows.begin[j];
+                directEnd = rows.end[j];
+            }
+            directRow = dy;
+            continue;
+        }
+        if (rows.begin[j] != bufferBegin || rows.end[j] != bufferEnd) {
             blitter.ReadSource(source, rows.begin[j], rows.end[j]);
-            readBegin = rows.begin[j];
-            readEnd = rows.end[j];
+            bufferBegin = rows.begin[j];
+            bufferEnd = rows.end[j];
         }
         if (brush) blitter.ReadPattern(dst, brush, dy);
-        uint32_t* out = dst.surface->row(dy);
         for (const Box& b : boxes) {
             if (dy < b.top || dy >= b.bottom) continue;
             int64_t l = std::max<int64_t>(b.left, cols.first), r = std::min<int64_t>(b.right, cols.first + int64_t(cols.begin.size()));
