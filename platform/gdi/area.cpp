@@ -18,8 +18,19 @@ void Area::SortByRow(int top, int64_t rows) {
     for (size_t begin = 0; begin < spans_.size();) {
         size_t end = begin + 1;
         while (end < spans_.size() && spans_[end].y == spans_[begin].y) end++;
-        std::sort(spans_.begin() + ptrdiff_t(begin), spans_.begin() + ptrdiff_t(end),
-                  [](const RowSpan& a, const RowSpan& b) { return a.left < b.left; });
+        if (end - begin > 32) {
+            std::sort(spans_.begin() + ptrdiff_t(begin), spans_.begin() + ptrdiff_t(end),
+                      [](const RowSpan& a, const RowSpan& b) { return a.left < b.left; });
+            begin = end;
+            continue;
+        }
+        // Most rows hold a few spans: sorted by insertion.
+        for (size_t i = begin + 1; i < end; i++) {
+            RowSpan s = spans_[i];
+            size_t k = i;
+            for (; k > begin && spans_[k - 1].left > s.left; k--) spans_[k] = spans_[k - 1];
+            spans_[k] = s;
+        }
         begin = end;
     }
 }
@@ -48,6 +59,16 @@ void Area::Sort() {
             spans_[kept++] = s;
     }
     spans_.resize(kept);
+}
+
+void Area::AddMoved(Area& shape, int64_t dx, int64_t dy, const Box& bounds) {
+    shape.Sort();
+    int64_t low = int64_t(bounds.left) - 1, high = int64_t(bounds.right) + 1;
+    for (const RowSpan& s : shape.spans_) {
+        int64_t y = s.y + dy;
+        if (y < bounds.top || y >= bounds.bottom) continue;
+        Add(int(y), int(std::clamp<int64_t>(s.left + dx, low, high)), int(std::clamp<int64_t>(s.right + dx, low, high)));
+    }
 }
 
 void Area::Subtract(Area& other) {

@@ -26,6 +26,10 @@ public:
         spans_.push_back({y, left, right});
     }
     void Subtract(Area& other);
+    void Reserve(size_t spans) { spans_.reserve(spans_.size() + spans); }
+    // Every span of the shape moved by (dx, dy): rows outside bounds left out, ends held just outside them,
+    // as the scan conversions do.
+    void AddMoved(Area& shape, int64_t dx, int64_t dy, const Box& bounds);
     // Paints every pixel of the area, given in surface coordinates.
     void Paint(Painter& painter, const Ink& ink);
 
