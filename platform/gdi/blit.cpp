@@ -88,6 +88,30 @@ void MapAxis(AxisMap& map, int64_t dstStart, int64_t dstLength, int64_t srcStart
     for (size_t i = 0; i < n; i++) out[i] = from[at[i]];
 }
 
+// Shrinking by less than half, the destination columns come in runs that take consecutive source columns
+// one each, between columns that take two.
+struct ColumnRun {
+    int out, from, count;
+    bool pair;  // one destination column: from and the next, combined
+};
+
+template <bool useOr>
+[[gnu::noinline]] void CopyRuns(const uint32_t* __restrict from, const ColumnRun* runs, size_t n,
+                                uint32_t* __restrict out) {
+    for (size_t r = 0; r < n; r++) {
+        const ColumnRun& run = runs[r];
+        if (run.pair) {
+            out[run.out] = useOr ? from[run.from] | from[run.from + 1] : from[run.from] & from[run.from + 1];
+            continue;
+        }
+        // Pixels keep their top byte 0, so the mask changes nothing; it keeps the compiler from turning
+        // these runs of about ten pixels into calls of memcpy, which cost more than they copy.
+        const uint32_t* in = from + run.from;
+        uint32_t* to = out + run.out;
+        for (int k = 0; k < run.count; k++) to[k] = in[k] & kPixelMask;
+    }
+}
+
 // One destination row at a time: the source pixels each visible column takes, the pattern under them,
 // then the raster operation over the runs the clip leaves.
 class RowBlitter {
@@ -105,10 +129,16 @@ public:
             full_ = full_ && cols.end[i] > cols.begin[i];
         }
         if (pairs_ && full_ && !single_) {
-            pairIndex_.resize(cols.begin.size());
-            int span = colHigh_ - colLow_;
-            for (size_t i = 0; i < cols.begin.size(); i++)
-                pairIndex_[i] = cols.begin[i] - colLow_ + (cols.end[i] - cols.begin[i] == 2 ? span : 0);
+            for (size_t i = 0; i < cols.begin.size(); i++) {
+                int out = int(i), from = cols.begin[i];
+                bool pair = cols.end[i] - cols.begin[i] == 2;
+                if (!pair && !runs_.empty() && !runs_.back().pair &&
+                    runs_.back().out + runs_.back().count == out && runs_.back().from + runs_.back().count == from) {
+                    runs_.back().count++;
+                } else {
+                    runs_.push_back({out, from, 1, pair});
+                }
+            }
         }
     }
 
@@ -201,21 +231,10 @@ private:
             Gather(row, begin, source, n);
             return;
         }
-        // Shrinking by less than half, one or two columns fall on each: the row and each pixel combined with
-        // its right neighbour are laid side by side, so every column takes one pixel of the two.
+        // Shrinking by less than half, one or two columns fall on each: its first and last, combined.
         if (pairs_ && full_) {
-            int span = colHigh_ - colLow_;
-            paired_.resize(2 * size_t(span));
-            uint32_t* alone = paired_.data();
-            uint32_t* pair = alone + span;
-            const uint32_t* from = row + colLow_;
-            std::copy(from, from + span, alone);
-            if (useOr_) {
-                for (int c = 0; c + 1 < span; c++) pair[c] = from[c] | from[c + 1];
-            } else {
-                for (int c = 0; c + 1 < span; c++) pair[c] = from[c] & from[c + 1];
-            }
-            Gather(alone, pairIndex_.data(), source, n);
+            if (useOr_) CopyRuns<true>(row, runs_.data(), runs_.size(), source);
+            else CopyRuns<false>(row, runs_.data(), runs_.size(), source);
             return;
         }
         for (size_t i = 0; i < n; i++) {
@@ -247,8 +266,7 @@ private:
     bool full_ = true;  // every destination column takes at least one source pixel
     int colLow_ = 0, colHigh_ = 0;  // the source columns any destination column takes
     std::vector<uint32_t> combined_;
-    std::vector<uint32_t> paired_;  // the source row's columns, then each combined with the next
-    std::vector<int> pairIndex_;    // where in paired_ each destination column takes its pixel
+    std::vector<ColumnRun> runs_;  // shrinking by less than half: the columns as runs
     std::vector<uint32_t>& source_;
     std::vector<uint32_t>& pattern_;
 };
