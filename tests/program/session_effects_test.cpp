@@ -4,8 +4,6 @@
 // to look at.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "frame_helpers.h"
 #include "options/pages.h"
 #include "shell/sound.h"
@@ -14,18 +12,6 @@
 using namespace dab_test;
 
 namespace {
-
-POINT OptionCentre(int n) { return n < 7 ? POINT{35 * n + 41, 18} : POINT{35 * n - 169, 54}; }
-
-void ChooseOption(int n) {
-    POINT p = OptionCentre(n);
-    ClickFrame(p.x, p.y);
-}
-
-void SaveSession(const std::string& name) {
-    std::filesystem::create_directories("sessions");
-    EXPECT_TRUE(testing::SaveScreenPng("sessions/" + name + ".png"));
-}
 
 void Undo() { ClickFrame(20, 460); }
 void EffectsButton() { ClickFrame(20, 250); }
@@ -40,10 +26,10 @@ std::vector<std::string> Sound(int n) {
 // A child's picture: the page filled light blue, then thick strokes in three colours.
 CanvasImage PaintAPicture() {
     ClickFrame(20, 200);
-    ChooseOption(2);
+    ChooseOptionButton(2);
     ClickFrame(10, 45);
     Click({300, 200});
-    ChooseOption(1);
+    ChooseOptionButton(1);
     ClickFrame(320, 65);
     const int families[3] = {0, 5, 10};
     for (int i = 0; i < 3; i++) {
@@ -51,7 +37,7 @@ CanvasImage PaintAPicture() {
         Stroke({{60 + 120 * i, 80}, {200 + 120 * i, 300}, {260 + 120 * i, 120}, {400 + 120 * i, 380}});
     }
     // The last click took the snapshot before the strokes: one more click keeps them in it.
-    ChooseOption(1);
+    ChooseOptionButton(1);
     return ReadCanvas();
 }
 
@@ -70,7 +56,7 @@ void RunEffectsPage(int page, const std::vector<Button>& buttons, const CanvasIm
         }
         ASSERT_EQ(toolGroup, page == 1 ? 15 : 16);
         testing::ClearMediaRecords();
-        ChooseOption(b.n);
+        ChooseOptionButton(b.n);
         EXPECT_EQ(SoundFiles(), Sound(b.sound)) << "effects page " << page << " button " << b.n;
         EXPECT_NE(ReadCanvas(), picture) << "effects page " << page << " button " << b.n;
         EXPECT_EQ(toolGroup, 1) << "back on brush page 1";
@@ -106,7 +92,7 @@ TEST(SessionEffects, EveryEffectOfBothRegionToolPages) {
                 if (page == 2) NextPageArrow();
                 ASSERT_EQ(toolGroup, 16 + page);
                 testing::ClearMediaRecords();
-                ChooseOption(b.n);
+                ChooseOptionButton(b.n);
                 EXPECT_EQ(SoundFiles(), Sound(b.sound)) << "region page " << page << " option " << b.n;
                 EXPECT_NE(ReadCanvas(), picture) << "region page " << page << " option " << b.n;
                 EXPECT_EQ(toolGroup, 16 + page) << "the page stays";
