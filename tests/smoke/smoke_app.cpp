@@ -49,6 +49,16 @@ void DrawStroke(HWND window, POINT to) {
     stroke = to;
 }
 
+// A wipe to black a row at a time within one message, as dab's transitions draw, with no timer: the
+// display's own speed makes it seen as it happens.
+void Wipe(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    HDC dc = GetDC(window);
+    for (int y = 0; y < client.bottom; y++) PatBlt(dc, 0, y, client.right, 1, BLACKNESS);
+    ReleaseDC(window, dc);
+}
+
 LRESULT CALLBACK SmokeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: {
@@ -71,6 +81,7 @@ LRESULT CALLBACK SmokeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             if (wParam & MK_LBUTTON) DrawStroke(window, {short(LOWORD(lParam)), short(HIWORD(lParam))});
             return 0;
         case WM_LBUTTONUP: ReleaseCapture(); return 0;
+        case WM_RBUTTONDOWN: Wipe(window); return 0;
         case WM_DESTROY: PostQuitMessage(0); return 0;
         default: return DefWindowProcA(window, message, wParam, lParam);
     }
