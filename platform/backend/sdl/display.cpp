@@ -126,8 +126,9 @@ bool NextEvent(InputEvent& event, int timeoutMs) {
         switch (e.type) {
             case SDL_MOUSEMOTION:
                 event.kind = InputEvent::MouseMove;
-                event.x = e.motion.x;
-                event.y = e.motion.y;
+                // The window's pixels are the screen's scaled by a whole number.
+                event.x = e.motion.x / d.scale;
+                event.y = e.motion.y / d.scale;
                 return true;
             case SDL_MOUSEBUTTONDOWN:
             case SDL_MOUSEBUTTONUP: {
@@ -138,8 +139,8 @@ bool NextEvent(InputEvent& event, int timeoutMs) {
                     event.kind = down ? InputEvent::RightDown : InputEvent::RightUp;
                 else
                     break;
-                event.x = e.button.x;
-                event.y = e.button.y;
+                event.x = e.button.x / d.scale;
+                event.y = e.button.y / d.scale;
                 return true;
             }
             case SDL_TEXTINPUT:
