@@ -24,10 +24,11 @@ struct CursorImage {
 
 // Opens the display and sizes the screen surface to the logical screen; false when there is none.
 bool OpenDisplay();
-// Shows the screen surface as it is now.
-void Present();
-// Shows it if the last showing is 16 ms or more ago: long drawings appear as they go.
-void PresentIfDue();
+// Shows [left, right) × [top, bottom) of the screen surface as it is now; the rest of the display keeps
+// what it showed.
+void Present(int left, int top, int right, int bottom);
+// Microseconds between two refreshes of the display; 0 where nobody watches, and nothing need wait.
+int64_t RefreshMicroseconds();
 // The next input event, waiting up to timeoutMs for one (0: no wait, negative: until one comes or Wake).
 bool NextEvent(InputEvent& event, int timeoutMs);
 // Ends a NextEvent that is waiting; safe from any thread.

@@ -6,6 +6,7 @@
 #include <new>
 
 #include "colour.h"
+#include "damage.h"
 #include "paint.h"
 
 namespace gdi {
@@ -374,6 +375,7 @@ bool StretchToDc(DeviceContext& dst, int64_t x, int64_t y, int64_t w, int64_t h,
     if (w < 0) x += w + 1, w = -w, mirrorX = !mirrorX;
     if (h < 0) y += h + 1, h = -h, mirrorY = !mirrorY;
     if (w == 0 || h == 0) return true;
+    MarkWhenDone mark(dst, x, y, x + w, y + h);
 
     if (sw < 0) sx += sw + 1, sw = -sw, mirrorX = !mirrorX;
     if (sh < 0) sy += sh + 1, sh = -sh, mirrorY = !mirrorY;

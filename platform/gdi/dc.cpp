@@ -5,6 +5,7 @@
 #include "platform/api/gdi.h"
 #include "platform/api/text.h"
 #include "platform/print/printer.h"
+#include "damage.h"
 
 namespace gdi {
 
@@ -53,7 +54,10 @@ Surface& ScreenSurface() {
     return screen;
 }
 
-void ResizeScreen(int width, int height) { ScreenSurface().allocate(width, height, 32); }
+void ResizeScreen(int width, int height) {
+    ScreenSurface().allocate(width, height, 32);
+    MarkScreen({0, 0, width, height});
+}
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "colour.h"
+#include "damage.h"
 
 namespace gdi {
 
@@ -64,16 +65,10 @@ void Ink::MakeHatch(const uint8_t rows[8], const Rop2Pair& foreOp, const Rop2Pai
 
 Ink BrushInk(const DeviceContext& dc) { return BrushInk(dc, FindBrush(dc.brush), dc.rop2); }
 
-namespace {
+Painter::Painter(const DeviceContext& dc) : surface_(dc.surface), boxes_(ClipBoxes(dc)), bounds_(BoundsOf(boxes_)) {}
 
-void (*screenPaintHook)() = nullptr;
-
-}  // namespace
-
-void SetScreenPaintHook(void (*hook)()) { screenPaintHook = hook; }
-
-Painter::Painter(const DeviceContext& dc) : surface_(dc.surface), boxes_(ClipBoxes(dc)), bounds_(BoundsOf(boxes_)) {
-    if (screenPaintHook && surface_ == &ScreenSurface()) screenPaintHook();
+Painter::~Painter() {
+    if (surface_ == &ScreenSurface() && !touched_.empty()) MarkScreen(touched_);
 }
 
 void Painter::FillRun(uint32_t* row, int y, int x0, int x1, const Ink& ink) {
@@ -114,7 +109,10 @@ void Painter::Span(int y, int x0, int x1, const Ink& ink) {
     for (const Box& b : boxes_) {
         if (y < b.top || y >= b.bottom) continue;
         int l = std::max(x0, b.left), r = std::min(x1, b.right);
-        if (l < r) FillRun(row, y, l, r, ink);
+        if (l < r) {
+            FillRun(row, y, l, r, ink);
+            Touch(y, l, r);
+        }
     }
 }
 
@@ -124,6 +122,7 @@ void Painter::Pixel(int x, int y, const Ink& ink) {
         if (x >= b.left && x < b.right && y >= b.top && y < b.bottom) {
             uint32_t& p = surface_->at(x, y);
             p = ink.apply(x, y, p);
+            Touch(y, x, x + 1);
             return;
         }
     }

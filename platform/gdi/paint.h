@@ -1,6 +1,7 @@
 // Painting spans of pixels with a pen's or brush's ink through the DC's clip.
 #pragma once
 
+#include <climits>
 #include <cstdint>
 #include <vector>
 
@@ -39,14 +40,14 @@ int PenWidth(const DeviceContext& dc);
 // The 8 rows of a hatch style.
 const uint8_t* HatchRows(int hatch);
 
-// Called whenever painting on the screen surface begins, so that the window system can show a long
-// drawing as it goes.
-void SetScreenPaintHook(void (*hook)());
-
-// Paints on a DC's surface, in surface coordinates, inside its clip.
+// Paints on a DC's surface, in surface coordinates, inside its clip. On the screen surface, what it painted
+// is marked drawn when it ends.
 class Painter {
 public:
     explicit Painter(const DeviceContext& dc);
+    ~Painter();
+    Painter(const Painter&) = delete;
+    Painter& operator=(const Painter&) = delete;
     bool empty() const { return boxes_.empty(); }
     const Box& bounds() const { return bounds_; }
     // Pixels [x0, x1) of row y.
@@ -57,13 +58,22 @@ public:
     void PixelInside(int x, int y, const Ink& ink) {
         uint32_t& p = surface_->at(x, y);
         p = ink.apply(x, y, p);
+        Touch(y, x, x + 1);
     }
 
 private:
     void FillRun(uint32_t* row, int y, int x0, int x1, const Ink& ink);
+    // Widens the bounds of what was painted by pixels [x0, x1) of row y.
+    void Touch(int y, int x0, int x1) {
+        if (x0 < touched_.left) touched_.left = x0;
+        if (x1 > touched_.right) touched_.right = x1;
+        if (y < touched_.top) touched_.top = y;
+        if (y >= touched_.bottom) touched_.bottom = y + 1;
+    }
     Surface* surface_;
     std::vector<Box> boxes_;
     Box bounds_;
+    Box touched_{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
 };
 
 }  // namespace gdi

@@ -8,6 +8,7 @@
 
 #include <cstring>
 
+#include "pacing.h"
 #include "platform/backend/display.h"
 #include "queue.h"
 #include "window.h"
@@ -163,7 +164,7 @@ int RunBox(const Box& box, const char* text, const char* caption) {
     DrawBox(box, text, caption);
     for (;;) {
         if (ServeOtherWindows()) DrawBox(box, text, caption);
-        backend::Present();
+        ScreenPacer().BeforeWait();
         backend::InputEvent e;
         if (!TakeInputEvent(e, 16)) continue;
         if (e.kind == backend::InputEvent::Exposed) {

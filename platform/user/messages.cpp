@@ -1,12 +1,13 @@
 // GetMessageA and its kin. Posted messages come first, then quitting, then input, then painting, as on
-// Windows; only when all are empty does the thread show the screen and wait.
+// Windows; only when all are empty does the thread show what it drew (when the display is ready) and wait.
 #include <chrono>
 #include <deque>
 #include <mutex>
 #include <set>
 
 #include "input.h"
-#include "platform/gdi/paint.h"
+#include "pacing.h"
+#include "platform/gdi/damage.h"
 #include "platform/backend/display.h"
 #include "queue.h"
 #include "window.h"
@@ -21,8 +22,8 @@ DWORD MessageTime() {
     return DWORD(std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count());
 }
 
-// Drawing on the screen shows on the display at least every 16 ms, even before the program waits again.
-const bool kShowsLongDrawing = (gdi::SetScreenPaintHook(backend::PresentIfDue), true);
+// Drawing on the screen is paced by the display, even before the program waits again.
+const bool kPacesDrawing = (gdi::SetScreenDrawnHook([](int64_t pixels) { ScreenPacer().Drawn(pixels); }), true);
 
 struct Queue {
     std::mutex mutex;
@@ -153,9 +154,9 @@ BOOL WINAPI GetMessageA(LPMSG message, HWND window, UINT first, UINT last) {
     if (!message) return -1;
     for (;;) {
         if (Next(*message, window, first, last, true)) return message->message != WM_QUIT;
-        backend::Present();
+        int wait = ScreenPacer().BeforeWait();
         backend::InputEvent event;
-        if (backend::NextEvent(event, -1)) PendingInput().push_back(event);
+        if (backend::NextEvent(event, wait)) PendingInput().push_back(event);
     }
 }
 

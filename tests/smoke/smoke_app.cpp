@@ -34,6 +34,31 @@ void Paint(HDC dc, int width, int height) {
     DeleteObject(sky);
 }
 
+POINT stroke{};
+
+// A stroke with the left button held, drawn as the mouse moves, as dab's pencil draws.
+void DrawStroke(HWND window, POINT to) {
+    HDC dc = GetDC(window);
+    HPEN pen = CreatePen(PS_SOLID, 3, RGB(90, 20, 160));
+    HGDIOBJ old = SelectObject(dc, pen);
+    MoveToEx(dc, stroke.x, stroke.y, nullptr);
+    LineTo(dc, to.x, to.y);
+    SelectObject(dc, old);
+    DeleteObject(pen);
+    ReleaseDC(window, dc);
+    stroke = to;
+}
+
+// A wipe to black a row at a time within one message, as dab's transitions draw, with no timer: the
+// display's own speed makes it seen as it happens.
+void Wipe(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    HDC dc = GetDC(window);
+    for (int y = 0; y < client.bottom; y++) PatBlt(dc, 0, y, client.right, 1, BLACKNESS);
+    ReleaseDC(window, dc);
+}
+
 LRESULT CALLBACK SmokeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: {
@@ -48,6 +73,15 @@ LRESULT CALLBACK SmokeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 if (FILE* f = std::fopen(ready, "w")) std::fclose(f);
             return 0;
         }
+        case WM_LBUTTONDOWN:
+            SetCapture(window);
+            stroke = {short(LOWORD(lParam)), short(HIWORD(lParam))};
+            return 0;
+        case WM_MOUSEMOVE:
+            if (wParam & MK_LBUTTON) DrawStroke(window, {short(LOWORD(lParam)), short(HIWORD(lParam))});
+            return 0;
+        case WM_LBUTTONUP: ReleaseCapture(); return 0;
+        case WM_RBUTTONDOWN: Wipe(window); return 0;
         case WM_DESTROY: PostQuitMessage(0); return 0;
         default: return DefWindowProcA(window, message, wParam, lParam);
     }

@@ -1,5 +1,6 @@
 // The smoke program on the headless backend: runs it on a screen of the given size until it has painted,
-// writes the screen as a PPM picture, then closes it and checks that it ends with 0.
+// draws a stroke through the points given (the first pressed, the last released), writes the screen as a
+// PPM picture, then closes it and checks that it ends with 0.
 #include <cstdio>
 #include <cstdlib>
 
@@ -7,13 +8,22 @@
 #include "platform/testing.h"
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: smoke_headless WIDTH HEIGHT OUT.ppm\n");
+    if (argc < 4 || argc % 2 != 0) {
+        std::fprintf(stderr, "usage: smoke_headless WIDTH HEIGHT OUT.ppm [X Y ...]\n");
         return 2;
     }
     testing::UseScreen(std::atoi(argv[1]), std::atoi(argv[2]));
     testing::StartProgram([] { return WinMain(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOWNORMAL); });
     testing::WaitUntilIdle();
+    for (int i = 4; i + 1 < argc; i += 2) {
+        int x = std::atoi(argv[i]), y = std::atoi(argv[i + 1]);
+        if (i == 4)
+            testing::Press(x, y);
+        else
+            testing::Move(x, y);
+        if (i + 2 >= argc) testing::Release(x, y);
+        testing::WaitUntilIdle();
+    }
     gdi::Surface& s = gdi::ScreenSurface();
     FILE* f = std::fopen(argv[3], "wb");
     if (!f) return 2;

@@ -59,13 +59,13 @@ const bool kAnswersFromTests = (user::SetBoxAnswerer(AnswerFromTest), true);
 
 bool OpenDisplay() { return true; }
 
-void Present() {
+void Present(int, int, int, int) {
     std::lock_guard<std::mutex> lock(TheEvents().mutex);
     TheEvents().presented++;
 }
 
-// Nobody watches a headless screen: only the showings at waits are counted.
-void PresentIfDue() {}
+// Nobody watches a headless screen: drawing never waits for it.
+int64_t RefreshMicroseconds() { return 0; }
 
 bool NextEvent(InputEvent& event, int timeoutMs) {
     Events& e = TheEvents();

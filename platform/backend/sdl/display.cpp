@@ -1,5 +1,7 @@
 // The SDL2 backend's screen and input: one borderless window, full screen or DAB_SCREEN=WxH, the logical
-// screen scaled by a whole number on large displays, desktop events turned into input events.
+// screen scaled by a whole number on large displays, desktop events turned into input events. The screen
+// reaches the display through the window's own surface, a rectangle at a time: a present costs what it
+// shows, not the size of the display.
 #include <SDL.h>
 
 #include <cstdio>
@@ -17,13 +19,12 @@ namespace {
 
 struct Display {
     SDL_Window* window = nullptr;
-    SDL_Renderer* renderer = nullptr;
-    SDL_Texture* texture = nullptr;
+    SDL_Surface* screen = nullptr;  // the screen surface's pixels, seen by SDL
     SDL_Cursor* cursor = nullptr;
     const CursorImage* shown = nullptr;
     int scale = 1;
     Uint32 wakeEvent = 0;
-    Uint32 lastPresent = 0;
+    int64_t refreshMicroseconds = 1000000 / 60;
 };
 
 Display& TheDisplay() {
@@ -62,7 +63,9 @@ bool OpenDisplay() {
         std::fprintf(stderr, "dab: no display: %s\n", SDL_GetError());
         return false;
     }
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+    // The window's surface straight in the system's shared memory: uploading a rectangle then costs its
+    // pixels, where a rendered window surface would copy and draw the whole texture each time.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     int width = 0, height = 0;
     Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN;
     if (!RequestedSize(width, height)) {
@@ -76,31 +79,35 @@ bool OpenDisplay() {
     d.window = SDL_CreateWindow("dab", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width * d.scale,
                                 height * d.scale, flags);
     if (!d.window) return false;
-    d.renderer = SDL_CreateRenderer(d.window, -1, 0);
-    if (!d.renderer) return false;
-    SDL_RenderSetLogicalSize(d.renderer, width, height);
-    d.texture = SDL_CreateTexture(d.renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height);
-    if (!d.texture) return false;
-    d.wakeEvent = SDL_RegisterEvents(1);
     gdi::ResizeScreen(width, height);
+    gdi::Surface& screen = gdi::ScreenSurface();
+    d.screen = SDL_CreateRGBSurfaceWithFormatFrom(screen.top, width, height, 32, int(screen.stride * 4),
+                                                 SDL_PIXELFORMAT_RGB888);
+    if (!d.screen) return false;
+    SDL_DisplayMode shown;
+    if (SDL_GetWindowDisplayMode(d.window, &shown) == 0 && shown.refresh_rate > 0)
+        d.refreshMicroseconds = 1000000 / shown.refresh_rate;
+    d.wakeEvent = SDL_RegisterEvents(1);
     SDL_StartTextInput();
     return true;
 }
 
-void Present() {
+void Present(int left, int top, int right, int bottom) {
     Display& d = TheDisplay();
-    if (!d.texture) return;
-    gdi::Surface& screen = gdi::ScreenSurface();
-    SDL_UpdateTexture(d.texture, nullptr, screen.row(0), int(screen.stride * 4));
-    SDL_RenderClear(d.renderer);
-    SDL_RenderCopy(d.renderer, d.texture, nullptr, nullptr);
-    SDL_RenderPresent(d.renderer);
-    d.lastPresent = SDL_GetTicks();
+    if (!d.screen || left >= right || top >= bottom) return;
+    // Fetched each time: SDL makes the window's surface anew when the window changes size.
+    SDL_Surface* shown = SDL_GetWindowSurface(d.window);
+    if (!shown) return;
+    SDL_Rect from{left, top, right - left, bottom - top};
+    SDL_Rect to{left * d.scale, top * d.scale, from.w * d.scale, from.h * d.scale};
+    if (d.scale == 1)
+        SDL_BlitSurface(d.screen, &from, shown, &to);
+    else
+        SDL_BlitScaled(d.screen, &from, shown, &to);
+    SDL_UpdateWindowSurfaceRects(d.window, &to, 1);
 }
 
-void PresentIfDue() {
-    if (SDL_GetTicks() - TheDisplay().lastPresent >= 16) Present();
-}
+int64_t RefreshMicroseconds() { return TheDisplay().refreshMicroseconds; }
 
 bool NextEvent(InputEvent& event, int timeoutMs) {
     Display& d = TheDisplay();
@@ -119,8 +126,9 @@ bool NextEvent(InputEvent& event, int timeoutMs) {
         switch (e.type) {
             case SDL_MOUSEMOTION:
                 event.kind = InputEvent::MouseMove;
-                event.x = e.motion.x;
-                event.y = e.motion.y;
+                // The window's pixels are the screen's scaled by a whole number.
+                event.x = e.motion.x / d.scale;
+                event.y = e.motion.y / d.scale;
                 return true;
             case SDL_MOUSEBUTTONDOWN:
             case SDL_MOUSEBUTTONUP: {
@@ -131,8 +139,8 @@ bool NextEvent(InputEvent& event, int timeoutMs) {
                     event.kind = down ? InputEvent::RightDown : InputEvent::RightUp;
                 else
                     break;
-                event.x = e.button.x;
-                event.y = e.button.y;
+                event.x = e.button.x / d.scale;
+                event.y = e.button.y / d.scale;
                 return true;
             }
             case SDL_TEXTINPUT:

@@ -1,0 +1,51 @@
+#include "damage.h"
+
+#include <algorithm>
+
+namespace gdi {
+
+namespace {
+
+Box& Damage() {
+    static Box damage;
+    return damage;
+}
+
+void (*drawnHook)(int64_t) = nullptr;
+
+}  // namespace
+
+void MarkScreen(const Box& box) {
+    const Surface& screen = ScreenSurface();
+    Box b = Intersect(box, Box{0, 0, screen.width, screen.height});
+    if (b.empty()) return;
+    Box& d = Damage();
+    if (d.empty()) {
+        d = b;
+    } else {
+        d.left = std::min(d.left, b.left);
+        d.top = std::min(d.top, b.top);
+        d.right = std::max(d.right, b.right);
+        d.bottom = std::max(d.bottom, b.bottom);
+    }
+    if (drawnHook) drawnHook(int64_t(b.right - b.left) * (b.bottom - b.top));
+}
+
+void MarkDrawn(const DeviceContext& dc, int64_t left, int64_t top, int64_t right, int64_t bottom) {
+    if (dc.surface != &ScreenSurface() || left >= right || top >= bottom) return;
+    Box clip = ClipBounds(dc);
+    // Clipped in 64 bits first: a blit's rectangle may lie far outside any surface.
+    Box box{int(std::clamp<int64_t>(left, clip.left, clip.right)), int(std::clamp<int64_t>(top, clip.top, clip.bottom)),
+            int(std::clamp<int64_t>(right, clip.left, clip.right)), int(std::clamp<int64_t>(bottom, clip.top, clip.bottom))};
+    MarkScreen(box);
+}
+
+Box TakeScreenDamage() {
+    Box taken = Damage();
+    Damage() = Box{};
+    return taken;
+}
+
+void SetScreenDrawnHook(void (*hook)(int64_t pixels)) { drawnHook = hook; }
+
+}  // namespace gdi

@@ -1,0 +1,78 @@
+#include "pacing.h"
+
+#include <chrono>
+#include <thread>
+
+#include "platform/backend/display.h"
+#include "platform/gdi/damage.h"
+#include "platform/gdi/dc.h"
+
+namespace user {
+
+Pacer::Pacer(PacingClock& clock, void (*show)(), int64_t refreshMicroseconds, int64_t pixelsPerRefresh)
+    : clock_(clock), show_(show), refresh_(refreshMicroseconds), budget_(pixelsPerRefresh < 1 ? 1 : pixelsPerRefresh) {}
+
+void Pacer::ShowNow(int64_t now) {
+    show_();
+    pending_ = 0;
+    lastShown_ = now;
+}
+
+void Pacer::Drawn(int64_t pixels) {
+    pending_ += pixels;
+    if (refresh_ <= 0) return;
+    int64_t now = clock_.Now();
+    int64_t due = lastShown_ + refresh_;
+    if (now >= due) {
+        ShowNow(now);
+    } else if (pending_ > budget_) {
+        // More than the display shows in a refresh: the drawing waits for the next one.
+        clock_.SleepUntil(due);
+        ShowNow(clock_.Now());
+    }
+}
+
+int Pacer::BeforeWait() {
+    if (pending_ == 0) return -1;
+    int64_t now = refresh_ > 0 ? clock_.Now() : 0;
+    int64_t due = lastShown_ + refresh_;
+    if (refresh_ <= 0 || now >= due) {
+        ShowNow(now);
+        return -1;
+    }
+    return int((due - now + 999) / 1000);
+}
+
+namespace {
+
+class SteadyClock : public PacingClock {
+public:
+    int64_t Now() override {
+        return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
+    void SleepUntil(int64_t time) override {
+        int64_t now = Now();
+        if (time > now) std::this_thread::sleep_for(std::chrono::microseconds(time - now));
+    }
+};
+
+void ShowScreenDamage() {
+    gdi::Box damage = gdi::TakeScreenDamage();
+    if (!damage.empty()) backend::Present(damage.left, damage.top, damage.right, damage.bottom);
+}
+
+// A whole screen changed step by step takes about half a second to show: thirty refreshes.
+constexpr int64_t kRefreshesForWholeScreen = 30;
+
+}  // namespace
+
+Pacer& ScreenPacer() {
+    static SteadyClock clock;
+    const gdi::Surface& screen = gdi::ScreenSurface();
+    static Pacer pacer(clock, ShowScreenDamage, backend::RefreshMicroseconds(),
+                       int64_t(screen.width) * screen.height / kRefreshesForWholeScreen);
+    return pacer;
+}
+
+}  // namespace user

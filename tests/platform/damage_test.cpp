@@ -1,0 +1,129 @@
+// What each drawing call marks drawn on the screen: the rectangle it touched, clipped to the DC's clip;
+// drawing on memory DCs marks nothing, so the display uploads only what changed.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "platform/gdi/damage.h"
+#include "platform/gdi/dc.h"
+#include "platform/win32.h"
+
+namespace {
+
+struct Case {
+    const char* name;
+    std::function<void(HDC dc, HDC source)> draw;
+    gdi::Box marked;  // on a DC whose logical (0, 0) is screen (10, 20), clipped to (10, 20)-(110, 100)
+};
+
+bool Same(const gdi::Box& a, const gdi::Box& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+TEST(ScreenDamage, EachDrawingCallMarksWhatItTouchedClippedAndMemoryDcsMarkNothing) {
+    gdi::ResizeScreen(200, 150);
+    HDC source = CreateCompatibleDC(nullptr);
+    HBITMAP sourceBitmap = CreateCompatibleBitmap(GetDC(nullptr), 20, 10);
+    SelectObject(source, sourceBitmap);
+    const unsigned char dibPixels[4 * 4 * 4] = {};
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = 4;
+    info.bmiHeader.biHeight = 4;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+
+    const Case cases[] = {
+        {"SetPixel", [](HDC dc, HDC) { SetPixel(dc, 5, 5, RGB(1, 2, 3)); }, {15, 25, 16, 26}},
+        {"SetPixel outside the clip", [](HDC dc, HDC) { SetPixel(dc, 150, 5, 0); }, {}},
+        {"LineTo",
+         [](HDC dc, HDC) {
+             MoveToEx(dc, 0, 0, nullptr);
+             LineTo(dc, 30, 0);
+         },
+         {10, 20, 40, 21}},
+        {"a slanted LineTo",
+         [](HDC dc, HDC) {
+             MoveToEx(dc, 4, 4, nullptr);
+             LineTo(dc, 14, 9);
+         },
+         {14, 24, 24, 29}},
+        {"Rectangle", [](HDC dc, HDC) { Rectangle(dc, 2, 3, 12, 8); }, {12, 23, 22, 28}},
+        {"Ellipse", [](HDC dc, HDC) { Ellipse(dc, 20, 10, 40, 30); }, {30, 30, 50, 50}},
+        {"Rectangle across the clip's corner", [](HDC dc, HDC) { Rectangle(dc, 90, 70, 130, 110); }, {100, 90, 110, 100}},
+        {"FillRect larger than the clip",
+         [](HDC dc, HDC) {
+             RECT r{-50, -50, 500, 500};
+             FillRect(dc, &r, HBRUSH(GetStockObject(BLACK_BRUSH)));
+         },
+         {10, 20, 110, 100}},
+        {"PatBlt outside the clip", [](HDC dc, HDC) { PatBlt(dc, 150, 0, 10, 10, BLACKNESS); }, {}},
+        {"BitBlt", [](HDC dc, HDC src) { BitBlt(dc, 50, 60, 20, 10, src, 0, 0, SRCCOPY); }, {60, 80, 80, 90}},
+        {"StretchBlt mirrored",
+         [](HDC dc, HDC src) { StretchBlt(dc, 40, 30, -40, 20, src, 0, 0, 20, 10, SRCCOPY); },
+         {11, 50, 51, 70}},
+        {"BitBlt from far outside 32 bits' middle",
+         [](HDC dc, HDC src) { BitBlt(dc, -2000000000, 5, 2100000000, 4, src, 0, 0, SRCINVERT); },
+         {10, 25, 110, 29}},
+        {"StretchDIBits",
+         [&](HDC dc, HDC) { StretchDIBits(dc, 1, 1, 8, 8, 0, 0, 4, 4, dibPixels, &info, DIB_RGB_COLORS, SRCCOPY); },
+         {11, 21, 19, 29}},
+        {"FloodFill of the whole client",
+         [](HDC dc, HDC) {
+             PatBlt(dc, 0, 0, 100, 80, WHITENESS);
+             gdi::TakeScreenDamage();
+             HGDIOBJ old = SelectObject(dc, GetStockObject(BLACK_BRUSH));
+             ExtFloodFill(dc, 3, 3, RGB(255, 255, 255), FLOODFILLSURFACE);
+             SelectObject(dc, old);
+         },
+         {10, 20, 110, 100}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        HDC screen = gdi::CreateScreenDc({10, 20}, {gdi::Box{10, 20, 110, 100}});
+        gdi::TakeScreenDamage();
+        c.draw(screen, source);
+        gdi::Box marked = gdi::TakeScreenDamage();
+        EXPECT_TRUE(Same(marked, c.marked) || (marked.empty() && c.marked.empty()))
+            << marked.left << "," << marked.top << " - " << marked.right << "," << marked.bottom;
+        DeleteDC(screen);
+
+        // The same drawing on a memory DC changes nothing on the screen.
+        HDC memory = CreateCompatibleDC(nullptr);
+        HBITMAP bitmap = CreateCompatibleBitmap(GetDC(nullptr), 200, 150);
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        c.draw(memory, source);
+        EXPECT_TRUE(gdi::TakeScreenDamage().empty());
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+    }
+    DeleteDC(source);
+    DeleteObject(sourceBitmap);
+}
+
+TEST(ScreenDamage, TextMarksItsInkInsideTheClipAndMarksAddUpToTheirUnion) {
+    gdi::ResizeScreen(200, 150);
+    HDC screen = gdi::CreateScreenDc({10, 20}, {gdi::Box{10, 20, 110, 100}});
+    gdi::TakeScreenDamage();
+    TextOutA(screen, 4, 4, "Ab", 2);
+    gdi::Box text = gdi::TakeScreenDamage();
+    EXPECT_FALSE(text.empty());
+    EXPECT_GE(text.left, 14);
+    EXPECT_GE(text.top, 24);
+    EXPECT_LE(text.bottom, 100);
+    EXPECT_LT(text.right, 60);
+
+    SetPixel(screen, 0, 0, 0);
+    SetPixel(screen, 50, 40, 0);
+    gdi::Box both = gdi::TakeScreenDamage();
+    EXPECT_TRUE(Same(both, {10, 20, 61, 61}));
+    EXPECT_TRUE(gdi::TakeScreenDamage().empty()) << "a take empties what was marked";
+    DeleteDC(screen);
+
+    // A new screen size is all new pixels.
+    gdi::ResizeScreen(64, 48);
+    EXPECT_TRUE(Same(gdi::TakeScreenDamage(), {0, 0, 64, 48}));
+}
+
+}  // namespace
