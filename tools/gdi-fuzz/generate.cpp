@@ -119,6 +119,8 @@ uint32_t Colour(Random& r) {
     return c;
 }
 
+constexpr int kNullBrush = 5;  // GetStockObject(NULL_BRUSH)
+
 const std::vector<uint32_t> kRop3s = {0xCC0020, 0x8800C6, 0xEE0086, 0x660046, 0x330008, 0xC000CA, 0xF00021,
                                       0x5A0049, 0x550009, 0x000042, 0xFF0062, 0x440328, 0x1100A6, 0xBB0226,
                                       0xFB0A09, 0xB8074A, 0xE20746, 0x0A0329};
@@ -134,6 +136,7 @@ struct DcState {
     std::string name;
     bool mono = false;
     bool hatchSelected = false;  // a hatch brush is selected
+    bool nullSelected = false;   // a hollow brush is selected
     bool hatchUsed = false;      // and has drawn since: the reference has fixed its background
     bool brushSelected = false;
     bool ownPalette = false;
@@ -150,7 +153,7 @@ public:
         width_ = int(r_.chance(80) ? r_.between(8, 64) : r_.between(1, 120));
         height_ = int(r_.chance(80) ? r_.between(8, 48) : r_.between(1, 90));
         emit("size " + std::to_string(width_) + " " + std::to_string(height_));
-        dcs_.push_back({"", false, false, false, false, false, width_, height_, 13});
+        dcs_.push_back(NewDc("", false, width_, height_));
         int count = int(r_.between(3, 30));
         for (int i = 0; i < count; i++) Statement();
         return text_;
@@ -158,6 +161,15 @@ public:
 
 private:
     DcState& dc() { return dcs_[current_]; }
+
+    static DcState NewDc(const std::string& name, bool mono, int width, int height) {
+        DcState d;
+        d.name = name;
+        d.mono = mono;
+        d.width = width;
+        d.height = height;
+        return d;
+    }
 
     void emit(const std::string& line) { text_ += line + "\n"; }
 
@@ -176,7 +188,7 @@ private:
         int roll = int(r_.between(1, 100));
         if (roll <= 80) return r_.between(-4, length + 4);
         if (roll <= 95) return r_.between(-length - 20, 2 * length + 20);
-        return r_.pick(std::vector<int64_t>{-1000, -100000, 1000, 100000, 1 << 20});
+        return r_.pick(std::vector<int64_t>{-1000, -100000, 1000, 100000});
     }
 
     // An extent: mostly positive, sometimes negative (mirrored or run backwards), sometimes 0.
@@ -252,7 +264,7 @@ private:
     bool MakeBrush() {
         std::string name = fresh("b");
         int kind = int(r_.between(1, 10));
-        bool hatch = false;
+        bool hatch = false, hollow = false;
         if (kind <= 4) {
             emit("CreateSolidBrush " + name + " " + hex(Colour(r_)));
         } else if (kind <= 8) {
@@ -260,23 +272,27 @@ private:
             hatch = true;
         } else if (kind == 9) {
             emit("CreateHollowBrush " + name);
+            hollow = true;
         } else {
-            emit("GetStockObject " + name + " " + num(r_.between(0, 5)));
+            int index = int(r_.between(0, 5));
+            emit("GetStockObject " + name + " " + num(index));
+            hollow = index == kNullBrush;
         }
-        brushes_.push_back({name, hatch});
+        brushes_.push_back({name, hatch, hollow});
         if (r_.chance(75)) SelectBrush(brushes_.back());
         return true;
     }
 
     struct NamedBrush {
         std::string name;
-        bool hatch;
+        bool hatch, hollow;
     };
 
     void SelectBrush(const NamedBrush& b) {
         emit("SelectObject " + b.name);
         dc().brushSelected = true;
         dc().hatchSelected = b.hatch;
+        dc().nullSelected = b.hollow;
         dc().hatchUsed = false;
     }
 
@@ -324,7 +340,8 @@ private:
                 emit("SetBkColor " + hex(Colour(r_)));
                 return true;
             case 4: emit("SetTextColor " + hex(Colour(r_))); return true;
-            default: emit("SetStretchBltMode " + num(r_.between(1, 4))); return true;
+            // HALFTONE smooths in the reference and drops pixels here (a known difference, stretch_halftone).
+            default: emit("SetStretchBltMode " + num(r_.between(1, 3))); return true;
         }
     }
 
@@ -416,21 +433,37 @@ private:
     }
 
     // A source rectangle for a surface: mostly inside, sometimes running off any edge.
-    std::string SourceRect(int w, int h, int64_t dw, int64_t dh) {
+    // Upward is how a picture's rows run, so a picture's source height is never negative: the reference draws
+    // rows there that follow no rule (a known difference, dib_negative_source_height).
+    std::string SourceRect(int w, int h, int64_t dw, int64_t dh, bool upward = false) {
         int64_t sx = r_.chance(70) ? r_.between(0, std::max(0, w - 1)) : Coord(w);
         int64_t sy = r_.chance(70) ? r_.between(0, std::max(0, h - 1)) : Coord(h);
         int64_t sw = r_.chance(30) ? dw : Extent(w), sh = r_.chance(30) ? dh : Extent(h);
+        if (upward) sh = std::llabs(sh);
         return num(sx) + " " + num(sy) + " " + num(sw) + " " + num(sh);
     }
 
+    // A raster operation for a blit. Where an operation combines pattern and source, the reference lays a
+    // hatch at a phase of its own and makes something of a hollow brush (known differences, blit_hatch_phase
+    // and blit_null_brush_source), so those come with solid brushes only.
+    uint32_t BlitRop() {
+        uint32_t rop = r_.pick(kRop3s);
+        bool solid = !dc().hatchSelected && !dc().nullSelected;
+        while (!solid && UsesPattern(rop) && UsesSource(rop)) rop = r_.pick(kRop3s);
+        return rop;
+    }
+
+    static bool UsesPattern(uint32_t rop) { return ((rop >> 20) & 0xF) != ((rop >> 16) & 0xF); }
+    static bool UsesSource(uint32_t rop) { return ((rop >> 18) & 0x33) != ((rop >> 16) & 0x33); }
+
     void UsedRop3(uint32_t rop) {
         if (Rop3SetsTopByte(rop)) polluted_ = true;
-        if (((rop >> 16) & 0xF0) != (((rop >> 16) & 0x0F) << 4)) UseBrush();
+        if (UsesPattern(rop)) UseBrush();
     }
 
     bool Blit() {
         int w = dc().width, h = dc().height;
-        uint32_t rop = r_.pick(kRop3s);
+        uint32_t rop = BlitRop();
         int64_t dx = Coord(w), dy = Coord(h), dw = Extent(w), dh = Extent(h);
         if (r_.chance(40)) {
             emit("BitBlt " + num(dx) + " " + num(dy) + " " + num(dw) + " " + num(dh) + " " + num(Coord(w)) + " " +
@@ -449,9 +482,9 @@ private:
         if (dc().mono && Polluted()) return false;
         int w = dc().width, h = dc().height;
         const Picture& p = r_.pick(pictures_);
-        uint32_t rop = r_.chance(60) ? 0xCC0020 : r_.pick(kRop3s);
+        uint32_t rop = r_.chance(60) ? 0xCC0020 : BlitRop();
         int64_t dw = Extent(w), dh = Extent(h);
-        std::string source = r_.chance(35) ? "0 0 -1 -1" : SourceRect(12, 10, dw, dh);
+        std::string source = r_.chance(35) ? "0 0 -1 -1" : SourceRect(12, 10, dw, dh, true);
         emit("StretchDIBits " + num(Coord(w)) + " " + num(Coord(h)) + " " + num(dw) + " " + num(dh) + " " + source + " " +
              p.name + " " + hex(rop));
         UsedRop3(rop);
@@ -487,7 +520,7 @@ private:
             emit("CreateDIBSection " + bitmap + " " + num(w) + " " + num(r_.chance(50) ? h : -h));
         }
         emit("CreateDC " + name + " " + bitmap);
-        dcs_.push_back({name, kind == 1, false, false, false, false, w, h, 13});
+        dcs_.push_back(NewDc(name, kind == 1, w, h));
         return true;
     }
 
@@ -505,7 +538,7 @@ private:
         const DcState& from = dcs_[size_t(r_.between(1, int64_t(dcs_.size()) - 1))];
         if (dc().mono && !from.mono && Polluted()) return false;
         int w = dc().width, h = dc().height;
-        uint32_t rop = r_.pick(kRop3s);
+        uint32_t rop = BlitRop();
         int64_t dx = Coord(w), dy = Coord(h), dw = Extent(w), dh = Extent(h);
         if (r_.chance(40)) {
             emit("BitBltFrom " + from.name + " " + num(dx) + " " + num(dy) + " " + num(dw) + " " + num(dh) + " " +
