@@ -433,13 +433,10 @@ private:
     }
 
     // A source rectangle for a surface: mostly inside, sometimes running off any edge.
-    // Upward is how a picture's rows run, so a picture's source height is never negative: the reference draws
-    // rows there that follow no rule (a known difference, dib_negative_source_height).
-    std::string SourceRect(int w, int h, int64_t dw, int64_t dh, bool upward = false) {
+    std::string SourceRect(int w, int h, int64_t dw, int64_t dh) {
         int64_t sx = r_.chance(70) ? r_.between(0, std::max(0, w - 1)) : Coord(w);
         int64_t sy = r_.chance(70) ? r_.between(0, std::max(0, h - 1)) : Coord(h);
         int64_t sw = r_.chance(30) ? dw : Extent(w), sh = r_.chance(30) ? dh : Extent(h);
-        if (upward) sh = std::llabs(sh);
         return num(sx) + " " + num(sy) + " " + num(sw) + " " + num(sh);
     }
 
@@ -484,7 +481,7 @@ private:
         const Picture& p = r_.pick(pictures_);
         uint32_t rop = r_.chance(60) ? 0xCC0020 : BlitRop();
         int64_t dw = Extent(w), dh = Extent(h);
-        std::string source = r_.chance(35) ? "0 0 -1 -1" : SourceRect(12, 10, dw, dh, true);
+        std::string source = r_.chance(35) ? "0 0 -1 -1" : SourceRect(12, 10, dw, dh);
         emit("StretchDIBits " + num(Coord(w)) + " " + num(Coord(h)) + " " + num(dw) + " " + num(dh) + " " + source + " " +
              p.name + " " + hex(rop));
         UsedRop3(rop);
