@@ -62,9 +62,12 @@ WORD DibColourCount(const BITMAPINFOHEADER* info) {
     return ColourCountOfDepth(info->biBitCount);
 }
 
+// A 40-byte header with BI_BITFIELDS counts no colours, yet its three colour masks lie where the table
+// begins; they are carried as part of it, or the picture would take its first pixels as masks.
 WORD DibColourTableSize(const BITMAPINFOHEADER* info) {
-    WORD entrySize = info->biSize == dib::kCoreHeaderSize ? 3 : 4;
-    return WORD(DibColourCount(info) * entrySize);
+    if (info->biSize == dib::kCoreHeaderSize) return WORD(DibColourCount(info) * 3);
+    WORD masks = info->biCompression == BI_BITFIELDS ? dib::kColourMasksSize : 0;
+    return WORD(masks + DibColourCount(info) * 4);
 }
 
 HGLOBAL ReadDibHeader(HFILE file) {
@@ -79,7 +82,16 @@ HGLOBAL ReadDibHeader(HFILE file) {
     BITMAPINFOHEADER info = {};
     if (_lread(file, &info, sizeof info) != sizeof info) return nullptr;
     bool core = info.biSize == dib::kCoreHeaderSize;
-    if (!core && info.biSize != dib::kInfoHeaderSize) return nullptr;
+    bool extended = info.biSize == dib::kV4HeaderSize || info.biSize == dib::kV5HeaderSize;
+    if (!core && !extended && info.biSize != dib::kInfoHeaderSize) return nullptr;
+    // The longer headers of newer programs begin with the 40-byte one and hold the colour masks next; the
+    // rest (alpha, colour space) is of no use here, so they are carried in the 40-byte form.
+    BYTE masks[dib::kColourMasksSize] = {};
+    if (extended) {
+        if (_lread(file, masks, sizeof masks) != sizeof masks) return nullptr;
+        _llseek(file, LONG(info.biSize - dib::kInfoHeaderSize - sizeof masks), FILE_CURRENT);
+        info.biSize = dib::kInfoHeaderSize;
+    }
     WORD colourCount = DibColourCount(&info);
     if (core) {
         WidenCoreHeader(&info, colourCount);
@@ -91,7 +103,9 @@ HGLOBAL ReadDibHeader(HFILE file) {
     int64_t bitsOffset = int64_t(start) + fileHeader.bfOffBits;
     if (bitsOffset > INT32_MAX) return nullptr;  // beyond what _llseek can reach where LONG has 32 bits
 
-    HGLOBAL block = GlobalAlloc(GHND, info.biSize + colourCount * 4u);
+    // The block's table has 4-byte entries whatever the file's are (and the masks of BI_BITFIELDS).
+    DWORD tableSize = DibColourTableSize(&info);
+    HGLOBAL block = GlobalAlloc(GHND, info.biSize + tableSize);
     BYTE* bytes = block ? static_cast<BYTE*>(GlobalLock(block)) : nullptr;
     if (!bytes) {
         GlobalFree(block);
@@ -99,13 +113,14 @@ HGLOBAL ReadDibHeader(HFILE file) {
     }
     std::memcpy(bytes, &info, sizeof info);
     BYTE* table = bytes + info.biSize;
-    if (colourCount != 0) {
-        if (core) {
-            _lread(file, table, colourCount * 3u);
-            WidenCoreTable(table, colourCount);
-        } else {
-            _lread(file, table, colourCount * 4u);
-        }
+    if (core) {
+        _lread(file, table, colourCount * 3u);
+        WidenCoreTable(table, colourCount);
+    } else if (extended && info.biCompression == BI_BITFIELDS) {
+        std::memcpy(table, masks, sizeof masks);
+        _lread(file, table + sizeof masks, tableSize - sizeof masks);
+    } else if (tableSize != 0) {
+        _lread(file, table, tableSize);
     }
     GlobalUnlock(block);
     if (fileHeader.bfOffBits != 0) _llseek(file, LONG(bitsOffset), FILE_BEGIN);

@@ -11,6 +11,11 @@ namespace dib {
 constexpr WORD kBitmapType = 0x4D42;  // "BM"
 constexpr DWORD kInfoHeaderSize = 40;
 constexpr DWORD kCoreHeaderSize = 12;
+// BITMAPV4HEADER and BITMAPV5HEADER: the 40-byte header, then the colour masks and more.
+constexpr DWORD kV4HeaderSize = 108;
+constexpr DWORD kV5HeaderSize = 124;
+// BI_BITFIELDS: the red, green and blue masks, 4 bytes each, ahead of any colour table.
+constexpr WORD kColourMasksSize = 12;
 
 // Bytes of one row of pixels, padded to a multiple of 4. 64 bits, so that no header can overflow it.
 uint64_t RowSize(int64_t width, int bitCount);

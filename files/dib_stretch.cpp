@@ -13,8 +13,10 @@ uint64_t BitsTheDrawingReads(const BITMAPINFOHEADER& info) {
     return dib::ImageSize(info);
 }
 
-// Bytes of colour table the system reads: the colours used, but never more than the depth can index.
+// Bytes of colour table the system reads: the colours used, but never more than the depth can index; the
+// masks of BI_BITFIELDS.
 uint64_t TableTheDrawingReads(const BITMAPINFOHEADER& info) {
+    if (info.biCompression == BI_BITFIELDS) return dib::kColourMasksSize;
     if (info.biBitCount > 8) return 0;
     uint64_t entries = uint64_t(1) << info.biBitCount;
     if (info.biClrUsed != 0 && info.biClrUsed < entries) entries = info.biClrUsed;

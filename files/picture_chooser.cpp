@@ -1,8 +1,193 @@
 #include "files/picture_chooser.h"
 
+#include <cstring>
+
+#include "canvas/canvas.h"
+#include "files/dib.h"
+#include "options/pages.h"
+#include "shell/state.h"
+
+char pictureList[kPictureSlots][kPictureSlotSize];
 int pictureListEnd;
 int chooserFirst;
+int chooserLast;
+int deletePictureMode;
 
-void LoadPicture(int) {}
+namespace {
 
-void NextChooserPage() {}
+// The most names the list keeps: slots 1 to 298.
+constexpr int kLastSlot = kPictureSlots - 1;
+
+constexpr COLORREF kPanelColour = 0x027F0000;
+constexpr COLORREF kTitleColour = 0x02FFFFFF;
+constexpr char kTitle[] = "Choose a picture by clicking it...";
+
+constexpr int kPreviewWidth = 200;
+constexpr int kPreviewHeight = 150;
+constexpr POINT kCells[4] = {{100, 100}, {300, 100}, {100, 250}, {300, 250}};
+
+// A colouring picture fills a 640 × 480 screen's canvas unscaled; larger canvases get it stretched.
+constexpr int kColouringWidth = 590;
+constexpr int kColouringHeight = 408;
+constexpr int kSmallCanvasHeight = 500;
+
+void CopyUpperCased(char* slot, const char* name) {
+    size_t length = strnlen(name, kPictureSlotSize - 1);
+    for (size_t i = 0; i < length; i++) slot[i] = name[i] >= 'a' && name[i] <= 'z' ? char(name[i] - 32) : name[i];
+    slot[length] = '\0';
+}
+
+// Whether the slot names a file that can be opened now; the list may be older than a deletion.
+bool SlotFileOpens(int index) {
+    OFSTRUCT record;
+    HFILE file = OpenFile(PictureSlotName(index), &record, OF_READ);
+    if (file == HFILE_ERROR) return false;
+    _lclose(file);
+    return true;
+}
+
+void DrawPreview(HDC frame, int index, POINT cell) {
+    const char* name = PictureSlotName(index);
+    HGLOBAL picture = ReadDibFile(name);
+    HPALETTE kept = SelectPalette(frame, appPalette, FALSE);
+    RealizePalette(frame);
+    SetStretchBltMode(frame, IsColouringPictureName(name) ? BLACKONWHITE : COLORONCOLOR);
+    StretchDibToDevice(frame, cell.x, cell.y, kPreviewWidth, kPreviewHeight, picture, 0, 0, -1, -1, SRCCOPY);
+    SelectPalette(frame, kept, TRUE);
+    if (picture) GlobalFree(picture);
+}
+
+// The page's previews in grid order; false when a slot without a file ended the page early.
+bool DrawPreviews(HDC frame) {
+    for (int index = chooserFirst, cell = 0; index <= chooserLast && cell < 4; index++, cell++) {
+        if (!SlotFileOpens(index)) return false;
+        DrawPreview(frame, index, kCells[cell]);
+    }
+    return true;
+}
+
+// Draws the picture over the canvas; false when the file gave no picture, so nothing was drawn.
+bool DrawLoadedPicture(HDC canvas, const char* name) {
+    HGLOBAL picture = ReadDibFile(name);
+    HPALETTE kept = SelectPalette(canvas, appPalette, FALSE);
+    RealizePalette(canvas);
+    bool colouring = IsColouringPictureName(name);
+    if (colouring) {
+        SetStretchBltMode(canvas, BLACKONWHITE);
+        colouringMode = 1;
+    } else {
+        SetStretchBltMode(canvas, COLORONCOLOR);
+    }
+    if (colouring && canvasHeight < kSmallCanvasHeight) {
+        StretchDibToDevice(canvas, 0, 0, kColouringWidth, kColouringHeight, picture, 0, 0, kColouringWidth,
+                           kColouringHeight, SRCCOPY);
+    } else {
+        StretchDibToDevice(canvas, 0, 0, canvasWidth, canvasHeight, picture, 0, 0, -1, -1, SRCCOPY);
+    }
+    SelectPalette(canvas, kept, TRUE);
+    if (!picture) return false;
+    GlobalFree(picture);
+    return true;
+}
+
+}  // namespace
+
+const char* PictureSlotName(int index) {
+    if (index < 1 || index >= pictureListEnd || index > kLastSlot) return "";
+    return pictureList[index];
+}
+
+bool IsColouringPictureName(const char* name) {
+    return (name[0] == 'C' || name[0] == 'c') && (name[1] == 'B' || name[1] == 'b');
+}
+
+void BuildPictureList() {
+    SetCurrentDirectoryA(programDirectory.c_str());
+    std::memset(pictureList, 0, sizeof pictureList);
+    pictureListEnd = 1;
+    _finddata_t found;
+    intptr_t search = _findfirst("*.bmp", &found);
+    if (search == -1) return;
+    do {
+        if (found.attrib & _A_SUBDIR) continue;
+        CopyUpperCased(pictureList[pictureListEnd], found.name);
+        pictureListEnd++;
+    } while (pictureListEnd <= kLastSlot && _findnext(search, &found) == 0);
+    _findclose(search);
+}
+
+void OpenPictureChooser() {
+    pictureListEnd = chooserFirst = chooserLast = 1;
+    BuildPictureList();
+    if (pictureListEnd < 2) {
+        ShowToolPage(1);
+        return;
+    }
+    chooserFirst = 1;
+    chooserLast = pictureListEnd <= 4 ? pictureListEnd : 4;
+    ShowWindow(canvasWindow, SW_HIDE);
+    UpdateWindow(frameWindow);
+    DrawChooserPage();
+    pictureChooserShown = 1;
+}
+
+void DrawChooserPage() {
+    HDC frame = GetDC(frameWindow);
+    HPALETTE kept = SelectPalette(frame, appPalette, TRUE);
+    RealizePalette(frame);
+    HPEN pen = CreatePen(PS_SOLID, 1, kPanelColour);
+    HBRUSH brush = CreateSolidBrush(kPanelColour);
+    HGDIOBJ keptPen = SelectObject(frame, pen);
+    HGDIOBJ keptBrush = SelectObject(frame, brush);
+    Rectangle(frame, 50, 72, canvasWidth, canvasHeight);
+    SelectObject(frame, keptPen);
+    SelectObject(frame, keptBrush);
+    SetBkMode(frame, TRANSPARENT);
+    SetTextColor(frame, kTitleColour);
+    TextOutA(frame, 100, 80, kTitle, int(sizeof kTitle - 1));
+    bool complete = DrawPreviews(frame);
+    SelectPalette(frame, kept, TRUE);
+    ReleaseDC(frameWindow, frame);
+    DeleteObject(pen);
+    DeleteObject(brush);
+    if (complete) DrawChooserArrow(pictureListEnd > 4 ? 1 : 0);
+}
+
+void DrawChooserArrow(int show) {
+    HDC frame = GetDC(frameWindow);
+    HICON arrow = LoadIconA(appInstance, "ICON_4");
+    if (show == 1) DrawIcon(frame, 584, 234, arrow);
+    ReleaseDC(frameWindow, frame);
+    DestroyIcon(arrow);
+}
+
+void NextChooserPage() {
+    if (chooserLast + 1 > pictureListEnd) {
+        chooserFirst = 1;
+        chooserLast = 4;
+    } else {
+        chooserFirst = chooserLast + 1;
+        chooserLast = pictureListEnd > chooserFirst + 3 ? chooserFirst + 3 : pictureListEnd;
+    }
+    DrawChooserPage();
+    DrawChooserArrow(1);
+}
+
+void LoadPicture(int index) {
+    if (index > pictureListEnd - 1) return;
+    ShowWindow(canvasWindow, SW_SHOWNORMAL);
+    HDC canvas = GetDC(canvasWindow);
+    if (deletePictureMode == 1) {
+        DeleteFileA(PictureSlotName(index));
+        ReleaseDC(canvasWindow, canvas);
+    } else {
+        bool drawn = DrawLoadedPicture(canvas, PictureSlotName(index));
+        ReleaseDC(canvasWindow, canvas);
+        // Until its repaint the canvas shows what the chooser drew there; only a picture drawn over all
+        // of it may become the snapshot, else the child's picture would give way to the chooser.
+        if (drawn) TakeSnapshot();
+    }
+    deletePictureMode = 0;
+    pictureChooserShown = 0;
+    ShowToolPage(1);
+}

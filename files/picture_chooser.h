@@ -1,12 +1,39 @@
-// The picture chooser: previews of the pictures of the program's folder, to open one.
+// The picture chooser: the pictures of the program's folder as previews, four at a time on the frame
+// while the canvas is hidden, to open one onto the canvas or, in delete mode, to delete its file.
 #pragma once
 
-// One past the last filled slot of the picture list.
-extern int pictureListEnd;
-// The slot of the first of the four pictures shown.
-extern int chooserFirst;
+#include "platform/win32.h"
 
-// Opens the picture of that slot of the list.
-void LoadPicture(int slot);
-// The next four pictures of the list.
+// Slots 1 to 298 hold names; slot 0 is never used.
+constexpr int kPictureSlots = 299;
+// As long as any name the directory search gives, so that every picture the child sees in the folder is
+// listed, however long its name.
+constexpr int kPictureSlotSize = sizeof(_finddata_t::name);
+
+// Upper-cased file names; an empty slot is all zero.
+extern char pictureList[kPictureSlots][kPictureSlotSize];
+// One past the last filled slot: 1 for an empty list, at most 299.
+extern int pictureListEnd;
+// The slots of the first and last preview of the page shown.
+extern int chooserFirst;
+extern int chooserLast;
+// 1 while the chooser was opened to delete a picture rather than open one.
+extern int deletePictureMode;
+
+// The name in that slot; "" for an empty slot and for any index outside the list.
+const char* PictureSlotName(int index);
+// Whether the name is a colouring picture's: its first two letters are C and B, in any case.
+bool IsColouringPictureName(const char* name);
+
+void BuildPictureList();
+// Lists the pictures and shows their first page; with none, only tool page 1.
+void OpenPictureChooser();
+// The panel, its title and the previews of chooserFirst .. chooserLast, up to the first empty slot.
+void DrawChooserPage();
+// The arrow to the next page when show is 1; any other value draws nothing.
+void DrawChooserArrow(int show);
+// The next four pictures, or the first four after the end of the list.
 void NextChooserPage();
+// Opens (or in delete mode deletes) the picture of that slot and goes back to the canvas; a cell without
+// a name does nothing.
+void LoadPicture(int index);

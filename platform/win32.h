@@ -4,6 +4,8 @@
 #ifdef _WIN32
 #include <windows.h>
 #include <mmsystem.h>
+// The C runtime's directory search.
+#include <io.h>
 #else
 #include "api/types.h"
 #include "api/gdi.h"

@@ -2,13 +2,44 @@
 
 #include <benchmark/benchmark.h>
 
+#include "canvas/tools.h"
 #include "platform/testing.h"
 
 namespace {
 
 bool started = false;
 
+// The canvas's client area on the screen: inside its border at (50, 72).
+constexpr int kCanvasLeft = 52, kCanvasTop = 74;
+
+void ReleaseAtWander(benchmark::State& run, int i) {
+    POINT p = Wander(i);
+    testing::Release(p.x + kCanvasLeft, p.y + kCanvasTop);
+    testing::WaitUntilIdle();
+    run.counters["moves"] = i;
+}
+
 }  // namespace
+
+POINT Wander(int i) { return {300 + (i * 7) % 1200 + (i % 5) * 9, 200 + (i * 11) % 600 + (i % 3) * 6}; }
+
+void PressOnCanvas(POINT p) { testing::Press(p.x + kCanvasLeft, p.y + kCanvasTop); }
+
+void MoveAlongWander(benchmark::State& run) {
+    int i = 1;
+    for (auto _ : run) {
+        POINT p = Wander(i++);
+        testing::Move(p.x + kCanvasLeft, p.y + kCanvasTop);
+        testing::WaitUntilIdle();
+    }
+    ReleaseAtWander(run, i);
+}
+
+void ToolMoveAlongWander(benchmark::State& run) {
+    int i = 1;
+    for (auto _ : run) ToolMove(Wander(i++));
+    ReleaseAtWander(run, i);
+}
 
 void StartBenchProgram() {
     if (started) return;

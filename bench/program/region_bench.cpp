@@ -18,10 +18,6 @@ namespace {
 constexpr int kMovingStates[] = {8, 27, 28, 55, 56, 57, 59, 60};
 constexpr int kMoveSelectionState = 60;
 
-POINT Wander(int i) { return {300 + (i * 7) % 1200 + (i % 5) * 9, 200 + (i * 11) % 600 + (i % 3) * 6}; }
-
-void ScreenPress(POINT p) { testing::Press(p.x + 52, p.y + 74); }
-
 void StartStroke(int state) {
     StartBenchProgram();
     soundOn = 0;
@@ -30,37 +26,22 @@ void StartStroke(int state) {
         toolState = 0;
         selectionMode = 1;
         selectionRect = {200, 150, 900, 600};
-        ScreenPress({400, 300});
+        PressOnCanvas({400, 300});
     } else {
         toolState = state;
-        ScreenPress(Wander(0));
+        PressOnCanvas(Wander(0));
     }
     testing::WaitUntilIdle();
-}
-
-void EndStroke(benchmark::State& run, int i) {
-    POINT p = Wander(i);
-    testing::Release(p.x + 52, p.y + 74);
-    testing::WaitUntilIdle();
-    run.counters["moves"] = i;
 }
 
 void WholePathMove(benchmark::State& run, int state) {
     StartStroke(state);
-    int i = 1;
-    for (auto _ : run) {
-        POINT p = Wander(i++);
-        testing::Move(p.x + 52, p.y + 74);
-        testing::WaitUntilIdle();
-    }
-    EndStroke(run, i);
+    MoveAlongWander(run);
 }
 
 void DirectMove(benchmark::State& run, int state) {
     StartStroke(state);
-    int i = 1;
-    for (auto _ : run) ToolMove(Wander(i++));
-    EndStroke(run, i);
+    ToolMoveAlongWander(run);
 }
 
 // The release of a region from (x1, y1) to (x2, y2), pressed and released as PWinProc does it.
@@ -79,7 +60,7 @@ void Release(benchmark::State& run, int state, RECT r) {
 void TextKeystroke(benchmark::State& run) {
     StartBenchProgram();
     textPlacePending = 1;
-    ScreenPress({40, 40});
+    PressOnCanvas({40, 40});
     testing::WaitUntilIdle();
     for (int i = 0; i < 199; i++) TypeTextChar(i % 6 == 5 ? ' ' : 'a' + i % 26);
     int i = 0;

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "bench_canvas.h"
-#include "canvas/tools.h"
 #include "options/choosers.h"
 #include "platform/testing.h"
 #include "shell/state.h"
@@ -18,9 +17,6 @@ constexpr int kStates[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 1
                            21, 22, 23, 24, 25, 26, 30, 32, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46,
                            47, 48, 49, 50, 51, 52, 53, 54, 58, 61, 62};
 
-// A point that wanders over the canvas from move to move, a few pixels to a few dozen at a time.
-POINT Wander(int i) { return {300 + (i * 7) % 1200 + (i % 5) * 9, 200 + (i * 11) % 600 + (i % 3) * 6}; }
-
 void BeginStroke(int state, int width) {
     StartBenchProgram();
     if (!stampIcon) stampIcon = LoadIconA(appInstance, "ICON_1");
@@ -29,34 +25,18 @@ void BeginStroke(int state, int width) {
     rainbowMode = 1;
     fillPattern = 7;
     soundOn = 0;
-    POINT p = Wander(0);
-    testing::Press(p.x + 52, p.y + 74);
+    PressOnCanvas(Wander(0));
     testing::WaitUntilIdle();
-}
-
-void EndStroke(benchmark::State& run, int i) {
-    POINT p = Wander(i);
-    testing::Release(p.x + 52, p.y + 74);
-    testing::WaitUntilIdle();
-    run.counters["moves"] = i;
 }
 
 void WholePath(benchmark::State& run, int state) {
     BeginStroke(state, int(run.range(0)));
-    int i = 1;
-    for (auto _ : run) {
-        POINT p = Wander(i++);
-        testing::Move(p.x + 52, p.y + 74);
-        testing::WaitUntilIdle();
-    }
-    EndStroke(run, i);
+    MoveAlongWander(run);
 }
 
 void DirectToolMove(benchmark::State& run, int state) {
     BeginStroke(state, int(run.range(0)));
-    int i = 1;
-    for (auto _ : run) ToolMove(Wander(i++));
-    EndStroke(run, i);
+    ToolMoveAlongWander(run);
 }
 
 void RegisterToolBenchmarks() {

@@ -47,6 +47,8 @@ UINT WINAPI _lwrite(HFILE file, LPCCH buffer, UINT bytes);
 LONG WINAPI _llseek(HFILE file, LONG offset, int origin);
 HFILE WINAPI _lclose(HFILE file);
 BOOL WINAPI DeleteFileA(LPCSTR fileName);
+// Renames a file or folder; refuses, changing nothing, when the new name is taken.
+BOOL WINAPI MoveFileA(LPCSTR existingFileName, LPCSTR newFileName);
 
 // Global and local memory.
 #define GMEM_FIXED 0x0000

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "paint.h"
@@ -25,6 +26,10 @@ public:
         spans_.push_back({y, left, right});
     }
     void Subtract(Area& other);
+    void Reserve(size_t spans) { spans_.reserve(spans_.size() + spans); }
+    // Every span of the shape moved by (dx, dy): rows outside bounds left out, ends held just outside them,
+    // as the scan conversions do.
+    void AddMoved(Area& shape, int64_t dx, int64_t dy, const Box& bounds);
     // Paints every pixel of the area, given in surface coordinates.
     void Paint(Painter& painter, const Ink& ink);
 
@@ -34,6 +39,7 @@ private:
     };
     // Spans are collected as they come and put in order, overlaps joined, only when the area is used.
     void Sort();
+    void SortByRow(int top, int64_t rows);
 
     std::vector<RowSpan> spans_;
     bool sorted_ = true;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <initializer_list>
+#include <new>
 
 #include "colour.h"
 #include "paint.h"
@@ -80,6 +82,36 @@ void MapAxis(AxisMap& map, int64_t dstStart, int64_t dstLength, int64_t srcStart
     }
 }
 
+// out[i] = from[at[i]], kept out of line so that the loop has its pointers in registers.
+[[gnu::noinline]] void Gather(const uint32_t* __restrict from, const int* __restrict at, uint32_t* __restrict out,
+                              size_t n) {
+    for (size_t i = 0; i < n; i++) out[i] = from[at[i]];
+}
+
+// Shrinking by less than half, the destination columns come in runs that take consecutive source columns
+// one each, between columns that take two.
+struct ColumnRun {
+    int out, from, count;
+    bool pair;  // one destination column: from and the next, combined
+};
+
+template <bool useOr>
+[[gnu::noinline]] void CopyRuns(const uint32_t* __restrict from, const ColumnRun* runs, size_t n,
+                                uint32_t* __restrict out) {
+    for (size_t r = 0; r < n; r++) {
+        const ColumnRun& run = runs[r];
+        if (run.pair) {
+            out[run.out] = useOr ? from[run.from] | from[run.from + 1] : from[run.from] & from[run.from + 1];
+            continue;
+        }
+        // Pixels keep their top byte 0, so the mask changes nothing; it keeps the compiler from turning
+        // these runs of about ten pixels into calls of memcpy, which cost more than they copy.
+        const uint32_t* in = from + run.from;
+        uint32_t* to = out + run.out;
+        for (int k = 0; k < run.count; k++) to[k] = in[k] & kPixelMask;
+    }
+}
+
 // One destination row at a time: the source pixels each visible column takes, the pattern under them,
 // then the raster operation over the runs the clip leaves.
 class RowBlitter {
@@ -89,20 +121,34 @@ public:
         : rop_(rop), cols_(cols), useOr_(useOr), source_(source), pattern_(pattern) {
         source_.resize(cols.begin.size());
         pattern_.resize(cols.begin.size());
-        for (size_t i = 0; i < cols.begin.size(); i++) single_ = single_ && cols.end[i] - cols.begin[i] <= 1;
+        colLow_ = cols.begin.empty() ? 0 : *std::min_element(cols.begin.begin(), cols.begin.end());
+        colHigh_ = cols.end.empty() ? 0 : *std::max_element(cols.end.begin(), cols.end.end());
+        for (size_t i = 0; i < cols.begin.size(); i++) {
+            single_ = single_ && cols.end[i] - cols.begin[i] <= 1;
+            pairs_ = pairs_ && cols.end[i] - cols.begin[i] <= 2;
+            full_ = full_ && cols.end[i] > cols.begin[i];
+        }
+        if (pairs_ && full_ && !single_) {
+            for (size_t i = 0; i < cols.begin.size(); i++) {
+                int out = int(i), from = cols.begin[i];
+                bool pair = cols.end[i] - cols.begin[i] == 2;
+                if (!pair && !runs_.empty() && !runs_.back().pair &&
+                    runs_.back().out + runs_.back().count == out && runs_.back().from + runs_.back().count == from) {
+                    runs_.back().count++;
+                } else {
+                    runs_.push_back({out, from, 1, pair});
+                }
+            }
+        }
     }
 
     void ReadSource(const BlitSource& src, int rowBegin, int rowEnd) {
+        if (src.conversion == BlitSource::Same) return ReadSameSource(*src.surface, rowBegin, rowEnd);
         if (single_ && rowEnd - rowBegin == 1) {
             const uint32_t* row = src.surface->row(rowBegin);
             const int* begin = cols_.begin.data();
             const int* end = cols_.end.data();
-            size_t n = source_.size();
-            if (src.conversion == BlitSource::Same) {
-                for (size_t i = 0; i < n; i++) source_[i] = begin[i] < end[i] ? row[begin[i]] : 0;
-            } else {
-                for (size_t i = 0; i < n; i++) source_[i] = begin[i] < end[i] ? src.convert(row[begin[i]]) : 0;
-            }
+            for (size_t i = 0; i < source_.size(); i++) source_[i] = begin[i] < end[i] ? src.convert(row[begin[i]]) : 0;
             return;
         }
         // Shrinking with BLACKONWHITE or WHITEONBLACK: the pixels that fall together, ANDed or ORed.
@@ -115,6 +161,14 @@ public:
             }
             source_[i] = v;
         }
+    }
+
+    // A plain copy whose every column takes a pixel can be read straight into the destination row.
+    bool CopiesDirectly(const BlitSource& src) const {
+        return rop_.code == 0xCC && full_ && src.conversion == BlitSource::Same;
+    }
+    void ReadInto(const BlitSource& src, int rowBegin, int rowEnd, uint32_t* target) {
+        ReadSameSource(*src.surface, rowBegin, rowEnd, target);
     }
 
     void ReadPattern(const DeviceContext& d, const Brush* brush, int y) {
@@ -132,7 +186,12 @@ public:
     // Destination pixels [left, right) of the row.
     void Write(uint32_t* out, int left, int right) const {
         switch (rop_.code) {
-            case 0xCC: return Apply(out, left, right, [](uint32_t, uint32_t s, uint32_t) { return s; });
+            case 0xCC:
+                if (full_) {
+                    std::memcpy(out + left, source_.data() + (int64_t(left) - cols_.first), size_t(right - left) * 4);
+                    return;
+                }
+                return Apply(out, left, right, [](uint32_t, uint32_t s, uint32_t) { return s; });
             case 0x88: return Apply(out, left, right, [](uint32_t, uint32_t s, uint32_t d) { return s & d; });
             case 0x66: return Apply(out, left, right, [](uint32_t, uint32_t s, uint32_t d) { return s ^ d; });
             case 0xEE: return Apply(out, left, right, [](uint32_t, uint32_t s, uint32_t d) { return s | d; });
@@ -146,9 +205,55 @@ public:
     }
 
 private:
+    // Without conversion: the rows that fall together are first combined into one, a whole row at a time,
+    // then each destination column takes its pixel, or combines the columns that fall on it.
+    void ReadSameSource(const Surface& from, int rowBegin, int rowEnd, uint32_t* target = nullptr) {
+        const uint32_t* row = from.row(rowBegin);
+        if (rowEnd - rowBegin > 1) {
+            combined_.resize(size_t(from.width));
+            uint32_t* out = combined_.data();
+            std::copy(row + colLow_, row + colHigh_, out + colLow_);
+            for (int sr = rowBegin + 1; sr < rowEnd; sr++) {
+                const uint32_t* next = from.row(sr);
+                if (useOr_) {
+                    for (int c = colLow_; c < colHigh_; c++) out[c] |= next[c];
+                } else {
+                    for (int c = colLow_; c < colHigh_; c++) out[c] &= next[c];
+                }
+            }
+            row = out;
+        }
+        const int* begin = cols_.begin.data();
+        const int* end = cols_.end.data();
+        uint32_t* source = target ? target : source_.data();
+        size_t n = source_.size();
+        if (single_ && full_) {
+            Gather(row, begin, source, n);
+            return;
+        }
+        // Shrinking by less than half, one or two columns fall on each: its first and last, combined.
+        if (pairs_ && full_) {
+            if (useOr_) CopyRuns<true>(row, runs_.data(), runs_.size(), source);
+            else CopyRuns<false>(row, runs_.data(), runs_.size(), source);
+            return;
+        }
+        for (size_t i = 0; i < n; i++) {
+            if (begin[i] == end[i]) continue;
+            uint32_t v = row[begin[i]];
+            for (int sc = begin[i] + 1; sc < end[i]; sc++) v = useOr_ ? (v | row[sc]) : (v & row[sc]);
+            source[i] = v;
+        }
+    }
+
     template <typename F>
     void Apply(uint32_t* out, int left, int right, F f) const {
         size_t i = size_t(int64_t(left) - cols_.first);
+        if (full_) {
+            const uint32_t* pattern = pattern_.data() + i;
+            const uint32_t* source = source_.data() + i;
+            for (int x = left; x < right; x++, pattern++, source++) out[x] = f(*pattern, *source, out[x]);
+            return;
+        }
         for (int x = left; x < right; x++, i++)
             if (cols_.begin[i] < cols_.end[i]) out[x] = f(pattern_[i], source_[i], out[x]);
     }
@@ -157,6 +262,11 @@ private:
     const AxisMap& cols_;
     bool useOr_;
     bool single_ = true;
+    bool pairs_ = true;  // no destination column takes more than two source pixels
+    bool full_ = true;  // every destination column takes at least one source pixel
+    int colLow_ = 0, colHigh_ = 0;  // the source columns any destination column takes
+    std::vector<uint32_t> combined_;
+    std::vector<ColumnRun> runs_;  // shrinking by less than half: the columns as runs
     std::vector<uint32_t>& source_;
     std::vector<uint32_t>& pattern_;
 };
@@ -183,6 +293,33 @@ bool TryPlainCopy(DeviceContext& dst, int64_t x, int64_t y, int64_t w, int64_t h
         }
     }
     return true;
+}
+
+// On one surface, an order of the destination rows in which no row is read after it has been written, so
+// that the blit needs no copy of its source: rows that read only rows above them (or themselves) go from the
+// bottom up, the others from the top down, one group after the other. False when neither order works.
+bool InPlaceRowOrder(const AxisMap& rows, int surfaceHeight, std::vector<size_t>& order) {
+    thread_local std::vector<char> written;
+    std::vector<size_t> upward, downward;
+    for (size_t j = rows.begin.size(); j-- > 0;)
+        if (rows.end[j] - 1 <= rows.first + int64_t(j)) upward.push_back(j);
+    for (size_t j = 0; j < rows.begin.size(); j++)
+        if (rows.end[j] - 1 > rows.first + int64_t(j)) downward.push_back(j);
+    for (bool upwardFirst : {true, false}) {
+        order = upwardFirst ? upward : downward;
+        const std::vector<size_t>& second = upwardFirst ? downward : upward;
+        order.insert(order.end(), second.begin(), second.end());
+        written.assign(size_t(surfaceHeight), 0);
+        bool valid = true;
+        for (size_t j : order) {
+            for (int r = rows.begin[j]; r < rows.end[j] && valid; r++) valid = !written[size_t(r)];
+            if (!valid) break;
+            int64_t dy = rows.first + int64_t(j);
+            if (dy >= 0 && dy < surfaceHeight) written[size_t(dy)] = 1;
+        }
+        if (valid) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -257,10 +394,13 @@ bool StretchToDc(DeviceContext& dst, int64_t x, int64_t y, int64_t w, int64_t h,
             from.height);
     if (cols.begin.empty() || rows.begin.empty()) return true;
 
-    // Where source and destination share a surface and overlap, the rows read are copied first, so
-    // that the blit sees the pixels as they were before it.
+    // Where source and destination share a surface and overlap, the blit must see the pixels as they were
+    // before it: the rows go in an order that reads each before it is written, or else the rows read are
+    // copied first.
     BlitSource source = *src;
     Surface copy;
+    thread_local std::vector<size_t> order;
+    order.clear();
     if (&from == dst.surface) {
         int64_t srcTop = *std::min_element(rows.begin.begin(), rows.begin.end());
         int64_t srcBottom = *std::max_element(rows.end.begin(), rows.end.end());
@@ -269,10 +409,25 @@ bool StretchToDc(DeviceContext& dst, int64_t x, int64_t y, int64_t w, int64_t h,
         int64_t dstLeft = cols.first, dstRight = cols.first + int64_t(cols.begin.size());
         int64_t dstTop = rows.first, dstBottom = rows.first + int64_t(rows.begin.size());
         bool overlap = srcLeft < dstRight && dstLeft < srcRight && srcTop < dstBottom && dstTop < srcBottom;
-        if (overlap) {
-            if (!copy.allocate(from.width, int(srcBottom - srcTop), from.bitsPerPixel)) return false;
+        if (overlap && !InPlaceRowOrder(rows, from.height, order)) {
+            order.clear();
+            // Kept from blit to blit, and only the columns read are copied: an effect shrinks the whole
+            // canvas onto itself twenty times in a row.
+            thread_local PixelStorage copyPixels;
+            size_t pixels = size_t(from.width) * size_t(srcBottom - srcTop);
+            try {
+                if (copyPixels.size() < pixels) copyPixels.resize(pixels);
+            } catch (const std::bad_alloc&) {
+                return false;
+            }
+            copy.width = from.width;
+            copy.height = int(srcBottom - srcTop);
+            copy.bitsPerPixel = from.bitsPerPixel;
+            copy.top = copyPixels.data();
+            copy.stride = from.width;
             for (int64_t row = srcTop; row < srcBottom; row++)
-                std::memcpy(copy.row(int(row - srcTop)), from.row(int(row)), size_t(from.width) * 4);
+                std::memcpy(copy.row(int(row - srcTop)) + srcLeft, from.row(int(row)) + srcLeft,
+                            size_t(srcRight - srcLeft) * 4);
             source.surface = &copy;
             for (int& r : rows.begin) r -= int(srcTop);
             for (int& r : rows.end) r -= int(srcTop);
@@ -280,15 +435,42 @@ bool StretchToDc(DeviceContext& dst, int64_t x, int64_t y, int64_t w, int64_t h,
     }
     const Brush* brush = rop.usesPattern() ? FindBrush(dst.brush) : nullptr;
     RowBlitter blitter(rop, cols, combine && dst.stretchMode == WHITEONBLACK, sourceRow, patternRow);
-    for (size_t j = 0; j < rows.begin.size(); j++) {
+    if (order.empty())
+        for (size_t j = 0; j < rows.begin.size(); j++) order.push_back(j);
+    // A plain copy onto one clip box that holds the whole destination row is read straight into it.
+    int64_t firstColumn = cols.first, lastColumn = cols.first + int64_t(cols.begin.size());
+    bool direct = blitter.CopiesDirectly(source) && boxes.size() == 1 && boxes[0].left <= firstColumn &&
+                  boxes[0].right >= lastColumn;
+    // Enlarging, neighbouring rows often read the same source rows: read them once, into the buffer or
+    // into a destination row that the next rows copy.
+    int bufferBegin = -1, bufferEnd = -1, directBegin = -1, directEnd = -1, directRow = -1;
+    for (size_t j : order) {
         if (rows.begin[j] == rows.end[j]) continue;
         int dy = int(rows.first + int64_t(j));
         bool any = false;
         for (const Box& b : boxes) any = any || (dy >= b.top && dy < b.bottom);
         if (!any) continue;
-        blitter.ReadSource(source, rows.begin[j], rows.end[j]);
-        if (brush) blitter.ReadPattern(dst, brush, dy);
         uint32_t* out = dst.surface->row(dy);
+        // A row that reads itself goes through the buffer, so that no pixel is read after it is written.
+        bool readsItself = source.surface == dst.surface && rows.begin[j] <= dy && dy < rows.end[j];
+        if (direct && !readsItself) {
+            if (rows.begin[j] == directBegin && rows.end[j] == directEnd) {
+                std::memcpy(out + firstColumn, dst.surface->row(directRow) + firstColumn,
+                            size_t(lastColumn - firstColumn) * 4);
+            } else {
+                blitter.ReadInto(source, rows.begin[j], rows.end[j], out + firstColumn);
+                directBegin = rows.begin[j];
+                directEnd = rows.end[j];
+            }
+            directRow = dy;
+            continue;
+        }
+        if (rows.begin[j] != bufferBegin || rows.end[j] != bufferEnd) {
+            blitter.ReadSource(source, rows.begin[j], rows.end[j]);
+            bufferBegin = rows.begin[j];
+            bufferEnd = rows.end[j];
+        }
+        if (brush) blitter.ReadPattern(dst, brush, dy);
         for (const Box& b : boxes) {
             if (dy < b.top || dy >= b.bottom) continue;
             int64_t l = std::max<int64_t>(b.left, cols.first), r = std::min<int64_t>(b.right, cols.first + int64_t(cols.begin.size()));

@@ -5,6 +5,8 @@
 
 #include "blit.h"
 #include "colour.h"
+#include "dib_decode.h"
+#include "dib_stretch.h"
 
 using namespace gdi;
 
@@ -13,50 +15,6 @@ namespace {
 bool SupportedDepth(int bpp) { return bpp == 1 || bpp == 4 || bpp == 8 || bpp == 24 || bpp == 32; }
 
 size_t RowBytes(int64_t width, int bpp) { return size_t(((width * bpp + 31) / 32) * 4); }
-
-// The DIB's colour table as surface pixels (DIB_PAL_COLORS looks the indices up in the DC's palette).
-std::vector<uint32_t> ColourTable(const DeviceContext& d, const BITMAPINFO* info, UINT usage) {
-    const BITMAPINFOHEADER& h = info->bmiHeader;
-    std::vector<uint32_t> table;
-    if (h.biBitCount > 8) return table;
-    size_t count = h.biClrUsed && h.biClrUsed < (1u << h.biBitCount) ? h.biClrUsed : (1u << h.biBitCount);
-    const uint8_t* raw = reinterpret_cast<const uint8_t*>(info) + h.biSize;
-    table.resize(count);
-    for (size_t i = 0; i < count; i++) {
-        if (usage == DIB_PAL_COLORS) {
-            WORD index;
-            std::memcpy(&index, raw + 2 * i, 2);
-            table[i] = PixelFromRgb(ResolveColour(d, PALETTEINDEX(index)));
-        } else {
-            const uint8_t* q = raw + 4 * i;
-            table[i] = (uint32_t(q[2]) << 16) | (uint32_t(q[1]) << 8) | q[0];
-        }
-    }
-    return table;
-}
-
-// One row of DIB bits as surface pixels.
-void ReadDibRow(const uint8_t* row, int width, int bpp, const std::vector<uint32_t>& table, uint32_t* out) {
-    auto look = [&](size_t i) { return i < table.size() ? table[i] : 0u; };
-    switch (bpp) {
-        case 1:
-            for (int x = 0; x < width; x++) out[x] = look((row[x / 8] >> (7 - x % 8)) & 1);
-            break;
-        case 4:
-            for (int x = 0; x < width; x++) out[x] = look((row[x / 2] >> (x % 2 ? 0 : 4)) & 15);
-            break;
-        case 8:
-            for (int x = 0; x < width; x++) out[x] = look(row[x]);
-            break;
-        case 24:
-            for (int x = 0; x < width; x++)
-                out[x] = (uint32_t(row[3 * x + 2]) << 16) | (uint32_t(row[3 * x + 1]) << 8) | row[3 * x];
-            break;
-        default:
-            std::memcpy(out, row, size_t(width) * 4);
-            for (int x = 0; x < width; x++) out[x] &= kPixelMask;
-    }
-}
 
 int NearestIndex(const std::vector<PALETTEENTRY>& entries, uint32_t pixel) {
     int best = 0;
@@ -123,29 +81,11 @@ int WINAPI StretchDIBits(HDC dc, int x, int y, int width, int height, int srcX, 
                          const void* bits, const BITMAPINFO* info, UINT usage, DWORD rop) {
     DeviceContext* d = FindDc(dc);
     if (!d || !d->surface || !info || !bits) return 0;
-    const BITMAPINFOHEADER& h = info->bmiHeader;
-    if (h.biCompression != BI_RGB || !SupportedDepth(h.biBitCount) || h.biWidth <= 0 || h.biHeight == 0) return 0;
-    int64_t dibWidth = h.biWidth, dibHeight = h.biHeight < 0 ? -int64_t(h.biHeight) : h.biHeight;
-    if (dibWidth > 65536 || dibHeight > 65536) return 0;
-    bool bottomUp = h.biHeight > 0;
-    std::vector<uint32_t> table = ColourTable(*d, info, usage);
-    Surface image;
-    if (!image.allocate(int(dibWidth), int(dibHeight), 32)) return 0;
-    size_t stride = RowBytes(dibWidth, h.biBitCount);
-    const uint8_t* base = static_cast<const uint8_t*>(bits);
-    bool toMono = d->surface->monochrome();
-    for (int row = 0; row < image.height; row++) {
-        const uint8_t* src = base + stride * size_t(bottomUp ? image.height - 1 - row : row);
-        uint32_t* out = image.row(row);
-        ReadDibRow(src, image.width, h.biBitCount, table, out);
-        if (toMono)
-            for (int col = 0; col < image.width; col++) out[col] = NearestMono(RgbFromPixel(out[col]));
-    }
-    BlitSource source;
-    source.surface = &image;
+    DibDecoder dib;
+    if (!dib.Open(*d, info, bits, usage)) return 0;
     // The source rectangle is measured from the picture's bottom row, whichever way its rows are stored.
-    int64_t top = dibHeight - int64_t(srcY) - srcHeight;
-    if (!StretchToDc(*d, x, y, width, height, &source, srcX, top, srcWidth, srcHeight, rop)) return 0;
+    int64_t top = int64_t(dib.height()) - srcY - srcHeight;
+    if (!StretchDib(*d, dib, x, y, width, height, srcX, top, srcWidth, srcHeight, rop)) return 0;
     return int(std::llabs(int64_t(srcHeight)));
 }
 

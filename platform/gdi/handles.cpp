@@ -1,3 +1,4 @@
+#include <atomic>
 #include <cstdint>
 
 #include "objects.h"
@@ -55,14 +56,33 @@ HGDIOBJ AddObject(std::unique_ptr<Object> object) {
     return Encode(index, slots[index].generation);
 }
 
+namespace {
+
+// Each thread's last handle looked up: effects call GetPixel and SetPixel millions of times on one DC. A
+// handle's generation makes it unique; any removal of an object, on any thread, forgets them all.
+std::atomic<uint64_t> removals{0};
+struct LastLookUp {
+    HGDIOBJ handle = nullptr;
+    Object* object = nullptr;
+    uint64_t removals = 0;
+};
+thread_local LastLookUp last;
+
+}  // namespace
+
 Object* FindObject(HGDIOBJ handle) {
+    uint64_t removed = removals.load(std::memory_order_acquire);
+    if (handle && handle == last.handle && last.removals == removed) return last.object;
     Slot* slot = Decode(handle);
-    return slot ? slot->object.get() : nullptr;
+    Object* object = slot ? slot->object.get() : nullptr;
+    if (object) last = {handle, object, removed};
+    return object;
 }
 
 void RemoveObject(HGDIOBJ handle) {
     Slot* slot = Decode(handle);
     if (!slot) return;
+    removals.fetch_add(1, std::memory_order_release);
     slot->object.reset();
     slot->generation = slot->generation == UINT32_MAX ? 1 : slot->generation + 1;
     FreeSlots().push_back(uint32_t(slot - Slots().data()));

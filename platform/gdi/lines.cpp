@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "scan.h"
 
@@ -115,6 +116,8 @@ void DrawThinPolyline(Painter& painter, const Ink& ink, const LinePoint* points,
 
 namespace {
 
+constexpr int kMovedShapeWidth = 256;
+
 void AddCap(Area& area, LinePoint p, int width, const Box& bounds) {
     int64_t half = width / 2;
     AddRoundRectArea(area, p.x - half, p.y - half, p.x + (width + 1) / 2 + 1, p.y + (width + 1) / 2 + 1,
@@ -151,10 +154,48 @@ void AddSegment(Area& area, LinePoint a, LinePoint b, int width, const Box& boun
 
 }  // namespace
 
+// The caps, and the short steps of an outline walked pixel by pixel, repeat all along it: each step with the
+// cap at its start is scanned once at the origin, joined into as few spans as the union has, and moved to
+// every point where it lies. The scans do not depend on where they lie, so the pixels are the same.
 void AddWidePolyline(Area& area, const LinePoint* points, int count, bool closed, int width, const Box& bounds) {
     int segments = closed ? count : count - 1;
-    for (int i = 0; i < segments; i++) AddSegment(area, points[i], points[(i + 1) % count], width, bounds);
-    for (int i = 0; i < count; i++) AddCap(area, points[i], width, bounds);
+    // A very wide pen's shapes are scanned where they lie, cut to the bounds, rather than whole.
+    if (width > kMovedShapeWidth) {
+        for (int i = 0; i < segments; i++) AddSegment(area, points[i], points[(i + 1) % count], width, bounds);
+        for (int i = 0; i < count; i++) AddCap(area, points[i], width, bounds);
+        return;
+    }
+    const Box unbounded{-kMovedShapeWidth * 4, -kMovedShapeWidth * 4, kMovedShapeWidth * 4, kMovedShapeWidth * 4};
+    struct Step {
+        int64_t dx, dy;
+        Area shape;  // the step from the origin and the cap on the origin
+    };
+    std::vector<Step> steps;
+    Area cap;
+    AddCap(cap, {0, 0}, width, unbounded);
+    area.Reserve(size_t(count) * size_t(width + 2));
+    for (int i = 0; i < count; i++) {
+        LinePoint a = points[i];
+        if (i >= segments) {
+            area.AddMoved(cap, a.x, a.y, bounds);
+            continue;
+        }
+        LinePoint b = points[(i + 1) % count];
+        int64_t dx = b.x - a.x, dy = b.y - a.y;
+        if (std::abs(dx) > 2 || std::abs(dy) > 2) {
+            AddSegment(area, a, b, width, bounds);
+            area.AddMoved(cap, a.x, a.y, bounds);
+            continue;
+        }
+        auto step = std::find_if(steps.begin(), steps.end(), [&](const Step& s) { return s.dx == dx && s.dy == dy; });
+        if (step == steps.end()) {
+            steps.push_back({dx, dy, {}});
+            step = steps.end() - 1;
+            AddSegment(step->shape, {0, 0}, {dx, dy}, width, unbounded);
+            AddCap(step->shape, {0, 0}, width, unbounded);
+        }
+        area.AddMoved(step->shape, a.x, a.y, bounds);
+    }
 }
 
 }  // namespace gdi

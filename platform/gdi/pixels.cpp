@@ -5,16 +5,15 @@ using namespace gdi;
 
 namespace {
 
-// The surface pixel under logical (x, y) if the clip lets it be touched.
+// The surface pixel under logical (x, y) if the clip lets it be touched. The effects read and set every
+// pixel of the canvas one call at a time, so this looks at the clip as it stands rather than building the
+// list of clip boxes.
 uint32_t* ClippedPixel(const DeviceContext& d, int x, int y) {
     if (!d.surface) return nullptr;
     int64_t sx = int64_t(x) + d.origin.x, sy = int64_t(y) + d.origin.y;
-    // Most DCs have no clip of their own: spare the pixel calls the list of clip boxes.
-    if (!d.clipSet) {
-        if (sx < 0 || sy < 0 || sx >= d.surface->width || sy >= d.surface->height) return nullptr;
-        return &d.surface->at(int(sx), int(sy));
-    }
-    for (const Box& b : ClipBoxes(d))
+    if (sx < 0 || sy < 0 || sx >= d.surface->width || sy >= d.surface->height) return nullptr;
+    if (!d.clipSet) return &d.surface->at(int(sx), int(sy));
+    for (const Box& b : d.clip)
         if (sx >= b.left && sx < b.right && sy >= b.top && sy < b.bottom) return &d.surface->at(int(sx), int(sy));
     return nullptr;
 }
@@ -30,7 +29,7 @@ COLORREF WINAPI SetPixel(HDC dc, int x, int y, COLORREF colour) {
     COLORREF rgb = ResolveColour(*d, colour);
     uint32_t pixel = d->surface->monochrome() ? NearestMono(rgb) : PixelFromRgb(rgb);
     // Pixels combine with the destination through the binary raster operation, like a pen.
-    *p = MakeRop2(d->rop2, pixel).apply(*p);
+    *p = d->rop2 == R2_COPYPEN ? pixel : MakeRop2(d->rop2, pixel).apply(*p);
     return RgbFromPixel(*p);
 }
 

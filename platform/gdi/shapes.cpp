@@ -8,6 +8,12 @@ using namespace gdi;
 
 namespace {
 
+// A hollow brush paints nothing: its interior need not be scanned.
+bool Fills(const DeviceContext& d) {
+    const Brush* brush = FindBrush(d.brush);
+    return brush && brush->style != BS_NULL;
+}
+
 // Paints a filled shape: with a one-pixel pen the interior first and the outline over it,
 // with a wide pen the outline's area taken out of the interior so no pixel is painted twice.
 void PaintShape(DeviceContext& d, Area& interior, const std::vector<LinePoint>& outline) {
@@ -43,7 +49,7 @@ BOOL DrawRectangle(DeviceContext& d, const Rect64& r) {
     int width = PenWidth(d);
     // The interior: the whole box less its last row and column without a pen, inside the outline with one.
     Rect64 inner = width == 0 ? Rect64{r.l, r.t, r.r - 1, r.b - 1} : Rect64{r.l + 1, r.t + 1, r.r - 1, r.b - 1};
-    bool filled = FindBrush(d.brush) && inner.l < inner.r && inner.t < inner.b;
+    bool filled = Fills(d) && inner.l < inner.r && inner.t < inner.b;
     std::vector<LinePoint> outline = {{r.r - 1, r.t}, {r.l, r.t}, {r.l, r.b - 1}, {r.r - 1, r.b - 1}};
     if (width <= 1) {
         // Nothing of the interior is under the outline, so the box goes straight to the painter.
@@ -120,7 +126,7 @@ BOOL WINAPI Ellipse(HDC dc, int left, int top, int right, int bottom) {
     // Boxes of two pixels or less, and ones too large to walk, are drawn as rectangles.
     if (w <= 2 || h <= 2 || w > (int64_t(1) << 20) || h > (int64_t(1) << 20)) return DrawRectangle(*d, r);
     Area interior;
-    if (FindBrush(d->brush)) AddRoundRectArea(interior, r.l, r.t, r.r + 1, r.b + 1, w, h, ClipBounds(*d));
+    if (Fills(*d)) AddRoundRectArea(interior, r.l, r.t, r.r + 1, r.b + 1, w, h, ClipBounds(*d));
     PaintShape(*d, interior, EllipseOutline(r));
     return TRUE;
 }
@@ -135,7 +141,7 @@ BOOL WINAPI Polygon(HDC dc, const POINT* points, int count) {
     for (int i = 0; i < count; i++)
         outline.push_back({int64_t(points[i].x) + d->origin.x, int64_t(points[i].y) + d->origin.y});
     Area interior;
-    if (FindBrush(d->brush)) AddPolygonArea(interior, outline.data(), count, ClipBounds(*d));
+    if (Fills(*d)) AddPolygonArea(interior, outline.data(), count, ClipBounds(*d));
     PaintShape(*d, interior, outline);
     return TRUE;
 }

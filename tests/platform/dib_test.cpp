@@ -152,6 +152,10 @@ TEST_F(Picture, UnusableHeadersAndHandlesAreRefusedAndChangeNothing) {
     EXPECT_TRUE(refused([](BITMAPINFOHEADER& h) { h.biWidth = 1 << 24; }));
     EXPECT_TRUE(refused([](BITMAPINFOHEADER& h) { h.biBitCount = 7; }));
     EXPECT_TRUE(refused([](BITMAPINFOHEADER& h) { h.biCompression = BI_RLE8; }));
+    EXPECT_TRUE(refused([](BITMAPINFOHEADER& h) { h.biCompression = BI_RLE4; }));
+    EXPECT_TRUE(refused([](BITMAPINFOHEADER& h) { h.biCompression = BI_BITFIELDS; }));
+    EXPECT_TRUE(refused([](BITMAPINFOHEADER& h) { h.biCompression = 4; }));
+    EXPECT_TRUE(refused([](BITMAPINFOHEADER& h) { h.biBitCount = 8, h.biCompression = BI_RLE8, h.biHeight = -4; }));
     EXPECT_EQ(StretchDIBits(dc, 0, 0, 6, 4, 0, 0, 6, 4, nullptr, good.info(), DIB_RGB_COLORS, SRCCOPY), 0);
     EXPECT_EQ(StretchDIBits(dc, 0, 0, 6, 4, 0, 0, 6, 4, good.pixels.data(), nullptr, DIB_RGB_COLORS, SRCCOPY), 0);
     for (int y = 0; y < 4; y++)
@@ -163,6 +167,34 @@ TEST_F(Picture, UnusableHeadersAndHandlesAreRefusedAndChangeNothing) {
     EXPECT_EQ(GetDIBits(screen, gone, 0, 2, dib.pixels.data(), dib.info(), DIB_RGB_COLORS), 0);
     EXPECT_EQ(GetDIBits(screen, nullptr, 0, 2, dib.pixels.data(), dib.info(), DIB_RGB_COLORS), 0);
     EXPECT_EQ(GetDIBits(screen, bitmap, 0, 2, dib.pixels.data(), nullptr, DIB_RGB_COLORS), 0);
+}
+
+// Runs that claim more than their row, their picture or their bytes hold are cut where those end.
+TEST_F(Picture, RunLengthsThatOverreachAreCut) {
+    Dib dib(6, 4, 8);
+    for (int i = 0; i < 4; i++) dib.colour(i) = {BYTE(10 * i), BYTE(20 * i), BYTE(200 - 10 * i), 0};
+    dib.header().biClrUsed = 4;
+    dib.header().biCompression = BI_RLE8;
+    dib.pixels = {
+        200, 1,              // bottom row: a run of 200 cut at 6 pixels
+        0, 0,                // end of line
+        0, 2, 9, 0,          // a jump right beyond the row's end (x stops at 6)
+        2, 3,                // so this run is cut to nothing
+        0, 0,                // end of line: the third row
+        0, 2, 0, 9,          // a jump up beyond the top ends the picture
+        5, 2,                // never drawn
+        0, 9, 3, 3, 3,       // and an absolute run longer than the bytes left, never read
+    };
+    dib.header().biSizeImage = DWORD(dib.pixels.size());
+    PatBlt(dc, 0, 0, 6, 4, WHITENESS);
+    EXPECT_EQ(StretchDIBits(dc, 0, 0, 6, 4, 0, 0, 6, 4, dib.pixels.data(), dib.info(), DIB_RGB_COLORS, SRCCOPY), 4);
+    for (int x = 0; x < 6; x++) {
+        EXPECT_EQ(GetPixel(dc, x, 3), RGB(200 - 10, 20, 10)) << x;
+        for (int y = 0; y < 3; y++) EXPECT_EQ(GetPixel(dc, x, y), RGB(255, 255, 255)) << x << ", " << y;
+    }
+    // Stretched, the pixels the runs skipped take colour 0.
+    EXPECT_EQ(StretchDIBits(dc, 0, 0, 3, 2, 0, 0, 6, 4, dib.pixels.data(), dib.info(), DIB_RGB_COLORS, SRCCOPY), 4);
+    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(200, 0, 0));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -259,7 +260,7 @@ TEST_F(DibRead, MissingFilesAndOtherHeadersGiveNoBlock) {
     std::vector<uint8_t> bytes = picture.InfoFile(false);
     EXPECT_TRUE(Read(Slice(bytes, 0, 39)).empty()) << "a header cut short";
     EXPECT_TRUE(Read({}).empty()) << "an empty file";
-    for (uint32_t size : {0u, 16u, 64u, 108u, 124u}) {
+    for (uint32_t size : {0u, 16u, 52u, 64u, 120u}) {
         std::memcpy(bytes.data(), &size, 4);
         EXPECT_TRUE(Read(bytes).empty()) << "header size " << size;
     }
@@ -359,11 +360,79 @@ TEST_F(DibRead, CompressedPicturesKeepTheirBitsAsTheyAre) {
     EXPECT_EQ(HeaderOf(block).biCompression, uint32_t(BI_RLE8));
     EXPECT_EQ(Slice(block, 40 + 1024, 10), runs.bits);
 
+}
+
+// The three masks of a BI_BITFIELDS picture stand where a colour table would, though it counts no colours:
+// the block carries them there, and writing it back puts them in the file before the bits.
+TEST_F(DibRead, ColourMasksAreCarriedInTheTablesPlace) {
     Picture masks;
     masks.bitCount = 16;
+    masks.width = 4;
     masks.compression = BI_BITFIELDS;
+    masks.table = {0x00, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0};  // 5-6-5
     masks.bits = Sequence(16, 13);
-    EXPECT_EQ(Read(masks.InfoFile(true)).size(), 40u + 16);
+    for (bool withFileHeader : {true, false}) {
+        std::vector<uint8_t> block = Read(masks.InfoFile(withFileHeader));
+        ASSERT_EQ(block.size(), 40u + 12 + 16) << withFileHeader;
+        EXPECT_EQ(HeaderOf(block).biClrUsed, 0u);
+        EXPECT_EQ(Slice(block, 40, 12), masks.table);
+        EXPECT_EQ(Slice(block, 52, 16), masks.bits);
+    }
+
+    HGLOBAL block = ReadDibFile("picture.bmp");
+    ASSERT_NE(block, nullptr);
+    ASSERT_EQ(WriteDibFile("again.bmp", block), 1);
+    GlobalFree(block);
+    std::ifstream again("again.bmp", std::ios::binary);
+    std::vector<uint8_t> written((std::istreambuf_iterator<char>(again)), std::istreambuf_iterator<char>());
+    ASSERT_EQ(written.size(), 14u + 40 + 12 + 16);
+    uint32_t offBits;
+    std::memcpy(&offBits, written.data() + 10, 4);
+    EXPECT_EQ(offBits, 14u + 40 + 12);
+    EXPECT_EQ(Slice(written, 54, 12), masks.table);
+    EXPECT_EQ(Slice(written, 66, 16), masks.bits);
+}
+
+// The 108- and 124-byte headers of newer programs hold the masks inside; the block has the 40-byte header,
+// the masks of BI_BITFIELDS in the table's place, then any colour table and the bits.
+TEST_F(DibRead, LongerHeadersAreCarriedInTheFortyByteForm) {
+    for (uint32_t headerSize : {108u, 124u}) {
+        for (uint32_t compression : {uint32_t(BI_BITFIELDS), uint32_t(BI_RGB)}) {
+            std::vector<uint8_t> masks = {0xFF, 0, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0xFF, 0};
+            std::vector<uint8_t> table = Sequence(8, 3);  // two colours, for palette devices
+            std::vector<uint8_t> bits = Sequence(24, 4);
+            FileBytes file;
+            uint32_t offBits = 14 + headerSize + 8;
+            file.Add(0x4D42, 2);
+            file.Add(offBits + bits.size(), 4);
+            file.Add(0, 4);
+            file.Add(offBits, 4);
+            file.Add(headerSize, 4);
+            file.Add(3, 4);
+            file.Add(2, 4);
+            file.Add(1, 2);
+            file.Add(32, 2);
+            file.Add(compression, 4);
+            file.Add(bits.size(), 4);
+            file.Add(0, 8);
+            file.Add(2, 4);
+            file.Add(0, 4);
+            file.Add(masks);
+            file.Add(std::vector<uint8_t>(headerSize - 52, 0xAA));  // alpha mask, colour space, ...
+            file.Add(table);
+            file.Add(bits);
+            std::vector<uint8_t> block = Read(file.bytes);
+            uint32_t maskBytes = compression == BI_BITFIELDS ? 12 : 0;
+            ASSERT_EQ(block.size(), 40u + maskBytes + 8 + 24) << headerSize;
+            EXPECT_EQ(HeaderOf(block).biSize, 40u);
+            EXPECT_EQ(HeaderOf(block).biClrUsed, 2u);
+            if (maskBytes) {
+                EXPECT_EQ(Slice(block, 40, 12), masks);
+            }
+            EXPECT_EQ(Slice(block, 40 + maskBytes, 8), table);
+            EXPECT_EQ(Slice(block, 48 + maskBytes, 24), bits);
+        }
+    }
 }
 
 }  // namespace

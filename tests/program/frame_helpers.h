@@ -1,7 +1,10 @@
 // Clicking the frame the way a child does, at frame client coordinates.
 #pragma once
 
+#include <filesystem>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "dab.h"
 
@@ -15,6 +18,20 @@ inline void ClickFrame(int x, int y) {
 }
 
 inline COLORREF FramePixel(int x, int y) { return testing::ScreenPixel(x + 1, y + 1); }
+
+// Option button n (1 to 12) of the option strip: the middle of its icon.
+inline POINT OptionButtonCentre(int n) { return n < 7 ? POINT{35 * n + 41, 18} : POINT{35 * n - 169, 54}; }
+
+inline void ChooseOptionButton(int n) {
+    POINT p = OptionButtonCentre(n);
+    ClickFrame(p.x, p.y);
+}
+
+// The screen as a PNG in sessions/ of the current folder, for a person to look at.
+inline void SaveSession(const std::string& name) {
+    std::filesystem::create_directories("sessions");
+    EXPECT_TRUE(testing::SaveScreenPng("sessions/" + name + ".png"));
+}
 
 // The sound files played since the last clear, in order.
 inline std::vector<std::string> SoundFiles() {

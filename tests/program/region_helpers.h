@@ -7,13 +7,6 @@
 
 namespace dab_test {
 
-inline POINT OptionButtonCentre(int n) { return n < 7 ? POINT{35 * n + 41, 18} : POINT{35 * n - 169, 54}; }
-
-inline void ChooseOptionButton(int n) {
-    POINT p = OptionButtonCentre(n);
-    ClickFrame(p.x, p.y);
-}
-
 // The region-tool button of the left column, the page arrow to page 2 if asked, then the option: the
 // option's click takes the snapshot.
 inline void ChooseRegionOption(int page, int n) {

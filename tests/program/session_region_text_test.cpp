@@ -4,19 +4,12 @@
 // test folder, for a person to look at.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "canvas/text.h"
 #include "region_helpers.h"
 
 using namespace dab_test;
 
 namespace {
-
-void SaveSession(const std::string& name) {
-    std::filesystem::create_directories("sessions");
-    EXPECT_TRUE(testing::SaveScreenPng("sessions/" + name + ".png"));
-}
 
 // A picture to work on: a row of stamps over three solid rectangles in three colours.
 void PaintAPicture() {

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <set>
 
 #include "frame_helpers.h"
@@ -17,18 +16,6 @@ namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kHighlight = RGB(0, 140, 228);
-
-POINT OptionCentre(int n) { return n < 7 ? POINT{35 * n + 41, 18} : POINT{35 * n - 169, 54}; }
-
-void ChooseOption(int n) {
-    POINT p = OptionCentre(n);
-    ClickFrame(p.x, p.y);
-}
-
-void SaveSession(const std::string& name) {
-    std::filesystem::create_directories("sessions");
-    EXPECT_TRUE(testing::SaveScreenPng("sessions/" + name + ".png"));
-}
 
 int PaintedPixels(const CanvasImage& before) { return int(Differences(before, ReadCanvas()).size()); }
 
@@ -48,9 +35,9 @@ TEST(Session, EveryToolOfTheFirstTwoBrushPagesPaints) {
         for (int page = 1; page <= 2; page++) {
             EXPECT_EQ(toolGroup, page);
             for (int n = 1; n <= 12; n++) {
-                ChooseOption(n);
+                ChooseOptionButton(n);
                 EXPECT_EQ(selectedOption, n);
-                POINT at = OptionCentre(n);
+                POINT at = OptionButtonCentre(n);
                 EXPECT_EQ(FramePixel(at.x - 16, at.y - 16), kHighlight) << "page " << page << " option " << n;
                 if (widthChooserShown) ClickFrame(320, 44);
                 // A colour of its own for each tool, so that it shows over the fill's.
@@ -83,7 +70,7 @@ TEST(Session, StampsThenUndoTakesBackOnlyTheStampsSinceTheLastClick) {
         EXPECT_EQ(toolState, 30);
         std::vector<CanvasImage> after;
         for (int i = 0; i < 3; i++) {
-            ChooseOption(i + 2);
+            ChooseOptionButton(i + 2);
             testing::ClearMediaRecords();
             CanvasImage before = ReadCanvas();
             Click({120 + 150 * i, 200});
@@ -105,7 +92,7 @@ TEST(Session, StampsThenUndoTakesBackOnlyTheStampsSinceTheLastClick) {
 TEST(Session, ChoosersAndArrowsAsAChildUsesThem) {
     RunDab({800, 600}, [] {
         // Spray can, rainbow on, widest.
-        ChooseOption(3);
+        ChooseOptionButton(3);
         ClickFrame(375, 55);
         ClickFrame(320, 65);
         EXPECT_EQ(rainbowMode, 1);
@@ -121,7 +108,7 @@ TEST(Session, ChoosersAndArrowsAsAChildUsesThem) {
         EXPECT_EQ(toolGroup, 1);
         EXPECT_EQ(rainbowMode, 0) << "the page's first option was chosen anew";
         // The fill with a hatched pattern.
-        ChooseOption(2);
+        ChooseOptionButton(2);
         for (int i = 0; i < 3; i++) ClickFrame(375, 30);
         EXPECT_EQ(fillPattern, 7);
         Click({500, 400});

@@ -219,26 +219,29 @@ Dib readDib(const std::string& path) {
     if (!in) throw ParseError{"cannot read BMP file " + path};
     std::vector<unsigned char> file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const size_t fileHeader = 14;
-    if (file.size() < fileHeader + 40 || file[0] != 'B' || file[1] != 'M') {
+    if (file.size() < fileHeader + 12 || file[0] != 'B' || file[1] != 'M') {
         throw ParseError{"not a BMP file: " + path};
     }
     uint32_t offBits = le32(file, 10);
     uint32_t headerSize = le32(file, 14);
+    // The 12-byte core header has 16-bit sizes, no compression and 3-byte colour table entries.
+    bool core = headerSize == 12;
+    if (!core && file.size() < fileHeader + 40) throw ParseError{"not a BMP file: " + path};
     Dib dib;
-    dib.width = i32(le32(file, 18));
-    dib.height = i32(le32(file, 22));
-    uint32_t bitCount = le16(file, 28);
-    uint32_t compression = le32(file, 30);
-    uint32_t sizeImage = le32(file, 34);
-    uint32_t clrUsed = le32(file, 46);
+    dib.width = core ? le16(file, 18) : i32(le32(file, 18));
+    dib.height = core ? le16(file, 20) : i32(le32(file, 22));
+    uint32_t bitCount = le16(file, core ? 24 : 28);
+    uint32_t compression = core ? BI_RGB : le32(file, 30);
+    uint32_t sizeImage = core ? 0 : le32(file, 34);
+    uint32_t clrUsed = core ? 0 : le32(file, 46);
     bool knownDepth = bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 || bitCount == 24 ||
                       bitCount == 32;
-    if (headerSize < 40 || !knownDepth || dib.width <= 0 || dib.height == 0 || dib.height == INT32_MIN) {
+    if ((headerSize < 40 && !core) || !knownDepth || dib.width <= 0 || dib.height == 0 || dib.height == INT32_MIN) {
         throw ParseError{"unsupported BMP header in " + path};
     }
     uint64_t colours = clrUsed != 0 ? clrUsed : (bitCount <= 8 ? 1u << bitCount : 0);
     uint64_t masks = (compression == BI_BITFIELDS && headerSize == 40) ? 12 : 0;
-    uint64_t infoEnd = fileHeader + headerSize + masks + colours * 4;
+    uint64_t infoEnd = fileHeader + headerSize + masks + colours * (core ? 3 : 4);
     uint64_t rows = static_cast<uint64_t>(dib.height < 0 ? -static_cast<int64_t>(dib.height) : dib.height);
     uint64_t stride = (static_cast<uint64_t>(dib.width) * bitCount + 31) / 32 * 4;
     bool encoded = compression == BI_RLE8 || compression == BI_RLE4;

@@ -1,0 +1,103 @@
+// The picture files on a 1920 × 1080 screen: a chooser page of four 590 × 408 previews, opening such a
+// picture from the chooser (the click, the picture stretched over the canvas, the canvas's repaint), and
+// writing the 1867 × 978 canvas picture to a new file without the message box.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+
+#include "bench_canvas.h"
+#include "files/picture_chooser.h"
+#include "files/save_print.h"
+#include "platform/testing.h"
+#include "shell/state.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Two colouring pictures and two ordinary ones, so that both stretching modes are measured.
+const char* const kPictures[4] = {"CBCAT.BMP", "CBHOUSE.BMP", "HILLS.BMP", "SEA.BMP"};
+
+fs::path MakeFolder() {
+    std::string pattern = (fs::temp_directory_path() / "dab-files-bench-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) return {};
+    return pattern;
+}
+
+// A program folder with the four pictures, made the program's for the benchmarks.
+const fs::path& PictureFolder() {
+    static const fs::path folder = [] {
+        fs::path made = MakeFolder();
+        for (const char* name : kPictures) fs::copy_file(fs::path(DAB_DATA_DIR) / name, made / name);
+        return made;
+    }();
+    return folder;
+}
+
+void Click(int x, int y) {
+    testing::Press(x + 1, y + 1);
+    testing::Release(x + 1, y + 1);
+    testing::WaitUntilIdle();
+}
+
+void OpenChooser() {
+    // The files page, then its open button.
+    Click(20, 420);
+    Click(35 * 1 + 41, 18);
+}
+
+void UseFolder(const fs::path& folder) {
+    StartBenchProgram();
+    soundOn = 0;
+    programDirectory = folder.string();
+}
+
+void BM_ChooserPage(benchmark::State& run) {
+    UseFolder(PictureFolder());
+    OpenChooser();
+    for (auto _ : run) DrawChooserPage();
+    run.counters["previews"] = chooserLast - chooserFirst + 1;
+    Click(20, 20);
+}
+BENCHMARK(BM_ChooserPage)->Unit(benchmark::kMillisecond);
+
+// The click on a preview until the program is idle again; arg 0 a colouring picture, 2 an ordinary one.
+void BM_LoadPicture(benchmark::State& run) {
+    UseFolder(PictureFolder());
+    int cell = int(run.range(0));
+    for (auto _ : run) {
+        run.PauseTiming();
+        OpenChooser();
+        run.ResumeTiming();
+        Click(200 + 200 * (cell % 2), 175 + 150 * (cell / 2));
+    }
+    run.SetLabel(kPictures[cell]);
+}
+BENCHMARK(BM_LoadPicture)->Arg(0)->Arg(2)->Unit(benchmark::kMillisecond);
+
+void BM_SaveCanvasPicture(benchmark::State& run) {
+    fs::path folder = MakeFolder();
+    UseFolder(folder);
+    HDC canvas = GetDC(canvasWindow);
+    for (auto _ : run) {
+        if (!SaveCanvasPicture(canvas)) run.SkipWithError("the picture was not saved");
+        run.PauseTiming();
+        for (const auto& entry : fs::directory_iterator(folder)) fs::remove(entry.path());
+        run.ResumeTiming();
+    }
+    ReleaseDC(canvasWindow, canvas);
+    fs::remove_all(folder);
+    run.counters["width"] = screenWidth - 53;
+    run.counters["height"] = screenHeight - 102;
+}
+BENCHMARK(BM_SaveCanvasPicture)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int result = RunProgramBenchmarks(argc, argv);
+    fs::remove_all(PictureFolder());
+    return result;
+}

@@ -1,0 +1,111 @@
+// The effects pages' new backgrounds and erasers: colour noise, rings, a radar screen, white halves, a
+// slide out of the page, a wooden frame and rainbow stripes.
+#include <array>
+
+#include "draw/canvas_drawing.h"
+#include "draw/draw.h"
+#include "effects/effect_random.h"
+#include "effects/page_actions.h"
+#include "shell/colours.h"
+#include "shell/state.h"
+
+namespace {
+
+constexpr COLORREF kWhite = 0xFFFFFF, kBlack = 0, kSilver = 0xC0C0C0, kGreen = 0x00FF00;
+
+COLORREF RandomFamilyColour() { return PaletteColour(paletteColours[EffectRandom(kFamilyColours)]); }
+
+}  // namespace
+
+void ColourNoise() {
+    CanvasDrawing d(canvasWindow, appPalette);
+    for (int x = 0; x < canvasWidth; x++)
+        for (int y = 0; y < canvasHeight; y++) SetPixel(d.dc(), x, y, RandomFamilyColour());
+}
+
+void RingBurst() {
+    CanvasDrawing d(canvasWindow, appPalette);
+    HDC dc = d.dc();
+    d.UseBrush(d.MakeHollowBrush());
+    int cx = canvasWidth / 2, cy = canvasHeight / 2;
+    for (int r = 1; r < 400; r += 3) {
+        HPEN pen = CreatePen(PS_SOLID, 3, RandomFamilyColour());
+        d.UsePen(pen);
+        Ellipse(dc, cx - r, cy - r, cx + r, cy + r);
+        d.UsePen(GetStockObject(BLACK_PEN));
+        DeleteObject(pen);
+    }
+    PatBlt(dc, 0, 0, canvasWidth, canvasHeight, WHITENESS);
+}
+
+void DrawRadarScreen(int w, int h, HWND window, HPALETTE palette) {
+    CanvasDrawing d(window, palette);
+    HDC dc = d.dc();
+    d.UsePen(d.MakePlainPen(1, kSilver));
+    d.UseBrush(d.MakePlainSolidBrush(kSilver));
+    Rectangle(dc, 0, 0, w, h);
+    d.UseBrush(d.MakePlainSolidBrush(kBlack));
+    d.UsePen(d.MakePlainPen(1, kGreen));
+    // A circle as high as the canvas in its middle, with its cross-hairs.
+    int l = (w - h) / 2;
+    Ellipse(dc, l, 0, w - l, h);
+    DrawLine(dc, l, h / 2, w - l, h / 2);
+    DrawLine(dc, w / 2, 0, w / 2, h);
+}
+
+void WhiteHalf(int side, HWND window, int w, int h, HPALETTE palette) {
+    CanvasDrawing d(window, palette);
+    d.UsePen(d.MakePlainPen(1, kWhite));
+    d.UseBrush(d.MakePlainSolidBrush(kWhite));
+    switch (side) {
+        case 0: Rectangle(d.dc(), 0, 0, w / 2, h); break;
+        case 1: Rectangle(d.dc(), w / 2, 0, w, h); break;
+        case 2: Rectangle(d.dc(), 0, 0, w, h / 2); break;
+        case 3: Rectangle(d.dc(), 0, h / 2, w, h); break;
+        default: break;
+    }
+}
+
+void SlideOut(HWND window, HPALETTE palette, int w, int h, HDC source) {
+    CanvasDrawing d(window, palette);
+    HDC dc = d.dc();
+    d.UseBrush(GetStockObject(WHITE_BRUSH));
+    d.UsePen(GetStockObject(WHITE_PEN));
+    for (int y = 0; y < h; y += 20) {
+        Rectangle(dc, 0, 0, w, y + 1);
+        BitBlt(dc, 0, y, w, h, source, 0, 0, SRCCOPY);
+    }
+    PatBlt(dc, 0, 0, w, h, WHITENESS);
+}
+
+void DrawWoodenFrame() {
+    CanvasDrawing d(canvasWindow, appPalette);
+    HDC dc = d.dc();
+    int w = canvasWidth, h = canvasHeight;
+    PatBlt(dc, 0, 0, w, h, WHITENESS);
+    // Three browns, twenty one-pixel outlines each, from the edge inwards.
+    const int browns[3] = {43, 44, 45};
+    for (int band = 0; band < 3; band++) {
+        HPEN pen = d.MakePen(1, paletteColours[browns[band]]);
+        d.UsePen(pen);
+        for (int i = 20 * band; i < 20 * band + 20; i++) DrawRectOutline(dc, i, i, w - i, h - i);
+    }
+}
+
+void RainbowStripes(int direction) {
+    CanvasDrawing d(canvasWindow, appPalette);
+    HDC dc = d.dc();
+    std::array<HPEN, kFamilyColours> pens;
+    for (int i = 0; i < kFamilyColours; i++) pens[size_t(i)] = d.MakePen(1, paletteColours[i]);
+    if (direction == 1) {
+        for (int x = 0; x < canvasWidth; x++) {
+            d.UsePen(pens[size_t(EffectRandom(kFamilyColours))]);
+            DrawLine(dc, x, 0, x, canvasHeight);
+        }
+    } else {
+        for (int y = 0; y < canvasHeight; y++) {
+            d.UsePen(pens[size_t(EffectRandom(kFamilyColours))]);
+            DrawLine(dc, 0, y, canvasWidth, y);
+        }
+    }
+}

@@ -1,0 +1,56 @@
+// The option-bar effects that rebuild the visible picture from pieces of the snapshot in pictureDC. Every
+// piece reads the unchanged snapshot, so pieces copied earlier never feed later ones.
+#include "canvas/canvas.h"
+#include "draw/canvas_drawing.h"
+#include "effects/canvas_effects.h"
+#include "effects/effect_random.h"
+#include "shell/state.h"
+
+void JumbleCanvas() {
+    TakeSnapshot();
+    CanvasDrawing d(canvasWindow, appPalette);
+    int w = canvasWidth, h = canvasHeight;
+    for (int i = 0; i < 2500; i++) {
+        int x = EffectRandom(w);
+        int y = EffectRandom(h);
+        int bw = EffectRandom(50) + 10;
+        int bh = EffectRandom(50) + 10;
+        int sx = EffectRandom(w - bw - 4);
+        int sy = EffectRandom(h - bh - 4);
+        BitBlt(d.dc(), x, y, bw, bh, pictureDC, sx, sy, SRCCOPY);
+    }
+}
+
+void SwapCanvasHalves(int direction) {
+    TakeSnapshot();
+    if (direction != 1) return;
+    CanvasDrawing d(canvasWindow, appPalette);
+    int w = canvasWidth, h = canvasHeight;
+    BitBlt(d.dc(), w / 2, 0, w / 2, h - 2, pictureDC, 0, 0, SRCCOPY);
+    BitBlt(d.dc(), 0, 0, w / 2, h - 2, pictureDC, (w - 4) / 2, 0, SRCCOPY);
+}
+
+void FlipRandomPatches() {
+    TakeSnapshot();
+    CanvasDrawing d(canvasWindow, appPalette);
+    for (int i = 0; i < 50; i++) {
+        int pw = EffectRandom(100) + 10;
+        int ph = EffectRandom(100) + 10;
+        int x = EffectRandom(canvasWidth - pw);
+        int y = EffectRandom(canvasHeight - ph);
+        int r = EffectRandom(10);
+        // Four chances in ten to mirror left to right, else upside down.
+        if (r > 5) StretchBlt(d.dc(), x, y, pw, ph, pictureDC, x + pw, y, -pw, ph, SRCCOPY);
+        else StretchBlt(d.dc(), x, y, pw, ph, pictureDC, x, y + ph, pw, -ph, SRCCOPY);
+    }
+}
+
+void QuarterCanvas() {
+    CanvasDrawing d(canvasWindow, appPalette);
+    HPALETTE kept = SelectPalette(pictureDC, appPalette, FALSE);
+    RealizePalette(pictureDC);
+    int w = canvasWidth, h = canvasHeight;
+    const POINT quarters[4] = {{0, 0}, {w / 2, 0}, {0, h / 2}, {w / 2, h / 2}};
+    for (POINT q : quarters) StretchBlt(d.dc(), q.x, q.y, w / 2, h / 2, pictureDC, 0, 0, w, h, SRCCOPY);
+    SelectPalette(pictureDC, kept, TRUE);
+}

@@ -1,0 +1,94 @@
+// Wipes that clear the page step by step on the screen, so the child sees them happen. No timer or pause:
+// the display's own speed paces them.
+#include "draw/canvas_drawing.h"
+#include "draw/draw.h"
+#include "effects/effect_random.h"
+#include "effects/page_actions.h"
+
+namespace {
+
+constexpr COLORREF kWhite = 0xFFFFFF, kBlack = 0;
+constexpr int kSquare = 10;
+
+void WipeFromTheMiddle(HDC dc, int w, int h) {
+    for (int a = w / 2, b = w / 2; a >= 0; a--, b++) {
+        DrawLine(dc, a, 0, a, h);
+        DrawLine(dc, b, 0, b, h);
+    }
+}
+
+void CloseCurtains(HDC dc, int w, int h) {
+    for (int i = 0; i < w / 2 + 2; i++) {
+        DrawLine(dc, i, 0, i, h);
+        DrawLine(dc, w - i, 0, w - i, h);
+    }
+}
+
+void Dissolve(HDC dc, int w, int h) {
+    for (int i = 0; i < 30000; i++) {
+        int x = EffectRandom(w);
+        int y = EffectRandom(h);
+        SetPixel(dc, x, y, kWhite);
+    }
+    PatBlt(dc, 0, 0, w, h, WHITENESS);
+}
+
+void RandomSquares(HDC dc, int w, int h) {
+    for (int i = 0; i < 1250; i++) {
+        int x = EffectRandom(w);
+        int y = EffectRandom(h);
+        Rectangle(dc, x, y, x + kSquare, y + kSquare);
+    }
+    PatBlt(dc, 0, 0, w, h, WHITENESS);
+}
+
+void SquaresColumnByColumn(HDC dc, int w, int h) {
+    for (int x = 0; x < w; x += kSquare)
+        for (int y = 0; y < h; y += kSquare) Rectangle(dc, x, y, x + kSquare, y + kSquare);
+}
+
+void SquaresRowByRow(HDC dc, int w, int h) {
+    for (int y = 0; y < h; y += kSquare)
+        for (int x = 0; x < w; x += kSquare) Rectangle(dc, x, y, x + kSquare, y + kSquare);
+}
+
+void WipeLeftToRight(HDC dc, int w, int h) {
+    for (int x = 0; x < w; x++) DrawLine(dc, x, 0, x, h);
+}
+
+void Streaks(HDC dc, int w, int h) {
+    for (int i = 0; i < 150; i++) {
+        int x1 = EffectRandom(w);
+        int x2 = EffectRandom(w);
+        DrawLine(dc, x1, 0, x2, h);
+    }
+    PatBlt(dc, 0, 0, w, h, WHITENESS);
+}
+
+struct Transition {
+    COLORREF brush, pen;
+    int penWidth;
+    void (*draw)(HDC dc, int w, int h);
+};
+
+const Transition kTransitions[8] = {
+    {kWhite, kWhite, 1, WipeFromTheMiddle},
+    {kBlack, kBlack, 1, CloseCurtains},
+    {kWhite, kWhite, 1, Dissolve},
+    {kWhite, kWhite, 1, RandomSquares},
+    {kWhite, kBlack, 1, SquaresColumnByColumn},
+    {kWhite, kWhite, 1, SquaresRowByRow},
+    {kWhite, kWhite, 1, WipeLeftToRight},
+    {kWhite, kWhite, 7, Streaks},
+};
+
+}  // namespace
+
+void ClearCanvasWithTransition(HWND window, HPALETTE palette, int w, int h, int mode) {
+    if (mode < 0 || mode > 7) return;
+    const Transition& t = kTransitions[mode];
+    CanvasDrawing d(window, palette);
+    d.UseBrush(d.MakePlainSolidBrush(t.brush));
+    d.UsePen(d.MakePlainPen(t.penWidth, t.pen));
+    t.draw(d.dc(), w, h);
+}

@@ -1,0 +1,18 @@
+#include "files/dib.h"
+#include "files/save_print.h"
+#include "shell/state.h"
+
+HGLOBAL CanvasBlock(HDC canvas, int width, int height) {
+    HDC memory = CreateCompatibleDC(canvas);
+    HBITMAP bitmap = CreateCompatibleBitmap(canvas, width, height);
+    HGDIOBJ keptBitmap = SelectObject(memory, bitmap);
+    HPALETTE keptPalette = SelectPalette(memory, appPalette, FALSE);
+    RealizePalette(memory);
+    BitBlt(memory, 0, 0, width, height, canvas, 0, 0, SRCCOPY);
+    SelectPalette(memory, keptPalette, TRUE);
+    SelectObject(memory, keptBitmap);
+    HGLOBAL block = DibFromBitmap(bitmap, BI_RGB, 8, appPalette);
+    DeleteDC(memory);
+    DeleteObject(bitmap);
+    return block;
+}

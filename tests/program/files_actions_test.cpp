@@ -1,0 +1,78 @@
+// The files page's sound switch and its empty buttons.
+#include <gtest/gtest.h>
+
+#include "files_helpers.h"
+
+using namespace dab_test;
+
+namespace {
+
+// The sound button's icon as the strip shows it.
+std::vector<COLORREF> SoundIcon() { return FrameArea(200, 2, 32, 32); }
+
+// Sound off while the music plays stops it at once and silences the effects; sound on again brings the
+// effects back but not the music.
+TEST(FilesActions, SoundOffAndOnAgain) {
+    RunDab({800, 600}, [] {
+        ASSERT_NE(testing::MusicPlaying(), "");
+        ShowFiles();
+        std::vector<COLORREF> onIcon = SoundIcon();
+        testing::ClearMediaRecords();
+        ClickFilesButton(kSound);
+        EXPECT_EQ(soundOn, 0);
+        EXPECT_EQ(musicOpen, 0);
+        EXPECT_EQ(testing::MciCommandsSent(), std::vector<std::string>{"close midi"});
+        EXPECT_EQ(testing::MusicPlaying(), "");
+        std::vector<COLORREF> offIcon = SoundIcon();
+        EXPECT_NE(offIcon, onIcon);
+        EXPECT_EQ(toolGroup, 13);
+
+        // A colour click would play sound 31.
+        ClickFrame(10, 40);
+        EXPECT_TRUE(testing::SoundsPlayed().empty());
+
+        ClickFilesButton(kSound);
+        EXPECT_EQ(soundOn, 1);
+        EXPECT_EQ(SoundIcon(), onIcon);
+        ClickFrame(10, 40);
+        EXPECT_EQ(SoundFiles(), std::vector<std::string>{"a41.mub"});
+        EXPECT_EQ(testing::MciCommandsSent(), std::vector<std::string>{"close midi"}) << "the music stays off";
+        EXPECT_EQ(testing::MusicPlaying(), "");
+        EXPECT_EQ(musicOpen, 0);
+
+        // Off again with no music: nothing is sent.
+        testing::ClearMediaRecords();
+        ClickFilesButton(kSound);
+        EXPECT_EQ(soundOn, 0);
+        EXPECT_TRUE(testing::MciCommandsSent().empty());
+    });
+}
+
+TEST(FilesActions, TheEmptyButtonRedrawsThePageAndChangesNothingElse) {
+    RunDab({800, 600}, [] {
+        TestProgramFolder folder({"CAKE.BMP"});
+        PaintCanvas(PaletteChecks);
+        CanvasImage canvas = ReadCanvas();
+        ShowFiles();
+        std::vector<COLORREF> strip = FrameArea(50, 0, 470, 72);
+        // Something drawn over the strip shows that the page is drawn again.
+        HDC frame = GetDC(frameWindow);
+        PatBlt(frame, 60, 10, 30, 20, WHITENESS);
+        ReleaseDC(frameWindow, frame);
+        testing::ClearMediaRecords();
+        for (int n = 6; n <= 12; n++) {
+            ClickFrame(n < 7 ? 35 * n + 41 : 35 * n - 169, n < 7 ? 18 : 54);
+            EXPECT_EQ(toolGroup, 13);
+            EXPECT_EQ(toolState, 0);
+            EXPECT_EQ(soundOn, 1);
+            EXPECT_EQ(pictureChooserShown, 0);
+        }
+        EXPECT_TRUE(FrameArea(50, 0, 470, 72) == strip);
+        EXPECT_TRUE(ReadCanvas() == canvas);
+        EXPECT_TRUE(testing::MciCommandsSent().empty());
+        EXPECT_TRUE(testing::MessageBoxesShown().empty());
+        EXPECT_EQ(folder.Files(), std::vector<std::string>{"CAKE.BMP"});
+    });
+}
+
+}  // namespace

@@ -1,0 +1,206 @@
+// The files page driven as a child drives it, with a program folder of the test's own: the pictures the
+// test puts there, the sounds, tunes and frame bitmaps linked in so that the program still finds them.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "canvas_pixels.h"
+#include "files/dib.h"
+#include "files/picture_chooser.h"
+#include "frame_helpers.h"
+#include "shell/colours.h"
+#include "pictures_tool.h"
+#include "shell/state.h"
+
+namespace dab_test {
+
+constexpr COLORREF kPanel = RGB(0, 0, 127);
+
+// The files page's buttons and the chooser's cells and arrow, at frame client coordinates.
+enum FilesButton { kOpen = 1, kSave = 2, kPrint = 3, kDelete = 4, kSound = 5, kEmpty = 6 };
+inline void ShowFiles() { ClickFrame(20, 420); }
+inline void ClickFilesButton(int n) { ClickFrame(35 * n + 41, 18); }
+constexpr POINT kCellCorner[4] = {{100, 100}, {300, 100}, {100, 250}, {300, 250}};
+inline void ClickCell(int cell) { ClickFrame(kCellCorner[cell].x + 100, kCellCorner[cell].y + 75); }
+inline void ClickChooserArrow() { ClickFrame(600, 250); }
+
+// A folder made the program's folder for the rest of the test, removed with this object.
+class TestProgramFolder {
+public:
+    explicit TestProgramFolder(const std::vector<std::string>& pictures = {}) {
+        std::string pattern = (std::filesystem::temp_directory_path() / "dab-files-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) ADD_FAILURE() << "no temporary folder";
+        path_ = pattern;
+        for (const auto& entry : std::filesystem::directory_iterator(ProgramFolder())) {
+            std::string name = entry.path().filename().string();
+            bool data = name.ends_with(".mub") || name.ends_with(".MUB") || name.ends_with(".mid");
+            if (data) std::filesystem::create_symlink(entry.path(), path_ / name);
+        }
+        for (const std::string& picture : pictures) Add(picture, picture);
+        kept_ = programDirectory;
+        programDirectory = path_.string();
+        std::replace(programDirectory.begin(), programDirectory.end(), '/', '\\');
+    }
+    ~TestProgramFolder() {
+        programDirectory = kept_;
+        SetCurrentDirectoryA(kept_.c_str());
+        std::filesystem::remove_all(path_);
+    }
+    TestProgramFolder(const TestProgramFolder&) = delete;
+    TestProgramFolder& operator=(const TestProgramFolder&) = delete;
+
+    // A copy of a supplied picture under a name of the test's choosing.
+    void Add(const std::string& supplied, const std::string& as) const {
+        std::filesystem::copy_file(ProgramFolder() / supplied, path_ / as);
+    }
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+    // The names in the folder other than the linked data files, sorted.
+    std::vector<std::string> Files() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path_))
+            if (!entry.is_symlink()) names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+private:
+    std::filesystem::path path_;
+    std::string kept_;
+};
+
+// A picture file drawn stretched into a width × height rectangle in the given stretching mode, as the
+// chooser and the canvas draw it; its pixels row by row.
+inline std::vector<COLORREF> DrawnPicture(const std::filesystem::path& file, int width, int height, int mode,
+                                          int sourceWidth = -1, int sourceHeight = -1) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ kept = SelectObject(dc, bitmap);
+    HPALETTE keptPalette = SelectPalette(dc, appPalette, FALSE);
+    RealizePalette(dc);
+    SetStretchBltMode(dc, mode);
+    HGLOBAL block = ReadDibFile(file.string().c_str());
+    EXPECT_NE(block, nullptr) << file;
+    StretchDibToDevice(dc, 0, 0, width, height, block, 0, 0, sourceWidth, sourceHeight, SRCCOPY);
+    if (block) GlobalFree(block);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < height; y++)
+        for (int x = 0; x < width; x++) pixels.push_back(GetPixel(dc, x, y));
+    SelectPalette(dc, keptPalette, TRUE);
+    SelectObject(dc, kept);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return pixels;
+}
+
+// The frame's pixels in a rectangle, row by row.
+inline std::vector<COLORREF> FrameArea(int left, int top, int width, int height) {
+    std::vector<COLORREF> pixels;
+    for (int y = top; y < top + height; y++)
+        for (int x = left; x < left + width; x++) pixels.push_back(FramePixel(x, y));
+    return pixels;
+}
+
+// The top-left width × height pixels of an image fullWidth wide.
+inline std::vector<COLORREF> TopLeft(const std::vector<COLORREF>& pixels, int fullWidth, int width, int height) {
+    std::vector<COLORREF> part;
+    for (int y = 0; y < height; y++)
+        part.insert(part.end(), pixels.begin() + y * fullWidth, pixels.begin() + y * fullWidth + width);
+    return part;
+}
+
+// The picture file stretched over the whole canvas as the chooser opens it, and the part of it the
+// canvas's client shows.
+inline std::vector<COLORREF> OpenedPicture(const std::filesystem::path& file, int mode) {
+    return TopLeft(DrawnPicture(file, canvasWidth, canvasHeight, mode), canvasWidth, canvasWidth - 2,
+                   canvasHeight - 2);
+}
+
+inline std::vector<COLORREF> CanvasArea(int width, int height) {
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < height; y++)
+        for (int x = 0; x < width; x++) pixels.push_back(CanvasPixel(x, y));
+    return pixels;
+}
+
+// Whether anything but the panel shows in the cell.
+inline bool CellShowsPreview(int cell) {
+    std::vector<COLORREF> pixels = FrameArea(kCellCorner[cell].x, kCellCorner[cell].y, 200, 150);
+    return std::count(pixels.begin(), pixels.end(), kPanel) < long(pixels.size());
+}
+
+inline bool ArrowShown() {
+    std::vector<COLORREF> pixels = FrameArea(584, 234, 32, 32);
+    return std::count(pixels.begin(), pixels.end(), kPanel) < long(pixels.size());
+}
+
+}  // namespace dab_test
+
+namespace dab_test {
+
+// The whole client of the canvas.
+inline std::vector<COLORREF> CanvasClient() { return CanvasArea(canvasWidth - 2, canvasHeight - 2); }
+
+}  // namespace dab_test
+
+namespace dab_test {
+
+// A picture file as an independent decoder reads it: Python's imaging library, run as its own program.
+struct DecodedPicture {
+    int width = 0, height = 0;
+    std::vector<COLORREF> pixels;  // row by row from the top
+    std::string error;
+};
+
+inline DecodedPicture DecodeWithPil(const std::filesystem::path& file) {
+    DecodedPicture decoded;
+    std::filesystem::path ppm = std::filesystem::temp_directory_path() / ("dab-decoded-" + std::to_string(getpid()) + ".ppm");
+    std::string command = "/usr/bin/python3 -c 'import sys; from PIL import Image; "
+                          "Image.open(sys.argv[1]).convert(\"RGB\").save(sys.argv[2], \"PPM\")' '" +
+                          file.string() + "' '" + ppm.string() + "' 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return {0, 0, {}, "the decoder did not start"};
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) decoded.error.append(buffer, n);
+    if (pclose(pipe) != 0) return {0, 0, {}, "the decoder failed (python3-pil): " + decoded.error};
+    std::ifstream in(ppm, std::ios::binary);
+    std::string magic;
+    int maximum = 0;
+    in >> magic >> decoded.width >> decoded.height >> maximum;
+    in.get();
+    for (int i = 0; i < decoded.width * decoded.height && in; i++) {
+        unsigned char rgb[3];
+        in.read(reinterpret_cast<char*>(rgb), 3);
+        decoded.pixels.push_back(RGB(rgb[0], rgb[1], rgb[2]));
+    }
+    std::filesystem::remove(ppm);
+    if (magic != "P6" || maximum != 255 || decoded.pixels.size() != size_t(decoded.width * decoded.height))
+        decoded.error = "the decoder's picture is unreadable";
+    return decoded;
+}
+
+// The saved pictures of a folder: seven capital letters and ".BMP".
+inline std::vector<std::string> SavedPictureNames(const std::vector<std::string>& files) {
+    std::vector<std::string> saved;
+    for (const std::string& name : files) {
+        bool letters = name.size() == 11 && name.ends_with(".BMP") &&
+                       std::all_of(name.begin(), name.begin() + 7, [](char c) { return c >= 'A' && c <= 'Z'; });
+        if (letters) saved.push_back(name);
+    }
+    return saved;
+}
+
+// A busy picture in the program's own colours, which an 8-bit file keeps exactly.
+inline COLORREF PaletteChecks(int x, int y) { return paletteColours[(x / 7 + y / 5 * 3) % 181]; }
+
+}  // namespace dab_test

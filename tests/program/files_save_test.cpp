@@ -1,0 +1,159 @@
+// Saving from the files page: new files under new names, their size and pixels as an independent decoder
+// reads them, a name already taken, and saves whose writes fail.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+
+#include "files/save_print.h"
+#include "files_helpers.h"
+#include "shell/random.h"
+
+using namespace dab_test;
+
+namespace {
+
+const std::string kSaved = "Information: PICTURE SAVED!";
+const std::string kNotSaved = "Warning: THE PICTURE WAS NOT SAVED!";
+
+void Save() {
+    testing::AnswerMessageBox(IDOK);
+    ClickFilesButton(kSave);
+}
+
+// The saved file holds the canvas's top-left pixels, as many as the screen less 53 by less 102.
+void ExpectSavedCanvas(const std::filesystem::path& file, const std::vector<COLORREF>& canvas) {
+    DecodedPicture decoded = DecodeWithPil(file);
+    ASSERT_EQ(decoded.error, "");
+    ASSERT_EQ(decoded.width, screenWidth - 53);
+    ASSERT_EQ(decoded.height, screenHeight - 102);
+    EXPECT_TRUE(decoded.pixels == TopLeft(canvas, canvasWidth - 2, decoded.width, decoded.height));
+}
+
+TEST(FilesSave, TwoSavesGiveTwoFilesOfTheCanvas) {
+    for (Screen screen : {Screen{640, 480}, Screen{1024, 768}}) {
+        SCOPED_TRACE(screen.width);
+        RunDab(screen, [] {
+            TestProgramFolder folder({"CAKE.BMP"});
+            PaintCanvas(PaletteChecks);
+            std::vector<COLORREF> first = CanvasClient();
+            ShowFiles();
+            Save();
+            EXPECT_EQ(testing::MessageBoxesShown(), std::vector<std::string>{kSaved});
+            std::vector<std::string> saved = SavedPictureNames(folder.Files());
+            ASSERT_EQ(saved.size(), 1u);
+            ExpectSavedCanvas(folder / saved[0], first);
+            // Tool page 1, and the canvas as it was when the save began.
+            EXPECT_EQ(toolGroup, 1);
+            EXPECT_TRUE(CanvasClient() == first);
+
+            PaintCanvas([](int x, int y) { return PaletteChecks(y, x); });
+            std::vector<COLORREF> second = CanvasClient();
+            ShowFiles();
+            Save();
+            std::vector<std::string> both = SavedPictureNames(folder.Files());
+            ASSERT_EQ(both.size(), 2u);
+            std::string added = both[0] == saved[0] ? both[1] : both[0];
+            ExpectSavedCanvas(folder / added, second);
+            ExpectSavedCanvas(folder / saved[0], first);
+            EXPECT_EQ(folder.Files().size(), 3u) << "nothing but the two pictures is added";
+        });
+    }
+}
+
+// A name drawn that a picture already has, in any case, never replaces that picture: a new one is drawn.
+TEST(FilesSave, ANameTakenIsNotReplaced) {
+    for (bool lowerCase : {false, true}) {
+        SCOPED_TRACE(lowerCase ? "taken in lower case" : "taken as drawn");
+        RunDab({800, 600}, [lowerCase] {
+            TestProgramFolder folder;
+            SeedRandom(4242);
+            char name[20];
+            MakePictureName(name);
+            std::string taken = name;
+            if (lowerCase)
+                std::transform(taken.begin(), taken.end(), taken.begin(), [](char c) { return char(std::tolower(c)); });
+            folder.Add("CAKE.BMP", taken);
+            std::vector<char> before = FileBytes(folder / taken);
+            SeedRandom(4242);
+            PaintCanvas(PaletteChecks);
+            std::vector<COLORREF> canvas = CanvasClient();
+            ShowFiles();
+            Save();
+            EXPECT_EQ(testing::MessageBoxesShown(), std::vector<std::string>{kSaved});
+            EXPECT_TRUE(FileBytes(folder / taken) == before);
+            std::vector<std::string> files = folder.Files();
+            ASSERT_EQ(files.size(), 2u);
+            std::string added = files[0] == taken ? files[1] : files[0];
+            EXPECT_EQ(SavedPictureNames({added}).size(), 1u) << added;
+            ExpectSavedCanvas(folder / added, canvas);
+        });
+    }
+}
+
+// A seed whose first name begins with C and B: that saved picture opens as a colouring picture.
+TEST(FilesSave, ASavedNameBeginningWithCBIsAColouringPicture) {
+    RunDab({800, 600}, [] {
+        TestProgramFolder folder;
+        uint32_t seed = 1;
+        for (char name[20] = {};; seed++) {
+            SeedRandom(seed);
+            MakePictureName(name);
+            if (name[0] == 'C' && name[1] == 'B') break;
+        }
+        SeedRandom(seed);
+        PaintCanvas(PaletteChecks);
+        ShowFiles();
+        Save();
+        std::vector<std::string> saved = SavedPictureNames(folder.Files());
+        ASSERT_EQ(saved.size(), 1u);
+        EXPECT_EQ(saved[0].substr(0, 2), "CB");
+        EXPECT_EQ(colouringMode, 0);
+        ShowFiles();
+        ClickFilesButton(kOpen);
+        ClickCell(0);
+        EXPECT_EQ(colouringMode, 1);
+        EXPECT_EQ(toolState, 3) << "the fill";
+    });
+}
+
+// A write that fails, from the first byte or part way, says so and leaves no file behind.
+TEST(FilesSave, AFailedWriteSaysSoAndLeavesNothing) {
+    enum Failure { kFullDisk, kStopsPartWay };
+    for (Failure failure : {kFullDisk, kStopsPartWay}) {
+        SCOPED_TRACE(failure == kFullDisk ? "a full disk" : "a write that stops part way");
+        RunDab({800, 600}, [failure] {
+            TestProgramFolder folder({"CAKE.BMP"});
+            rlimit kept{};
+            getrlimit(RLIMIT_FSIZE, &kept);
+            if (failure == kFullDisk) {
+                // Every write to the file the save makes goes to a device that is always full.
+                std::filesystem::create_symlink("/dev/full", folder / kSaveTemporaryName);
+            } else {
+                signal(SIGXFSZ, SIG_IGN);
+                rlimit small = kept;
+                small.rlim_cur = 64 * 1024;
+                setrlimit(RLIMIT_FSIZE, &small);
+            }
+            PaintCanvas(PaletteChecks);
+            std::vector<COLORREF> canvas = CanvasClient();
+            ShowFiles();
+            Save();
+            setrlimit(RLIMIT_FSIZE, &kept);
+            EXPECT_EQ(testing::MessageBoxesShown(), std::vector<std::string>{kNotSaved});
+            EXPECT_EQ(folder.Files(), std::vector<std::string>{"CAKE.BMP"});
+            std::error_code error;
+            EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(folder / kSaveTemporaryName, error)));
+            EXPECT_EQ(toolGroup, 1);
+            EXPECT_TRUE(CanvasClient() == canvas);
+
+            // The next save, with room again, works.
+            std::filesystem::remove(folder / kSaveTemporaryName, error);
+            ShowFiles();
+            Save();
+            EXPECT_EQ(testing::MessageBoxesShown(), std::vector<std::string>{kSaved});
+            EXPECT_EQ(SavedPictureNames(folder.Files()).size(), 1u);
+        });
+    }
+}
+
+}  // namespace
