@@ -12,7 +12,7 @@ using namespace gdi;
 
 namespace {
 
-bool SupportedDepth(int bpp) { return bpp == 1 || bpp == 4 || bpp == 8 || bpp == 24 || bpp == 32; }
+bool SupportedDepth(int bpp) { return bpp == 1 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32; }
 
 size_t RowBytes(int64_t width, int bpp) { return size_t(((width * bpp + 31) / 32) * 4); }
 
@@ -172,6 +172,13 @@ int WINAPI GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits
             uint32_t p = s.at(int(col), int(row));
             switch (h.biBitCount) {
                 case 32: std::memcpy(dst + 4 * col, &p, 4); break;
+                case 16: {
+                    // Five bits of each channel, red highest.
+                    uint32_t v = (p >> 9 & 0x7C00) | (p >> 6 & 0x03E0) | (p >> 3 & 0x001F);
+                    dst[2 * col] = uint8_t(v);
+                    dst[2 * col + 1] = uint8_t(v >> 8);
+                    break;
+                }
                 case 24:
                     dst[3 * col] = uint8_t(p);
                     dst[3 * col + 1] = uint8_t(p >> 8);
