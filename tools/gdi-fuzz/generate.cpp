@@ -106,6 +106,80 @@ Picture MakePicture(Random& random, int depth, bool topDown, int headerSize) {
     return {name, b};
 }
 
+// The info header of a picture that is not plain BI_RGB, its colour table or masks, and its bits.
+Picture MakeCodedPicture(const char* name, int width, int height, int depth, uint32_t compression, int headerSize,
+                         const std::vector<uint32_t>& table, const std::vector<uint32_t>& masks,
+                         const std::vector<unsigned char>& bits) {
+    bool masksAfter = !masks.empty() && headerSize == 40;
+    uint32_t offBits = uint32_t(14 + headerSize + (masksAfter ? 12 : 0) + table.size() * 4);
+    std::vector<unsigned char> b = {'B', 'M'};
+    put32(b, uint32_t(offBits + bits.size()));
+    put32(b, 0);
+    put32(b, offBits);
+    put32(b, uint32_t(headerSize));
+    put32(b, uint32_t(width));
+    put32(b, uint32_t(height));
+    put16(b, 1);
+    put16(b, uint32_t(depth));
+    put32(b, compression);
+    put32(b, uint32_t(bits.size()));
+    put32(b, 2835);
+    put32(b, 2835);
+    put32(b, uint32_t(table.size()));
+    put32(b, 0);
+    for (uint32_t m : masks) put32(b, m);  // inside a version 4 or 5 header, or after an info header
+    if (headerSize > 40) b.resize(14 + size_t(headerSize), 0);
+    for (uint32_t c : table) put32(b, c & 0xFFFFFF);
+    b.insert(b.end(), bits.begin(), bits.end());
+    return {name, b};
+}
+
+// 16 bits in five, six and five; 32 bits with red and blue swapped.
+Picture MakeMaskedPicture(Random& random, int depth, int headerSize) {
+    int width = int(random.between(1, 13)), height = int(random.between(1, 11));
+    size_t stride = size_t((width * depth + 31) / 32 * 4);
+    std::vector<unsigned char> bits(stride * size_t(height), 0);
+    for (int row = 0; row < height; row++)
+        for (int x = 0; x < width; x++) {
+            uint32_t v = uint32_t(random.next()) & (depth == 16 ? 0xFFFF : 0xFFFFFF);
+            for (int k = 0; k < depth / 8; k++) bits[size_t(row) * stride + size_t(x * depth / 8 + k)] = uint8_t(v >> (8 * k));
+        }
+    std::vector<uint32_t> masks = depth == 16 ? std::vector<uint32_t>{0xF800, 0x07E0, 0x001F}
+                                              : std::vector<uint32_t>{0x000000FF, 0x0000FF00, 0x00FF0000};
+    char name[64];
+    std::snprintf(name, sizeof name, "masks%d_h%d.bmp", depth, headerSize);
+    return MakeCodedPicture(name, width, height, depth, 3, headerSize, {}, masks, bits);  // BI_BITFIELDS
+}
+
+// Run lengths of 8 or 4 bits a pixel: runs of one index (of two alternating for 4 bits), rows ended early,
+// and now and then the whole picture ended early, which leaves the rest of the destination as it was.
+Picture MakeRunLengthPicture(Random& random, int depth) {
+    int width = int(random.between(1, 13)), height = int(random.between(1, 11));
+    int colours = int(random.between(2, 16));
+    std::vector<uint32_t> table;
+    for (int i = 0; i < colours; i++) table.push_back(uint32_t(random.next()));
+    std::vector<unsigned char> bits;
+    bool endEarly = random.chance(30);
+    int rows = endEarly ? int(random.between(0, height - 1)) : height;
+    for (int row = 0; row < rows; row++) {
+        int x = random.chance(20) ? int(random.between(0, width - 1)) : width;
+        for (int at = 0; at < x;) {
+            int run = int(std::min<int64_t>(random.between(1, 5), x - at));
+            int first = int(random.between(0, colours - 1)), second = int(random.between(0, colours - 1));
+            bits.push_back(uint8_t(run));
+            bits.push_back(uint8_t(depth == 8 ? first : first << 4 | second));
+            at += run;
+        }
+        bits.push_back(0);
+        bits.push_back(0);  // end of the row
+    }
+    bits.push_back(0);
+    bits.push_back(1);  // end of the picture
+    char name[64];
+    std::snprintf(name, sizeof name, "rle%d.bmp", depth);
+    return MakeCodedPicture(name, width, height, depth, depth == 8 ? 1 : 2, 40, table, {}, bits);
+}
+
 // ---- scripts ----
 
 // Colours: a few the program paints with, any 24-bit one, and the palette-relative and palette-index forms.
@@ -584,6 +658,10 @@ std::vector<Picture> MakePictures(uint64_t seed) {
             }
         }
     }
+    for (int depth : {16, 32})
+        for (int headerSize : {40, 108, 124}) pictures.push_back(MakeMaskedPicture(random, depth, headerSize));
+    pictures.push_back(MakeRunLengthPicture(random, 8));
+    pictures.push_back(MakeRunLengthPicture(random, 4));
     return pictures;
 }
 
