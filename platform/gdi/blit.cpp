@@ -396,7 +396,7 @@ bool StretchToDc(DeviceContext& dst, int64_t x, int64_t y, int64_t w, int64_t h,
             directRow = dy;
             continue;
         }
-        if (rows.begin[j] != bufferBegin || rows.end[j] != bufferEnd) {
+        if (rop.usesSource() && (rows.begin[j] != bufferBegin || rows.end[j] != bufferEnd)) {
             blitter.ReadSource(source, rows.begin[j], rows.end[j]);
             bufferBegin = rows.begin[j];
             bufferEnd = rows.end[j];

@@ -120,17 +120,27 @@ bool Decode(const DibDecoder& dib, bool toMono, const Axis& cols, const Axis& ro
     return true;
 }
 
-// A piece that keeps the source's size, so that each source pixel maps to one destination pixel.
+// A piece that keeps the source's size, so that each source pixel maps to one destination pixel. An
+// operation that does not read the picture is still cut to it: a piece of its size without pixels will do.
 bool DrawWholePiece(DeviceContext& d, const DibDecoder& dib, bool toMono, int64_t x, int64_t y, int64_t w, int64_t h,
                     int64_t sx, int64_t sy, int64_t sw, int64_t sh, DWORD rop) {
-    Axis cols, rows;
-    WholeAxis(cols, 0, dib.width());
-    WholeAxis(rows, 0, dib.height());
-    Surface piece;
-    if (!Decode(dib, toMono, cols, rows, Pick::Last, Pick::First, piece)) return false;
+    thread_local Axis cols, rows;
+    thread_local Surface piece;
     BlitSource source;
     source.surface = &piece;
-    return StretchToDc(d, x, y, w, h, &source, sx, sy, sw, sh, rop);
+    if (!MakeRop3(rop).usesSource()) {
+        Surface shape;
+        shape.width = dib.width();
+        shape.height = dib.height();
+        source.surface = &shape;
+        return StretchToDc(d, x, y, w, h, &source, sx, sy, sw, sh, rop);
+    }
+    WholeAxis(cols, 0, dib.width());
+    WholeAxis(rows, 0, dib.height());
+    if (!Decode(dib, toMono, cols, rows, Pick::Last, Pick::First, piece)) return false;
+    bool drawn = StretchToDc(d, x, y, w, h, &source, sx, sy, sw, sh, rop);
+    if (piece.storage.capacity() > kKeptPiecePixels) piece = Surface();
+    return drawn;
 }
 
 // A whole run-length picture copied at its size: the pixels its runs skipped keep the destination's.
