@@ -515,12 +515,13 @@ private:
     }
 
     // A raster operation for a blit. Where an operation combines pattern and source, the reference lays a
-    // hatch at a phase of its own and makes something of a hollow brush (known differences, blit_hatch_phase
-    // and blit_null_brush_source), so those come with solid brushes only.
-    uint32_t BlitRop() {
+    // hatch at a phase of its own, makes something of a hollow brush, and reads a source on the destination's
+    // own surface part way through its passes (known differences, blit_hatch_phase, blit_null_brush_source and
+    // blit_overlap_passes), so those come with solid brushes and other surfaces only.
+    uint32_t BlitRop(bool sameSurface) {
         uint32_t rop = r_.pick(kRop3s);
-        bool solid = !dc().hatchSelected && !dc().nullSelected;
-        while (!solid && UsesPattern(rop) && UsesSource(rop)) rop = r_.pick(kRop3s);
+        bool plain = !dc().hatchSelected && !dc().nullSelected && !sameSurface;
+        while (!plain && UsesPattern(rop) && UsesSource(rop)) rop = r_.pick(kRop3s);
         return rop;
     }
 
@@ -534,7 +535,7 @@ private:
 
     bool Blit() {
         int w = dc().width, h = dc().height;
-        uint32_t rop = BlitRop();
+        uint32_t rop = BlitRop(true);
         int64_t dx = Coord(w), dy = Coord(h), dw = Extent(w), dh = Extent(h);
         if (r_.chance(40)) {
             emit("BitBlt " + num(dx) + " " + num(dy) + " " + num(dw) + " " + num(dh) + " " + num(Coord(w)) + " " +
@@ -553,7 +554,7 @@ private:
         if (dc().mono && Polluted()) return false;
         int w = dc().width, h = dc().height;
         const Picture& p = r_.pick(pictures_);
-        uint32_t rop = r_.chance(60) ? 0xCC0020 : BlitRop();
+        uint32_t rop = r_.chance(60) ? 0xCC0020 : BlitRop(false);
         int64_t dw = Extent(w), dh = Extent(h);
         std::string source = r_.chance(35) ? "0 0 -1 -1" : SourceRect(12, 10, dw, dh);
         emit("StretchDIBits " + num(Coord(w)) + " " + num(Coord(h)) + " " + num(dw) + " " + num(dh) + " " + source + " " +
@@ -609,7 +610,7 @@ private:
         const DcState& from = dcs_[size_t(r_.between(1, int64_t(dcs_.size()) - 1))];
         if (dc().mono && !from.mono && Polluted()) return false;
         int w = dc().width, h = dc().height;
-        uint32_t rop = BlitRop();
+        uint32_t rop = BlitRop(&from == &dc());
         int64_t dx = Coord(w), dy = Coord(h), dw = Extent(w), dh = Extent(h);
         if (r_.chance(40)) {
             emit("BitBltFrom " + from.name + " " + num(dx) + " " + num(dy) + " " + num(dw) + " " + num(dh) + " " +
