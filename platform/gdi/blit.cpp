@@ -130,6 +130,10 @@ public:
             case 0xEE: return Apply(out, left, right, [](uint32_t, uint32_t s, uint32_t d) { return s | d; });
             case 0x33: return Apply(out, left, right, [](uint32_t, uint32_t s, uint32_t) { return ~s & kPixelMask; });
             case 0xC0: return Apply(out, left, right, [](uint32_t p, uint32_t s, uint32_t) { return p & s; });
+            // The operations without a source that a picture is cut to.
+            case 0xF0: return Apply(out, left, right, [](uint32_t p, uint32_t, uint32_t) { return p; });
+            case 0x5A: return Apply(out, left, right, [](uint32_t p, uint32_t, uint32_t d) { return p ^ d; });
+            case 0x55: return Apply(out, left, right, [](uint32_t, uint32_t, uint32_t d) { return ~d & kPixelMask; });
             default: {
                 const Rop3 rop = rop_;
                 return Apply(out, left, right, [rop](uint32_t p, uint32_t s, uint32_t d) { return rop.apply(p, s, d); });
