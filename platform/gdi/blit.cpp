@@ -8,80 +8,13 @@
 #include "colour.h"
 #include "damage.h"
 #include "paint.h"
+#include "stretch_map.h"
 
 namespace gdi {
 
 namespace {
 
 constexpr int64_t kMaxExtent = int64_t(1) << 31;
-
-// Where each visible destination pixel of one axis takes its source pixels from.
-struct AxisMap {
-    int64_t first = 0;                   // destination coordinate of entry 0
-    std::vector<int> begin, end;         // source range [begin, end); begin == end: nothing
-};
-
-// When shrinking, which of the source pixels that fall on one destination pixel it gets.
-enum class Shrink { Combine, First, Last };
-
-// floor((i * num + c) / den) for i = first, first + 1, ...: a division to start, then additions.
-class FloorStepper {
-public:
-    FloorStepper(int64_t first, int64_t num, int64_t c, int64_t den)
-        : den_(den), stepQ_(num / den), stepR_(num % den) {
-        __int128 n = __int128(first) * num + c;
-        q_ = int64_t(n / den);
-        r_ = int64_t(n % den);
-    }
-    int64_t value() const { return q_; }
-    void Next() {
-        q_ += stepQ_;
-        r_ += stepR_;
-        if (r_ >= den_) q_++, r_ -= den_;
-    }
-
-private:
-    int64_t den_, stepQ_, stepR_, q_, r_;
-};
-
-// Fills map, reusing its storage: blits come by the hundred and most are small.
-void MapAxis(AxisMap& map, int64_t dstStart, int64_t dstLength, int64_t srcStart, int64_t srcLength, bool mirror,
-             Shrink shrink, int64_t visibleLow, int64_t visibleHigh, int srcLimit) {
-    map.begin.clear();
-    map.end.clear();
-    int64_t lo = std::max(dstStart, visibleLow), hi = std::min(dstStart + dstLength, visibleHigh);
-    map.first = lo;
-    if (hi <= lo) return;
-    map.begin.reserve(size_t(hi - lo));
-    map.end.reserve(size_t(hi - lo));
-    // Destination offsets i, in increasing order; mirrored, the entries are reversed at the end.
-    int64_t iFirst = mirror ? dstStart + dstLength - hi : lo - dstStart;
-    // Shrinking, source pixel s falls on destination (s * dstLength + (dstLength - 1) / 2) / srcLength, so the
-    // first source pixel on destination i is (i * srcLength - (dstLength - 1) / 2 + dstLength - 1) / dstLength.
-    // Enlarging, the other way round: destination i shows (i * srcLength + (srcLength - 1) / 2) / dstLength.
-    bool shrinking = srcLength > dstLength;
-    int64_t c = shrinking ? dstLength - 1 - (dstLength - 1) / 2 : (srcLength - 1) / 2;
-    FloorStepper step(iFirst, srcLength, c, dstLength);
-    for (int64_t k = 0; k < hi - lo; k++) {
-        int64_t a = step.value(), b;
-        step.Next();
-        if (!shrinking) {
-            b = a + 1;
-        } else {
-            b = step.value();
-            if (shrink == Shrink::First) b = a + 1;
-            if (shrink == Shrink::Last) a = b - 1;
-        }
-        a = std::clamp<int64_t>(srcStart + a, 0, srcLimit);
-        b = std::clamp<int64_t>(srcStart + b, 0, srcLimit);
-        map.begin.push_back(int(a));
-        map.end.push_back(int(std::max(a, b)));
-    }
-    if (mirror) {
-        std::reverse(map.begin.begin(), map.begin.end());
-        std::reverse(map.end.begin(), map.end.end());
-    }
-}
 
 // out[i] = from[at[i]], kept out of line so that the loop has its pointers in registers.
 [[gnu::noinline]] void Gather(const uint32_t* __restrict from, const int* __restrict at, uint32_t* __restrict out,
@@ -198,6 +131,10 @@ public:
             case 0xEE: return Apply(out, left, right, [](uint32_t, uint32_t s, uint32_t d) { return s | d; });
             case 0x33: return Apply(out, left, right, [](uint32_t, uint32_t s, uint32_t) { return ~s & kPixelMask; });
             case 0xC0: return Apply(out, left, right, [](uint32_t p, uint32_t s, uint32_t) { return p & s; });
+            // The operations without a source that a picture is cut to.
+            case 0xF0: return Apply(out, left, right, [](uint32_t p, uint32_t, uint32_t) { return p; });
+            case 0x5A: return Apply(out, left, right, [](uint32_t p, uint32_t, uint32_t d) { return p ^ d; });
+            case 0x55: return Apply(out, left, right, [](uint32_t, uint32_t, uint32_t d) { return ~d & kPixelMask; });
             default: {
                 const Rop3 rop = rop_;
                 return Apply(out, left, right, [rop](uint32_t p, uint32_t s, uint32_t d) { return rop.apply(p, s, d); });
@@ -366,34 +303,34 @@ bool StretchToDc(DeviceContext& dst, int64_t x, int64_t y, int64_t w, int64_t h,
                  int64_t sy, int64_t sw, int64_t sh, uint32_t ropCode) {
     if (!dst.surface) return false;
     Rop3 rop = MakeRop3(ropCode);
-    if (!rop.usesSource()) return PatternBlt(dst, x, y, w, h, FindBrush(dst.brush), ropCode);
-    if (!src || !src->surface) return false;
+    if (!src) return !rop.usesSource() && PatternBlt(dst, x, y, w, h, FindBrush(dst.brush), ropCode);
+    if (!src->surface) return false;
     if (std::llabs(w) > kMaxExtent || std::llabs(h) > kMaxExtent) return false;
-    x += dst.origin.x;
-    y += dst.origin.y;
-    bool mirrorX = false, mirrorY = false;
-    if (w < 0) x += w + 1, w = -w, mirrorX = !mirrorX;
-    if (h < 0) y += h + 1, h = -h, mirrorY = !mirrorY;
     if (w == 0 || h == 0) return true;
-    MarkWhenDone mark(dst, x, y, x + w, y + h);
-
-    if (sw < 0) sx += sw + 1, sw = -sw, mirrorX = !mirrorX;
-    if (sh < 0) sy += sh + 1, sh = -sh, mirrorY = !mirrorY;
+    int64_t markLeft = dst.origin.x + (w < 0 ? x + w + 1 : x), markTop = dst.origin.y + (h < 0 ? y + h + 1 : y);
+    MarkWhenDone mark(dst, markLeft, markTop, markLeft + std::llabs(w), markTop + std::llabs(h));
     if (sw == 0 || sh == 0 || std::llabs(sw) > kMaxExtent || std::llabs(sh) > kMaxExtent) return false;
-    if (ropCode == SRCCOPY && sw == w && sh == h && !mirrorX && !mirrorY && TryPlainCopy(dst, x, y, w, h, *src, sx, sy))
+    StretchAxis ax{x + dst.origin.x, w, sx, sw}, ay{y + dst.origin.y, h, sy, sh};
+    // The same size with the same signs is a plain copy, whichever way it runs.
+    if (ropCode == SRCCOPY && sw == w && sh == h &&
+        TryPlainCopy(dst, w < 0 ? ax.dst + w + 1 : ax.dst, h < 0 ? ay.dst + h + 1 : ay.dst, std::llabs(w), std::llabs(h),
+                     *src, w < 0 ? sx + w + 1 : sx, h < 0 ? sy + h + 1 : sy))
         return true;
+    const Brush* brush = rop.usesPattern() ? FindBrush(dst.brush) : nullptr;
+    // An operation of pattern and destination alone has nothing to draw without a brush.
+    if (rop.usesPattern() && !rop.usesSource() && (!brush || brush->style == BS_NULL)) return true;
 
-    // Dropping pixels keeps the last column and the first row of each group.
+    // Dropping pixels keeps the last column and the first row of each group the walk meets.
     bool combine = dst.stretchMode != COLORONCOLOR && dst.stretchMode != HALFTONE;
     std::vector<Box> boxes = ClipBoxes(dst);
     Box bounds = BoundsOf(boxes);
     const Surface& from = *src->surface;
+    StretchClip clip;
+    if (!ClipStretch(ax, ay, bounds, from.width, from.height, clip)) return true;
     thread_local AxisMap cols, rows;
     thread_local std::vector<uint32_t> sourceRow, patternRow;
-    MapAxis(cols, x, w, sx, sw, mirrorX, combine ? Shrink::Combine : Shrink::Last, bounds.left, bounds.right,
-            from.width);
-    MapAxis(rows, y, h, sy, sh, mirrorY, combine ? Shrink::Combine : Shrink::First, bounds.top, bounds.bottom,
-            from.height);
+    MapAxis(cols, ax, clip.dstX, clip.srcX, combine ? Shrink::Combine : Shrink::Last);
+    MapAxis(rows, ay, clip.dstY, clip.srcY, combine ? Shrink::Combine : Shrink::First);
     if (cols.begin.empty() || rows.begin.empty()) return true;
 
     // Where source and destination share a surface and overlap, the blit must see the pixels as they were
@@ -435,7 +372,6 @@ bool StretchToDc(DeviceContext& dst, int64_t x, int64_t y, int64_t w, int64_t h,
             for (int& r : rows.end) r -= int(srcTop);
         }
     }
-    const Brush* brush = rop.usesPattern() ? FindBrush(dst.brush) : nullptr;
     RowBlitter blitter(rop, cols, combine && dst.stretchMode == WHITEONBLACK, sourceRow, patternRow);
     if (order.empty())
         for (size_t j = 0; j < rows.begin.size(); j++) order.push_back(j);
@@ -467,7 +403,7 @@ bool StretchToDc(DeviceContext& dst, int64_t x, int64_t y, int64_t w, int64_t h,
             directRow = dy;
             continue;
         }
-        if (rows.begin[j] != bufferBegin || rows.end[j] != bufferEnd) {
+        if (rop.usesSource() && (rows.begin[j] != bufferBegin || rows.end[j] != bufferEnd)) {
             blitter.ReadSource(source, rows.begin[j], rows.end[j]);
             bufferBegin = rows.begin[j];
             bufferEnd = rows.end[j];
@@ -497,8 +433,13 @@ BOOL WINAPI StretchBlt(HDC dst, int x, int y, int width, int height, HDC src, in
     DeviceContext* d = FindDc(dst);
     if (!d || !d->surface) return FALSE;
     DeviceContext* s = FindDc(src);
-    if (!s || !s->surface) return StretchToDc(*d, x, y, width, height, nullptr, 0, 0, 0, 0, rop);
+    // An operation that does not read the source fills the whole destination, wherever the source lies.
+    if (!s || !s->surface || !MakeRop3(rop).usesSource())
+        return StretchToDc(*d, x, y, width, height, nullptr, 0, 0, 0, 0, rop);
     BlitSource source = SourceFromDc(*s, *d);
+    // Onto a single pixel the reference takes one source pixel fewer.
+    if (width == 1 && srcWidth > 1) srcWidth--;
+    if (height == 1 && srcHeight > 1) srcHeight--;
     return StretchToDc(*d, x, y, width, height, &source, int64_t(srcX) + s->origin.x, int64_t(srcY) + s->origin.y,
                        srcWidth, srcHeight, rop);
 }

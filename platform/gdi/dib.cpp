@@ -12,7 +12,7 @@ using namespace gdi;
 
 namespace {
 
-bool SupportedDepth(int bpp) { return bpp == 1 || bpp == 4 || bpp == 8 || bpp == 24 || bpp == 32; }
+bool SupportedDepth(int bpp) { return bpp == 1 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32; }
 
 size_t RowBytes(int64_t width, int bpp) { return size_t(((width * bpp + 31) / 32) * 4); }
 
@@ -75,6 +75,37 @@ std::vector<PALETTEENTRY> SynthesisedTable(const DeviceContext& d, int bitCount)
     return table;
 }
 
+// A StretchDIBits call's rectangles as the reference hands them on to its blit, the source's rows counted
+// from the top.
+struct DibRect {
+    int64_t x, y, w, h, sx, sy, sw, sh;
+};
+
+DibRect ReferenceDibRect(int64_t x, int64_t y, int64_t w, int64_t h, int64_t sx, int64_t sy, int64_t sw, int64_t sh,
+                         int64_t rows, bool bottomUp, DWORD rop) {
+    bool copy = rop == SRCCOPY;
+    bool fromOrigin = sx == 0 && sy == 0 && sw == w && sh == h;
+    // Onto a single pixel one source pixel fewer, except for a stretched copy.
+    if (!copy || fromOrigin) {
+        if (w == 1 && sw > 1) sw--;
+        if (h == 1 && sh > 1) sh--;
+    }
+    // Mirrored the same way on both sides, an operation other than a copy runs forwards from one pixel
+    // further along.
+    if (!copy && w < 0 && w == sw) x += w, sx += sw, w = -w, sw = -sw;
+    if (!copy && h < 0 && h == sh) y += h, sy += sh, h = -h, sh = -sh;
+    // The source rectangle is measured from the picture's bottom row, whichever way its rows are stored, but
+    // from the top of a top-down picture for an operation other than a copy and for an unstretched copy from
+    // the corner.
+    if (bottomUp || (copy && !fromOrigin)) sy = rows - sy - sh;
+    // A rectangle of negative height that runs from past one end to beyond the other starts at that end.
+    if (sy >= rows && sy + sh + 1 < rows)
+        sy = rows - 1;
+    else if (sy > 0 && sy + sh + 1 < 0)
+        sy = -sh - 1;
+    return {x, y, w, h, sx, sy, sw, sh};
+}
+
 }  // namespace
 
 int WINAPI StretchDIBits(HDC dc, int x, int y, int width, int height, int srcX, int srcY, int srcWidth, int srcHeight,
@@ -83,9 +114,8 @@ int WINAPI StretchDIBits(HDC dc, int x, int y, int width, int height, int srcX, 
     if (!d || !d->surface || !info || !bits) return 0;
     DibDecoder dib;
     if (!dib.Open(*d, info, bits, usage)) return 0;
-    // The source rectangle is measured from the picture's bottom row, whichever way its rows are stored.
-    int64_t top = int64_t(dib.height()) - srcY - srcHeight;
-    if (!StretchDib(*d, dib, x, y, width, height, srcX, top, srcWidth, srcHeight, rop)) return 0;
+    DibRect r = ReferenceDibRect(x, y, width, height, srcX, srcY, srcWidth, srcHeight, dib.height(), dib.bottomUp(), rop);
+    if (!StretchDib(*d, dib, r.x, r.y, r.w, r.h, r.sx, r.sy, r.sw, r.sh, rop)) return 0;
     return int(std::llabs(int64_t(srcHeight)));
 }
 
@@ -142,6 +172,13 @@ int WINAPI GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits
             uint32_t p = s.at(int(col), int(row));
             switch (h.biBitCount) {
                 case 32: std::memcpy(dst + 4 * col, &p, 4); break;
+                case 16: {
+                    // Five bits of each channel, red highest.
+                    uint32_t v = (p >> 9 & 0x7C00) | (p >> 6 & 0x03E0) | (p >> 3 & 0x001F);
+                    dst[2 * col] = uint8_t(v);
+                    dst[2 * col + 1] = uint8_t(v >> 8);
+                    break;
+                }
                 case 24:
                     dst[3 * col] = uint8_t(p);
                     dst[3 * col + 1] = uint8_t(p >> 8);

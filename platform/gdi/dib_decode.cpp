@@ -79,10 +79,13 @@ void DibDecoder::ReadTable(const DeviceContext& d, const uint8_t* raw, size_t en
     size_t count = size_t(1) << bitCount_;
     if (used && used < count) count = used;
     table_.resize(count);
-    for (size_t i = 0; i < count; i++) {
-        if (usage == DIB_PAL_COLORS) {
-            table_[i] = PixelFromRgb(ResolveColour(d, PALETTEINDEX(Word(raw + 2 * i))));
-        } else {
+    if (usage == DIB_PAL_COLORS) {
+        for (size_t i = 0; i < count; i++) table_[i] = PixelFromRgb(ResolveColour(d, PALETTEINDEX(Word(raw + 2 * i))));
+    } else if (entrySize == 4) {
+        // RGBQUADs are surface pixels already, but for the byte that must stay 0.
+        for (size_t i = 0; i < count; i++) table_[i] = Dword(raw + 4 * i) & kPixelMask;
+    } else {
+        for (size_t i = 0; i < count; i++) {
             const uint8_t* q = raw + entrySize * i;
             table_[i] = (uint32_t(q[2]) << 16) | (uint32_t(q[1]) << 8) | q[0];
         }

@@ -18,6 +18,7 @@ public:
 
     int width() const { return width_; }
     int height() const { return height_; }
+    bool bottomUp() const { return bottomUp_; }
     bool runLength() const { return compression_ == BI_RLE8 || compression_ == BI_RLE4; }
 
     // Pixels [left, left + count) of row y (0 the top row) as surface pixels.

@@ -120,17 +120,27 @@ bool Decode(const DibDecoder& dib, bool toMono, const Axis& cols, const Axis& ro
     return true;
 }
 
-// A piece that keeps the source's size, so that each source pixel maps to one destination pixel.
+// A piece that keeps the source's size, so that each source pixel maps to one destination pixel. An
+// operation that does not read the picture is still cut to it: a piece of its size without pixels will do.
 bool DrawWholePiece(DeviceContext& d, const DibDecoder& dib, bool toMono, int64_t x, int64_t y, int64_t w, int64_t h,
                     int64_t sx, int64_t sy, int64_t sw, int64_t sh, DWORD rop) {
-    Axis cols, rows;
-    WholeAxis(cols, 0, dib.width());
-    WholeAxis(rows, 0, dib.height());
-    Surface piece;
-    if (!Decode(dib, toMono, cols, rows, Pick::Last, Pick::First, piece)) return false;
+    thread_local Axis cols, rows;
+    thread_local Surface piece;
     BlitSource source;
     source.surface = &piece;
-    return StretchToDc(d, x, y, w, h, &source, sx, sy, sw, sh, rop);
+    if (!MakeRop3(rop).usesSource()) {
+        Surface shape;
+        shape.width = dib.width();
+        shape.height = dib.height();
+        source.surface = &shape;
+        return StretchToDc(d, x, y, w, h, &source, sx, sy, sw, sh, rop);
+    }
+    WholeAxis(cols, 0, dib.width());
+    WholeAxis(rows, 0, dib.height());
+    if (!Decode(dib, toMono, cols, rows, Pick::Last, Pick::First, piece)) return false;
+    bool drawn = StretchToDc(d, x, y, w, h, &source, sx, sy, sw, sh, rop);
+    if (piece.storage.capacity() > kKeptPiecePixels) piece = Surface();
+    return drawn;
 }
 
 // A whole run-length picture copied at its size: the pixels its runs skipped keep the destination's.
@@ -161,20 +171,18 @@ bool DrawWrittenSpans(DeviceContext& d, const DibDecoder& dib, bool toMono, int6
 
 bool StretchDib(DeviceContext& d, const DibDecoder& dib, int64_t x, int64_t y, int64_t w, int64_t h, int64_t sx,
                 int64_t sy, int64_t sw, int64_t sh, DWORD rop) {
-    if (!MakeRop3(rop).usesSource()) return StretchToDc(d, x, y, w, h, nullptr, 0, 0, 0, 0, rop);
     bool toMono = d.surface->monochrome();
     bool whole = sx == 0 && sy == 0 && sw == dib.width() && sh == dib.height();
     if (dib.runLength() && whole && w == sw && h == sh && rop == SRCCOPY)
         return DrawWrittenSpans(d, dib, toMono, x, y);
 
-    // The source rectangle as the blit takes it: extents made positive, mirroring noted.
-    int64_t dw = std::llabs(w), dh = std::llabs(h);
-    int64_t left = sx, top = sy, width = sw, height = sh;
-    bool flipX = width < 0, flipY = height < 0;
-    if (flipX) left += width + 1, width = -width;
-    if (flipY) top += height + 1, height = -height;
+    // Only a forward copy from inside the picture is mapped here; the blit's own walk takes the rest: the
+    // part of the picture that exists, mirrored from the corner given, and operations that do not read the
+    // picture but are cut to it all the same.
+    int64_t dw = w, dh = h, left = sx, top = sy, width = sw, height = sh;
     bool inside = left >= 0 && top >= 0 && left + width <= dib.width() && top + height <= dib.height();
-    if (dw == 0 || dh == 0 || width == 0 || height == 0 || !inside)
+    bool forward = dw > 0 && dh > 0 && width > 0 && height > 0;
+    if (!forward || !inside || !MakeRop3(rop).usesSource())
         return DrawWholePiece(d, dib, toMono, x, y, w, h, sx, sy, sw, sh, rop);
 
     bool combine = d.stretchMode != COLORONCOLOR && d.stretchMode != HALFTONE;
@@ -196,8 +204,7 @@ bool StretchDib(DeviceContext& d, const DibDecoder& dib, int64_t x, int64_t y, i
     BlitSource source;
     source.surface = &piece;
     int64_t pw = piece.width, ph = piece.height;
-    bool drawn = StretchToDc(d, x, y, w, h, &source, flipX ? pw - 1 : 0, flipY ? ph - 1 : 0, flipX ? -pw : pw,
-                             flipY ? -ph : ph, rop);
+    bool drawn = StretchToDc(d, x, y, w, h, &source, 0, 0, pw, ph, rop);
     if (piece.storage.capacity() > kKeptPiecePixels) piece = Surface();
     return drawn;
 }

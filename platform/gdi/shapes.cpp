@@ -134,6 +134,8 @@ BOOL WINAPI Ellipse(HDC dc, int left, int top, int right, int bottom) {
 BOOL WINAPI Polygon(HDC dc, const POINT* points, int count) {
     DeviceContext* d = FindDc(dc);
     if (!d || !points || count < 1) return FALSE;
+    // A single point has neither interior nor outline: a wide pen makes no dot of it, unlike two equal points.
+    if (count == 1) return TRUE;
     std::vector<LinePoint> outline;
     outline.reserve(size_t(count));
     for (int i = 0; i < count; i++)
