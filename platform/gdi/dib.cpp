@@ -33,6 +33,8 @@ class NearestCache {
 public:
     explicit NearestCache(const std::vector<PALETTEENTRY>& entries) : entries_(entries) {}
     int Find(uint32_t pixel) {
+        // Made at the first search: reading at 16 bits or more never searches.
+        if (slots_.empty()) slots_.resize(size_t(1) << kBits);
         Slot& slot = slots_[(pixel * 2654435761u) >> (32 - kBits)];
         if (slot.index < 0 || slot.pixel != pixel) slot = {pixel, NearestIndex(entries_, pixel)};
         return slot.index;
@@ -45,7 +47,7 @@ private:
         int index = -1;
     };
     const std::vector<PALETTEENTRY>& entries_;
-    std::vector<Slot> slots_ = std::vector<Slot>(size_t(1) << kBits);
+    std::vector<Slot> slots_;
 };
 
 // The colour table GetDIBits makes for a depth of 8 bits or fewer: black and white; the sixteen VGA
