@@ -10,6 +10,7 @@ set(DAB_VERSION 1.0.0)
 set(DAB_APP_ID org.dab_paint.Dab)
 set(DAB_PROGRAM_FOLDER lib/dab)
 set(DAB_ICON_SIZES 48 64 128 256)
+# Where packaging/screenshot.png, taken of the program under Xvfb, is published for software centres.
 set(DAB_SCREENSHOT_URL https://dab-paint.org/screenshots/painting.png)
 set(staging ${CMAKE_BINARY_DIR}/packaging)
 # Installing and packaging take what is built; without this CPack would first build every test and tool.
