@@ -4,7 +4,9 @@ check_layout() {
     local prefix=$1 build=$2 id icon size
     # Nothing outside the folders a program of a distribution owns.
     local strays
-    strays=$(cd "$prefix" && find . -type f -o -type l | grep -Ev '^\./(bin/dab|lib/dab/[^/]+|share/applications/[^/]+\.desktop|share/metainfo/[^/]+\.metainfo\.xml|share/icons/hicolor/[0-9]+x[0-9]+/apps/[^/]+\.png|share/doc/dab/(copyright|changelog\.gz))$')
+    local allowed='^\./(bin/dab|lib/dab/[^/]+|share/applications/[^/]+\.desktop|share/metainfo/[^/]+\.metainfo\.xml'
+    allowed+='|share/icons/hicolor/[0-9]+x[0-9]+/apps/[^/]+\.png|share/doc/dab/(copyright|changelog\.gz))$'
+    strays=$(cd "$prefix" && find . -type f -o -type l | grep -Ev "$allowed")
     [ -z "$strays" ] || fail "unexpected files installed: $strays"
     [ "$(readlink "$prefix/bin/dab")" = ../lib/dab/dab ] || fail "bin/dab is not a link to ../lib/dab/dab"
     [ -x "$prefix/lib/dab/dab" ] || fail "lib/dab/dab is not a program"
