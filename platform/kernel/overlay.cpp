@@ -16,7 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::optional<Overlay>& CurrentOverlay() {
-    static std::optional<Overlay> overlay = [] () -> std::optional<Overlay> {
+    static std::optional<Overlay> overlay = []() -> std::optional<Overlay> {
         std::error_code error;
         fs::path program = fs::read_symlink("/proc/self/exe", error);
         if (error) return std::nullopt;
@@ -53,10 +53,10 @@ std::optional<std::string> XdgPicturesFolder(const std::string& home) {
 
 // The name a path gives in the installed folder, when that is where the path points.
 std::optional<std::string> NameInInstalledFolder(const Overlay& overlay, const std::string& localPath) {
-    fs::path path = fs::absolute(localPath).lexically_normal();
-    std::string name = path.filename().string();
-    if (name.empty() || name == "." || name == "..") return std::nullopt;
     std::error_code error;
+    fs::path path = fs::absolute(localPath, error).lexically_normal();
+    std::string name = path.filename().string();
+    if (error || name.empty() || name == "." || name == "..") return std::nullopt;
     if (!fs::equivalent(path.parent_path(), overlay.installed, error) || error) return std::nullopt;
     return name;
 }
