@@ -67,9 +67,10 @@ std::vector<Entry> MatchingEntries(const std::string& directory, std::string_vie
     if (overlaid) AddMatchingEntries(overlay->user, pattern, entries);
     AddMatchingEntries(directory, pattern, entries);
     // A stable sort keeps the user's entry ahead of an installed one with the same name.
-    std::ranges::stable_sort(entries, ListedBefore, &Entry::name);
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry& a, const Entry& b) { return ListedBefore(a.name, b.name); });
     auto sameName = [](const Entry& a, const Entry& b) { return kernel::EqualIgnoringCase(a.name, b.name); };
-    if (overlaid) entries.erase(std::ranges::unique(entries, sameName).begin(), entries.end());
+    if (overlaid) entries.erase(std::unique(entries.begin(), entries.end(), sameName), entries.end());
     return entries;
 }
 
