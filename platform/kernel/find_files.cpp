@@ -6,19 +6,25 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "platform/api/kernel.h"
+#include "platform/kernel/overlay.h"
 #include "platform/kernel/paths.h"
 #include "platform/kernel/wildcard.h"
 
 namespace {
 
-struct Search {
+struct Entry {
     std::string directory;
-    std::vector<std::string> names;
+    std::string name;
+};
+
+struct Search {
+    std::vector<Entry> entries;
     size_t next = 0;
 };
 
@@ -41,16 +47,31 @@ bool ListedBefore(const std::string& a, const std::string& b) {
     });
 }
 
-std::vector<std::string> MatchingNames(const std::string& directory, std::string_view pattern) {
-    std::vector<std::string> names;
+void AddMatchingEntries(const std::string& directory, std::string_view pattern, std::vector<Entry>& entries) {
     DIR* listing = opendir(directory.c_str());
-    if (!listing) return names;
+    if (!listing) return;
     while (const dirent* entry = readdir(listing)) {
-        if (kernel::MatchesWildcard(pattern, entry->d_name)) names.emplace_back(entry->d_name);
+        if (kernel::MatchesWildcard(pattern, entry->d_name)) entries.push_back({directory, entry->d_name});
     }
     closedir(listing);
-    std::ranges::sort(names, ListedBefore);
-    return names;
+}
+
+// Under the overlay the program's folder lists the user's files and the installed ones, a name the user's
+// folder has shadowing the installed file of that name in any case.
+std::vector<Entry> MatchingEntries(const std::string& directory, std::string_view pattern) {
+    std::vector<Entry> entries;
+    if (pattern.empty()) return entries;
+    const std::optional<kernel::Overlay>& overlay = kernel::ProgramOverlay();
+    std::error_code error;
+    bool overlaid = overlay && std::filesystem::equivalent(directory, overlay->installed, error);
+    if (overlaid) AddMatchingEntries(overlay->user, pattern, entries);
+    AddMatchingEntries(directory, pattern, entries);
+    // A stable sort keeps the user's entry ahead of an installed one with the same name.
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry& a, const Entry& b) { return ListedBefore(a.name, b.name); });
+    auto sameName = [](const Entry& a, const Entry& b) { return kernel::EqualIgnoringCase(a.name, b.name); };
+    if (overlaid) entries.erase(std::unique(entries.begin(), entries.end(), sameName), entries.end());
+    return entries;
 }
 
 unsigned Attributes(const std::string& path, const std::string& name, mode_t mode) {
@@ -62,9 +83,9 @@ unsigned Attributes(const std::string& path, const std::string& name, mode_t mod
 
 // Fills in the next entry that is still there; false when none is left.
 bool FillNext(Search& search, _finddata_t* fileInfo) {
-    while (search.next < search.names.size()) {
-        const std::string& name = search.names[search.next++];
-        std::string path = search.directory + "/" + name;
+    while (search.next < search.entries.size()) {
+        const auto& [directory, name] = search.entries[search.next++];
+        std::string path = directory + "/" + name;
         struct statx info;
         if (statx(AT_FDCWD, path.c_str(), 0, STATX_BASIC_STATS | STATX_BTIME, &info) != 0) continue;
         fileInfo->attrib = Attributes(path, name, info.stx_mode);
@@ -94,7 +115,7 @@ intptr_t _findfirst(const char* wanted, struct _finddata_t* fileInfo) {
                             : separator == 0                    ? "/"
                                                                 : kernel::ResolvePath(path.substr(0, separator));
 
-    Search search{directory, pattern.empty() ? std::vector<std::string>{} : MatchingNames(directory, pattern)};
+    Search search{MatchingEntries(directory, pattern)};
     if (!FillNext(search, fileInfo)) {
         errno = ENOENT;
         return -1;

@@ -9,6 +9,7 @@
 
 #include "platform/api/kernel.h"
 #include "platform/kernel/open_files.h"
+#include "platform/kernel/overlay.h"
 #include "platform/kernel/paths.h"
 
 namespace {
@@ -54,6 +55,19 @@ int OpenFlags(UINT style) {
     return flags;
 }
 
+// A file opened for writing under the overlay is the user's copy; an installed file to be changed in place
+// is copied there first, as Windows copies a redirected file.
+std::string PathToOpen(LPCSTR fileName, UINT style) {
+    if ((style & 3) == OF_READ && !(style & OF_CREATE)) return kernel::ResolvePathForReading(fileName);
+    std::string installed = kernel::ResolvePathForReading(fileName);
+    std::string own = kernel::ResolvePathForWriting(fileName);
+    if (!(style & OF_CREATE) && own != installed && kernel::IsInstalledFile(installed)) {
+        std::error_code error;
+        std::filesystem::copy_file(installed, own, error);
+    }
+    return own;
+}
+
 HFILE Fail(OFSTRUCT* record, WORD error) {
     record->nErrCode = error;
     return HFILE_ERROR;
@@ -70,7 +84,7 @@ HFILE WINAPI OpenFile(LPCSTR fileName, LPOFSTRUCT reOpenBuffer, UINT style) {
     record->szPathName[0] = '\0';
     if (!fileName || !*fileName || (style & 3) == 3) return Fail(record, ERROR_INVALID_PARAMETER);
 
-    std::string path = kernel::ResolvePath(fileName);
+    std::string path = PathToOpen(fileName, style);
     RecordFullPath(record, path);
     int descriptor = open(path.c_str(), OpenFlags(style), 0666);
     if (descriptor < 0) return Fail(record, errno == ENOENT ? MissingError(path) : WindowsError(errno));

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/backend/audio.h"
+#include "platform/kernel/overlay.h"
 #include "platform/kernel/paths.h"
 #include "platform/media/files.h"
 #include "platform/media/mci_command.h"
@@ -105,7 +106,7 @@ MCIERROR CheckMidiFile(const std::string& path) {
 MCIERROR Open(const media::MciCommand& c, HWND callback, MCIDEVICEID& id, std::vector<Notice>& notices) {
     if (c.type ? !kernel::EqualIgnoringCase(*c.type, "sequencer") : !NamesMidiFile(c.device))
         return c.type ? MCIERR_INVALID_DEVICE_NAME : MCIERR_EXTENSION_NOT_FOUND;
-    std::string path = kernel::ResolvePath(c.device);
+    std::string path = kernel::ResolvePathForReading(c.device);
     if (MCIERROR error = CheckMidiFile(path)) return error;
 
     Devices& d = TheDevices();

@@ -1,6 +1,6 @@
 // sndPlaySoundA: one sound at a time, each call cutting off the one before, as on Windows.
 #include "platform/backend/audio.h"
-#include "platform/kernel/paths.h"
+#include "platform/kernel/overlay.h"
 #include "platform/media/files.h"
 #include "platform/media/records.h"
 #include "platform/media/wav.h"
@@ -12,7 +12,8 @@ namespace {
 constexpr size_t kLargestSoundFile = 64u << 20;
 
 std::optional<backend::Pcm> SoundFromFile(LPCSTR name) {
-    std::optional<std::vector<uint8_t>> bytes = media::ReadWholeFile(kernel::ResolvePath(name), kLargestSoundFile);
+    std::string path = kernel::ResolvePathForReading(name);
+    std::optional<std::vector<uint8_t>> bytes = media::ReadWholeFile(path, kLargestSoundFile);
     if (!bytes) return std::nullopt;
     return media::ParseWav(*bytes);
 }

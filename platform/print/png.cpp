@@ -65,11 +65,15 @@ std::vector<uint8_t> PixelsPerMetre(int dpi) {
 
 }  // namespace
 
-bool WritePng(const std::string& path, int width, int height, const uint32_t* pixels, ptrdiff_t stride,
-              int dpi) {
+namespace {
+
+// alpha: the words' top byte is each pixel's opacity, written as a fourth channel.
+bool Write(const std::string& path, int width, int height, const uint32_t* pixels, ptrdiff_t stride, int dpi,
+           bool alpha) {
     if (width <= 0 || height <= 0 || !pixels) return false;
+    size_t channels = alpha ? 4 : 3;
     std::vector<uint8_t> raw;
-    raw.reserve(size_t(height) * (size_t(width) * 3 + 1));
+    raw.reserve(size_t(height) * (size_t(width) * channels + 1));
     for (int y = 0; y < height; y++) {
         raw.push_back(0);  // no filter
         const uint32_t* row = pixels + y * stride;
@@ -77,12 +81,13 @@ bool WritePng(const std::string& path, int width, int height, const uint32_t* pi
             raw.push_back(uint8_t(row[x] >> 16));
             raw.push_back(uint8_t(row[x] >> 8));
             raw.push_back(uint8_t(row[x]));
+            if (alpha) raw.push_back(uint8_t(row[x] >> 24));
         }
     }
     std::vector<uint8_t> header;
     Put32(header, uint32_t(width));
     Put32(header, uint32_t(height));
-    header.insert(header.end(), {8, 2, 0, 0, 0});
+    header.insert(header.end(), {8, uint8_t(alpha ? 6 : 2), 0, 0, 0});
     std::vector<uint8_t> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     Chunk(file, "IHDR", header);
     if (dpi > 0) Chunk(file, "pHYs", PixelsPerMetre(dpi));
@@ -92,6 +97,17 @@ bool WritePng(const std::string& path, int width, int height, const uint32_t* pi
     if (!f) return false;
     bool ok = std::fwrite(file.data(), 1, file.size(), f) == file.size();
     return std::fclose(f) == 0 && ok;
+}
+
+}  // namespace
+
+bool WritePng(const std::string& path, int width, int height, const uint32_t* pixels, ptrdiff_t stride,
+              int dpi) {
+    return Write(path, width, height, pixels, stride, dpi, false);
+}
+
+bool WriteRgbaPng(const std::string& path, int width, int height, const uint32_t* pixels) {
+    return Write(path, width, height, pixels, width, 0, true);
 }
 
 }  // namespace print

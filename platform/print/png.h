@@ -13,4 +13,7 @@ namespace print {
 bool WritePng(const std::string& path, int width, int height, const uint32_t* pixels, ptrdiff_t stride,
               int dpi = 0);
 
+// The same with transparency: 0xAARRGGBB words, rows from the top, one after another.
+bool WriteRgbaPng(const std::string& path, int width, int height, const uint32_t* pixels);
+
 }  // namespace print

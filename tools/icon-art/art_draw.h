@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <vector>
 
 #include "art_source.h"
 
@@ -13,5 +15,9 @@ inline Ink At(const Cell& cell, int x, int y) { return cell[size_t(y * kCell + x
 
 // The cell as the commands leave it, starting wholly clear.
 Cell DrawPicture(const Picture& picture);
+
+// The same commands redrawn on a larger square (a multiple of half the cell's side), each cell pixel a
+// square of size / 32: 0xAARRGGBB words, rows from the top, clear pixels transparent.
+std::vector<uint32_t> DrawPictureLarge(const Picture& picture, int size);
 
 }  // namespace art

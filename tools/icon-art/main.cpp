@@ -5,20 +5,26 @@
 //       names no source draws yet are listed, and make the exit status 1 like any error
 //   icon-art --sheet FILE.png [--assets DIR] [--only SOURCE.art]...
 //       writes the contact sheet of every picture, or of those from the sources named
+//   icon-art --large FILE.png --icon ICON_N --size PIXELS [--assets DIR]
+//       redraws one icon on a larger square, a transparent PNG for the desktop's icon theme
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <set>
 #include <string>
 
 #include "art_build.h"
 #include "contact_sheet.h"
+#include "platform/print/png.h"
 
 namespace {
 
 int Usage() {
     std::fprintf(stderr,
                  "usage: icon-art [--assets DIR] [--out DIR]\n"
-                 "       icon-art --sheet FILE.png [--assets DIR] [--only SOURCE.art]...\n");
+                 "       icon-art --sheet FILE.png [--assets DIR] [--only SOURCE.art]...\n"
+                 "       icon-art --large FILE.png --icon ICON_N --size PIXELS [--assets DIR]\n");
     return 2;
 }
 
@@ -27,7 +33,8 @@ int Usage() {
 int main(int argc, char** argv) {
     std::filesystem::path root = DAB_SOURCE_DIR;
     std::filesystem::path assets = root / "assets", out = root / "resources";
-    std::string sheet;
+    std::string sheet, large, icon;
+    int size = 0;
     std::set<std::string> only;
     for (int i = 1; i < argc; i++) {
         std::string option = argv[i];
@@ -39,6 +46,12 @@ int main(int argc, char** argv) {
             out = value;
         } else if (option == "--sheet") {
             sheet = value;
+        } else if (option == "--large") {
+            large = value;
+        } else if (option == "--icon") {
+            icon = value;
+        } else if (option == "--size") {
+            size = std::atoi(value.c_str());
         } else if (option == "--only") {
             only.insert(value);
         } else {
@@ -49,6 +62,20 @@ int main(int argc, char** argv) {
     art::Art art = art::LoadArt(assets);
     for (const std::string& error : art.errors) std::fprintf(stderr, "%s\n", error.c_str());
     bool ok = art.errors.empty();
+    if (!large.empty()) {
+        if (size < art::kCell || size > 1024 || size % (art::kCell / 2) != 0) return Usage();
+        auto picture = std::ranges::find_if(art.pictures, [&](const art::Picture& p) { return p.Name() == icon; });
+        if (picture == art.pictures.end()) {
+            std::fprintf(stderr, "no source draws %s\n", icon.c_str());
+            return 1;
+        }
+        std::vector<uint32_t> pixels = art::DrawPictureLarge(*picture, size);
+        if (!print::WriteRgbaPng(large, size, size, pixels.data())) {
+            std::fprintf(stderr, "%s: cannot be written\n", large.c_str());
+            return 1;
+        }
+        return ok ? 0 : 1;
+    }
     if (!sheet.empty()) {
         if (!only.empty()) {
             std::erase_if(art.pictures, [&](const art::Picture& picture) {

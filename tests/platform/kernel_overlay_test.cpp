@@ -1,0 +1,164 @@
+// The user's folder laid over a program folder that cannot be written: writes, renames and deletions go
+// to the user's folder, reads and searches see both, and the installation never changes.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/kernel/overlay.h"
+#include "platform/win32.h"
+#include "temp_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// HOME and XDG_CONFIG_HOME point into the test's folder while it runs, and are put back afterwards.
+class KernelOverlay : public TempFolder {
+protected:
+    void SetUp() override {
+        MakeFolder(false);
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME"}) {
+            const char* value = getenv(name);
+            saved_.push_back({name, value ? std::optional<std::string>(value) : std::nullopt});
+        }
+        setenv("HOME", (directory_ / "home").c_str(), 1);
+        unsetenv("XDG_CONFIG_HOME");
+        installed_ = directory_ / "installed";
+        fs::create_directories(installed_);
+        Write(installed_ / "SUN.BMP", "supplied sun");
+        Write(installed_ / "a1.wav", "sound");
+        user_ = directory_ / "home" / "Pictures" / "dab";
+        kernel::UseOverlay(kernel::Overlay{installed_.string(), user_.string()});
+        fs::current_path(installed_);
+    }
+    void TearDown() override {
+        kernel::UseOverlay(std::nullopt);
+        for (const auto& [name, value] : saved_) {
+            if (value) setenv(name.c_str(), value->c_str(), 1);
+            else unsetenv(name.c_str());
+        }
+        TempFolder::TearDown();
+    }
+    static void Write(const fs::path& path, const std::string& content) { std::ofstream(path) << content; }
+    static std::string Read(const fs::path& path) {
+        std::ifstream in(path);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    static std::string ReadThrough(const char* name) {
+        OFSTRUCT record;
+        HFILE file = OpenFile(name, &record, OF_READ);
+        if (file == HFILE_ERROR) return "(not opened)";
+        char buffer[64] = {};
+        UINT n = _lread(file, buffer, sizeof buffer - 1);
+        _lclose(file);
+        return std::string(buffer, n);
+    }
+    static bool Create(const char* name, const std::string& content) {
+        OFSTRUCT record;
+        HFILE file = OpenFile(name, &record, OF_CREATE | OF_READWRITE);
+        if (file == HFILE_ERROR) return false;
+        _lwrite(file, content.data(), UINT(content.size()));
+        _lclose(file);
+        return true;
+    }
+    static std::vector<std::string> Found(const char* pattern) {
+        std::vector<std::string> names;
+        _finddata_t found;
+        intptr_t search = _findfirst(pattern, &found);
+        if (search == -1) return names;
+        do names.push_back(found.name);
+        while (_findnext(search, &found) == 0);
+        _findclose(search);
+        return names;
+    }
+    std::set<std::string> InstalledFiles() const {
+        std::set<std::string> files;
+        for (const auto& entry : fs::directory_iterator(installed_))
+            files.insert(entry.path().filename().string() + "=" + Read(entry.path()));
+        return files;
+    }
+    fs::path installed_, user_;
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+};
+
+TEST_F(KernelOverlay, KeepsTheChildsPicturesInTheUsersFolderAndNeverTouchesTheInstallation) {
+    const std::set<std::string> installation = InstalledFiles();
+    OFSTRUCT record;
+    EXPECT_NE(OpenFile("sun.bmp", &record, OF_EXIST), HFILE_ERROR);
+    EXPECT_EQ(ReadThrough("Sun.Bmp"), "supplied sun");
+    EXPECT_FALSE(fs::exists(user_)) << "reads make no folder";
+
+    // Saving: a temporary file made by bare name, then renamed into place.
+    ASSERT_TRUE(Create("DAB.TMP", "house"));
+    EXPECT_EQ(Read(user_ / "DAB.TMP"), "house");
+    EXPECT_FALSE(MoveFileA("DAB.TMP", "sun.bmp")) << "an installed file's name is taken";
+    EXPECT_TRUE(MoveFileA("DAB.TMP", "HOUSE.BMP"));
+    EXPECT_EQ(Read(user_ / "HOUSE.BMP"), "house");
+    EXPECT_EQ(ReadThrough("house.bmp"), "house");
+    EXPECT_FALSE(MoveFileA("SUN.BMP", "MOVED.BMP")) << "an installed file is not moved";
+
+    // A path naming the program's folder in full is overlaid too; paths elsewhere are not.
+    std::string full = (installed_ / "TREE.BMP").string();
+    ASSERT_TRUE(Create(full.c_str(), "tree"));
+    EXPECT_EQ(Read(user_ / "TREE.BMP"), "tree");
+    fs::create_directory(directory_ / "elsewhere");
+    std::string other = (directory_ / "elsewhere" / "X.BMP").string();
+    ASSERT_TRUE(Create(other.c_str(), "x"));
+    EXPECT_EQ(Read(directory_ / "elsewhere" / "X.BMP"), "x");
+
+    // The search lists both folders in the order Windows lists one, each name once.
+    Write(user_ / "sun.bmp", "the child's own sun");
+    EXPECT_EQ(Found("*.BMP"), (std::vector<std::string>{"HOUSE.BMP", "sun.bmp", "TREE.BMP"}));
+    EXPECT_EQ(ReadThrough("SUN.BMP"), "the child's own sun");
+    EXPECT_TRUE(DeleteFileA("SUN.BMP"));
+    EXPECT_EQ(Found("*.bmp"), (std::vector<std::string>{"HOUSE.BMP", "SUN.BMP", "TREE.BMP"}));
+    EXPECT_EQ(ReadThrough("SUN.BMP"), "supplied sun");
+
+    // Deleting a supplied picture fails; the child's own are deleted.
+    EXPECT_FALSE(DeleteFileA("SUN.BMP"));
+    EXPECT_TRUE(DeleteFileA("house.bmp"));
+    EXPECT_FALSE(fs::exists(user_ / "HOUSE.BMP"));
+
+    // Changing an installed file in place changes the user's copy of it.
+    HFILE file = OpenFile("A1.WAV", &record, OF_READWRITE);
+    ASSERT_NE(file, HFILE_ERROR);
+    _lwrite(file, "S", 1);
+    _lclose(file);
+    EXPECT_EQ(Read(user_ / "a1.wav"), "Sound");
+
+    EXPECT_EQ(InstalledFiles(), installation);
+}
+
+TEST_F(KernelOverlay, FindsTheUsersPicturesFolder) {
+    fs::path config = directory_ / "config";
+    fs::create_directories(config);
+    struct Case {
+        const char* dirs;  // user-dirs.dirs, or none
+        fs::path folder;
+    };
+    const Case cases[] = {
+        {nullptr, directory_ / "home" / "Pictures"},
+        {"# written by xdg-user-dirs-update\nXDG_PICTURES_DIR=\"$HOME/Bilder\"\n", directory_ / "home" / "Bilder"},
+        {"XDG_DESKTOP_DIR=\"$HOME/Desktop\"\nXDG_PICTURES_DIR=\"/srv/pictures\"\n", "/srv/pictures"},
+        {"XDG_PICTURES_DIR=\"relative/is/ignored\"\n", directory_ / "home" / "Pictures"},
+    };
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dirs ? c.dirs : "none");
+        fs::remove(config / "user-dirs.dirs");
+        if (c.dirs) Write(config / "user-dirs.dirs", c.dirs);
+        EXPECT_EQ(kernel::UserPicturesFolder(), c.folder.string());
+    }
+    // Without XDG_CONFIG_HOME the file is looked for in ~/.config.
+    unsetenv("XDG_CONFIG_HOME");
+    fs::create_directories(directory_ / "home" / ".config");
+    Write(directory_ / "home" / ".config" / "user-dirs.dirs", "XDG_PICTURES_DIR=\"$HOME/Photos\"\n");
+    EXPECT_EQ(kernel::UserPicturesFolder(), (directory_ / "home" / "Photos").string());
+}
+
+}  // namespace
