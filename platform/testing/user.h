@@ -2,6 +2,7 @@
 // pumping messages, reading and saving what is on the screen, and running a program on its own thread.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -39,6 +40,20 @@ int WaitForExit();
 void AnswerMessageBox(int answer);
 // The boxes shown since the last call, each as "caption: text".
 std::vector<std::string> MessageBoxesShown();
+
+// What a display showed, on its own clock in microseconds.
+struct Showings {
+    int64_t inputAt = -1;          // when the program took the first input, -1 when none came
+    std::vector<int64_t> shownAt;  // each showing of changed screen
+    int64_t slept = 0;             // how long drawing waited for the display
+};
+// From now on, the screen is shown as on a display refreshing every refreshMicroseconds, paced as the
+// real program's screen is. Its clock moves only while the program waits: for the display, for the
+// time it asks to wait, and a second for a person before input it waited for. Called while the program
+// waits for input.
+void UseDisplayRefresh(int64_t refreshMicroseconds);
+// What that display showed since UseDisplayRefresh or the last call.
+Showings TakeShowings();
 
 COLORREF ScreenPixel(int x, int y);
 // Writes the screen as a PNG file; false when the file can't be written.

@@ -1,6 +1,7 @@
 #include "pacing.h"
 
 #include <chrono>
+#include <memory>
 #include <thread>
 
 #include "platform/backend/display.h"
@@ -65,14 +66,28 @@ void ShowScreenDamage() {
 // A whole screen changed step by step takes about half a second to show: thirty refreshes.
 constexpr int64_t kRefreshesForWholeScreen = 30;
 
+std::unique_ptr<Pacer>& TheScreenPacer() {
+    static std::unique_ptr<Pacer> pacer;
+    return pacer;
+}
+
+std::unique_ptr<Pacer> PacerOfScreen(PacingClock& clock, int64_t refreshMicroseconds) {
+    const gdi::Surface& screen = gdi::ScreenSurface();
+    return std::make_unique<Pacer>(clock, ShowScreenDamage, refreshMicroseconds,
+                                   int64_t(screen.width) * screen.height / kRefreshesForWholeScreen);
+}
+
 }  // namespace
 
 Pacer& ScreenPacer() {
     static SteadyClock clock;
-    const gdi::Surface& screen = gdi::ScreenSurface();
-    static Pacer pacer(clock, ShowScreenDamage, backend::RefreshMicroseconds(),
-                       int64_t(screen.width) * screen.height / kRefreshesForWholeScreen);
-    return pacer;
+    std::unique_ptr<Pacer>& pacer = TheScreenPacer();
+    if (!pacer) pacer = PacerOfScreen(clock, backend::RefreshMicroseconds());
+    return *pacer;
+}
+
+void PaceScreenWith(PacingClock& clock, int64_t refreshMicroseconds) {
+    TheScreenPacer() = PacerOfScreen(clock, refreshMicroseconds);
 }
 
 }  // namespace user

@@ -38,5 +38,8 @@ private:
 
 // The program's pacer, on the backend's refresh and the real clock; shows the screen's damage.
 Pacer& ScreenPacer();
+// Tests pace the screen by a display and clock of their own, from a moment the thread that draws waits
+// for input; the budget follows the screen's size then.
+void PaceScreenWith(PacingClock& clock, int64_t refreshMicroseconds);
 
 }  // namespace user

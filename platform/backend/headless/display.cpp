@@ -11,6 +11,7 @@
 #include "platform/backend/display.h"
 #include "platform/backend/headless/events.h"
 #include "platform/user/message_box.h"
+#include "platform/user/pacing.h"
 
 namespace backend {
 
@@ -24,6 +25,10 @@ struct Events {
     int waiting = 0;
     int presented = 0;
     const CursorImage* cursor = nullptr;
+    // A display of a test's own (UseFakeDisplay): its clock and what it showed when.
+    bool fakeDisplay = false;
+    int64_t now = 0;
+    testing::Showings showings;
 };
 
 Events& TheEvents() {
@@ -55,6 +60,25 @@ int AnswerFromTest(const std::string& caption, const std::string& text, UINT) {
 
 const bool kAnswersFromTests = (user::SetBoxAnswerer(AnswerFromTest), true);
 
+// A person takes longer than a refresh between two things they do.
+constexpr int64_t kPersonsPauseMicroseconds = 1000000;
+
+// Time on the fake display moves only while the program waits: for the display, or for input.
+class FakeDisplayClock : public user::PacingClock {
+public:
+    int64_t Now() override {
+        std::lock_guard<std::mutex> lock(TheEvents().mutex);
+        return TheEvents().now;
+    }
+    void SleepUntil(int64_t time) override {
+        Events& e = TheEvents();
+        std::lock_guard<std::mutex> lock(e.mutex);
+        if (time <= e.now) return;
+        e.showings.slept += time - e.now;
+        e.now = time;
+    }
+};
+
 }  // namespace
 
 bool OpenDisplay() { return true; }
@@ -62,6 +86,7 @@ bool OpenDisplay() { return true; }
 void Present(int, int, int, int) {
     std::lock_guard<std::mutex> lock(TheEvents().mutex);
     TheEvents().presented++;
+    if (TheEvents().fakeDisplay) TheEvents().showings.shownAt.push_back(TheEvents().now);
 }
 
 // Nobody watches a headless screen: drawing never waits for it.
@@ -71,7 +96,11 @@ bool NextEvent(InputEvent& event, int timeoutMs) {
     Events& e = TheEvents();
     std::unique_lock<std::mutex> lock(e.mutex);
     auto ready = [&] { return !e.queue.empty() || e.woken; };
-    if (!ready() && timeoutMs != 0) {
+    bool personAwaited = false;
+    if (!ready() && timeoutMs > 0 && e.fakeDisplay) {
+        // Waiting for the display passes on its clock alone.
+        e.now += int64_t(timeoutMs) * 1000;
+    } else if (!ready() && timeoutMs != 0) {
         e.waiting++;
         e.changed.notify_all();
         if (timeoutMs < 0)
@@ -79,9 +108,12 @@ bool NextEvent(InputEvent& event, int timeoutMs) {
         else
             e.changed.wait_for(lock, std::chrono::milliseconds(timeoutMs), ready);
         e.waiting--;
+        personAwaited = timeoutMs < 0;
     }
     e.woken = false;
     if (e.queue.empty()) return false;
+    if (e.fakeDisplay && personAwaited) e.now += kPersonsPauseMicroseconds;
+    if (e.fakeDisplay && e.showings.inputAt < 0) e.showings.inputAt = e.now;
     event = e.queue.front();
     e.queue.pop_front();
     return true;
@@ -119,6 +151,23 @@ void WaitUntilWaiting() {
 int PresentCount() {
     std::lock_guard<std::mutex> lock(TheEvents().mutex);
     return TheEvents().presented;
+}
+
+void UseFakeDisplay(int64_t refreshMicroseconds) {
+    static FakeDisplayClock clock;
+    {
+        std::lock_guard<std::mutex> lock(TheEvents().mutex);
+        TheEvents().fakeDisplay = true;
+        TheEvents().showings = {};
+    }
+    user::PaceScreenWith(clock, refreshMicroseconds);
+}
+
+testing::Showings TakeShowings() {
+    std::lock_guard<std::mutex> lock(TheEvents().mutex);
+    testing::Showings taken = TheEvents().showings;
+    TheEvents().showings = {};
+    return taken;
 }
 
 void QueueBoxAnswer(int answer) { Answers().push_back(answer); }

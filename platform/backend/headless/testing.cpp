@@ -92,6 +92,10 @@ void AnswerMessageBox(int answer) { backend::headless::QueueBoxAnswer(answer); }
 
 std::vector<std::string> MessageBoxesShown() { return backend::headless::TakeBoxQuestions(); }
 
+void UseDisplayRefresh(int64_t refreshMicroseconds) { backend::headless::UseFakeDisplay(refreshMicroseconds); }
+
+Showings TakeShowings() { return backend::headless::TakeShowings(); }
+
 COLORREF ScreenPixel(int x, int y) {
     gdi::Surface& s = gdi::ScreenSurface();
     if (!s.contains(x, y)) return CLR_INVALID;
