@@ -15,10 +15,9 @@ void (*drawnHook)(int64_t) = nullptr;
 
 }  // namespace
 
-void MarkScreen(const Box& box) {
-    const Surface& screen = ScreenSurface();
-    Box b = Intersect(box, Box{0, 0, screen.width, screen.height});
-    if (b.empty()) return;
+namespace {
+
+void AddDamage(const Box& b) {
     Box& d = Damage();
     if (d.empty()) {
         d = b;
@@ -30,6 +29,16 @@ void MarkScreen(const Box& box) {
     }
     if (drawnHook) drawnHook(int64_t(b.right - b.left) * (b.bottom - b.top));
 }
+
+}  // namespace
+
+void MarkScreen(const Box& box) {
+    const Surface& screen = ScreenSurface();
+    Box b = Intersect(box, Box{0, 0, screen.width, screen.height});
+    if (!b.empty()) AddDamage(b);
+}
+
+void MarkScreenPixel(int x, int y) { AddDamage({x, y, x + 1, y + 1}); }
 
 void MarkDrawn(const DeviceContext& dc, int64_t left, int64_t top, int64_t right, int64_t bottom) {
     if (dc.surface != &ScreenSurface() || left >= right || top >= bottom) return;

@@ -13,6 +13,9 @@ namespace gdi {
 void MarkDrawn(const DeviceContext& dc, int64_t left, int64_t top, int64_t right, int64_t bottom);
 // Marks box of the screen surface itself, as a resize of the screen does.
 void MarkScreen(const Box& box);
+// Marks one pixel known to lie on the screen surface: the per-pixel calls of an effect come millions at a
+// time.
+void MarkScreenPixel(int x, int y);
 // Marks a rectangle drawn through a DC when the drawing ends, on every way out of it: the mark may show
 // the screen, so it comes after the pixels.
 class MarkWhenDone {

@@ -31,7 +31,7 @@ COLORREF WINAPI SetPixel(HDC dc, int x, int y, COLORREF colour) {
     uint32_t pixel = d->surface->monochrome() ? NearestMono(rgb) : PixelFromRgb(rgb);
     // Pixels combine with the destination through the binary raster operation, like a pen.
     *p = d->rop2 == R2_COPYPEN ? pixel : MakeRop2(d->rop2, pixel).apply(*p);
-    if (d->surface == &ScreenSurface()) MarkScreen({x + d->origin.x, y + d->origin.y, x + d->origin.x + 1, y + d->origin.y + 1});
+    if (d->surface == &ScreenSurface()) MarkScreenPixel(x + d->origin.x, y + d->origin.y);
     return RgbFromPixel(*p);
 }
 
