@@ -29,14 +29,15 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/dab.metainfo.xml ${staging}/${DAB
 install(FILES ${staging}/${DAB_APP_ID}.desktop DESTINATION share/applications)
 install(FILES ${staging}/${DAB_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 
-# The class icon redrawn from its art at each size of the theme.
+# The menu's icon: the brush painting a red stroke (brush page 3), redrawn from its art at each size of the
+# theme. It says "paint" better than the window's class icon, the crossed swords of a stamp page.
 set(icons)
 foreach(size ${DAB_ICON_SIZES})
   set(icon ${staging}/icons/${size}x${size}/${DAB_APP_ID}.png)
   add_custom_command(OUTPUT ${icon}
                      COMMAND ${CMAKE_COMMAND} -E make_directory ${staging}/icons/${size}x${size}
-                     COMMAND icon-art --large ${icon} --icon ICON_168 --size ${size}
-                     DEPENDS icon-art ${PROJECT_SOURCE_DIR}/assets/icons/stamps-castle.art VERBATIM)
+                     COMMAND icon-art --large ${icon} --icon ICON_138 --size ${size}
+                     DEPENDS icon-art ${PROJECT_SOURCE_DIR}/assets/icons/brushes.art VERBATIM)
   list(APPEND icons ${icon})
   install(FILES ${icon} DESTINATION share/icons/hicolor/${size}x${size}/apps)
 endforeach()
