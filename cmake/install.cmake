@@ -1,7 +1,7 @@
 # Installation as a distribution lays a program out, and its Debian package.
 #
 #   PREFIX/lib/dab/            dab and the data files it opens by bare name from its own folder
-#   PREFIX/bin/dab             a link to it, for the PATH
+#   PREFIX/bin/dab             a command on the PATH that starts it from its folder
 #   PREFIX/share/applications, metainfo, icons/hicolor, doc/dab
 #
 # Installed there the program's folder cannot be written; the platform layer then keeps the pictures in
@@ -19,24 +19,25 @@ set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 install(TARGETS dab RUNTIME DESTINATION ${DAB_PROGRAM_FOLDER})
 install(FILES ${DAB_DATA_FILES} DESTINATION ${DAB_PROGRAM_FOLDER})
 
-# A relative link made here and installed as a link, so it points into the same prefix wherever that is.
-file(MAKE_DIRECTORY ${staging}/bin)
-file(CREATE_LINK ../${DAB_PROGRAM_FOLDER}/dab ${staging}/bin/dab SYMBOLIC)
-install(FILES ${staging}/bin/dab DESTINATION bin)
+# The frame's first paint opens its pictures by bare name before the program makes its folder current, so
+# the command starts it there, as the Windows shortcut does; a link would start it in the caller's folder.
+configure_file(${PROJECT_SOURCE_DIR}/packaging/dab.sh ${staging}/dab.sh @ONLY)
+install(PROGRAMS ${staging}/dab.sh DESTINATION bin RENAME dab)
 
 configure_file(${PROJECT_SOURCE_DIR}/packaging/dab.desktop ${staging}/${DAB_APP_ID}.desktop @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/dab.metainfo.xml ${staging}/${DAB_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${staging}/${DAB_APP_ID}.desktop DESTINATION share/applications)
 install(FILES ${staging}/${DAB_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 
-# The class icon redrawn from its art at each size of the theme.
+# The menu's icon: the brush painting a red stroke (brush page 3), redrawn from its art at each size of the
+# theme. It says "paint" better than the window's class icon, the crossed swords of a stamp page.
 set(icons)
 foreach(size ${DAB_ICON_SIZES})
   set(icon ${staging}/icons/${size}x${size}/${DAB_APP_ID}.png)
   add_custom_command(OUTPUT ${icon}
                      COMMAND ${CMAKE_COMMAND} -E make_directory ${staging}/icons/${size}x${size}
-                     COMMAND icon-art --large ${icon} --icon ICON_168 --size ${size}
-                     DEPENDS icon-art ${PROJECT_SOURCE_DIR}/assets/icons/stamps-castle.art VERBATIM)
+                     COMMAND icon-art --large ${icon} --icon ICON_138 --size ${size}
+                     DEPENDS icon-art ${PROJECT_SOURCE_DIR}/assets/icons/brushes.art VERBATIM)
   list(APPEND icons ${icon})
   install(FILES ${icon} DESTINATION share/icons/hicolor/${size}x${size}/apps)
 endforeach()

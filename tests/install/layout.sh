@@ -8,7 +8,7 @@ check_layout() {
     allowed+='|share/icons/hicolor/[0-9]+x[0-9]+/apps/[^/]+\.png|share/doc/dab/(copyright|changelog\.gz))$'
     strays=$(cd "$prefix" && find . -type f -o -type l | grep -Ev "$allowed")
     [ -z "$strays" ] || fail "unexpected files installed: $strays"
-    [ "$(readlink "$prefix/bin/dab")" = ../lib/dab/dab ] || fail "bin/dab is not a link to ../lib/dab/dab"
+    [ -f "$prefix/bin/dab" ] && [ -x "$prefix/bin/dab" ] || fail "bin/dab is not a command"
     [ -x "$prefix/lib/dab/dab" ] || fail "lib/dab/dab is not a program"
     # Every data file beside the program, as it opens them by bare name.
     local file

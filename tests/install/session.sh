@@ -31,6 +31,15 @@ for _ in $(seq 200); do
     colour=$(centre) && [ "$colour" = FFFFFF ] && break
 done
 [ "$colour" = FFFFFF ] || fail "the installed program's canvas did not turn white (its centre is '${colour:-unreadable}')"
+# Started from the home folder, it still finds the pictures of its frame: the left column's buttons and the
+# quit picture are drawn, not left navy.
+for area in "26 191 26 478" "681 2 799 71"; do
+    set -- $area
+    points=()
+    for y in $(seq "$2" 6 "$4"); do for x in $(seq "$1" 9 "$3"); do points+=("$x" "$y"); done; done
+    drawn=$("$pixels" "$shot" "${points[@]}" | grep -vc '^00007F$')
+    [ "$drawn" -gt $((${#points[@]} / 8)) ] || fail "only $drawn of $((${#points[@]} / 2)) points of the frame's pictures drawn in $area"
+done
 
 # A colour, the fill of brush page 1, a click on the canvas.
 fill_with() {
