@@ -1,5 +1,6 @@
 // The off-screen picture: not the live picture but the last snapshot of it.
 #include "canvas/canvas.h"
+#include "shell/frame_layout.h"
 #include "shell/state.h"
 
 HBITMAP pictureBitmap;
@@ -7,9 +8,11 @@ HBITMAP pictureBitmap;
 void CreatePicture(HWND canvas) {
     HDC screen = GetDC(canvas);
     pictureDC = CreateCompatibleDC(screen);
-    pictureBitmap = CreateCompatibleBitmap(screen, screenWidth - 50, screenHeight - 72);
+    // The canvas's size, which canvasWidth and canvasHeight are not given until the frame is shown.
+    int width = screenWidth - kCanvasLeft, height = screenHeight - kCanvasTop;
+    pictureBitmap = CreateCompatibleBitmap(screen, width, height);
     SelectObject(pictureDC, pictureBitmap);
-    BitBlt(pictureDC, 0, 0, screenWidth - 50, screenHeight - 72, nullptr, 0, 0, WHITENESS);
+    BitBlt(pictureDC, 0, 0, width, height, nullptr, 0, 0, WHITENESS);
     ReleaseDC(canvas, screen);
 }
 

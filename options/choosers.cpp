@@ -4,6 +4,7 @@
 #include "draw/draw.h"
 #include "shell/colours.h"
 #include "shell/frame_drawing.h"
+#include "shell/frame_layout.h"
 #include "shell/state.h"
 
 HICON stampIcon;
@@ -71,7 +72,8 @@ void MakeStampCursor(HDC frame) {
 
 void ClearChooserArea() {
     FrameDrawing d;
-    DrawNavyRectangle(d.dc(), 310, 0, 440, 72);
+    const RECT& r = kChooserArea;
+    DrawNavyRectangle(d.dc(), r.left, r.top, r.right, r.bottom);
     widthChooserShown = 0;
     patternChooserShown = 0;
     rainbowChooserShown = 0;
@@ -79,17 +81,15 @@ void ClearChooserArea() {
 }
 
 void DrawWidthChooser() {
-    static const int kSamples[8][2] = {{7, 7}, {12, 13}, {18, 20}, {24, 27}, {32, 36}, {41, 46}, {51, 57}, {61, 68}};
-    static const int kKnob[8] = {7, 12, 19, 25, 34, 43, 54, 65};
     FrameDrawing d;
     HDC dc = d.dc();
     DrawNavyRectangle(dc, 341, 0, 359, 72);
     HPEN highlight = CreatePen(PS_SOLID, 1, kHighlight);
     HBRUSH body = CreateSolidBrush(KnobBody());
     SelectObject(dc, highlight);
-    for (const auto& rows : kSamples)
-        for (int y = rows[0]; y <= rows[1]; y++) Line(dc, 315, y, 340, y);
-    int a = kKnob[(penWidth >= 1 && penWidth <= 8 ? penWidth : 1) - 1];
+    for (const WidthChooserRow& row : kWidthChooserRows)
+        for (int y = row.sampleTop; y <= row.sampleBottom; y++) Line(dc, 315, y, 340, y);
+    int a = kWidthChooserRows[(penWidth >= 1 && penWidth <= kPenWidths ? penWidth : 1) - 1].knobY;
     Line(dc, 348, 7, 348, 66);
     Line(dc, 349, 7, 349, 66);
     SelectObject(dc, body);
@@ -106,7 +106,7 @@ void DrawRainbowChooser() {
     FrameDrawing d;
     HDC dc = d.dc();
     // Read afresh each time the chooser is drawn.
-    DrawPictureFile(dc, "A4.MUB", 360, 0, 30, 72, 30, 72);
+    DrawPictureFile(dc, "A4.MUB", kSideChooserLeft, 0, kSideChooserWidth, kCanvasTop, kSideChooserWidth, kCanvasTop);
     int a = rainbowMode == 1 ? 43 : 8;
     HBRUSH body = CreateSolidBrush(KnobBody());
     SelectObject(dc, GetStockObject(BLACK_PEN));
@@ -122,7 +122,7 @@ void DrawPatternChooser() {
     static const int kHatches[6] = {HS_BDIAGONAL, HS_FDIAGONAL, HS_HORIZONTAL, HS_VERTICAL, HS_DIAGCROSS, HS_CROSS};
     FrameDrawing d;
     HDC dc = d.dc();
-    DrawPictureFile(dc, "A3.MUB", 360, 0, 30, 72, 30, 72);
+    DrawPictureFile(dc, "A3.MUB", kSideChooserLeft, 0, kSideChooserWidth, kCanvasTop, kSideChooserWidth, kCanvasTop);
     COLORREF colour = currentColour | kPaletteRelative;
     HBRUSH swatch = fillPattern == 1   ? CreateSolidBrush(RGB(255, 255, 255))
                     : fillPattern >= 3 && fillPattern <= 8 ? CreateHatchBrush(kHatches[fillPattern - 3], colour)

@@ -8,14 +8,13 @@
 #include "options/option_tables.h"
 #include "shell/colours.h"
 #include "shell/frame_drawing.h"
+#include "shell/frame_layout.h"
 #include "shell/sound.h"
 #include "shell/state.h"
 
 namespace {
 
 constexpr COLORREF kHighlight = 0x02E48C00;
-
-POINT OptionOrigin(int n) { return n < 7 ? POINT{35 * n + 25, 2} : POINT{35 * n - 185, 38}; }
 
 // The old button's outline and background back to navy, then the new one's outline and background, all
 // by flood fills from a point the icon leaves transparent.
@@ -26,15 +25,16 @@ void MoveHighlight(int from, int to) {
     HPEN highlightPen = CreatePen(PS_SOLID, 1, kHighlight);
     HBRUSH highlight = CreateSolidBrush(kHighlight);
 
-    POINT old = OptionOrigin(from);
-    int oldY = from < 7 ? 1 : 38;
+    // The old highlight is flooded from its top outline in row 1 and from inside it in row 2.
+    POINT old = OptionButtonOrigin(from);
+    int oldY = from < 7 ? old.y - 1 : old.y;
     SelectObject(dc, navy);
     ExtFloodFill(dc, old.x, oldY, GetPixel(dc, old.x, oldY) | kPaletteRelative, FLOODFILLSURFACE);
 
-    POINT p = OptionOrigin(to);
+    POINT p = OptionButtonOrigin(to);
     SelectObject(dc, highlightPen);
     SelectObject(dc, highlight);
-    DrawRectOutline(dc, p.x - 1, p.y - 1, p.x + 33, p.y + 33);
+    DrawRectOutline(dc, p.x - 1, p.y - 1, p.x + kOptionIconSize + 1, p.y + kOptionIconSize + 1);
     ExtFloodFill(dc, p.x, p.y, GetPixel(dc, p.x, p.y) | kPaletteRelative, FLOODFILLSURFACE);
 
     SelectObject(dc, GetStockObject(BLACK_PEN));

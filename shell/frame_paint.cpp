@@ -7,6 +7,7 @@
 #include "shell/colours.h"
 #include "shell/frame.h"
 #include "shell/frame_drawing.h"
+#include "shell/frame_layout.h"
 #include "shell/state.h"
 
 namespace {
@@ -37,8 +38,9 @@ void PaintFrame() {
     HGDIOBJ keptBrush = SelectObject(dc, brush);
     Rectangle(dc, 0, 0, screenWidth, screenHeight);
     SetStretchBltMode(dc, COLORONCOLOR);
-    DrawPictureFile(dc, "A1.MUB", screenWidth - 120, 1, 120, 71, 118, 70);
-    DrawPictureFile(dc, "A2.MUB", 0, 190, 50, 290, 50, 290);
+    // The quit picture is stretched a little, to its place's size.
+    DrawPictureFile(dc, "A1.MUB", screenWidth - kQuitPictureWidth, 1, kQuitPictureWidth, kQuitPictureHeight, 118, 70);
+    DrawPictureFile(dc, "A2.MUB", 0, kLeftColumnTop, kCanvasLeft, kLeftColumnHeight, kCanvasLeft, kLeftColumnHeight);
     SelectObject(dc, keptPen);
     SelectObject(dc, keptBrush);
     SelectPalette(dc, keptPalette, TRUE);
@@ -60,16 +62,18 @@ void DrawColourPanel(int family) {
         SelectObject(dc, black);
         HBRUSH families[16], shades[10];
         for (int k = 0; k < 16; k++) families[k] = CreateSolidBrush(paletteColours[10 * k + 5] | kPaletteRelative);
-        for (int i = 0; i < 8; i++) {
-            SelectObject(dc, families[i]);
-            Rectangle(dc, 0, 13 * i, 25, 13 * i + 13);
-            SelectObject(dc, families[i + 8]);
-            Rectangle(dc, 25, 13 * i, 50, 13 * i + 13);
-        }
+        // Row by row, the left button before the right one.
+        for (int i = 0; i < kColourButtonRows; i++)
+            for (int family : {i, i + kColourButtonRows}) {
+                SelectObject(dc, families[family]);
+                RECT r = ColourButtonRect(family);
+                Rectangle(dc, r.left, r.top, r.right, r.bottom);
+            }
         for (int j = 0; j < 10; j++) shades[j] = CreateSolidBrush(paletteColours[10 * family + j] | kPaletteRelative);
-        for (int j = 0; j < 10; j++) {
+        for (int j = 0; j < kShades; j++) {
             SelectObject(dc, shades[j]);
-            Rectangle(dc, 20, 104 + 8 * j, 50, 112 + 8 * j);
+            RECT r = ShadeSwatchRect(j);
+            Rectangle(dc, r.left, r.top, r.right, r.bottom);
         }
         SelectObject(dc, GetStockObject(BLACK_PEN));
         SelectObject(dc, GetStockObject(WHITE_BRUSH));
@@ -89,11 +93,12 @@ void SelectShade(int shade) {
         HPEN dark = CreatePen(PS_SOLID, 1, paletteColours[99] | kPaletteRelative);
         HBRUSH knob = CreateSolidBrush(paletteColours[93] | kPaletteRelative);
         // The old slider goes under navy.
-        DrawNavyRectangle(dc, 0, 105, 19, 184);
+        const RECT& area = kShadeSliderArea;
+        DrawNavyRectangle(dc, area.left, area.top, area.right, area.bottom);
         SelectObject(dc, GetStockObject(BLACK_PEN));
         DrawLine(dc, 9, 108, 9, 180);
         DrawLine(dc, 10, 108, 10, 180);
-        int c = shade == 0 ? 109 : 108 + 8 * shade;
+        int c = ShadeKnobY(shade);
         SelectObject(dc, knob);
         Ellipse(dc, 5, c - 4, 14, c + 4);
         SelectObject(dc, light);
