@@ -17,7 +17,6 @@ namespace {
 
 bool marqueeShown;
 
-constexpr COLORREF kPlainWhite = 0x00FFFFFF;
 constexpr int kCutMode = 1;
 // Option button 12 is the copy selection.
 constexpr int kCopyButton = 12;

@@ -21,6 +21,12 @@ void DeletePicture() {
     DeleteObject(pictureBitmap);
 }
 
+void ShowSnapshotOnCanvas() {
+    HDC canvas = GetDC(canvasWindow);
+    BitBlt(canvas, 0, 0, canvasWidth, canvasHeight, pictureDC, 0, 0, SRCCOPY);
+    ReleaseDC(canvasWindow, canvas);
+}
+
 void TakeSnapshot() {
     HDC screen = GetDC(canvasWindow);
     HPALETTE kept = SelectPalette(screen, appPalette, FALSE);

@@ -1,5 +1,6 @@
 #include "files/file_actions.h"
 
+#include "canvas/canvas.h"
 #include "files/picture_chooser.h"
 #include "files/save_print.h"
 #include "options/choosers.h"
@@ -32,12 +33,6 @@ void ToggleSound() {
     DrawIcon(frame, at.x, at.y, icon);
     ReleaseDC(frameWindow, frame);
     DestroyIcon(icon);
-}
-
-void ShowSnapshotOnCanvas() {
-    HDC canvas = GetDC(canvasWindow);
-    BitBlt(canvas, 0, 0, canvasWidth, canvasHeight, pictureDC, 0, 0, SRCCOPY);
-    ReleaseDC(canvasWindow, canvas);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "canvas/canvas.h"
 #include "files/dib.h"
 #include "options/pages.h"
+#include "shell/colours.h"
 #include "shell/frame_layout.h"
 #include "shell/state.h"
 
@@ -19,7 +20,6 @@ namespace {
 // The most names the list keeps: slots 1 to 298.
 constexpr int kLastSlot = kPictureSlots - 1;
 
-constexpr COLORREF kPanelColour = 0x027F0000;
 constexpr COLORREF kTitleColour = 0x02FFFFFF;
 constexpr char kTitle[] = "Choose a picture by clicking it...";
 
@@ -133,8 +133,8 @@ void DrawChooserPage() {
     HDC frame = GetDC(frameWindow);
     HPALETTE kept = SelectPalette(frame, appPalette, TRUE);
     RealizePalette(frame);
-    HPEN pen = CreatePen(PS_SOLID, 1, kPanelColour);
-    HBRUSH brush = CreateSolidBrush(kPanelColour);
+    HPEN pen = CreatePen(PS_SOLID, 1, kFrameBackground);
+    HBRUSH brush = CreateSolidBrush(kFrameBackground);
     HGDIOBJ keptPen = SelectObject(frame, pen);
     HGDIOBJ keptBrush = SelectObject(frame, brush);
     Rectangle(frame, kCanvasLeft, kCanvasTop, canvasWidth, canvasHeight);

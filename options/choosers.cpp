@@ -2,6 +2,7 @@
 #include "options/choosers.h"
 
 #include "draw/draw.h"
+#include "draw/fill_brush.h"
 #include "shell/colours.h"
 #include "shell/frame_drawing.h"
 #include "shell/frame_layout.h"
@@ -12,8 +13,6 @@ HCURSOR stampCursor;
 int stampCursorExists;
 
 namespace {
-
-constexpr COLORREF kHighlight = 0x02E48C00;
 
 // The knob's ball: body, highlight and shadow, as palette entries.
 COLORREF KnobBody() { return paletteColours[93] | kPaletteRelative; }
@@ -119,14 +118,15 @@ void DrawRainbowChooser() {
 }
 
 void DrawPatternChooser() {
-    static const int kHatches[6] = {HS_BDIAGONAL, HS_FDIAGONAL, HS_HORIZONTAL, HS_VERTICAL, HS_DIAGCROSS, HS_CROSS};
     FrameDrawing d;
     HDC dc = d.dc();
     DrawPictureFile(dc, "A3.MUB", kSideChooserLeft, 0, kSideChooserWidth, kCanvasTop, kSideChooserWidth, kCanvasTop);
     COLORREF colour = currentColour | kPaletteRelative;
-    HBRUSH swatch = fillPattern == 1   ? CreateSolidBrush(RGB(255, 255, 255))
-                    : fillPattern >= 3 && fillPattern <= 8 ? CreateHatchBrush(kHatches[fillPattern - 3], colour)
-                                                           : CreateSolidBrush(colour);
+    // The hollow pattern's swatch is white, without the palette.
+    int hatch = FillPatternHatch(fillPattern);
+    HBRUSH swatch = fillPattern == 1 ? CreateSolidBrush(kPlainWhite)
+                    : hatch >= 0     ? CreateHatchBrush(hatch, colour)
+                                     : CreateSolidBrush(colour);
     SelectObject(dc, swatch);
     ExtFloodFill(dc, 372, 56, GetPixel(dc, 372, 56) | kPaletteRelative, FLOODFILLSURFACE);
     SelectObject(dc, GetStockObject(WHITE_BRUSH));

@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr COLORREF kHighlight = 0x02E48C00;
-
 // The old button's outline and background back to navy, then the new one's outline and background, all
 // by flood fills from a point the icon leaves transparent.
 void MoveHighlight(int from, int to) {

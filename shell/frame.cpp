@@ -61,9 +61,7 @@ LRESULT CreateFrameContents(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 void ReturnToCanvas() {
     UpdateWindow(frameWindow);
     ShowWindow(canvasWindow, SW_SHOWNORMAL);
-    HDC canvas = GetDC(canvasWindow);
-    BitBlt(canvas, 0, 0, screenWidth - 50, screenHeight - 72, pictureDC, 0, 0, SRCCOPY);
-    ReleaseDC(canvasWindow, canvas);
+    ShowSnapshotOnCanvas();
     pictureChooserShown = 0;
 }
 

@@ -30,9 +30,7 @@ void AskToQuit() {
 
 void Undo() {
     PlaySoundEffect(11, soundOn);
-    HDC canvas = GetDC(canvasWindow);
-    BitBlt(canvas, 0, 0, screenWidth - 50, screenHeight - 72, pictureDC, 0, 0, SRCCOPY);
-    ReleaseDC(canvasWindow, canvas);
+    ShowSnapshotOnCanvas();
 }
 
 // The seven buttons of the left column; a click on a border between two does nothing.
