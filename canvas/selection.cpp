@@ -49,13 +49,10 @@ void OrderAxis(LONG& low, LONG& high, int at, LONG& size, LONG& offset) {
 // After a copy its button no longer looks chosen: the highlight is flooded back to the strip's navy.
 void RemoveCopyHighlight() {
     FrameDrawing d;
-    HBRUSH navy = CreateSolidBrush(kFrameBackground);
-    HGDIOBJ kept = SelectObject(d.dc(), navy);
+    d.Use(d.MakeSolidBrush(kFrameBackground));
     POINT at = OptionButtonOrigin(kCopyButton);
     COLORREF under = GetPixel(d.dc(), at.x, at.y);
     ExtFloodFill(d.dc(), at.x, at.y, under | kPaletteRelative, FLOODFILLSURFACE);
-    SelectObject(d.dc(), kept);
-    DeleteObject(navy);
 }
 
 }  // namespace

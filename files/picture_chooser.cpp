@@ -5,7 +5,7 @@
 #include "canvas/canvas.h"
 #include "files/dib.h"
 #include "options/pages.h"
-#include "shell/colours.h"
+#include "shell/frame_drawing.h"
 #include "shell/frame_layout.h"
 #include "shell/state.h"
 
@@ -130,24 +130,16 @@ void OpenPictureChooser() {
 }
 
 void DrawChooserPage() {
-    HDC frame = GetDC(frameWindow);
-    HPALETTE kept = SelectPalette(frame, appPalette, TRUE);
-    RealizePalette(frame);
-    HPEN pen = CreatePen(PS_SOLID, 1, kFrameBackground);
-    HBRUSH brush = CreateSolidBrush(kFrameBackground);
-    HGDIOBJ keptPen = SelectObject(frame, pen);
-    HGDIOBJ keptBrush = SelectObject(frame, brush);
-    Rectangle(frame, kCanvasLeft, kCanvasTop, canvasWidth, canvasHeight);
-    SelectObject(frame, keptPen);
-    SelectObject(frame, keptBrush);
-    SetBkMode(frame, TRANSPARENT);
-    SetTextColor(frame, kTitleColour);
-    TextOutA(frame, 100, 80, kTitle, int(sizeof kTitle - 1));
-    bool complete = DrawPreviews(frame);
-    SelectPalette(frame, kept, TRUE);
-    ReleaseDC(frameWindow, frame);
-    DeleteObject(pen);
-    DeleteObject(brush);
+    bool complete;
+    {
+        FrameDrawing d;
+        HDC frame = d.dc();
+        DrawNavyRectangle(d, {kCanvasLeft, kCanvasTop, canvasWidth, canvasHeight});
+        SetBkMode(frame, TRANSPARENT);
+        SetTextColor(frame, kTitleColour);
+        TextOutA(frame, 100, 80, kTitle, int(sizeof kTitle - 1));
+        complete = DrawPreviews(frame);
+    }
     if (complete) DrawChooserArrow(pictureListEnd > 4 ? 1 : 0);
 }
 

@@ -23,18 +23,17 @@ void Line(HDC dc, int x1, int y1, int x2, int y2) { DrawLine(dc, x1, y1, x2, y2)
 
 // The two strokes of light and of shadow on a knob centred at (x, a), as the width chooser's (x 348)
 // and the rainbow chooser's (x 383) have them.
-void DrawKnobShine(HDC dc, int x, int a) {
-    HPEN light = CreatePen(PS_SOLID, 1, KnobLight());
-    HPEN shadow = CreatePen(PS_SOLID, 1, KnobShadow());
-    HGDIOBJ kept = SelectObject(dc, light);
+void DrawKnobShine(FrameDrawing& d, int x, int a) {
+    HDC dc = d.dc();
+    HPEN light = d.MakePen(KnobLight());
+    HPEN shadow = d.MakePen(KnobShadow());
+    HGDIOBJ kept = d.Use(light);
     Line(dc, x - 1, a - 2, x, a - 2);
     Line(dc, x - 1, a - 1, x + 3, a - 3);
-    SelectObject(dc, shadow);
+    d.Use(shadow);
     Line(dc, x + 1, a + 2, x + 5, a + 1);
     Line(dc, x, a + 3, x + 5, a);
-    SelectObject(dc, kept);
-    DeleteObject(light);
-    DeleteObject(shadow);
+    d.Use(kept);
 }
 
 // The stamp as a cursor: transparent where the icon is, white where it is pure white, black elsewhere.
@@ -71,8 +70,7 @@ void MakeStampCursor(HDC frame) {
 
 void ClearChooserArea() {
     FrameDrawing d;
-    const RECT& r = kChooserArea;
-    DrawNavyRectangle(d.dc(), r.left, r.top, r.right, r.bottom);
+    DrawNavyRectangle(d, kChooserArea);
     widthChooserShown = 0;
     patternChooserShown = 0;
     rainbowChooserShown = 0;
@@ -82,22 +80,19 @@ void ClearChooserArea() {
 void DrawWidthChooser() {
     FrameDrawing d;
     HDC dc = d.dc();
-    DrawNavyRectangle(dc, 341, 0, 359, 72);
-    HPEN highlight = CreatePen(PS_SOLID, 1, kHighlight);
-    HBRUSH body = CreateSolidBrush(KnobBody());
-    SelectObject(dc, highlight);
+    // The knob's track goes under navy.
+    DrawNavyRectangle(d, {341, 0, 359, kCanvasTop});
+    HPEN highlight = d.MakePen(kHighlight);
+    HBRUSH body = d.MakeSolidBrush(KnobBody());
+    d.Use(highlight);
     for (const WidthChooserRow& row : kWidthChooserRows)
         for (int y = row.sampleTop; y <= row.sampleBottom; y++) Line(dc, 315, y, 340, y);
     int a = kWidthChooserRows[(penWidth >= 1 && penWidth <= kPenWidths ? penWidth : 1) - 1].knobY;
     Line(dc, 348, 7, 348, 66);
     Line(dc, 349, 7, 349, 66);
-    SelectObject(dc, body);
+    d.Use(body);
     Ellipse(dc, 345, a - 4, 353, a + 4);
-    DrawKnobShine(dc, 348, a);
-    SelectObject(dc, GetStockObject(BLACK_PEN));
-    SelectObject(dc, GetStockObject(WHITE_BRUSH));
-    DeleteObject(highlight);
-    DeleteObject(body);
+    DrawKnobShine(d, 348, a);
     widthChooserShown = 1;
 }
 
@@ -107,13 +102,10 @@ void DrawRainbowChooser() {
     // Read afresh each time the chooser is drawn.
     DrawPictureFile(dc, "A4.MUB", kSideChooserLeft, 0, kSideChooserWidth, kCanvasTop, kSideChooserWidth, kCanvasTop);
     int a = rainbowMode == 1 ? 43 : 8;
-    HBRUSH body = CreateSolidBrush(KnobBody());
-    SelectObject(dc, GetStockObject(BLACK_PEN));
-    SelectObject(dc, body);
+    d.Use(GetStockObject(BLACK_PEN));
+    d.Use(d.MakeSolidBrush(KnobBody()));
     Ellipse(dc, 379, a - 4, 387, a + 4);
-    DrawKnobShine(dc, 383, a);
-    SelectObject(dc, GetStockObject(WHITE_BRUSH));
-    DeleteObject(body);
+    DrawKnobShine(d, 383, a);
     rainbowChooserShown = 1;
 }
 
@@ -124,12 +116,9 @@ void DrawPatternChooser() {
     COLORREF colour = currentColour | kPaletteRelative;
     // The hollow pattern's swatch is white, without the palette.
     int hatch = FillPatternHatch(fillPattern);
-    HBRUSH swatch = fillPattern == 1 ? CreateSolidBrush(kPlainWhite)
-                    : hatch >= 0     ? CreateHatchBrush(hatch, colour)
-                                     : CreateSolidBrush(colour);
-    SelectObject(dc, swatch);
+    d.Use(fillPattern == 1 ? d.MakeSolidBrush(kPlainWhite)
+          : hatch >= 0     ? d.MakeHatchBrush(hatch, colour)
+                           : d.MakeSolidBrush(colour));
     ExtFloodFill(dc, 372, 56, GetPixel(dc, 372, 56) | kPaletteRelative, FLOODFILLSURFACE);
-    SelectObject(dc, GetStockObject(WHITE_BRUSH));
-    DeleteObject(swatch);
     patternChooserShown = 1;
 }

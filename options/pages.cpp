@@ -38,8 +38,7 @@ void DrawPage(int group, bool arrows) {
 
 void ClearOptionStrip() {
     FrameDrawing d;
-    const RECT& r = kOptionStripArea;
-    DrawNavyRectangle(d.dc(), r.left, r.top, r.right, r.bottom);
+    DrawNavyRectangle(d, kOptionStripArea);
 }
 
 // Each page sets selectedOption to another number than the one it selects, so that the selection is never

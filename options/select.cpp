@@ -19,27 +19,21 @@ namespace {
 void MoveHighlight(int from, int to) {
     FrameDrawing d;
     HDC dc = d.dc();
-    HBRUSH navy = CreateSolidBrush(kFrameBackground);
-    HPEN highlightPen = CreatePen(PS_SOLID, 1, kHighlight);
-    HBRUSH highlight = CreateSolidBrush(kHighlight);
+    HBRUSH navy = d.MakeSolidBrush(kFrameBackground);
+    HPEN highlightPen = d.MakePen(kHighlight);
+    HBRUSH highlight = d.MakeSolidBrush(kHighlight);
 
     // The old highlight is flooded from its top outline in row 1 and from inside it in row 2.
     POINT old = OptionButtonOrigin(from);
     int oldY = from < 7 ? old.y - 1 : old.y;
-    SelectObject(dc, navy);
+    d.Use(navy);
     ExtFloodFill(dc, old.x, oldY, GetPixel(dc, old.x, oldY) | kPaletteRelative, FLOODFILLSURFACE);
 
     POINT p = OptionButtonOrigin(to);
-    SelectObject(dc, highlightPen);
-    SelectObject(dc, highlight);
+    d.Use(highlightPen);
+    d.Use(highlight);
     DrawRectOutline(dc, p.x - 1, p.y - 1, p.x + kOptionIconSize + 1, p.y + kOptionIconSize + 1);
     ExtFloodFill(dc, p.x, p.y, GetPixel(dc, p.x, p.y) | kPaletteRelative, FLOODFILLSURFACE);
-
-    SelectObject(dc, GetStockObject(BLACK_PEN));
-    SelectObject(dc, GetStockObject(WHITE_BRUSH));
-    DeleteObject(highlightPen);
-    DeleteObject(navy);
-    DeleteObject(highlight);
 }
 
 void ShowChoosers(int choosers) {
