@@ -14,8 +14,8 @@
 
 namespace {
 
-// The old button's outline and background back to navy, then the new one's outline and background, all
-// by flood fills from a point the icon leaves transparent.
+// The old button's outline and background flooded back to navy, then the new one's outline drawn and its
+// background flooded, each flood from a point the icon leaves transparent.
 void MoveHighlight(int from, int to) {
     FrameDrawing d;
     HDC dc = d.dc();
