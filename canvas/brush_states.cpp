@@ -1,5 +1,6 @@
 // The freehand pens and brushes whose every press and move is one call of a drawing routine.
 #include "canvas/marks.h"
+#include "canvas/pen_strokes.h"
 #include "canvas/tool_colours.h"
 #include "canvas/tool_states.h"
 #include "canvas/tools.h"
@@ -11,19 +12,13 @@ namespace {
 
 constexpr int kSmallEraser = 20, kLargeEraser = 40;
 
-void Dot(COLORREF colour, int width) { DrawDot(canvasWindow, appPalette, pointA.x, pointA.y, colour, width); }
-
-void Line(POINT from, POINT to, COLORREF colour) {
-    DrawNibStroke(canvasWindow, appPalette, from.x, from.y, penWidth, colour, 9, to.x, to.y);
-}
-
 // States 21 to 24: the nib's mark on the press, its ribbon style four further on while dragging.
 int NibStyle(int state) { return state - 20; }
 
 void PressBrush(int state) {
     POINT a = pointA;
     switch (state) {
-        case 1: Dot(currentColour, penWidth); break;
+        case 1: PenDot(pointA, currentColour, penWidth); break;
         case 2:
             PlaySoundEffect(44, soundOn);
             SprayDots(a.x, a.y, penWidth, currentColour, colouringMode, canvasWindow, appPalette);
@@ -79,7 +74,7 @@ void PressBrush(int state) {
             PlaySoundEffect(30, soundOn);
             ScatterPixels(a.x, a.y, canvasWindow, appPalette);
             break;
-        case 61: Dot(currentColour, penWidth); break;
+        case 61: PenDot(pointA, currentColour, penWidth); break;
         case 62: DrawSparkCross(a.x, a.y); break;
     }
 }
@@ -101,7 +96,7 @@ bool PressBrushState(int state) {
 bool MoveBrushState(int state, POINT p) {
     switch (state) {
         case 1:
-            Line(pointA, p, RainbowColour());
+            PenSegment(pointA, p, penWidth, RainbowColour());
             pointA = p;
             return true;
         case 2: SprayDots(p.x, p.y, penWidth, RainbowColour(), colouringMode, canvasWindow, appPalette); return true;
@@ -125,7 +120,7 @@ bool MoveBrushState(int state, POINT p) {
         case 35: DrawGrassTuft(p.x, p.y, RainbowColour(), canvasWindow, appPalette); return true;
         case 36: DrawBubbles(penWidth, p.x, p.y, RainbowColour(), canvasWindow, appPalette); return true;
         // The fan: every line starts at the press point.
-        case 37: Line(pointA, p, RainbowColour()); return true;
+        case 37: PenSegment(pointA, p, penWidth, RainbowColour()); return true;
         case 40: SprayShadeDots(p.x, p.y); return true;
         case 44: DrawConfettiBlob(p.x, p.y, kConfettiSquares); return true;
         case 46:

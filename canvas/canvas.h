@@ -6,6 +6,9 @@
 LRESULT CALLBACK PWinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Copies the visible canvas into pictureDC.
 void TakeSnapshot();
+// Copies pictureDC back over the visible canvas, plainly, without the palette: undo, and the way back from
+// the picture chooser.
+void ShowSnapshotOnCanvas();
 
 // pictureDC's bitmap, canvasWidth × canvasHeight.
 extern HBITMAP pictureBitmap;

@@ -1,10 +1,10 @@
 // The tools whose press does all the work: the flood fill, the stamp, the blob trail and the splat.
-#include "canvas/fill_brush.h"
 #include "canvas/marks.h"
 #include "canvas/tool_states.h"
 #include "canvas/tools.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
+#include "draw/fill_brush.h"
 #include "options/choosers.h"
 #include "shell/sound.h"
 #include "shell/state.h"
@@ -22,7 +22,7 @@ void Fill(POINT a) {
     if (under == currentColour || (colouringMode == 1 && under == kBlack)) return;
     PlaySoundEffect(45, soundOn);
     SetBkMode(d.dc(), TRANSPARENT);
-    d.UseBrush(MakeFillBrush(d, fillPattern, currentColour, false));
+    d.UseBrush(MakeFillBrush(d, fillPattern, currentColour, kNeverHollow));
     ExtFloodFill(d.dc(), a.x, a.y, PaletteColour(GetPixel(d.dc(), a.x, a.y)), FLOODFILLSURFACE);
     strokeActive = 0;
 }

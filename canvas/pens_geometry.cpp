@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "canvas/pen_strokes.h"
 #include "canvas/tool_colours.h"
 #include "canvas/tool_states.h"
 #include "canvas/tools.h"
@@ -16,12 +17,6 @@ namespace {
 
 constexpr int kThinWhenFast = 13, kThickWhenFast = 14, kZigzag = 18, kJittery = 39, kStriped = 41, kSpeckled = 42,
               kDripping = 43, kRedGreenBlue = 47, kStripedReversed = 49;
-
-void Segment(POINT from, POINT to, int width, COLORREF colour) {
-    DrawNibStroke(canvasWindow, appPalette, from.x, from.y, width, colour, 9, to.x, to.y);
-}
-
-void Dot(int width) { DrawDot(canvasWindow, appPalette, pointA.x, pointA.y, currentColour, width); }
 
 // The further the mouse went since the last move, the thinner (state 13) or thicker (14) the line.
 int SpeedWidth(int state, POINT p) {
@@ -44,9 +39,9 @@ void Zigzag(POINT p) {
     int k = RandomBelow(140) - 70;
     COLORREF colour = RainbowColour();
     POINT up{m1, p.y + k}, down{m2, p.y - k};
-    Segment(a, up, penWidth, colour);
-    Segment(up, down, penWidth, colour);
-    Segment(down, p, penWidth, colour);
+    PenSegment(a, up, penWidth, colour);
+    PenSegment(up, down, penWidth, colour);
+    PenSegment(down, p, penWidth, colour);
 }
 
 // The jittered point starts the next segment.
@@ -75,7 +70,7 @@ void Ribbon(int state, POINT p) {
     int t = StripedDabStart(penWidth);
     for (int band = 0; band < 5; band++)
         for (int i = 0; i < penWidth; i++, t++)
-            Segment({pointA.x + t, pointA.y + t}, {p.x + t, p.y + t}, 2, RibbonColour(state, band));
+            PenSegment({pointA.x + t, pointA.y + t}, {p.x + t, p.y + t}, 2, RibbonColour(state, band));
 }
 
 // Now and then a drip runs down from the point and ends in a drop.
@@ -102,7 +97,7 @@ void RedGreenBlue(POINT p) {
         COLORREF colour;
     } kLines[] = {{-3, 0x0000FF}, {-2, 0x0000FF}, {-1, 0x00FF00}, {0, 0x00FF00}, {1, 0xFF0000}, {2, 0xFF0000}};
     for (auto line : kLines)
-        Segment({pointA.x + line.offset, pointA.y + line.offset}, {p.x + line.offset, p.y + line.offset}, 1,
+        PenSegment({pointA.x + line.offset, pointA.y + line.offset}, {p.x + line.offset, p.y + line.offset}, 1,
                 line.colour);
 }
 
@@ -112,13 +107,13 @@ bool PressGeometryPenState(int state) {
     switch (state) {
         case kThinWhenFast:
             PlaySoundEffect(43, soundOn);
-            Dot(5);
+            PenDot(pointA, currentColour, 5);
             break;
-        case kThickWhenFast: Dot(1); break;
+        case kThickWhenFast: PenDot(pointA, currentColour, 1); break;
         case kZigzag: PlaySoundEffect(24, soundOn); break;
         case kJittery:
             PlaySoundEffect(33, soundOn);
-            Dot(penWidth);
+            PenDot(pointA, currentColour, penWidth);
             break;
         case kStriped: case kSpeckled: case kStripedReversed: {
             UpdateShadeTriple();
@@ -129,7 +124,7 @@ bool PressGeometryPenState(int state) {
                            ShadeColour(last), penWidth);
             break;
         }
-        case kDripping: Dot(penWidth); break;
+        case kDripping: PenDot(pointA, currentColour, penWidth); break;
         case kRedGreenBlue: DrawRgbDab(canvasWindow, appPalette, pointA.x, pointA.y); break;
         default: return false;
     }
@@ -140,7 +135,7 @@ bool PressGeometryPenState(int state) {
 bool MoveGeometryPenState(int state, POINT p) {
     switch (state) {
         case kThinWhenFast: case kThickWhenFast:
-            Segment(pointA, p, SpeedWidth(state, p), currentColour);
+            PenSegment(pointA, p, SpeedWidth(state, p), currentColour);
             pointA = p;
             return true;
         case kZigzag:
@@ -149,7 +144,7 @@ bool MoveGeometryPenState(int state, POINT p) {
             return true;
         case kJittery: {
             POINT to = Jitter(p);
-            Segment(pointA, to, penWidth, RainbowColour());
+            PenSegment(pointA, to, penWidth, RainbowColour());
             pointA = to;
             return true;
         }

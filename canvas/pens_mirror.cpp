@@ -1,4 +1,5 @@
 // The mirrored pens: images of the stroke across the canvas's middle lines or through the press point.
+#include "canvas/pen_strokes.h"
 #include "canvas/tool_colours.h"
 #include "canvas/tool_states.h"
 #include "canvas/tools.h"
@@ -16,13 +17,8 @@ constexpr int kPointMirrored = 25, kFourWay = 34, kTopToBottom = 50, kLeftToRigh
 int MirrorX(int x) { return 2 * (canvasWidth / 2) - x; }
 int MirrorY(int y) { return 2 * (canvasHeight / 2) - y; }
 
-void Segment(POINT from, POINT to, int width, COLORREF colour) {
-    DrawNibStroke(canvasWindow, appPalette, from.x, from.y, width, colour, 9, to.x, to.y);
-}
-
-// A dot as wide as the pen, drawn as a line one pixel long to the right or downwards.
-void DotRight(POINT q) { Segment(q, {q.x + 1, q.y}, penWidth, currentColour); }
-void DotDown(POINT q) { Segment(q, {q.x, q.y + 1}, penWidth, currentColour); }
+// A dot as wide as the pen, drawn as a line one pixel long downwards.
+void DotDown(POINT q) { PenSegment(q, {q.x, q.y + 1}, penWidth, currentColour); }
 
 // The press point and its three mirror images; B keeps the previous x and its image, pointC the
 // previous y and its image.
@@ -50,14 +46,14 @@ void MoveFourWay(POINT p) {
     int r = RandomBelow(kFamilyColours);
     COLORREF colour = rainbowMode == 1 ? paletteColours[r] : currentColour;
     int w = penWidth;
-    Segment({pointB.x, pointA.y}, p, w, colour);
-    Segment({pointB.y, pointA.y}, {mx, p.y}, w, colour);
+    PenSegment({pointB.x, pointA.y}, p, w, colour);
+    PenSegment({pointB.y, pointA.y}, {mx, p.y}, w, colour);
     int previousMirrorX = pointB.y;
     pointB = {p.x, mx};
     int my = MirrorY(p.y);
-    Segment({pointA.x, pointC.x}, p, w, colour);
-    Segment({pointA.x, pointC.y}, {p.x, my}, w, colour);
-    Segment({previousMirrorX, pointC.y}, {mx, my}, w, colour);
+    PenSegment({pointA.x, pointC.x}, p, w, colour);
+    PenSegment({pointA.x, pointC.y}, {p.x, my}, w, colour);
+    PenSegment({previousMirrorX, pointC.y}, {mx, my}, w, colour);
     pointC = {p.y, my};
     pointA = p;
 }
@@ -65,8 +61,8 @@ void MoveFourWay(POINT p) {
 void MoveTopToBottom(POINT p) {
     int my = MirrorY(p.y);
     COLORREF colour = RainbowColour();
-    Segment({pointA.x, pointB.x}, p, penWidth, colour);
-    Segment({pointA.x, pointB.y}, {p.x, my}, penWidth, colour);
+    PenSegment({pointA.x, pointB.x}, p, penWidth, colour);
+    PenSegment({pointA.x, pointB.y}, {p.x, my}, penWidth, colour);
     pointA = p;
     pointB = {p.y, my};
 }
@@ -75,8 +71,8 @@ void MoveTopToBottom(POINT p) {
 void MoveLeftToRight(POINT p, bool curtain) {
     int mx = MirrorX(p.x);
     COLORREF colour = RainbowColour();
-    Segment({pointB.x, pointA.y}, p, penWidth, colour);
-    Segment({pointB.y, pointA.y}, {mx, p.y}, penWidth, colour);
+    PenSegment({pointB.x, pointA.y}, p, penWidth, colour);
+    PenSegment({pointB.y, pointA.y}, {mx, p.y}, penWidth, colour);
     if (!curtain) pointA = p;
     pointB = {p.x, mx};
 }
@@ -100,13 +96,13 @@ bool PressMirrorPenState(int state) {
         }
         case kLeftToRight: {
             int mx = MirrorX(a.x);
-            DotRight(a);
-            DotRight({mx, a.y});
+            PenDot(a, currentColour, penWidth);
+            PenDot({mx, a.y}, currentColour, penWidth);
             pointB = {a.x, mx};
             break;
         }
         case kCurtain:
-            DrawDot(canvasWindow, appPalette, a.x, a.y, currentColour, penWidth);
+            PenDot(a, currentColour, penWidth);
             pointB = {a.x, MirrorX(a.x)};
             break;
         default: return false;
@@ -119,7 +115,7 @@ bool MoveMirrorPenState(int state, POINT p) {
     switch (state) {
         case kPointMirrored:
             // A stays the press point: every move adds one thin line through it.
-            Segment({2 * pointA.x - p.x, 2 * pointA.y - p.y}, p, 1, RainbowColour());
+            PenSegment({2 * pointA.x - p.x, 2 * pointA.y - p.y}, p, 1, RainbowColour());
             return true;
         case kFourWay: MoveFourWay(p); return true;
         case kTopToBottom: MoveTopToBottom(p); return true;

@@ -2,11 +2,12 @@
 // outline so far; the release closes the outline and fills it.
 #include "canvas/polygon_tools.h"
 
-#include "canvas/fill_brush.h"
 #include "canvas/tool_states.h"
 #include "canvas/tools.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
+#include "draw/fill_brush.h"
+#include "shell/colours.h"
 #include "shell/sound.h"
 #include "shell/state.h"
 
@@ -16,7 +17,6 @@ int polygonCount;
 namespace {
 
 constexpr int kFilledPolygon = 7, kWhitePolygon = 26;
-constexpr COLORREF kPlainWhite = 0x00FFFFFF;
 
 bool IsPolygonState(int state) { return state == kFilledPolygon || state == kWhitePolygon; }
 
@@ -38,7 +38,7 @@ void FillPolygon(POINT p) {
     d.UsePen(d.MakePen(1, currentColour));
     CloseOutline(d.dc(), p);
     SetBkMode(d.dc(), TRANSPARENT);
-    d.UseBrush(MakeFillBrush(d, fillPattern, currentColour, true));
+    d.UseBrush(MakeFillBrush(d, fillPattern, currentColour, kPatternOneHollow));
     Polygon(d.dc(), polygonPoints, polygonCount);
 }
 

@@ -4,13 +4,13 @@
 #include "canvas/tool_states.h"
 #include "canvas/tools.h"
 #include "draw/draw.h"
+#include "shell/colours.h"
 #include "shell/state.h"
 
 namespace {
 
 constexpr int kWhiteRectangleState = 8, kTurnState = 27, kMirrorState = 28, kInvertState = 55,
               kShrinkState = 56, kZoomState = 57, kSelectState = 59, kMoveSelectionState = 60;
-constexpr COLORREF kPlainWhite = 0x00FFFFFF;
 
 bool IsRegionDrag(int state) {
     return state == kWhiteRectangleState || state == kTurnState || state == kMirrorState ||

@@ -8,6 +8,7 @@
 #include "options/select.h"
 #include "shell/colours.h"
 #include "shell/frame_drawing.h"
+#include "shell/frame_layout.h"
 #include "shell/state.h"
 
 RECT selectionRect;
@@ -16,10 +17,9 @@ namespace {
 
 bool marqueeShown;
 
-constexpr COLORREF kPlainWhite = 0x00FFFFFF;
 constexpr int kCutMode = 1;
-// Where the highlight of option button 12, the copy selection, can be flooded away.
-constexpr POINT kCopyButtonEdge{235, 38};
+// Option button 12 is the copy selection.
+constexpr int kCopyButton = 12;
 
 // The canvas set up for the marquee: exclusive-or with a white one-pixel pen.
 struct MarqueeDrawing : CanvasDrawing {
@@ -49,12 +49,10 @@ void OrderAxis(LONG& low, LONG& high, int at, LONG& size, LONG& offset) {
 // After a copy its button no longer looks chosen: the highlight is flooded back to the strip's navy.
 void RemoveCopyHighlight() {
     FrameDrawing d;
-    HBRUSH navy = CreateSolidBrush(kFrameBackground);
-    HGDIOBJ kept = SelectObject(d.dc(), navy);
-    COLORREF under = GetPixel(d.dc(), kCopyButtonEdge.x, kCopyButtonEdge.y);
-    ExtFloodFill(d.dc(), kCopyButtonEdge.x, kCopyButtonEdge.y, under | kPaletteRelative, FLOODFILLSURFACE);
-    SelectObject(d.dc(), kept);
-    DeleteObject(navy);
+    d.Use(d.MakeSolidBrush(kFrameBackground));
+    POINT at = OptionButtonOrigin(kCopyButton);
+    COLORREF under = GetPixel(d.dc(), at.x, at.y);
+    ExtFloodFill(d.dc(), at.x, at.y, under | kPaletteRelative, FLOODFILLSURFACE);
 }
 
 }  // namespace

@@ -4,7 +4,8 @@
 
 #include "platform/win32.h"
 
-// The selection as dragged out; ordered (left < right, top < bottom) once it is grabbed.
+// The selection as dragged out, its corners in either order; ordered (left <= right, top <= bottom) once
+// it is grabbed, and moved off the canvas once it is pasted.
 extern RECT selectionRect;
 
 // The marquee drawn for good at the end of the drag, in the exclusive-or mode of dc, around r.
@@ -15,7 +16,7 @@ bool SelectionMarqueeShown();
 // A repaint of the canvas has put the snapshot over the marquee.
 void ForgetSelectionMarquee();
 
-// Erases the marquee and ends the selection.
+// Erases the marquee, when it is shown, and ends the selection.
 void CancelSelection();
 // Grabs the selection at (x, y): pointC becomes its size, pointD the grab point within it.
 void BeginSelectionMove(int x, int y);

@@ -4,13 +4,13 @@
 #include "canvas/tools.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
+#include "shell/colours.h"
 #include "shell/sound.h"
 #include "shell/state.h"
 
 namespace {
 
 constexpr int kLineState = 6, kBoxState = 38;
-constexpr COLORREF kPlainWhite = 0x00FFFFFF;
 
 bool IsShape(int state) {
     return (state >= kStar && state <= kOctagon) || (state >= kRectangle && state <= kIsoscelesTriangle);

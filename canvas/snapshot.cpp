@@ -1,5 +1,6 @@
 // The off-screen picture: not the live picture but the last snapshot of it.
 #include "canvas/canvas.h"
+#include "shell/frame_layout.h"
 #include "shell/state.h"
 
 HBITMAP pictureBitmap;
@@ -7,15 +8,23 @@ HBITMAP pictureBitmap;
 void CreatePicture(HWND canvas) {
     HDC screen = GetDC(canvas);
     pictureDC = CreateCompatibleDC(screen);
-    pictureBitmap = CreateCompatibleBitmap(screen, screenWidth - 50, screenHeight - 72);
+    // The canvas's size, which canvasWidth and canvasHeight are not given until the frame is shown.
+    int width = screenWidth - kCanvasLeft, height = screenHeight - kCanvasTop;
+    pictureBitmap = CreateCompatibleBitmap(screen, width, height);
     SelectObject(pictureDC, pictureBitmap);
-    BitBlt(pictureDC, 0, 0, screenWidth - 50, screenHeight - 72, nullptr, 0, 0, WHITENESS);
+    BitBlt(pictureDC, 0, 0, width, height, nullptr, 0, 0, WHITENESS);
     ReleaseDC(canvas, screen);
 }
 
 void DeletePicture() {
     DeleteDC(pictureDC);
     DeleteObject(pictureBitmap);
+}
+
+void ShowSnapshotOnCanvas() {
+    HDC canvas = GetDC(canvasWindow);
+    BitBlt(canvas, 0, 0, canvasWidth, canvasHeight, pictureDC, 0, 0, SRCCOPY);
+    ReleaseDC(canvasWindow, canvas);
 }
 
 void TakeSnapshot() {

@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "platform/win32.h"
+#include "shell/colours.h"
 
 // The palette-relative marker every colour of the routines gets.
-inline COLORREF PaletteColour(COLORREF colour) { return colour | 0x02000000; }
+inline COLORREF PaletteColour(COLORREF colour) { return colour | kPaletteRelative; }
 
 class CanvasDrawing {
 public:

@@ -9,7 +9,10 @@ BOOL DrawLine(HDC dc, int x1, int y1, int x2, int y2);
 void DrawRectOutline(HDC dc, int left, int top, int right, int bottom);
 int PointDistance(int x1, int y1, int x2, int y2);
 void DrawDot(HWND window, HPALETTE palette, int x, int y, COLORREF colour, int width);
-// Styles 1 to 4: a one-pixel mark at (x, y); 5 to 8: a ribbon of such marks to (x2, y2); 9: a wide line.
+// Styles 1 to 4: a one-pixel line 4 × width long centred on (x, y), rising, falling, upright or level.
+// 5 to 8: the ribbon that nib leaves from (x, y) to (x2, y2), 4 × width lines of the given width; the
+// upright nib's ribbon (7) does not use y, the level one's (8) not x. 9: one line of the given width.
+// Any other style draws nothing.
 void DrawNibStroke(HWND window, HPALETTE palette, int x, int y, int width, COLORREF colour, int style, int x2, int y2);
 
 // Shape codes, which are also the shape tools' states.

@@ -3,6 +3,8 @@
 
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
+#include "draw/fill_brush.h"
+#include "shell/colours.h"
 
 namespace {
 
@@ -64,13 +66,6 @@ void DrawFigure(HDC dc, int shape, int l, int t, int r, int b) {
     }
 }
 
-HBRUSH MakeFillBrush(CanvasDrawing& d, int fillStyle, COLORREF colour) {
-    static const int kHatches[] = {HS_BDIAGONAL, HS_FDIAGONAL, HS_HORIZONTAL, HS_VERTICAL, HS_DIAGCROSS, HS_CROSS};
-    if (fillStyle == 2) return d.MakeSolidBrush(colour);
-    if (fillStyle >= 3 && fillStyle <= 8) return d.MakeHatchBrush(kHatches[fillStyle - 3], colour);
-    return d.MakeHollowBrush();
-}
-
 }  // namespace
 
 void TrackShapeOutline(HWND window, HPALETTE palette, int shape, int newRight, int newBottom, int oldRight,
@@ -95,7 +90,7 @@ void DrawFinishedShape(HWND window, HPALETTE palette, int shape, int right, int 
     d.UsePen(d.MakePen(width, colour));
     SetROP2(dc, R2_COPYPEN);
     SetBkMode(dc, TRANSPARENT);
-    d.UseBrush(MakeFillBrush(d, fillStyle, colour));
+    d.UseBrush(MakeFillBrush(d, fillStyle, colour, kAllButSolidHollow));
     DrawFigure(dc, shape, left, top, right, bottom);
 }
 
@@ -120,7 +115,7 @@ void FinishRubberBand(HWND window, HPALETTE palette, int width, COLORREF colour,
     CanvasDrawing d(window, palette);
     HDC dc = d.dc();
     SetROP2(dc, R2_XORPEN);
-    HPEN white = d.MakePlainPen(1, RGB(255, 255, 255));
+    HPEN white = d.MakePlainPen(1, kPlainWhite);
     HPEN pen = d.MakePen(width, colour);
     d.UsePen(white);
     erase(dc);

@@ -81,7 +81,7 @@ void StripeCanvas(int direction) {
     TakeSnapshot();
     CanvasDrawing d(canvasWindow, appPalette);
     HDC dc = d.dc();
-    d.UsePen(d.MakePlainPen(1, 0xFFFFFF));
+    d.UsePen(d.MakePlainPen(1, kPlainWhite));
     if (direction == 1) {
         for (int y = 0; y < canvasHeight; y += 2) DrawLine(dc, 0, y, canvasWidth, y);
     } else {

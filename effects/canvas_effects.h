@@ -1,4 +1,4 @@
-// The picture effects the region-tool pages run at once: each changes the whole canvas.
+// The picture effects the region-tool pages run at once, each over the whole canvas.
 #pragma once
 
 #include "platform/win32.h"
@@ -8,10 +8,10 @@ void ZoomCanvasCentre();
 void ShrinkCanvasStep(HWND window, HPALETTE palette, int width, int height);
 void GreyCanvas();
 void ShrinkCanvasTenTimes();
-// 2: white lines on every second column; 1: on every second row.
+// 1: white lines on every second row; any other direction: on every second column.
 void StripeCanvas(int direction);
 void JumbleCanvas();
-// 1: the left and right halves change places.
+// 1: the left and right halves change places; any other direction only takes the snapshot.
 void SwapCanvasHalves(int direction);
 void CrackCanvas();
 void FlipRandomPatches();

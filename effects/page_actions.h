@@ -5,7 +5,8 @@
 #include "platform/win32.h"
 
 // Modes 0 to 7: the middle outwards (0), black curtains (1), a dissolve (2), random squares (3), graph
-// paper (4), squares row by row (5), left to right (6), thick streaks (7). Every mode but 1 ends white.
+// paper column by column (4), squares row by row (5), left to right (6), thick streaks (7). Every mode
+// but 1 (black) and 4 (graph paper) ends white; any other mode draws nothing.
 void ClearCanvasWithTransition(HWND window, HPALETTE palette, int w, int h, int mode);
 void ColourNoise();
 void RingBurst();

@@ -1,12 +1,17 @@
 #include "files/file_actions.h"
 
+#include "canvas/canvas.h"
 #include "files/picture_chooser.h"
 #include "files/save_print.h"
 #include "options/choosers.h"
 #include "options/pages.h"
+#include "shell/frame_layout.h"
 #include "shell/state.h"
 
 namespace {
+
+// The files page's button 5 switches the sound and shows whether it is on.
+constexpr int kSoundButton = 5;
 
 // The sound button's icon at once, and the music closed when sound goes off; it is not started again.
 void ToggleSound() {
@@ -24,15 +29,10 @@ void ToggleSound() {
         icon = LoadIconA(appInstance, "ICON_209");
         soundOn = 1;
     }
-    DrawIcon(frame, 200, 2, icon);
+    POINT at = OptionButtonOrigin(kSoundButton);
+    DrawIcon(frame, at.x, at.y, icon);
     ReleaseDC(frameWindow, frame);
     DestroyIcon(icon);
-}
-
-void ShowSnapshotOnCanvas() {
-    HDC canvas = GetDC(canvasWindow);
-    BitBlt(canvas, 0, 0, canvasWidth, canvasHeight, pictureDC, 0, 0, SRCCOPY);
-    ReleaseDC(canvasWindow, canvas);
 }
 
 }  // namespace

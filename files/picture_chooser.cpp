@@ -5,6 +5,8 @@
 #include "canvas/canvas.h"
 #include "files/dib.h"
 #include "options/pages.h"
+#include "shell/frame_drawing.h"
+#include "shell/frame_layout.h"
 #include "shell/state.h"
 
 char pictureList[kPictureSlots][kPictureSlotSize];
@@ -18,13 +20,9 @@ namespace {
 // The most names the list keeps: slots 1 to 298.
 constexpr int kLastSlot = kPictureSlots - 1;
 
-constexpr COLORREF kPanelColour = 0x027F0000;
 constexpr COLORREF kTitleColour = 0x02FFFFFF;
 constexpr char kTitle[] = "Choose a picture by clicking it...";
 
-constexpr int kPreviewWidth = 200;
-constexpr int kPreviewHeight = 150;
-constexpr POINT kCells[4] = {{100, 100}, {300, 100}, {100, 250}, {300, 250}};
 
 // A colouring picture fills a 640 × 480 screen's canvas unscaled; larger canvases get it stretched.
 constexpr int kColouringWidth = 590;
@@ -59,9 +57,9 @@ void DrawPreview(HDC frame, int index, POINT cell) {
 
 // The page's previews in grid order; false when a slot without a file ended the page early.
 bool DrawPreviews(HDC frame) {
-    for (int index = chooserFirst, cell = 0; index <= chooserLast && cell < 4; index++, cell++) {
+    for (int index = chooserFirst, cell = 0; index <= chooserLast && cell < kPictureCells; index++, cell++) {
         if (!SlotFileOpens(index)) return false;
-        DrawPreview(frame, index, kCells[cell]);
+        DrawPreview(frame, index, PictureCellOrigin(cell));
     }
     return true;
 }
@@ -132,31 +130,23 @@ void OpenPictureChooser() {
 }
 
 void DrawChooserPage() {
-    HDC frame = GetDC(frameWindow);
-    HPALETTE kept = SelectPalette(frame, appPalette, TRUE);
-    RealizePalette(frame);
-    HPEN pen = CreatePen(PS_SOLID, 1, kPanelColour);
-    HBRUSH brush = CreateSolidBrush(kPanelColour);
-    HGDIOBJ keptPen = SelectObject(frame, pen);
-    HGDIOBJ keptBrush = SelectObject(frame, brush);
-    Rectangle(frame, 50, 72, canvasWidth, canvasHeight);
-    SelectObject(frame, keptPen);
-    SelectObject(frame, keptBrush);
-    SetBkMode(frame, TRANSPARENT);
-    SetTextColor(frame, kTitleColour);
-    TextOutA(frame, 100, 80, kTitle, int(sizeof kTitle - 1));
-    bool complete = DrawPreviews(frame);
-    SelectPalette(frame, kept, TRUE);
-    ReleaseDC(frameWindow, frame);
-    DeleteObject(pen);
-    DeleteObject(brush);
+    bool complete;
+    {
+        FrameDrawing d;
+        HDC frame = d.dc();
+        DrawNavyRectangle(d, {kCanvasLeft, kCanvasTop, canvasWidth, canvasHeight});
+        SetBkMode(frame, TRANSPARENT);
+        SetTextColor(frame, kTitleColour);
+        TextOutA(frame, 100, 80, kTitle, int(sizeof kTitle - 1));
+        complete = DrawPreviews(frame);
+    }
     if (complete) DrawChooserArrow(pictureListEnd > 4 ? 1 : 0);
 }
 
 void DrawChooserArrow(int show) {
     HDC frame = GetDC(frameWindow);
     HICON arrow = LoadIconA(appInstance, "ICON_4");
-    if (show == 1) DrawIcon(frame, 584, 234, arrow);
+    if (show == 1) DrawIcon(frame, kChooserArrowOrigin.x, kChooserArrowOrigin.y, arrow);
     ReleaseDC(frameWindow, frame);
     DestroyIcon(arrow);
 }

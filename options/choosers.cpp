@@ -2,8 +2,10 @@
 #include "options/choosers.h"
 
 #include "draw/draw.h"
+#include "draw/fill_brush.h"
 #include "shell/colours.h"
 #include "shell/frame_drawing.h"
+#include "shell/frame_layout.h"
 #include "shell/state.h"
 
 HICON stampIcon;
@@ -11,8 +13,6 @@ HCURSOR stampCursor;
 int stampCursorExists;
 
 namespace {
-
-constexpr COLORREF kHighlight = 0x02E48C00;
 
 // The knob's ball: body, highlight and shadow, as palette entries.
 COLORREF KnobBody() { return paletteColours[93] | kPaletteRelative; }
@@ -23,18 +23,17 @@ void Line(HDC dc, int x1, int y1, int x2, int y2) { DrawLine(dc, x1, y1, x2, y2)
 
 // The two strokes of light and of shadow on a knob centred at (x, a), as the width chooser's (x 348)
 // and the rainbow chooser's (x 383) have them.
-void DrawKnobShine(HDC dc, int x, int a) {
-    HPEN light = CreatePen(PS_SOLID, 1, KnobLight());
-    HPEN shadow = CreatePen(PS_SOLID, 1, KnobShadow());
-    HGDIOBJ kept = SelectObject(dc, light);
+void DrawKnobShine(FrameDrawing& d, int x, int a) {
+    HDC dc = d.dc();
+    HPEN light = d.MakePen(KnobLight());
+    HPEN shadow = d.MakePen(KnobShadow());
+    HGDIOBJ kept = d.Use(light);
     Line(dc, x - 1, a - 2, x, a - 2);
     Line(dc, x - 1, a - 1, x + 3, a - 3);
-    SelectObject(dc, shadow);
+    d.Use(shadow);
     Line(dc, x + 1, a + 2, x + 5, a + 1);
     Line(dc, x, a + 3, x + 5, a);
-    SelectObject(dc, kept);
-    DeleteObject(light);
-    DeleteObject(shadow);
+    d.Use(kept);
 }
 
 // The stamp as a cursor: transparent where the icon is, white where it is pure white, black elsewhere.
@@ -71,7 +70,7 @@ void MakeStampCursor(HDC frame) {
 
 void ClearChooserArea() {
     FrameDrawing d;
-    DrawNavyRectangle(d.dc(), 310, 0, 440, 72);
+    DrawNavyRectangle(d, kChooserArea);
     widthChooserShown = 0;
     patternChooserShown = 0;
     rainbowChooserShown = 0;
@@ -79,26 +78,21 @@ void ClearChooserArea() {
 }
 
 void DrawWidthChooser() {
-    static const int kSamples[8][2] = {{7, 7}, {12, 13}, {18, 20}, {24, 27}, {32, 36}, {41, 46}, {51, 57}, {61, 68}};
-    static const int kKnob[8] = {7, 12, 19, 25, 34, 43, 54, 65};
     FrameDrawing d;
     HDC dc = d.dc();
-    DrawNavyRectangle(dc, 341, 0, 359, 72);
-    HPEN highlight = CreatePen(PS_SOLID, 1, kHighlight);
-    HBRUSH body = CreateSolidBrush(KnobBody());
-    SelectObject(dc, highlight);
-    for (const auto& rows : kSamples)
-        for (int y = rows[0]; y <= rows[1]; y++) Line(dc, 315, y, 340, y);
-    int a = kKnob[(penWidth >= 1 && penWidth <= 8 ? penWidth : 1) - 1];
+    // The knob's track goes under navy.
+    DrawNavyRectangle(d, {341, 0, 359, kCanvasTop});
+    HPEN highlight = d.MakePen(kHighlight);
+    HBRUSH body = d.MakeSolidBrush(KnobBody());
+    d.Use(highlight);
+    for (const WidthChooserRow& row : kWidthChooserRows)
+        for (int y = row.sampleTop; y <= row.sampleBottom; y++) Line(dc, 315, y, 340, y);
+    int a = kWidthChooserRows[(penWidth >= 1 && penWidth <= kPenWidths ? penWidth : 1) - 1].knobY;
     Line(dc, 348, 7, 348, 66);
     Line(dc, 349, 7, 349, 66);
-    SelectObject(dc, body);
+    d.Use(body);
     Ellipse(dc, 345, a - 4, 353, a + 4);
-    DrawKnobShine(dc, 348, a);
-    SelectObject(dc, GetStockObject(BLACK_PEN));
-    SelectObject(dc, GetStockObject(WHITE_BRUSH));
-    DeleteObject(highlight);
-    DeleteObject(body);
+    DrawKnobShine(d, 348, a);
     widthChooserShown = 1;
 }
 
@@ -106,30 +100,25 @@ void DrawRainbowChooser() {
     FrameDrawing d;
     HDC dc = d.dc();
     // Read afresh each time the chooser is drawn.
-    DrawPictureFile(dc, "A4.MUB", 360, 0, 30, 72, 30, 72);
+    DrawPictureFile(dc, "A4.MUB", kSideChooserLeft, 0, kSideChooserWidth, kCanvasTop, kSideChooserWidth, kCanvasTop);
     int a = rainbowMode == 1 ? 43 : 8;
-    HBRUSH body = CreateSolidBrush(KnobBody());
-    SelectObject(dc, GetStockObject(BLACK_PEN));
-    SelectObject(dc, body);
+    d.Use(GetStockObject(BLACK_PEN));
+    d.Use(d.MakeSolidBrush(KnobBody()));
     Ellipse(dc, 379, a - 4, 387, a + 4);
-    DrawKnobShine(dc, 383, a);
-    SelectObject(dc, GetStockObject(WHITE_BRUSH));
-    DeleteObject(body);
+    DrawKnobShine(d, 383, a);
     rainbowChooserShown = 1;
 }
 
 void DrawPatternChooser() {
-    static const int kHatches[6] = {HS_BDIAGONAL, HS_FDIAGONAL, HS_HORIZONTAL, HS_VERTICAL, HS_DIAGCROSS, HS_CROSS};
     FrameDrawing d;
     HDC dc = d.dc();
-    DrawPictureFile(dc, "A3.MUB", 360, 0, 30, 72, 30, 72);
+    DrawPictureFile(dc, "A3.MUB", kSideChooserLeft, 0, kSideChooserWidth, kCanvasTop, kSideChooserWidth, kCanvasTop);
     COLORREF colour = currentColour | kPaletteRelative;
-    HBRUSH swatch = fillPattern == 1   ? CreateSolidBrush(RGB(255, 255, 255))
-                    : fillPattern >= 3 && fillPattern <= 8 ? CreateHatchBrush(kHatches[fillPattern - 3], colour)
-                                                           : CreateSolidBrush(colour);
-    SelectObject(dc, swatch);
+    // The hollow pattern's swatch is white, without the palette.
+    int hatch = FillPatternHatch(fillPattern);
+    d.Use(fillPattern == 1 ? d.MakeSolidBrush(kPlainWhite)
+          : hatch >= 0     ? d.MakeHatchBrush(hatch, colour)
+                           : d.MakeSolidBrush(colour));
     ExtFloodFill(dc, 372, 56, GetPixel(dc, 372, 56) | kPaletteRelative, FLOODFILLSURFACE);
-    SelectObject(dc, GetStockObject(WHITE_BRUSH));
-    DeleteObject(swatch);
     patternChooserShown = 1;
 }

@@ -9,6 +9,7 @@
 #include "options/option_tables.h"
 #include "options/select.h"
 #include "shell/frame_drawing.h"
+#include "shell/frame_layout.h"
 #include "shell/state.h"
 
 namespace {
@@ -23,10 +24,10 @@ void DrawPage(int group, bool arrows) {
     std::vector<std::pair<POINT, HICON>> icons;
     for (int n = 1; n <= 12; n++)
         if (int number = PageIcon(group, n))
-            icons.push_back({n < 7 ? POINT{35 * n + 25, 2} : POINT{35 * n - 185, 38}, LoadNumberedIcon(number)});
+            icons.push_back({OptionButtonOrigin(n), LoadNumberedIcon(number)});
     if (arrows) {
-        icons.push_back({{275, 2}, LoadNumberedIcon(4)});
-        icons.push_back({{275, 38}, LoadNumberedIcon(127)});
+        icons.push_back({kPreviousArrowOrigin, LoadNumberedIcon(4)});
+        icons.push_back({kNextArrowOrigin, LoadNumberedIcon(127)});
     }
     for (const auto& [at, icon] : icons) DrawIcon(dc, at.x, at.y, icon);
     ReleaseDC(frameWindow, dc);
@@ -37,7 +38,7 @@ void DrawPage(int group, bool arrows) {
 
 void ClearOptionStrip() {
     FrameDrawing d;
-    DrawNavyRectangle(d.dc(), 50, 0, 520, 72);
+    DrawNavyRectangle(d, kOptionStripArea);
 }
 
 // Each page sets selectedOption to another number than the one it selects, so that the selection is never

@@ -1,7 +1,7 @@
 // The option strip's pages: which icons it shows, and the page each tool group starts with.
 #pragma once
 
-// Paints the strip navy: x 50..519, y 0..71.
+// Paints the strip navy, its choosers too.
 void ClearOptionStrip();
 void ShowToolPage(int page);
 // Page 1 is group 15, any other page group 16.

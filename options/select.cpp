@@ -8,40 +8,32 @@
 #include "options/option_tables.h"
 #include "shell/colours.h"
 #include "shell/frame_drawing.h"
+#include "shell/frame_layout.h"
 #include "shell/sound.h"
 #include "shell/state.h"
 
 namespace {
 
-constexpr COLORREF kHighlight = 0x02E48C00;
-
-POINT OptionOrigin(int n) { return n < 7 ? POINT{35 * n + 25, 2} : POINT{35 * n - 185, 38}; }
-
-// The old button's outline and background back to navy, then the new one's outline and background, all
-// by flood fills from a point the icon leaves transparent.
+// The old button's outline and background flooded back to navy, then the new one's outline drawn and its
+// background flooded, each flood from a point the icon leaves transparent.
 void MoveHighlight(int from, int to) {
     FrameDrawing d;
     HDC dc = d.dc();
-    HBRUSH navy = CreateSolidBrush(kFrameBackground);
-    HPEN highlightPen = CreatePen(PS_SOLID, 1, kHighlight);
-    HBRUSH highlight = CreateSolidBrush(kHighlight);
+    HBRUSH navy = d.MakeSolidBrush(kFrameBackground);
+    HPEN highlightPen = d.MakePen(kHighlight);
+    HBRUSH highlight = d.MakeSolidBrush(kHighlight);
 
-    POINT old = OptionOrigin(from);
-    int oldY = from < 7 ? 1 : 38;
-    SelectObject(dc, navy);
+    // The old highlight is flooded from its top outline in row 1 and from inside it in row 2.
+    POINT old = OptionButtonOrigin(from);
+    int oldY = from < 7 ? old.y - 1 : old.y;
+    d.Use(navy);
     ExtFloodFill(dc, old.x, oldY, GetPixel(dc, old.x, oldY) | kPaletteRelative, FLOODFILLSURFACE);
 
-    POINT p = OptionOrigin(to);
-    SelectObject(dc, highlightPen);
-    SelectObject(dc, highlight);
-    DrawRectOutline(dc, p.x - 1, p.y - 1, p.x + 33, p.y + 33);
+    POINT p = OptionButtonOrigin(to);
+    d.Use(highlightPen);
+    d.Use(highlight);
+    DrawRectOutline(dc, p.x - 1, p.y - 1, p.x + kOptionIconSize + 1, p.y + kOptionIconSize + 1);
     ExtFloodFill(dc, p.x, p.y, GetPixel(dc, p.x, p.y) | kPaletteRelative, FLOODFILLSURFACE);
-
-    SelectObject(dc, GetStockObject(BLACK_PEN));
-    SelectObject(dc, GetStockObject(WHITE_BRUSH));
-    DeleteObject(highlightPen);
-    DeleteObject(navy);
-    DeleteObject(highlight);
 }
 
 void ShowChoosers(int choosers) {

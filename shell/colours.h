@@ -11,6 +11,10 @@ constexpr int kFamilyColours = 160;
 constexpr COLORREF kPaletteRelative = 0x02000000;
 // The frame's and the option strip's navy, entry 39 of the table.
 constexpr COLORREF kFrameBackground = 0x027F0000;
+// The chosen option button's outline and background, and the width chooser's samples.
+constexpr COLORREF kHighlight = 0x02E48C00;
+// White as it is, not through the palette: the exclusive-or outlines, and what the erasing tools whiten.
+constexpr COLORREF kPlainWhite = 0x00FFFFFF;
 
 extern COLORREF paletteColours[kPaletteSize];
 

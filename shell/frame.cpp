@@ -6,6 +6,7 @@
 #include "canvas/tools.h"
 #include "files/picture_chooser.h"
 #include "shell/colours.h"
+#include "shell/frame_layout.h"
 #include "shell/random.h"
 #include "shell/state.h"
 
@@ -38,8 +39,9 @@ void RegisterCanvasClass() {
 }
 
 void CreateCanvas(HWND frame) {
-    canvasWindow = CreateWindowExA(0, "secondclass", "title", WS_CHILD | WS_VISIBLE | WS_BORDER, 50, 72,
-                                   screenWidth - 50, screenHeight - 72, frame, nullptr, appInstance, nullptr);
+    canvasWindow = CreateWindowExA(0, "secondclass", "title", WS_CHILD | WS_VISIBLE | WS_BORDER, kCanvasLeft,
+                                   kCanvasTop, screenWidth - kCanvasLeft, screenHeight - kCanvasTop, frame, nullptr,
+                                   appInstance, nullptr);
     ShowWindow(canvasWindow, SW_SHOW);
 }
 
@@ -59,9 +61,7 @@ LRESULT CreateFrameContents(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 void ReturnToCanvas() {
     UpdateWindow(frameWindow);
     ShowWindow(canvasWindow, SW_SHOWNORMAL);
-    HDC canvas = GetDC(canvasWindow);
-    BitBlt(canvas, 0, 0, screenWidth - 50, screenHeight - 72, pictureDC, 0, 0, SRCCOPY);
-    ReleaseDC(canvasWindow, canvas);
+    ShowSnapshotOnCanvas();
     pictureChooserShown = 0;
 }
 

@@ -4,7 +4,10 @@
 #include "shell/colours.h"
 #include "shell/state.h"
 
-FrameDrawing::FrameDrawing() : dc_(GetDC(frameWindow)), palette_(SelectPalette(dc_, appPalette, TRUE)) {
+FrameDrawing::FrameDrawing(Kind kind)
+    : kind_(kind),
+      dc_(kind == kPaint ? BeginPaint(frameWindow, &paint_) : GetDC(frameWindow)),
+      palette_(SelectPalette(dc_, appPalette, TRUE)) {
     RealizePalette(dc_);
     pen_ = SelectObject(dc_, GetStockObject(BLACK_PEN));
     brush_ = SelectObject(dc_, GetStockObject(WHITE_BRUSH));
@@ -14,19 +17,32 @@ FrameDrawing::~FrameDrawing() {
     SelectObject(dc_, pen_);
     SelectObject(dc_, brush_);
     SelectPalette(dc_, palette_, TRUE);
-    ReleaseDC(frameWindow, dc_);
+    if (kind_ == kPaint)
+        EndPaint(frameWindow, &paint_);
+    else
+        ReleaseDC(frameWindow, dc_);
+    for (HGDIOBJ object : made_) DeleteObject(object);
 }
 
-void DrawNavyRectangle(HDC dc, int left, int top, int right, int bottom) {
-    HPEN pen = CreatePen(PS_SOLID, 1, kFrameBackground);
-    HBRUSH brush = CreateSolidBrush(kFrameBackground);
-    HGDIOBJ keptPen = SelectObject(dc, pen);
-    HGDIOBJ keptBrush = SelectObject(dc, brush);
-    Rectangle(dc, left, top, right, bottom);
-    SelectObject(dc, keptPen);
-    SelectObject(dc, keptBrush);
-    DeleteObject(pen);
-    DeleteObject(brush);
+HGDIOBJ FrameDrawing::Made(HGDIOBJ object) {
+    if (object) made_.push_back(object);
+    return object;
+}
+
+HPEN FrameDrawing::MakePen(COLORREF colour) { return static_cast<HPEN>(Made(CreatePen(PS_SOLID, 1, colour))); }
+
+HBRUSH FrameDrawing::MakeSolidBrush(COLORREF colour) { return static_cast<HBRUSH>(Made(CreateSolidBrush(colour))); }
+
+HBRUSH FrameDrawing::MakeHatchBrush(int hatch, COLORREF colour) {
+    return static_cast<HBRUSH>(Made(CreateHatchBrush(hatch, colour)));
+}
+
+void DrawNavyRectangle(FrameDrawing& drawing, const RECT& r) {
+    HGDIOBJ keptPen = drawing.Use(drawing.MakePen(kFrameBackground));
+    HGDIOBJ keptBrush = drawing.Use(drawing.MakeSolidBrush(kFrameBackground));
+    Rectangle(drawing.dc(), r.left, r.top, r.right, r.bottom);
+    drawing.Use(keptPen);
+    drawing.Use(keptBrush);
 }
 
 void DrawPictureFile(HDC dc, LPCSTR file, int x, int y, int width, int height, int sourceWidth, int sourceHeight) {

@@ -10,6 +10,7 @@
 #include "options/pages.h"
 #include "options/select.h"
 #include "shell/frame.h"
+#include "shell/frame_layout.h"
 #include "shell/random.h"
 #include "shell/sound.h"
 #include "shell/state.h"
@@ -29,94 +30,66 @@ void AskToQuit() {
 
 void Undo() {
     PlaySoundEffect(11, soundOn);
-    HDC canvas = GetDC(canvasWindow);
-    BitBlt(canvas, 0, 0, screenWidth - 50, screenHeight - 72, pictureDC, 0, 0, SRCCOPY);
-    ReleaseDC(canvasWindow, canvas);
+    ShowSnapshotOnCanvas();
 }
 
 // The seven buttons of the left column; a click on a border between two does nothing.
 void LeftColumnClick(int y) {
-    if (y > 190 && y < 232) {
-        ShowToolPage(1);
-    } else if (y > 232 && y < 274) {
-        ShowEffectsPage(1);
-    } else if (y > 274 && y < 316) {
-        ShowRegionToolPage(1);
-    } else if (y > 316 && y < 358) {
-        textPlacePending = 1;
-        PlaySoundEffect(16, soundOn);
-        toolState = 99;
-        TakeSnapshot();
-    } else if (y > 358 && y < 400) {
-        ShowStampPage(5 + RandomBelow(3));
-    } else if (y > 400 && y < 442) {
-        ShowFilesPage();
-    } else if (y > 442) {
-        Undo();
+    switch (LeftColumnButtonAt(y)) {
+        case kBrushesButton: ShowToolPage(1); break;
+        case kEffectsButton: ShowEffectsPage(1); break;
+        case kRegionToolsButton: ShowRegionToolPage(1); break;
+        case kTextButton:
+            textPlacePending = 1;
+            PlaySoundEffect(16, soundOn);
+            toolState = 99;
+            TakeSnapshot();
+            break;
+        case kStampsButton: ShowStampPage(5 + RandomBelow(3)); break;
+        case kFilesButton: ShowFilesPage(); break;
+        case kUndoButton: Undo(); break;
+        case kNoButton: break;
     }
 }
 
 void ChooserViewClick(int x, int y) {
-    int first = chooserFirst;
-    if (x < 50 || y < 72) {
+    if (x < kCanvasLeft || y < kCanvasTop) {
         ReturnToCanvas();
-    } else if (x > 100 && x < 300 && y > 100 && y < 250) {
-        LoadPicture(first);
-    } else if (x > 300 && x < 500 && y > 100 && y < 250) {
-        LoadPicture(first + 1);
-    } else if (x > 100 && x < 300 && y > 250 && y < 400) {
-        LoadPicture(first + 2);
-    } else if (x > 300 && x < 500 && y > 250 && y < 400) {
-        LoadPicture(first + 3);
-    } else if (x > 584 && x < 616 && y > 234 && y < 266) {
+    } else if (int cell = PictureCellAt(x, y); cell >= 0) {
+        LoadPicture(chooserFirst + cell);
+    } else if (OnChooserArrow(x, y)) {
         NextChooserPage();
     }
 }
 
-// The pen width of a click in the width chooser, by bands that bracket its samples; 0 between bands.
-int WidthAt(int y) {
-    static const int kBands[8][2] = {{3, 10}, {10, 15}, {15, 22}, {22, 31}, {31, 38}, {38, 48}, {48, 58}, {58, 71}};
-    for (int w = 0; w < 8; w++)
-        if (y > kBands[w][0] && y < kBands[w][1]) return w + 1;
-    return 0;
-}
-
 void OptionStripClick(int x, int y) {
-    if (y >= 2 && y < 36 && x > 55 && x < 265) {
+    if (int n = OptionButtonAt(x, y)) {
         TakeSnapshot();
-        int n = (x - 55) / 35 + 1;
         if (toolGroup < 13 || toolGroup > 16) SelectOption(n);
         if (toolGroup == 15 || toolGroup == 16) RunEffectsAction(n);
-        if (toolGroup == 13) FilesPageAction(n);
-    } else if (y >= 36 && y < 72 && x > 55 && x < 265) {
-        TakeSnapshot();
-        int n = (x - 55) / 35 + 7;
-        if (toolGroup < 13 || toolGroup > 16) SelectOption(n);
-        if (toolGroup == 15 || toolGroup == 16) RunEffectsAction(n);
-    } else if (widthChooserShown == 1 && x >= 310 && x < 345) {
+        // The files page has one row.
+        if (toolGroup == 13 && y < kOptionStripMiddle) FilesPageAction(n);
+    } else if (widthChooserShown == 1 && InWidthChooser(x)) {
         if (int width = WidthAt(y)) penWidth = width;
         PlaySoundEffect(31, soundOn);
         DrawWidthChooser();
         TakeSnapshot();
-    } else if (patternChooserShown == 1 && x > 360 && x < 390 && y < 72) {
+    } else if (patternChooserShown == 1 && InSideChooser(x) && y < kCanvasTop) {
         PlaySoundEffect(31, soundOn);
         fillPattern = fillPattern >= 2 ? fillPattern - 1 : 8;
         DrawPatternChooser();
         TakeSnapshot();
-    } else if (rainbowChooserShown == 1 && x > 360 && x < 390) {
-        if (y < 36) rainbowMode = 0;
-        if (y > 36) rainbowMode = 1;
+    } else if (rainbowChooserShown == 1 && InSideChooser(x)) {
+        if (y < kOptionStripMiddle) rainbowMode = 0;
+        if (y > kOptionStripMiddle) rainbowMode = 1;
         PlaySoundEffect(31, soundOn);
         DrawRainbowChooser();
         TakeSnapshot();
-    } else if (toolGroup != 13 && toolGroup != 14 && x > 270 && x <= 310) {
-        if (y > 2 && y < 36) {
-            PlaySoundEffect(17, soundOn);
-            PreviousPage();
-        } else if (y > 36 && y < 72) {
-            PlaySoundEffect(17, soundOn);
-            NextPage();
-        }
+    } else if (toolGroup != 13 && toolGroup != 14 && InPageArrows(x)) {
+        PageArrow arrow = PageArrowAt(y);
+        if (arrow != kNoArrow) PlaySoundEffect(17, soundOn);
+        if (arrow == kPreviousArrow) PreviousPage();
+        if (arrow == kNextArrow) NextPage();
     }
 }
 
@@ -131,21 +104,21 @@ void FrameClick(LPARAM point) {
         ShowToolPage(1);
     } else if (selectionMode > 0 && toolState == 0) {
         CancelSelection();
-    } else if (x < 50 && y < 104) {
+    } else if (x < kCanvasLeft && y < kColourButtonsBottom) {
         LeaveChooserView();
         PlaySoundEffect(31, soundOn);
-        colourFamily = y / 13 + (x > 24 ? 8 : 0);
+        colourFamily = FamilyAt(x, y);
         DrawColourPanel(colourFamily);
         if (patternChooserShown == 1) DrawPatternChooser();
         TakeSnapshot();
-    } else if (x > 20 && x < 50 && y > 104 && y < 184) {
+    } else if (int shade = ShadeAt(x, y); shade >= 0) {
         LeaveChooserView();
         PlaySoundEffect(31, soundOn);
-        SelectShade((y - 104) / 8);
+        SelectShade(shade);
         if (patternChooserShown == 1) DrawPatternChooser();
-    } else if (x > screenWidth - 100 && y < 72) {
+    } else if (InQuitButton(screenWidth, x, y)) {
         AskToQuit();
-    } else if (x < 50 && y > 190) {
+    } else if (x < kCanvasLeft && y > kLeftColumnTop) {
         LeaveChooserView();
         LeftColumnClick(y);
     } else if (pictureChooserShown == 1) {

@@ -7,6 +7,7 @@
 #include "shell/colours.h"
 #include "shell/frame.h"
 #include "shell/frame_drawing.h"
+#include "shell/frame_layout.h"
 #include "shell/state.h"
 
 namespace {
@@ -27,24 +28,17 @@ void ShowPictureOnCanvas() {
 }  // namespace
 
 void PaintFrame() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(frameWindow, &paint);
-    HPALETTE keptPalette = SelectPalette(dc, appPalette, TRUE);
-    RealizePalette(dc);
-    HPEN pen = CreatePen(PS_SOLID, 1, kFrameBackground);
-    HBRUSH brush = CreateSolidBrush(kFrameBackground);
-    HGDIOBJ keptPen = SelectObject(dc, pen);
-    HGDIOBJ keptBrush = SelectObject(dc, brush);
-    Rectangle(dc, 0, 0, screenWidth, screenHeight);
-    SetStretchBltMode(dc, COLORONCOLOR);
-    DrawPictureFile(dc, "A1.MUB", screenWidth - 120, 1, 120, 71, 118, 70);
-    DrawPictureFile(dc, "A2.MUB", 0, 190, 50, 290, 50, 290);
-    SelectObject(dc, keptPen);
-    SelectObject(dc, keptBrush);
-    SelectPalette(dc, keptPalette, TRUE);
-    EndPaint(frameWindow, &paint);
-    DeleteObject(pen);
-    DeleteObject(brush);
+    {
+        FrameDrawing d(FrameDrawing::kPaint);
+        HDC dc = d.dc();
+        DrawNavyRectangle(d, {0, 0, screenWidth, screenHeight});
+        SetStretchBltMode(dc, COLORONCOLOR);
+        // The quit picture is stretched a little, to its place's size.
+        DrawPictureFile(dc, "A1.MUB", screenWidth - kQuitPictureWidth, 1, kQuitPictureWidth, kQuitPictureHeight, 118,
+                        70);
+        DrawPictureFile(dc, "A2.MUB", 0, kLeftColumnTop, kCanvasLeft, kLeftColumnHeight, kCanvasLeft,
+                        kLeftColumnHeight);
+    }
 
     DrawColourPanel(colourFamily);
     if (firstPaintPending == 0) ShowPictureOnCanvas();
@@ -56,26 +50,23 @@ void DrawColourPanel(int family) {
     {
         FrameDrawing d;
         HDC dc = d.dc();
-        HPEN black = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
-        SelectObject(dc, black);
-        HBRUSH families[16], shades[10];
-        for (int k = 0; k < 16; k++) families[k] = CreateSolidBrush(paletteColours[10 * k + 5] | kPaletteRelative);
-        for (int i = 0; i < 8; i++) {
-            SelectObject(dc, families[i]);
-            Rectangle(dc, 0, 13 * i, 25, 13 * i + 13);
-            SelectObject(dc, families[i + 8]);
-            Rectangle(dc, 25, 13 * i, 50, 13 * i + 13);
+        d.Use(d.MakePen(RGB(0, 0, 0)));
+        HBRUSH families[16], shades[kShades];
+        for (int k = 0; k < 16; k++) families[k] = d.MakeSolidBrush(paletteColours[10 * k + 5] | kPaletteRelative);
+        // Row by row, the left button before the right one.
+        for (int i = 0; i < kColourButtonRows; i++)
+            for (int button : {i, i + kColourButtonRows}) {
+                d.Use(families[button]);
+                RECT r = ColourButtonRect(button);
+                Rectangle(dc, r.left, r.top, r.right, r.bottom);
+            }
+        for (int j = 0; j < kShades; j++)
+            shades[j] = d.MakeSolidBrush(paletteColours[10 * family + j] | kPaletteRelative);
+        for (int j = 0; j < kShades; j++) {
+            d.Use(shades[j]);
+            RECT r = ShadeSwatchRect(j);
+            Rectangle(dc, r.left, r.top, r.right, r.bottom);
         }
-        for (int j = 0; j < 10; j++) shades[j] = CreateSolidBrush(paletteColours[10 * family + j] | kPaletteRelative);
-        for (int j = 0; j < 10; j++) {
-            SelectObject(dc, shades[j]);
-            Rectangle(dc, 20, 104 + 8 * j, 50, 112 + 8 * j);
-        }
-        SelectObject(dc, GetStockObject(BLACK_PEN));
-        SelectObject(dc, GetStockObject(WHITE_BRUSH));
-        DeleteObject(black);
-        for (HBRUSH b : families) DeleteObject(b);
-        for (HBRUSH b : shades) DeleteObject(b);
     }
     colourShade = 5;
     SelectShade(5);
@@ -85,28 +76,23 @@ void SelectShade(int shade) {
     {
         FrameDrawing d;
         HDC dc = d.dc();
-        HPEN light = CreatePen(PS_SOLID, 1, paletteColours[90] | kPaletteRelative);
-        HPEN dark = CreatePen(PS_SOLID, 1, paletteColours[99] | kPaletteRelative);
-        HBRUSH knob = CreateSolidBrush(paletteColours[93] | kPaletteRelative);
+        HPEN light = d.MakePen(paletteColours[90] | kPaletteRelative);
+        HPEN dark = d.MakePen(paletteColours[99] | kPaletteRelative);
+        HBRUSH knob = d.MakeSolidBrush(paletteColours[93] | kPaletteRelative);
         // The old slider goes under navy.
-        DrawNavyRectangle(dc, 0, 105, 19, 184);
-        SelectObject(dc, GetStockObject(BLACK_PEN));
+        DrawNavyRectangle(d, kShadeSliderArea);
+        d.Use(GetStockObject(BLACK_PEN));
         DrawLine(dc, 9, 108, 9, 180);
         DrawLine(dc, 10, 108, 10, 180);
-        int c = shade == 0 ? 109 : 108 + 8 * shade;
-        SelectObject(dc, knob);
+        int c = ShadeKnobY(shade);
+        d.Use(knob);
         Ellipse(dc, 5, c - 4, 14, c + 4);
-        SelectObject(dc, light);
+        d.Use(light);
         DrawLine(dc, 7, c - 2, 11, c - 2);
         DrawLine(dc, 7, c - 1, 13, c - 3);
-        SelectObject(dc, dark);
+        d.Use(dark);
         DrawLine(dc, 9, c + 2, 12, c + 1);
         DrawLine(dc, 8, c + 3, 13, c);
-        SelectObject(dc, GetStockObject(BLACK_PEN));
-        SelectObject(dc, GetStockObject(WHITE_BRUSH));
-        DeleteObject(light);
-        DeleteObject(dark);
-        DeleteObject(knob);
     }
     colourShade = shade;
     currentColour = paletteColours[colourFamily * 10 + shade];

@@ -2,6 +2,7 @@
 #include "files/picture_chooser.h"
 #include "options/choosers.h"
 #include "shell/frame.h"
+#include "shell/frame_layout.h"
 #include "shell/state.h"
 
 namespace {
@@ -34,8 +35,8 @@ void CreateFrame(HINSTANCE instance, int show) {
     ShowWindow(frame, show);
     UpdateWindow(frame);
     // Only now: everything until here works from the screen size itself.
-    canvasWidth = screenWidth - 50;
-    canvasHeight = screenHeight - 72;
+    canvasWidth = screenWidth - kCanvasLeft;
+    canvasHeight = screenHeight - kCanvasTop;
 }
 
 }  // namespace

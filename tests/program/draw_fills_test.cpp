@@ -1,8 +1,9 @@
-// Whole-canvas fills: one colour, and the night sky.
+// Whole-canvas fills: one colour, and the night sky; and the brush of each fill pattern.
 #include <gtest/gtest.h>
 
 #include "canvas_pixels.h"
 #include "draw/draw.h"
+#include "draw/fill_brush.h"
 #include "draw/star_field.h"
 #include "shell/random.h"
 
@@ -12,6 +13,7 @@ namespace {
 
 constexpr COLORREF kYellow = RGB(255, 255, 0);
 constexpr COLORREF kNight = RGB(0, 0, 40);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
 
 TEST(Fills, FillCanvasColourCoversThePicture) {
     RunDab({640, 480}, [] {
@@ -67,6 +69,44 @@ TEST(Fills, FallingStreakFlattensAndRisingStreakKeepsItsSlope) {
     std::vector<POINT> rising = StarStreakPath(50, 10, -4, 300);
     ASSERT_EQ(rising.size(), 10u);
     for (int i = 0; i < 10; i++) EXPECT_EQ(rising[i].y, 300 - 4 * i);
+}
+
+enum class Inside { kUntouched, kFilled, kStriped };
+
+// The inside of a rectangle drawn on white with the pattern's brush, well in from its outline, by its blue
+// pixels.
+Inside FillOf(int pattern, HollowPatterns hollow) {
+    ClearCanvas();
+    {
+        CanvasDrawing d(canvasWindow, appPalette);
+        SetBkMode(d.dc(), TRANSPARENT);
+        d.UseBrush(MakeFillBrush(d, pattern, kBlue, hollow));
+        Rectangle(d.dc(), 10, 10, 60, 60);
+    }
+    int blue = 0;
+    for (int y = 20; y < 50; y++)
+        for (int x = 20; x < 50; x++) blue += CanvasPixel(x, y) == kBlue;
+    return blue == 0 ? Inside::kUntouched : blue == 30 * 30 ? Inside::kFilled : Inside::kStriped;
+}
+
+// Patterns 3 to 8 hatch whatever is filled; pattern 1, and a pattern out of range, depend on the filling.
+TEST(Fills, EachPatternsBrushForEachKindOfFilling) {
+    RunDab({640, 480}, [] {
+        struct {
+            int pattern;
+            HollowPatterns hollow;
+            Inside inside;
+        } const cases[] = {
+            {1, kNeverHollow, Inside::kFilled},         {1, kPatternOneHollow, Inside::kUntouched},
+            {1, kAllButSolidHollow, Inside::kUntouched}, {2, kNeverHollow, Inside::kFilled},
+            {2, kPatternOneHollow, Inside::kFilled},    {2, kAllButSolidHollow, Inside::kFilled},
+            {3, kNeverHollow, Inside::kStriped},        {5, kPatternOneHollow, Inside::kStriped},
+            {8, kAllButSolidHollow, Inside::kStriped},  {0, kPatternOneHollow, Inside::kFilled},
+            {0, kAllButSolidHollow, Inside::kUntouched}, {9, kNeverHollow, Inside::kFilled},
+        };
+        for (const auto& c : cases)
+            EXPECT_EQ(FillOf(c.pattern, c.hollow), c.inside) << "pattern " << c.pattern << ", kind " << c.hollow;
+    });
 }
 
 }  // namespace

@@ -61,7 +61,7 @@ TEST(FilesActions, TheEmptyButtonRedrawsThePageAndChangesNothingElse) {
         ReleaseDC(frameWindow, frame);
         testing::ClearMediaRecords();
         for (int n = 6; n <= 12; n++) {
-            ClickFrame(n < 7 ? 35 * n + 41 : 35 * n - 169, n < 7 ? 18 : 54);
+            ChooseOptionButton(n);
             EXPECT_EQ(toolGroup, 13);
             EXPECT_EQ(toolState, 0);
             EXPECT_EQ(soundOn, 1);

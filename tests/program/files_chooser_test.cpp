@@ -34,8 +34,9 @@ void ExpectPage(const TestProgramFolder& folder, const Page& page, const std::ve
         }
         const std::string& name = names[size_t(page.first + cell - 1)];
         int mode = IsColouringPictureName(name.c_str()) ? BLACKONWHITE : COLORONCOLOR;
-        EXPECT_TRUE(FrameArea(kCellCorner[cell].x, kCellCorner[cell].y, 200, 150) ==
-                    DrawnPicture(folder / name, 200, 150, mode))
+        POINT corner = PictureCellOrigin(cell);
+        EXPECT_TRUE(FrameArea(corner.x, corner.y, kPreviewWidth, kPreviewHeight) ==
+                    DrawnPicture(folder / name, kPreviewWidth, kPreviewHeight, mode))
             << "the preview of " << name;
     }
     EXPECT_EQ(ArrowShown(), page.arrow);

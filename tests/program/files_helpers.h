@@ -27,10 +27,14 @@ constexpr COLORREF kPanel = RGB(0, 0, 127);
 // The files page's buttons and the chooser's cells and arrow, at frame client coordinates.
 enum FilesButton { kOpen = 1, kSave = 2, kPrint = 3, kDelete = 4, kSound = 5, kEmpty = 6 };
 inline void ShowFiles() { ClickFrame(20, 420); }
-inline void ClickFilesButton(int n) { ClickFrame(35 * n + 41, 18); }
-constexpr POINT kCellCorner[4] = {{100, 100}, {300, 100}, {100, 250}, {300, 250}};
-inline void ClickCell(int cell) { ClickFrame(kCellCorner[cell].x + 100, kCellCorner[cell].y + 75); }
-inline void ClickChooserArrow() { ClickFrame(600, 250); }
+inline void ClickFilesButton(int n) { ChooseOptionButton(n); }
+inline void ClickCell(int cell) {
+    POINT corner = PictureCellOrigin(cell);
+    ClickFrame(corner.x + kPreviewWidth / 2, corner.y + kPreviewHeight / 2);
+}
+inline void ClickChooserArrow() {
+    ClickFrame(kChooserArrowOrigin.x + kOptionIconSize / 2, kChooserArrowOrigin.y + kOptionIconSize / 2);
+}
 
 // A folder made the program's folder for the rest of the test, removed with this object.
 class TestProgramFolder {
@@ -135,12 +139,14 @@ inline std::vector<COLORREF> CanvasArea(int width, int height) {
 
 // Whether anything but the panel shows in the cell.
 inline bool CellShowsPreview(int cell) {
-    std::vector<COLORREF> pixels = FrameArea(kCellCorner[cell].x, kCellCorner[cell].y, 200, 150);
+    POINT corner = PictureCellOrigin(cell);
+    std::vector<COLORREF> pixels = FrameArea(corner.x, corner.y, kPreviewWidth, kPreviewHeight);
     return std::count(pixels.begin(), pixels.end(), kPanel) < long(pixels.size());
 }
 
 inline bool ArrowShown() {
-    std::vector<COLORREF> pixels = FrameArea(584, 234, 32, 32);
+    POINT arrow = kChooserArrowOrigin;
+    std::vector<COLORREF> pixels = FrameArea(arrow.x, arrow.y, kOptionIconSize, kOptionIconSize);
     return std::count(pixels.begin(), pixels.end(), kPanel) < long(pixels.size());
 }
 

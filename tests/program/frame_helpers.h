@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "dab.h"
+#include "shell/frame_layout.h"
 
 namespace dab_test {
 
@@ -20,7 +21,10 @@ inline void ClickFrame(int x, int y) {
 inline COLORREF FramePixel(int x, int y) { return testing::ScreenPixel(x + 1, y + 1); }
 
 // Option button n (1 to 12) of the option strip: the middle of its icon.
-inline POINT OptionButtonCentre(int n) { return n < 7 ? POINT{35 * n + 41, 18} : POINT{35 * n - 169, 54}; }
+inline POINT OptionButtonCentre(int n) {
+    POINT origin = OptionButtonOrigin(n);
+    return {origin.x + kOptionIconSize / 2, origin.y + kOptionIconSize / 2};
+}
 
 inline void ChooseOptionButton(int n) {
     POINT p = OptionButtonCentre(n);

@@ -1,10 +1,19 @@
-// The frame's painting: navy, the colour buttons, the shades of the family and the slider's knob.
+// The frame's painting: navy, the colour buttons, the shades of the family and the slider's knob; and the
+// pens and brushes every drawing on the frame makes, all gone when it ends.
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
 
 #include "canvas_pixels.h"
 #include "frame_helpers.h"
 #include "shell/colours.h"
+#include "options/choosers.h"
+#include "options/pages.h"
+#include "options/select.h"
 #include "shell/frame.h"
+#include "shell/frame_drawing.h"
+#include "shell/state.h"
 
 using namespace dab_test;
 
@@ -46,6 +55,54 @@ TEST(FramePaint, RepaintOfTheFrameSetsTheShadeBackToFiveAndShowsThePicture) {
         EXPECT_EQ(colourShade, 5);
         EXPECT_EQ(currentColour, paletteColours[5]);
         EXPECT_EQ(CanvasPixel(30, 30), RGB(255, 255, 255));
+    });
+}
+
+TEST(FramePaint, WhatADrawingMakesLivesUntilItsEnd) {
+    RunDab({640, 480}, [] {
+        size_t before = testing::LiveGdiObjects();
+        {
+            FrameDrawing d;
+            // The frame's device context is an object of its own.
+            size_t opened = testing::LiveGdiObjects();
+            d.Use(d.MakePen(RGB(1, 2, 3)));
+            d.Use(d.MakeSolidBrush(RGB(4, 5, 6)));
+            d.MakeHatchBrush(HS_CROSS, RGB(7, 8, 9));
+            EXPECT_EQ(testing::LiveGdiObjects(), opened + 3);
+        }
+        EXPECT_EQ(testing::LiveGdiObjects(), before);
+    });
+}
+
+TEST(FramePaint, AHundredOfEachFrameDrawingLeakNothing) {
+    RunDab({640, 480}, [] {
+        const std::pair<const char*, std::function<void(int)>> drawings[] = {
+            {"PaintFrame", [](int) { PaintFrame(); }},
+            {"DrawColourPanel", [](int i) { DrawColourPanel(i % 16); }},
+            {"SelectShade", [](int i) { SelectShade(i % 10); }},
+            {"ClearOptionStrip", [](int) { ClearOptionStrip(); }},
+            {"ClearChooserArea", [](int) { ClearChooserArea(); }},
+            {"DrawWidthChooser", [](int i) {
+                 penWidth = i % 8 + 1;
+                 DrawWidthChooser();
+             }},
+            {"DrawRainbowChooser", [](int i) {
+                 rainbowMode = i % 2;
+                 DrawRainbowChooser();
+             }},
+            {"DrawPatternChooser", [](int i) {
+                 fillPattern = i % 8 + 1;
+                 DrawPatternChooser();
+             }},
+            {"SelectOption", [](int i) { SelectOption(i % 12 + 1); }},
+        };
+        // Stock objects come into being on first use; count after one round.
+        for (const auto& drawing : drawings) drawing.second(0);
+        for (const auto& [name, draw] : drawings) {
+            size_t before = testing::LiveGdiObjects();
+            for (int i = 0; i < 100; i++) draw(i);
+            EXPECT_EQ(testing::LiveGdiObjects(), before) << name;
+        }
     });
 }
 

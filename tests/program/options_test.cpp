@@ -16,12 +16,7 @@ namespace {
 constexpr COLORREF kNavy = RGB(0, 0, 127);
 constexpr COLORREF kHighlight = RGB(0, 140, 228);
 
-POINT OptionOrigin(int n) { return n < 7 ? POINT{35 * n + 25, 2} : POINT{35 * n - 185, 38}; }
-
-void ClickOption(int n) {
-    POINT p = OptionOrigin(n);
-    ClickFrame(p.x + 16, p.y + 16);
-}
+void ClickOption(int n) { ChooseOptionButton(n); }
 
 TEST(Options, HighlightMovesFromButtonToButton) {
     RunDab({800, 600}, [] {
@@ -33,10 +28,10 @@ TEST(Options, HighlightMovesFromButtonToButton) {
         EXPECT_EQ(toolState, 15);
         EXPECT_EQ(FramePixel(59, 1), kNavy);
         EXPECT_EQ(FramePixel(60, 2), kNavy);
-        POINT p = OptionOrigin(9);
-        EXPECT_EQ(FramePixel(p.x - 1, p.y - 1), kHighlight);
-        EXPECT_EQ(FramePixel(p.x + 33, p.y + 32), kHighlight);
-        EXPECT_EQ(FramePixel(p.x + 34, p.y + 32), kNavy);
+        // Option 9's icon is at (130, 38): its outline runs one pixel round it.
+        EXPECT_EQ(FramePixel(129, 37), kHighlight);
+        EXPECT_EQ(FramePixel(163, 70), kHighlight);
+        EXPECT_EQ(FramePixel(164, 70), kNavy);
     });
 }
 

@@ -5,6 +5,7 @@
 
 #include <set>
 
+#include "draw/fill_brush.h"
 #include "pictures_tool.h"
 #include "shell/colours.h"
 
@@ -46,7 +47,6 @@ TEST(PicturesFrameParts, LeftColumnBordersLieOnTheDeadRowsAndEachButtonHasAPictu
 }
 
 TEST(PicturesFrameParts, PatternSwatchTakesExactlyTheFillOfEveryPattern) {
-    static const int kHatches[6] = {HS_BDIAGONAL, HS_FDIAGONAL, HS_HORIZONTAL, HS_VERTICAL, HS_DIAGCROSS, HS_CROSS};
     Drawn chooser("A3.MUB", 30, 72);
     ASSERT_TRUE(chooser.Redraw());
     // The swatch: the white rectangle x 4..25, y 45..67 inside a black frame.
@@ -56,7 +56,7 @@ TEST(PicturesFrameParts, PatternSwatchTakesExactlyTheFillOfEveryPattern) {
         ASSERT_TRUE(chooser.Redraw());
         std::vector<COLORREF> before = chooser.Pixels();
         COLORREF colour = paletteColours[95] | kPaletteRelative;
-        HBRUSH brush = pattern == 2 ? CreateSolidBrush(colour) : CreateHatchBrush(kHatches[pattern - 3], colour);
+        HBRUSH brush = pattern == 2 ? CreateSolidBrush(colour) : CreateHatchBrush(FillPatternHatch(pattern), colour);
         HGDIOBJ kept = SelectObject(chooser.dc(), brush);
         ExtFloodFill(chooser.dc(), 12, 56, chooser.at(12, 56) | kPaletteRelative, FLOODFILLSURFACE);
         SelectObject(chooser.dc(), kept);

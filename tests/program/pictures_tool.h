@@ -97,15 +97,6 @@ inline bool IsColouringPicture(const std::string& name) {
     return name.size() > 2 && (name[0] == 'C' || name[0] == 'c') && (name[1] == 'B' || name[1] == 'b');
 }
 
-// The picture's header as the program reads it; false when the file gives no block.
-inline bool ReadHeader(const std::filesystem::path& path, BITMAPINFOHEADER& header) {
-    HGLOBAL block = ReadDibFile(path.string().c_str());
-    if (!block) return false;
-    GetDibInfo(block, &header);
-    GlobalFree(block);
-    return true;
-}
-
 // A file of the program directory drawn at (0, 0) of a 32-bit memory DC with the palette, its source
 // rectangle of the picture's own size stretched to the DC's size as the frame stretches the quit picture.
 class Drawn {

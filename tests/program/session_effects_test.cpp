@@ -6,7 +6,6 @@
 
 #include "frame_helpers.h"
 #include "options/pages.h"
-#include "shell/sound.h"
 #include "tools_helpers.h"
 
 using namespace dab_test;
@@ -18,9 +17,11 @@ void EffectsButton() { ClickFrame(20, 250); }
 void RegionToolsButton() { ClickFrame(20, 290); }
 void NextPageArrow() { ClickFrame(290, 54); }
 
-std::vector<std::string> Sound(int n) {
-    if (n == 0) return {};
-    return {SoundEffectFileName(n)};
+// The sound file a button plays, worked out from the sound numbers of the pages (sound n is the file
+// a(n + 10).mub); nullptr for none.
+std::vector<std::string> Sound(const char* file) {
+    if (!file) return {};
+    return {file};
 }
 
 // A child's picture: the page filled light blue, then thick strokes in three colours.
@@ -42,7 +43,8 @@ CanvasImage PaintAPicture() {
 }
 
 struct Button {
-    int n, sound;
+    int n;
+    const char* sound;
 };
 
 void RunEffectsPage(int page, const std::vector<Button>& buttons, const CanvasImage& picture) {
@@ -70,11 +72,15 @@ void RunEffectsPage(int page, const std::vector<Button>& buttons, const CanvasIm
 TEST(SessionEffects, EveryButtonOfBothEffectsPages) {
     RunDab({1024, 768}, [] {
         CanvasImage picture = PaintAPicture();
-        RunEffectsPage(1, {{1, 0}, {2, 20}, {3, 18}, {4, 21}, {5, 22}, {6, 0}, {7, 9}, {8, 23}, {9, 25}, {10, 0},
-                           {11, 26}, {12, 20}},
+        RunEffectsPage(1,
+                       {{1, nullptr}, {2, "a30.mub"}, {3, "a28.mub"}, {4, "a31.mub"}, {5, "a32.mub"},
+                        {6, nullptr}, {7, "a19.mub"}, {8, "a33.mub"}, {9, "a35.mub"}, {10, nullptr},
+                        {11, "a36.mub"}, {12, "a30.mub"}},
                        picture);
-        RunEffectsPage(2, {{1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 40}, {6, 5}, {7, 0}, {8, 15}, {9, 39}, {10, 21},
-                           {11, 41}, {12, 41}},
+        RunEffectsPage(2,
+                       {{1, nullptr}, {2, nullptr}, {3, nullptr}, {4, nullptr}, {5, "a50.mub"},
+                        {6, "a15.mub"}, {7, nullptr}, {8, "a25.mub"}, {9, "a49.mub"}, {10, "a31.mub"},
+                        {11, "a51.mub"}, {12, "a51.mub"}},
                        picture);
     });
 }
@@ -83,8 +89,10 @@ TEST(SessionEffects, EveryEffectOfBothRegionToolPages) {
     RunDab({800, 600}, [] {
         CanvasImage picture = PaintAPicture();
         const std::vector<Button> pages[2] = {
-            {{5, 27}, {6, 0}, {7, 42}, {8, 0}, {10, 15}, {11, 0}, {12, 0}},
-            {{2, 12}, {3, 13}, {5, 10}, {6, 0}, {7, 27}, {10, 26}, {11, 19}},
+            {{5, "a37.mub"}, {6, nullptr}, {7, "a52.mub"}, {8, nullptr}, {10, "a25.mub"}, {11, nullptr},
+             {12, nullptr}},
+            {{2, "a22.mub"}, {3, "a23.mub"}, {5, "a20.mub"}, {6, nullptr}, {7, "a37.mub"}, {10, "a36.mub"},
+             {11, "a29.mub"}},
         };
         for (int page = 1; page <= 2; page++) {
             for (const Button& b : pages[page - 1]) {
