@@ -44,7 +44,7 @@ void DrawSparkCross(int x, int y) {
 }
 
 void DrawSplatPolygon(int x, int y) {
-    PlaySoundEffect(28, soundOn);
+    PlaySoundEffect(kSplatSound, soundOn);
     int n = RandomBelow(20);
     // One point more is made than the polygon uses.
     for (int i = 0; i <= n + 5; i++) {

@@ -14,9 +14,6 @@
 
 namespace {
 
-constexpr int kThinWhenFast = 13, kThickWhenFast = 14, kZigzag = 18, kJittery = 39, kStriped = 41, kSpeckled = 42,
-              kDripping = 43, kRedGreenBlue = 47, kStripedReversed = 49;
-
 void Segment(POINT from, POINT to, int width, COLORREF colour) {
     DrawNibStroke(canvasWindow, appPalette, from.x, from.y, width, colour, 9, to.x, to.y);
 }
@@ -27,7 +24,7 @@ void Dot(int width) { DrawDot(canvasWindow, appPalette, pointA.x, pointA.y, curr
 int SpeedWidth(int state, POINT p) {
     int d = std::max(std::abs(p.x - pointA.x), std::abs(p.y - pointA.y));
     int step = d <= 4 ? 0 : d <= 9 ? 1 : d <= 19 ? 2 : 3;
-    return state == kThinWhenFast ? 4 - step : 2 + step;
+    return state == kThinWhenFastState ? 4 - step : 2 + step;
 }
 
 // Kinks at a third and two thirds of the way across, k above and k below the mouse's height.
@@ -65,8 +62,8 @@ COLORREF SpeckledShade() {
 
 COLORREF RibbonColour(int state, int band) {
     static constexpr int kBands[] = {0, 1, 2, 1, 0};
-    if (state == kSpeckled) return SpeckledShade();
-    return ShadeColour(state == kStriped ? kBands[band] : 2 - kBands[band]);
+    if (state == kSpeckledState) return SpeckledShade();
+    return ShadeColour(state == kStripedState ? kBands[band] : 2 - kBands[band]);
 }
 
 // 5 × penWidth two-pixel lines side by side along the down-right diagonal, matching the press's dab.
@@ -110,27 +107,27 @@ void RedGreenBlue(POINT p) {
 
 bool PressGeometryPenState(int state) {
     switch (state) {
-        case kThinWhenFast:
-            PlaySoundEffect(43, soundOn);
+        case kThinWhenFastState:
+            PlaySoundEffect(kConfettiSound, soundOn);
             Dot(5);
             break;
-        case kThickWhenFast: Dot(1); break;
-        case kZigzag: PlaySoundEffect(24, soundOn); break;
-        case kJittery:
-            PlaySoundEffect(33, soundOn);
+        case kThickWhenFastState: Dot(1); break;
+        case kZigzagState: PlaySoundEffect(kZigzagSound, soundOn); break;
+        case kJitteryState:
+            PlaySoundEffect(kJitterySound, soundOn);
             Dot(penWidth);
             break;
-        case kStriped: case kSpeckled: case kStripedReversed: {
+        case kStripedState: case kSpeckledState: case kStripedReversedState: {
             UpdateShadeTriple();
-            int first = state == kStriped ? 0 : state == kSpeckled ? 1 : 2;
-            int middle = state == kSpeckled ? 2 : 1;
-            int last = state == kStriped ? 2 : 0;
+            int first = state == kStripedState ? 0 : state == kSpeckledState ? 1 : 2;
+            int middle = state == kSpeckledState ? 2 : 1;
+            int last = state == kStripedState ? 2 : 0;
             DrawStripedDab(canvasWindow, appPalette, pointA.x, pointA.y, ShadeColour(first), ShadeColour(middle),
                            ShadeColour(last), penWidth);
             break;
         }
-        case kDripping: Dot(penWidth); break;
-        case kRedGreenBlue: DrawRgbDab(canvasWindow, appPalette, pointA.x, pointA.y); break;
+        case kDrippingState: Dot(penWidth); break;
+        case kRedGreenBlueState: DrawRgbDab(canvasWindow, appPalette, pointA.x, pointA.y); break;
         default: return false;
     }
     strokeActive = 1;
@@ -139,26 +136,26 @@ bool PressGeometryPenState(int state) {
 
 bool MoveGeometryPenState(int state, POINT p) {
     switch (state) {
-        case kThinWhenFast: case kThickWhenFast:
+        case kThinWhenFastState: case kThickWhenFastState:
             Segment(pointA, p, SpeedWidth(state, p), currentColour);
             pointA = p;
             return true;
-        case kZigzag:
+        case kZigzagState:
             Zigzag(p);
             pointA = p;
             return true;
-        case kJittery: {
+        case kJitteryState: {
             POINT to = Jitter(p);
             Segment(pointA, to, penWidth, RainbowColour());
             pointA = to;
             return true;
         }
-        case kStriped: case kSpeckled: case kStripedReversed:
+        case kStripedState: case kSpeckledState: case kStripedReversedState:
             Ribbon(state, p);
             pointA = p;
             return true;
-        case kDripping: Drip(p); return true;
-        case kRedGreenBlue:
+        case kDrippingState: Drip(p); return true;
+        case kRedGreenBlueState:
             RedGreenBlue(p);
             pointA = p;
             return true;

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int kWhiteRectangleState = 8, kTurnState = 27, kMirrorState = 28, kInvertState = 55,
-              kShrinkState = 56, kZoomState = 57, kSelectState = 59, kMoveSelectionState = 60;
 constexpr COLORREF kPlainWhite = 0x00FFFFFF;
 
 bool IsRegionDrag(int state) {
@@ -72,7 +70,7 @@ void ActOnRegion(HDC dc, int state, POINT a, POINT p, MadeObjects& made) {
         case kSelectState:
             // Drawn once more, the marquee stays on the screen until the selection is moved or dropped.
             KeepSelectionMarquee(dc, {a.x, a.y, p.x, p.y});
-            toolState = 0;
+            toolState = kNoToolState;
             break;
     }
 }

@@ -109,7 +109,7 @@ void PasteSelection() {
         BitBlt(d.dc(), pointB.x - pointD.x, pointB.y - pointD.y, pointC.x, pointC.y, pictureDC, r.left, r.top,
                SRCCOPY);
     }
-    toolState = 0;
+    toolState = kNoToolState;
     if (selectionMode != kCutMode) RemoveCopyHighlight();
     selectionMode = 0;
     // Off the canvas, so that no press can hit the old rectangle.

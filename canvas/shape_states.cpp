@@ -9,11 +9,11 @@
 
 namespace {
 
-constexpr int kLineState = 6, kBoxState = 38;
 constexpr COLORREF kPlainWhite = 0x00FFFFFF;
 
 bool IsShape(int state) {
-    return (state >= kStar && state <= kOctagon) || (state >= kRectangle && state <= kIsoscelesTriangle);
+    return (state >= kStarState && state <= kOctagonState) ||
+           (state >= kRectangleState && state <= kIsoscelesTriangleState);
 }
 
 // The line's rubber band, which the finished line erases.
@@ -42,15 +42,15 @@ bool MoveShapeState(int state, POINT p) {
 
 bool ReleaseShapeState(int state, POINT p) {
     if (state == kLineState) {
-        PlaySoundEffect(35, soundOn);
+        PlaySoundEffect(kLineSound, soundOn);
         DrawFinishedLine(canvasWindow, appPalette, pointA.x, pointA.y, pointB.x, pointB.y, p.x, p.y, penWidth,
                          currentColour);
     } else if (state == kBoxState) {
-        PlaySoundEffect(36, soundOn);
+        PlaySoundEffect(kBoxSound, soundOn);
         DrawFinishedBox(canvasWindow, appPalette, pointA.x, pointA.y, pointB.x, pointB.y, p.x, p.y, penWidth,
                         currentColour);
     } else if (IsShape(state)) {
-        PlaySoundEffect(state == kIsoscelesTriangle ? 28 : 29, soundOn);
+        PlaySoundEffect(state == kIsoscelesTriangleState ? kSplatSound : kShapeSound, soundOn);
         DrawFinishedShape(canvasWindow, appPalette, state, p.x, p.y, pointA.x, pointA.y, pointB.x, pointB.y,
                           fillPattern, penWidth, currentColour);
     } else {

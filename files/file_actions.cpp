@@ -1,5 +1,6 @@
 #include "files/file_actions.h"
 
+#include "canvas/tools.h"
 #include "files/picture_chooser.h"
 #include "files/save_print.h"
 #include "options/choosers.h"
@@ -40,25 +41,25 @@ void ShowSnapshotOnCanvas() {
 void FilesPageAction(int n) {
     switch (n) {
         case 1:
-            toolState = 0;
+            toolState = kNoToolState;
             deletePictureMode = 0;
             ClearChooserArea();
             OpenPictureChooser();
             break;
         case 2:
-            toolState = 0;
+            toolState = kNoToolState;
             ClearChooserArea();
             SavePicture();
             ShowToolPage(1);
             ShowSnapshotOnCanvas();
             break;
         case 3:
-            toolState = 0;
+            toolState = kNoToolState;
             ClearChooserArea();
             PrintPicture();
             break;
         case 4:
-            toolState = 0;
+            toolState = kNoToolState;
             deletePictureMode = 1;
             ClearChooserArea();
             OpenPictureChooser();

@@ -2,6 +2,7 @@
 #include "options/choosers.h"
 
 #include "draw/draw.h"
+#include "options/pages.h"
 #include "shell/colours.h"
 #include "shell/frame_drawing.h"
 #include "shell/state.h"
@@ -75,7 +76,7 @@ void ClearChooserArea() {
     widthChooserShown = 0;
     patternChooserShown = 0;
     rainbowChooserShown = 0;
-    if (toolGroup >= 5 && toolGroup <= 12) MakeStampCursor(d.dc());
+    if (IsStampGroup(toolGroup)) MakeStampCursor(d.dc());
 }
 
 void DrawWidthChooser() {

@@ -3,6 +3,7 @@
 #include "canvas/canvas.h"
 #include "canvas/selection.h"
 #include "canvas/text.h"
+#include "canvas/tools.h"
 #include "effects/effects_pages.h"
 #include "files/file_actions.h"
 #include "files/picture_chooser.h"
@@ -21,14 +22,14 @@ void LeaveChooserView() {
 }
 
 void AskToQuit() {
-    PlaySoundEffect(14, soundOn);
+    PlaySoundEffect(kQuitQuestionSound, soundOn);
     int answer = MessageBoxA(frameWindow, "Do you really want to quit?", "Question",
                              MB_YESNO | MB_ICONQUESTION | MB_SYSTEMMODAL);
     if (answer == IDYES) DestroyWindow(frameWindow);
 }
 
 void Undo() {
-    PlaySoundEffect(11, soundOn);
+    PlaySoundEffect(kUndoSound, soundOn);
     HDC canvas = GetDC(canvasWindow);
     BitBlt(canvas, 0, 0, screenWidth - 50, screenHeight - 72, pictureDC, 0, 0, SRCCOPY);
     ReleaseDC(canvasWindow, canvas);
@@ -44,11 +45,11 @@ void LeftColumnClick(int y) {
         ShowRegionToolPage(1);
     } else if (y > 316 && y < 358) {
         textPlacePending = 1;
-        PlaySoundEffect(16, soundOn);
-        toolState = 99;
+        PlaySoundEffect(kTextButtonSound, soundOn);
+        toolState = kTextState;
         TakeSnapshot();
     } else if (y > 358 && y < 400) {
-        ShowStampPage(5 + RandomBelow(3));
+        ShowStampPage(kFirstStampGroup + RandomBelow(3));
     } else if (y > 400 && y < 442) {
         ShowFilesPage();
     } else if (y > 442) {
@@ -85,36 +86,36 @@ void OptionStripClick(int x, int y) {
     if (y >= 2 && y < 36 && x > 55 && x < 265) {
         TakeSnapshot();
         int n = (x - 55) / 35 + 1;
-        if (toolGroup < 13 || toolGroup > 16) SelectOption(n);
-        if (toolGroup == 15 || toolGroup == 16) RunEffectsAction(n);
-        if (toolGroup == 13) FilesPageAction(n);
+        if (toolGroup < kFilesGroup || toolGroup > kSecondEffectsGroup) SelectOption(n);
+        if (toolGroup == kFirstEffectsGroup || toolGroup == kSecondEffectsGroup) RunEffectsAction(n);
+        if (toolGroup == kFilesGroup) FilesPageAction(n);
     } else if (y >= 36 && y < 72 && x > 55 && x < 265) {
         TakeSnapshot();
         int n = (x - 55) / 35 + 7;
-        if (toolGroup < 13 || toolGroup > 16) SelectOption(n);
-        if (toolGroup == 15 || toolGroup == 16) RunEffectsAction(n);
+        if (toolGroup < kFilesGroup || toolGroup > kSecondEffectsGroup) SelectOption(n);
+        if (toolGroup == kFirstEffectsGroup || toolGroup == kSecondEffectsGroup) RunEffectsAction(n);
     } else if (widthChooserShown == 1 && x >= 310 && x < 345) {
         if (int width = WidthAt(y)) penWidth = width;
-        PlaySoundEffect(31, soundOn);
+        PlaySoundEffect(kChoiceSound, soundOn);
         DrawWidthChooser();
         TakeSnapshot();
     } else if (patternChooserShown == 1 && x > 360 && x < 390 && y < 72) {
-        PlaySoundEffect(31, soundOn);
+        PlaySoundEffect(kChoiceSound, soundOn);
         fillPattern = fillPattern >= 2 ? fillPattern - 1 : 8;
         DrawPatternChooser();
         TakeSnapshot();
     } else if (rainbowChooserShown == 1 && x > 360 && x < 390) {
         if (y < 36) rainbowMode = 0;
         if (y > 36) rainbowMode = 1;
-        PlaySoundEffect(31, soundOn);
+        PlaySoundEffect(kChoiceSound, soundOn);
         DrawRainbowChooser();
         TakeSnapshot();
-    } else if (toolGroup != 13 && toolGroup != 14 && x > 270 && x <= 310) {
+    } else if (toolGroup != kFilesGroup && toolGroup != kUnusedGroup && x > 270 && x <= 310) {
         if (y > 2 && y < 36) {
-            PlaySoundEffect(17, soundOn);
+            PlaySoundEffect(kPageArrowSound, soundOn);
             PreviousPage();
         } else if (y > 36 && y < 72) {
-            PlaySoundEffect(17, soundOn);
+            PlaySoundEffect(kPageArrowSound, soundOn);
             NextPage();
         }
     }
@@ -129,18 +130,18 @@ void FrameClick(LPARAM point) {
     } else if (textPlacePending == 1) {
         textPlacePending = 0;
         ShowToolPage(1);
-    } else if (selectionMode > 0 && toolState == 0) {
+    } else if (selectionMode > 0 && toolState == kNoToolState) {
         CancelSelection();
     } else if (x < 50 && y < 104) {
         LeaveChooserView();
-        PlaySoundEffect(31, soundOn);
+        PlaySoundEffect(kChoiceSound, soundOn);
         colourFamily = y / 13 + (x > 24 ? 8 : 0);
         DrawColourPanel(colourFamily);
         if (patternChooserShown == 1) DrawPatternChooser();
         TakeSnapshot();
     } else if (x > 20 && x < 50 && y > 104 && y < 184) {
         LeaveChooserView();
-        PlaySoundEffect(31, soundOn);
+        PlaySoundEffect(kChoiceSound, soundOn);
         SelectShade((y - 104) / 8);
         if (patternChooserShown == 1) DrawPatternChooser();
     } else if (x > screenWidth - 100 && y < 72) {

@@ -187,7 +187,7 @@ TEST(Effects, EveryEffectsPageActionEndsOnBrushPageOneAndUndoesToThePicture) {
                 PaintCanvas(Checks);
                 CanvasImage before = ReadCanvas();
                 RunEffectsAction(n);
-                EXPECT_EQ(toolGroup, 1) << group << " " << n;
+                EXPECT_EQ(toolGroup, kFirstBrushGroup) << group << " " << n;
                 EXPECT_EQ(selectedOption, 1) << group << " " << n;
                 EXPECT_EQ(colouringMode, 0) << group << " " << n;
                 bool action = n >= 1 && n <= 12;

@@ -6,6 +6,7 @@
 #include <deque>
 
 #include "canvas/canvas.h"
+#include "canvas/tools.h"
 #include "canvas_pixels.h"
 #include "pictures_tool.h"
 #include "shell/colours.h"
@@ -101,7 +102,7 @@ TEST_P(PicturesColouring, EveryAreaFillsAloneAndTheOutlinesStay) {
     ASSERT_GE(named.size(), 6u) << "the source names the areas a child fills";
     RunDab(c.screen, [&] {
         LoadColouringPicture(c.picture);
-        toolState = 3;
+        toolState = kFillState;
         fillPattern = 2;
         CanvasImage before = ReadCanvas();
         WhiteAreas areas = FindWhiteAreas(before);

@@ -18,9 +18,9 @@ void EffectsButton() { ClickFrame(20, 250); }
 void RegionToolsButton() { ClickFrame(20, 290); }
 void NextPageArrow() { ClickFrame(290, 54); }
 
-std::vector<std::string> Sound(int n) {
-    if (n == 0) return {};
-    return {SoundEffectFileName(n)};
+std::vector<std::string> SoundFileOf(Sound sound) {
+    if (sound == kNoSound) return {};
+    return {SoundEffectFileName(sound)};
 }
 
 // A child's picture: the page filled light blue, then thick strokes in three colours.
@@ -42,7 +42,8 @@ CanvasImage PaintAPicture() {
 }
 
 struct Button {
-    int n, sound;
+    int n;
+    Sound sound;
 };
 
 void RunEffectsPage(int page, const std::vector<Button>& buttons, const CanvasImage& picture) {
@@ -54,12 +55,12 @@ void RunEffectsPage(int page, const std::vector<Button>& buttons, const CanvasIm
             ShowEffectsPage(2);
             testing::WaitUntilIdle();
         }
-        ASSERT_EQ(toolGroup, page == 1 ? 15 : 16);
+        ASSERT_EQ(toolGroup, page == 1 ? kFirstEffectsGroup : kSecondEffectsGroup);
         testing::ClearMediaRecords();
         ChooseOptionButton(b.n);
-        EXPECT_EQ(SoundFiles(), Sound(b.sound)) << "effects page " << page << " button " << b.n;
+        EXPECT_EQ(SoundFiles(), SoundFileOf(b.sound)) << "effects page " << page << " button " << b.n;
         EXPECT_NE(ReadCanvas(), picture) << "effects page " << page << " button " << b.n;
-        EXPECT_EQ(toolGroup, 1) << "back on brush page 1";
+        EXPECT_EQ(toolGroup, kFirstBrushGroup) << "back on brush page 1";
         EXPECT_EQ(selectedOption, 1);
         SaveSession("effects-" + std::to_string(page) + "-" + std::to_string(b.n));
         Undo();
@@ -70,11 +71,13 @@ void RunEffectsPage(int page, const std::vector<Button>& buttons, const CanvasIm
 TEST(SessionEffects, EveryButtonOfBothEffectsPages) {
     RunDab({1024, 768}, [] {
         CanvasImage picture = PaintAPicture();
-        RunEffectsPage(1, {{1, 0}, {2, 20}, {3, 18}, {4, 21}, {5, 22}, {6, 0}, {7, 9}, {8, 23}, {9, 25}, {10, 0},
-                           {11, 26}, {12, 20}},
+        RunEffectsPage(1, {{1, kNoSound}, {2, kWipeSound}, {3, kStreaksSound}, {4, kDissolveSound},
+                           {5, kCurtainsSound}, {6, kNoSound}, {7, kRingBurstSound}, {8, kStarryNightSound},
+                           {9, kRadarSound}, {10, kNoSound}, {11, kGraphPaperSound}, {12, kWipeSound}},
                        picture);
-        RunEffectsPage(2, {{1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 40}, {6, 5}, {7, 0}, {8, 15}, {9, 39}, {10, 21},
-                           {11, 41}, {12, 41}},
+        RunEffectsPage(2, {{1, kNoSound}, {2, kNoSound}, {3, kNoSound}, {4, kNoSound}, {5, kCitySound},
+                           {6, kSlideOutSound}, {7, kNoSound}, {8, kTunnelSound}, {9, kBarnSound},
+                           {10, kDissolveSound}, {11, kRainbowStripesSound}, {12, kRainbowStripesSound}},
                        picture);
     });
 }
@@ -83,19 +86,21 @@ TEST(SessionEffects, EveryEffectOfBothRegionToolPages) {
     RunDab({800, 600}, [] {
         CanvasImage picture = PaintAPicture();
         const std::vector<Button> pages[2] = {
-            {{5, 27}, {6, 0}, {7, 42}, {8, 0}, {10, 15}, {11, 0}, {12, 0}},
-            {{2, 12}, {3, 13}, {5, 10}, {6, 0}, {7, 27}, {10, 26}, {11, 19}},
+            {{5, kInvertSound}, {6, kNoSound}, {7, kShrinkStepSound}, {8, kNoSound}, {10, kTunnelSound},
+             {11, kNoSound}, {12, kNoSound}},
+            {{2, kJumbleSound}, {3, kSwapHalvesSound}, {5, kCrackSound}, {6, kNoSound}, {7, kInvertSound},
+             {10, kGraphPaperSound}, {11, kViewfinderSound}},
         };
         for (int page = 1; page <= 2; page++) {
             for (const Button& b : pages[page - 1]) {
                 RegionToolsButton();
                 if (page == 2) NextPageArrow();
-                ASSERT_EQ(toolGroup, 16 + page);
+                ASSERT_EQ(toolGroup, page == 1 ? kFirstRegionGroup : kSecondRegionGroup);
                 testing::ClearMediaRecords();
                 ChooseOptionButton(b.n);
-                EXPECT_EQ(SoundFiles(), Sound(b.sound)) << "region page " << page << " option " << b.n;
+                EXPECT_EQ(SoundFiles(), SoundFileOf(b.sound)) << "region page " << page << " option " << b.n;
                 EXPECT_NE(ReadCanvas(), picture) << "region page " << page << " option " << b.n;
-                EXPECT_EQ(toolGroup, 16 + page) << "the page stays";
+                EXPECT_EQ(toolGroup, page == 1 ? kFirstRegionGroup : kSecondRegionGroup) << "the page stays";
                 EXPECT_EQ(selectedOption, 1) << "option 1 chosen again";
                 SaveSession("region-" + std::to_string(page) + "-" + std::to_string(b.n));
                 Undo();
