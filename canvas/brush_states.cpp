@@ -1,11 +1,11 @@
 // The freehand pens and brushes whose every press and move is one call of a drawing routine.
+#include "base/sound.h"
+#include "base/state.h"
 #include "canvas/marks.h"
 #include "canvas/tool_colours.h"
 #include "canvas/tool_states.h"
 #include "canvas/tools.h"
 #include "draw/draw.h"
-#include "shell/sound.h"
-#include "shell/state.h"
 
 namespace {
 

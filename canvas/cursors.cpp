@@ -1,8 +1,8 @@
 #include "canvas/cursors.h"
 
+#include "base/state.h"
 #include "canvas/tools.h"
 #include "options/choosers.h"
-#include "shell/state.h"
 
 HCURSOR cursorTable[kCursorSlots];
 HCURSOR arrowCursor;

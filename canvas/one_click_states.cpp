@@ -1,4 +1,6 @@
 // The tools whose press does all the work: the flood fill, the stamp, the blob trail and the splat.
+#include "base/sound.h"
+#include "base/state.h"
 #include "canvas/fill_brush.h"
 #include "canvas/marks.h"
 #include "canvas/tool_states.h"
@@ -6,8 +8,6 @@
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
 #include "options/choosers.h"
-#include "shell/sound.h"
-#include "shell/state.h"
 
 namespace {
 

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "base/random.h"
+#include "base/sound.h"
+#include "base/state.h"
 #include "canvas/tool_colours.h"
 #include "canvas/tool_states.h"
 #include "canvas/tools.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
-#include "shell/random.h"
-#include "shell/sound.h"
-#include "shell/state.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 // The mirrored pens: images of the stroke across the canvas's middle lines or through the press point.
+#include "base/colours.h"
+#include "base/random.h"
+#include "base/sound.h"
+#include "base/state.h"
 #include "canvas/tool_colours.h"
 #include "canvas/tool_states.h"
 #include "canvas/tools.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
-#include "shell/colours.h"
-#include "shell/random.h"
-#include "shell/sound.h"
-#include "shell/state.h"
 
 namespace {
 

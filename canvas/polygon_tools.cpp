@@ -2,13 +2,13 @@
 // outline so far; the release closes the outline and fills it.
 #include "canvas/polygon_tools.h"
 
+#include "base/sound.h"
+#include "base/state.h"
 #include "canvas/fill_brush.h"
 #include "canvas/tool_states.h"
 #include "canvas/tools.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
-#include "shell/sound.h"
-#include "shell/state.h"
 
 POINT polygonPoints[kPolygonPoints];
 int polygonCount;

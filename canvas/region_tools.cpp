@@ -1,10 +1,10 @@
 // The region tools: a rectangle dragged out on the canvas, then whitened, turned over, mirrored, inverted,
 // filled with the shrunk picture, or blown up to the whole canvas; and the drag that makes a selection.
+#include "base/state.h"
 #include "canvas/selection.h"
 #include "canvas/tool_states.h"
 #include "canvas/tools.h"
 #include "draw/draw.h"
-#include "shell/state.h"
 
 namespace {
 

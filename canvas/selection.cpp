@@ -2,13 +2,13 @@
 
 #include <utility>
 
+#include "base/colours.h"
+#include "base/state.h"
 #include "canvas/tools.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
 #include "options/select.h"
-#include "shell/colours.h"
 #include "shell/frame_drawing.h"
-#include "shell/state.h"
 
 RECT selectionRect;
 

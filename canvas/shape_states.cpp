@@ -1,11 +1,11 @@
 // The rubber-band shapes, the straight line and the wire-frame box: an exclusive-or outline follows the
 // mouse from the press point A, B holds the corner of the last outline, and the release finishes.
+#include "base/sound.h"
+#include "base/state.h"
 #include "canvas/tool_states.h"
 #include "canvas/tools.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
-#include "shell/sound.h"
-#include "shell/state.h"
 
 namespace {
 

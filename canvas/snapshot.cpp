@@ -1,6 +1,6 @@
 // The off-screen picture: not the live picture but the last snapshot of it.
+#include "base/state.h"
 #include "canvas/canvas.h"
-#include "shell/state.h"
 
 HBITMAP pictureBitmap;
 

@@ -1,10 +1,10 @@
 #include "canvas/tools.h"
 
+#include "base/state.h"
 #include "canvas/cursors.h"
 #include "canvas/selection.h"
 #include "canvas/text.h"
 #include "canvas/tool_states.h"
-#include "shell/state.h"
 
 int strokeActive;
 POINT pointA, pointB, pointC, pointD;

@@ -2,14 +2,14 @@
 // click, also one outside the twelve buttons, takes a snapshot first and ends on the first brush page.
 #include "effects/effects_pages.h"
 
+#include "base/colours.h"
+#include "base/sound.h"
+#include "base/state.h"
 #include "canvas/canvas.h"
 #include "draw/draw.h"
 #include "effects/canvas_effects.h"
 #include "effects/page_actions.h"
 #include "options/pages.h"
-#include "shell/colours.h"
-#include "shell/sound.h"
-#include "shell/state.h"
 
 namespace {
 

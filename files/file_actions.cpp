@@ -1,11 +1,11 @@
 #include "files/file_actions.h"
 
+#include "base/state.h"
 #include "canvas/tools.h"
 #include "files/picture_chooser.h"
 #include "files/save_print.h"
 #include "options/choosers.h"
 #include "options/pages.h"
-#include "shell/state.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <cstring>
 
+#include "base/state.h"
 #include "canvas/canvas.h"
 #include "files/dib.h"
 #include "options/pages.h"
-#include "shell/state.h"
 
 char pictureList[kPictureSlots][kPictureSlotSize];
 int pictureListEnd;

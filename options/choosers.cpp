@@ -1,11 +1,11 @@
 // The width, rainbow and pattern choosers in the chooser area, and the stamp cursor.
 #include "options/choosers.h"
 
+#include "base/colours.h"
+#include "base/state.h"
 #include "draw/draw.h"
 #include "options/pages.h"
-#include "shell/colours.h"
 #include "shell/frame_drawing.h"
-#include "shell/state.h"
 
 HICON stampIcon;
 HCURSOR stampCursor;

@@ -1,8 +1,8 @@
 #include "options/option_tables.h"
 
+#include "base/state.h"
 #include "effects/canvas_effects.h"
 #include "options/pages.h"
-#include "shell/state.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // What each option button of each page stands for.
 #pragma once
 
+#include "base/sound.h"
 #include "canvas/tools.h"
-#include "shell/sound.h"
 
 // The choosers a tool shows, as bits.
 enum Choosers { kNoChoosers = 0, kWidth = 1, kRainbow = 2, kPattern = 4 };

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "base/state.h"
 #include "canvas/tools.h"
 #include "options/choosers.h"
 #include "options/option_tables.h"
 #include "options/select.h"
 #include "shell/frame_drawing.h"
-#include "shell/state.h"
 
 namespace {
 

@@ -1,5 +1,8 @@
 // The frame's answers to clicks and typed characters: the regions of the control panel, tested in a
 // fixed order, each calling the operation it stands for.
+#include "base/random.h"
+#include "base/sound.h"
+#include "base/state.h"
 #include "canvas/canvas.h"
 #include "canvas/selection.h"
 #include "canvas/text.h"
@@ -11,9 +14,6 @@
 #include "options/pages.h"
 #include "options/select.h"
 #include "shell/frame.h"
-#include "shell/random.h"
-#include "shell/sound.h"
-#include "shell/state.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 
 #include <string>
 
+#include "base/state.h"
 #include "bench_canvas.h"
 #include "canvas/selection.h"
 #include "canvas/text.h"
 #include "canvas/tools.h"
 #include "platform/testing.h"
-#include "shell/state.h"
 
 namespace {
 

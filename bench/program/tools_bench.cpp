@@ -5,11 +5,11 @@
 
 #include <string>
 
+#include "base/state.h"
 #include "bench_canvas.h"
 #include "canvas/tools.h"
 #include "options/choosers.h"
 #include "platform/testing.h"
-#include "shell/state.h"
 
 namespace {
 

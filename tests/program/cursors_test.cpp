@@ -3,10 +3,10 @@
 
 #include <map>
 
+#include "base/state.h"
 #include "canvas/tools.h"
 #include "dab.h"
 #include "options/choosers.h"
-#include "shell/state.h"
 
 using dab_test::CanvasToScreenX;
 using dab_test::CanvasToScreenY;

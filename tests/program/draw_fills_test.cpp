@@ -1,10 +1,10 @@
 // Whole-canvas fills: one colour, and the night sky.
 #include <gtest/gtest.h>
 
+#include "base/random.h"
 #include "canvas_pixels.h"
 #include "draw/draw.h"
 #include "draw/star_field.h"
-#include "shell/random.h"
 
 using namespace dab_test;
 

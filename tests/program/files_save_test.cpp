@@ -4,11 +4,11 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include "base/random.h"
 #include "canvas/tools.h"
 #include "files/save_print.h"
 #include "files_helpers.h"
 #include "options/pages.h"
-#include "shell/random.h"
 
 using namespace dab_test;
 

@@ -1,11 +1,11 @@
 // The frame's click regions, their bounds and their order.
 #include <gtest/gtest.h>
 
+#include "base/colours.h"
 #include "canvas/tools.h"
 #include "canvas_pixels.h"
 #include "frame_helpers.h"
 #include "options/pages.h"
-#include "shell/colours.h"
 
 using namespace dab_test;
 

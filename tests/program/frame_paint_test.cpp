@@ -1,9 +1,9 @@
 // The frame's painting: navy, the colour buttons, the shades of the family and the slider's knob.
 #include <gtest/gtest.h>
 
+#include "base/colours.h"
 #include "canvas_pixels.h"
 #include "frame_helpers.h"
-#include "shell/colours.h"
 #include "shell/frame.h"
 
 using namespace dab_test;

@@ -1,14 +1,14 @@
 // Choosing options: the highlight, the tool state and choosers of each row, stamps and effects.
 #include <gtest/gtest.h>
 
+#include "base/colours.h"
+#include "base/state.h"
 #include "canvas/tools.h"
 #include "frame_helpers.h"
 #include "options/choosers.h"
 #include "options/pages.h"
 #include "options/select.h"
 #include "platform/user/cursors.h"
-#include "shell/colours.h"
-#include "shell/state.h"
 
 using namespace dab_test;
 

@@ -5,11 +5,11 @@
 
 #include <deque>
 
+#include "base/colours.h"
 #include "canvas/canvas.h"
 #include "canvas/tools.h"
 #include "canvas_pixels.h"
 #include "pictures_tool.h"
-#include "shell/colours.h"
 
 using namespace dab_test;
 

@@ -5,8 +5,8 @@
 
 #include <set>
 
+#include "base/colours.h"
 #include "pictures_tool.h"
-#include "shell/colours.h"
 
 using namespace dab_test;
 

@@ -4,9 +4,9 @@
 // to look at.
 #include <gtest/gtest.h>
 
+#include "base/sound.h"
 #include "frame_helpers.h"
 #include "options/pages.h"
-#include "shell/sound.h"
 #include "tools_helpers.h"
 
 using namespace dab_test;

@@ -1,10 +1,10 @@
 // The snapshot behind the canvas: every repaint puts it back, so a stroke lasts only once it is taken.
 #include <gtest/gtest.h>
 
+#include "base/state.h"
 #include "canvas/canvas.h"
 #include "dab.h"
 #include "options/pages.h"
-#include "shell/state.h"
 
 using dab_test::CanvasToScreenX;
 using dab_test::CanvasToScreenY;

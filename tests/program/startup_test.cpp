@@ -5,11 +5,11 @@
 
 #include <filesystem>
 
+#include "base/colours.h"
+#include "base/state.h"
 #include "canvas/canvas.h"
 #include "dab.h"
 #include "options/pages.h"
-#include "shell/colours.h"
-#include "shell/state.h"
 
 using dab_test::CanvasToScreenX;
 using dab_test::CanvasToScreenY;

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "base/colours.h"
+#include "base/state.h"
 #include "canvas/tools.h"
 #include "canvas_pixels.h"
 #include "dab.h"
-#include "shell/colours.h"
-#include "shell/state.h"
 
 namespace dab_test {
 

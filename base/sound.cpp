@@ -1,8 +1,8 @@
-#include "shell/sound.h"
+#include "base/sound.h"
 
 #include <cstring>
 
-#include "shell/state.h"
+#include "base/state.h"
 
 namespace {
 
