@@ -1,81 +1,83 @@
 // The freehand pens and brushes whose every press and move is one call of a drawing routine.
+#include "base/sound.h"
+#include "base/state.h"
 #include "canvas/marks.h"
 #include "canvas/pen_strokes.h"
 #include "canvas/tool_colours.h"
 #include "canvas/tool_states.h"
 #include "canvas/tools.h"
 #include "draw/draw.h"
-#include "shell/sound.h"
-#include "shell/state.h"
 
 namespace {
 
 constexpr int kSmallEraser = 20, kLargeEraser = 40;
 
-// States 21 to 24: the nib's mark on the press, its ribbon style four further on while dragging.
-int NibStyle(int state) { return state - 20; }
+// The four nibs: the nib's mark on the press, its ribbon style four further on while dragging.
+int NibStyle(int state) { return state - kSlashNibState + 1; }
+
+int EraserSide(int state) { return state == kSmallEraserState ? kSmallEraser : kLargeEraser; }
 
 void PressBrush(int state) {
     POINT a = pointA;
     switch (state) {
-        case 1: PenDot(pointA, currentColour, penWidth); break;
-        case 2:
-            PlaySoundEffect(44, soundOn);
+        case kFreehandPenState: PenDot(pointA, currentColour, penWidth); break;
+        case kSprayCanState:
+            PlaySoundEffect(kSpraySound, soundOn);
             SprayDots(a.x, a.y, penWidth, currentColour, colouringMode, canvasWindow, appPalette);
             break;
-        case 15:
-            PlaySoundEffect(7, soundOn);
+        case kLineBurstState:
+            PlaySoundEffect(kBurstSound, soundOn);
             DrawLineBurst(canvasWindow, appPalette, penWidth, currentColour, a.x, a.y);
             break;
-        case 16:
-            PlaySoundEffect(32, soundOn);
+        case kSmallEraserState:
+            PlaySoundEffect(kSmallEraserSound, soundOn);
             DrawEraserSquare(canvasWindow, appPalette, a.x, a.y, kSmallEraser, 0, 0, 0);
             break;
-        case 17:
-            PlaySoundEffect(2, soundOn);
+        case kLargeEraserState:
+            PlaySoundEffect(kLargeEraserSound, soundOn);
             DrawEraserSquare(canvasWindow, appPalette, a.x, a.y, kLargeEraser, 0, 0, 0);
             break;
-        case 19:
-            PlaySoundEffect(43, soundOn);
+        case kConfettiCirclesState:
+            PlaySoundEffect(kConfettiSound, soundOn);
             DrawConfettiBlob(a.x, a.y, kConfettiCircles);
             break;
-        case 20: DrawFuzzyStroke(canvasWindow, appPalette, a.x, a.y, currentColour, a.x, a.y); break;
-        case 21: case 22: case 23: case 24:
+        case kFuzzyPenState: DrawFuzzyStroke(canvasWindow, appPalette, a.x, a.y, currentColour, a.x, a.y); break;
+        case kSlashNibState: case kBackslashNibState: case kVerticalNibState: case kHorizontalNibState:
             DrawNibStroke(canvasWindow, appPalette, a.x, a.y, penWidth, currentColour, NibStyle(state), 0, 0);
             break;
-        case 32:
-            PlaySoundEffect(3, soundOn);
+        case kBirdsState:
+            PlaySoundEffect(kBirdsSound, soundOn);
             DrawBirdSpeck(a.x, a.y);
             break;
-        case 35:
-            PlaySoundEffect(4, soundOn);
+        case kGrassState:
+            PlaySoundEffect(kGrassSound, soundOn);
             DrawGrassTuft(a.x, a.y, currentColour, canvasWindow, appPalette);
             break;
-        case 36:
-            PlaySoundEffect(6, soundOn);
+        case kBubblesState:
+            PlaySoundEffect(kBubblesSound, soundOn);
             DrawBubbles(penWidth, a.x, a.y, currentColour, canvasWindow, appPalette);
             break;
-        case 40:
-            PlaySoundEffect(44, soundOn);
+        case kShadeSprayState:
+            PlaySoundEffect(kSpraySound, soundOn);
             SprayShadeDots(a.x, a.y);
             break;
-        case 44:
-            PlaySoundEffect(43, soundOn);
+        case kConfettiSquaresState:
+            PlaySoundEffect(kConfettiSound, soundOn);
             DrawConfettiBlob(a.x, a.y, kConfettiSquares);
             break;
-        case 46:
+        case kSparkleState:
             UpdateShadeTriple();
             DrawSparkleStroke(canvasWindow, appPalette, currentColour, ShadeColour(0), ShadeColour(1), ShadeColour(2),
                               a.x, a.y, a.x, a.y);
             break;
-        case 48: DrawCrossHairLines(a.x, a.y); break;
-        case 52: DrawSpeckledBlock(a.x, a.y); break;
-        case 58:
-            PlaySoundEffect(30, soundOn);
+        case kCrossHairState: DrawCrossHairLines(a.x, a.y); break;
+        case kSpeckledBlocksState: DrawSpeckledBlock(a.x, a.y); break;
+        case kPixelScatterState:
+            PlaySoundEffect(kPixelScatterSound, soundOn);
             ScatterPixels(a.x, a.y, canvasWindow, appPalette);
             break;
-        case 61: PenDot(pointA, currentColour, penWidth); break;
-        case 62: DrawSparkCross(a.x, a.y); break;
+        case kForkPenState: PenDot(pointA, currentColour, penWidth); break;
+        case kSparkCrossState: DrawSparkCross(a.x, a.y); break;
     }
 }
 
@@ -83,8 +85,12 @@ void PressBrush(int state) {
 
 bool PressBrushState(int state) {
     switch (state) {
-        case 1: case 2: case 15: case 16: case 17: case 19: case 20: case 21: case 22: case 23: case 24:
-        case 32: case 35: case 36: case 40: case 44: case 46: case 48: case 52: case 58: case 61: case 62:
+        case kFreehandPenState: case kSprayCanState: case kLineBurstState: case kSmallEraserState:
+        case kLargeEraserState: case kConfettiCirclesState: case kFuzzyPenState: case kSlashNibState:
+        case kBackslashNibState: case kVerticalNibState: case kHorizontalNibState: case kBirdsState: case kGrassState:
+        case kBubblesState: case kShadeSprayState: case kConfettiSquaresState: case kSparkleState:
+        case kCrossHairState: case kSpeckledBlocksState: case kPixelScatterState: case kForkPenState:
+        case kSparkCrossState:
             PressBrush(state);
             strokeActive = 1;
             return true;
@@ -95,54 +101,55 @@ bool PressBrushState(int state) {
 
 bool MoveBrushState(int state, POINT p) {
     switch (state) {
-        case 1:
+        case kFreehandPenState:
             PenSegment(pointA, p, penWidth, RainbowColour());
             pointA = p;
             return true;
-        case 2: SprayDots(p.x, p.y, penWidth, RainbowColour(), colouringMode, canvasWindow, appPalette); return true;
-        case 15: DrawLineBurst(canvasWindow, appPalette, penWidth, currentColour, p.x, p.y); return true;
-        case 16: case 17:
-            DrawEraserSquare(canvasWindow, appPalette, p.x, p.y, state == 16 ? kSmallEraser : kLargeEraser, pointA.x,
-                             pointA.y, 1);
+        case kSprayCanState:
+            SprayDots(p.x, p.y, penWidth, RainbowColour(), colouringMode, canvasWindow, appPalette);
+            return true;
+        case kLineBurstState: DrawLineBurst(canvasWindow, appPalette, penWidth, currentColour, p.x, p.y); return true;
+        case kSmallEraserState: case kLargeEraserState:
+            DrawEraserSquare(canvasWindow, appPalette, p.x, p.y, EraserSide(state), pointA.x, pointA.y, 1);
             pointA = p;
             return true;
-        case 19: DrawConfettiBlob(p.x, p.y, kConfettiCircles); return true;
-        case 20:
+        case kConfettiCirclesState: DrawConfettiBlob(p.x, p.y, kConfettiCircles); return true;
+        case kFuzzyPenState:
             DrawFuzzyStroke(canvasWindow, appPalette, pointA.x, pointA.y, RainbowColour(), p.x, p.y);
             pointA = p;
             return true;
-        case 21: case 22: case 23: case 24:
+        case kSlashNibState: case kBackslashNibState: case kVerticalNibState: case kHorizontalNibState:
             DrawNibStroke(canvasWindow, appPalette, pointA.x, pointA.y, penWidth, RainbowColour(), NibStyle(state) + 4,
                           p.x, p.y);
             pointA = p;
             return true;
-        case 32: DrawBirdSpeck(p.x, p.y); return true;
-        case 35: DrawGrassTuft(p.x, p.y, RainbowColour(), canvasWindow, appPalette); return true;
-        case 36: DrawBubbles(penWidth, p.x, p.y, RainbowColour(), canvasWindow, appPalette); return true;
+        case kBirdsState: DrawBirdSpeck(p.x, p.y); return true;
+        case kGrassState: DrawGrassTuft(p.x, p.y, RainbowColour(), canvasWindow, appPalette); return true;
+        case kBubblesState: DrawBubbles(penWidth, p.x, p.y, RainbowColour(), canvasWindow, appPalette); return true;
         // The fan: every line starts at the press point.
-        case 37: PenSegment(pointA, p, penWidth, RainbowColour()); return true;
-        case 40: SprayShadeDots(p.x, p.y); return true;
-        case 44: DrawConfettiBlob(p.x, p.y, kConfettiSquares); return true;
-        case 46:
+        case kFanState: PenSegment(pointA, p, penWidth, RainbowColour()); return true;
+        case kShadeSprayState: SprayShadeDots(p.x, p.y); return true;
+        case kConfettiSquaresState: DrawConfettiBlob(p.x, p.y, kConfettiSquares); return true;
+        case kSparkleState:
             DrawSparkleStroke(canvasWindow, appPalette, currentColour, ShadeColour(0), ShadeColour(1), ShadeColour(2),
                               p.x, p.y, pointA.x, pointA.y);
             pointA = p;
             return true;
-        case 48: DrawCrossHairLines(p.x, p.y); return true;
-        case 52: DrawSpeckledBlock(p.x, p.y); return true;
-        case 58: ScatterPixels(p.x, p.y, canvasWindow, appPalette); return true;
-        case 61:
+        case kCrossHairState: DrawCrossHairLines(p.x, p.y); return true;
+        case kSpeckledBlocksState: DrawSpeckledBlock(p.x, p.y); return true;
+        case kPixelScatterState: ScatterPixels(p.x, p.y, canvasWindow, appPalette); return true;
+        case kForkPenState:
             DrawForkStroke(p.x, p.y);
             pointA = p;
             return true;
-        case 62: DrawSparkCross(p.x, p.y); return true;
+        case kSparkCrossState: DrawSparkCross(p.x, p.y); return true;
         default: return false;
     }
 }
 
 // The erasers' last square goes down without its frame.
 bool ReleaseBrushState(int state) {
-    if (state != 16 && state != 17) return false;
-    DrawEraserSquare(canvasWindow, appPalette, pointA.x, pointA.y, state == 16 ? kSmallEraser : kLargeEraser, 0, 0, 2);
+    if (state != kSmallEraserState && state != kLargeEraserState) return false;
+    DrawEraserSquare(canvasWindow, appPalette, pointA.x, pointA.y, EraserSide(state), 0, 0, 2);
     return true;
 }

@@ -1,4 +1,6 @@
 // The canvas window's procedure: its creation, painting, cursor and end; mouse input goes to the tools.
+#include "base/sound.h"
+#include "base/state.h"
 #include "canvas/canvas.h"
 #include "canvas/cursors.h"
 #include "canvas/selection.h"
@@ -6,8 +8,6 @@
 #include "canvas/tools.h"
 #include "options/pages.h"
 #include "shell/frame.h"
-#include "shell/sound.h"
-#include "shell/state.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
 #include "canvas/cursors.h"
 
+#include "base/state.h"
+#include "canvas/tools.h"
 #include "options/choosers.h"
-#include "shell/state.h"
 
 HCURSOR cursorTable[kCursorSlots];
 HCURSOR arrowCursor;
@@ -37,28 +38,36 @@ void DestroyToolCursors() {
 HCURSOR CursorForToolState(int state) {
     int resource;
     switch (state) {
-        case 0: return arrowCursor;
-        case 30: return stampCursor;
-        case 1: case 14: case 34: case 39: case 50: case 51: resource = 2; break;
-        case 2: case 40: resource = 16; break;
-        case 3: resource = 11; break;
-        case 8: case 27: case 28: case 55: resource = 15; break;
-        case 13: resource = 14; break;
-        case 15: resource = 18; break;
-        case 19: case 44: case 45: case 53: case 62: resource = 21; break;
-        case 20: case 46: resource = 12; break;
-        case 23: resource = 19; break;
-        case 24: resource = 20; break;
-        case 26: resource = 13; break;
-        case 32: resource = 8; break;
-        case 35: resource = 7; break;
-        case 36: resource = 17; break;
-        case 41: case 42: resource = 3; break;
-        case 43: resource = 5; break;
-        case 49: resource = 10; break;
-        case 52: resource = 4; break;
-        case 60: resource = 22; break;
-        case 99: resource = 9; break;
+        case kNoToolState: return arrowCursor;
+        case kStampState: return stampCursor;
+        case kFreehandPenState: case kThickWhenFastState: case kFourWayState: case kJitteryState:
+        case kTopToBottomState: case kLeftToRightState:
+            resource = 2;
+            break;
+        case kSprayCanState: case kShadeSprayState: resource = 16; break;
+        case kFillState: resource = 11; break;
+        case kWhiteRectangleState: case kTurnState: case kMirrorState: case kInvertState:
+            resource = 15;
+            break;
+        case kThinWhenFastState: resource = 14; break;
+        case kLineBurstState: resource = 18; break;
+        case kConfettiCirclesState: case kConfettiSquaresState: case kBlobState: case kSplatState:
+        case kSparkCrossState:
+            resource = 21;
+            break;
+        case kFuzzyPenState: case kSparkleState: resource = 12; break;
+        case kVerticalNibState: resource = 19; break;
+        case kHorizontalNibState: resource = 20; break;
+        case kWhitePolygonState: resource = 13; break;
+        case kBirdsState: resource = 8; break;
+        case kGrassState: resource = 7; break;
+        case kBubblesState: resource = 17; break;
+        case kStripedState: case kSpeckledState: resource = 3; break;
+        case kDrippingState: resource = 5; break;
+        case kStripedReversedState: resource = 10; break;
+        case kSpeckledBlocksState: resource = 4; break;
+        case kMoveSelectionState: resource = 22; break;
+        case kTextState: resource = 9; break;
         default: resource = 1; break;
     }
     return cursorTable[Slot(resource)];

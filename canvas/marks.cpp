@@ -1,13 +1,13 @@
 // The marks made of lines and filled figures: confetti, forks, spark crosses, splats and cross-hairs.
+#include "base/random.h"
+#include "base/sound.h"
+#include "base/state.h"
 #include "canvas/marks.h"
 #include "canvas/polygon_tools.h"
 #include "canvas/tool_colours.h"
 #include "canvas/tools.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
-#include "shell/random.h"
-#include "shell/sound.h"
-#include "shell/state.h"
 
 void DrawConfettiBlob(int x, int y, int kind) {
     COLORREF colour = RainbowColour();
@@ -44,7 +44,7 @@ void DrawSparkCross(int x, int y) {
 }
 
 void DrawSplatPolygon(int x, int y) {
-    PlaySoundEffect(28, soundOn);
+    PlaySoundEffect(kSplatSound, soundOn);
     int n = RandomBelow(20);
     // One point more is made than the polygon uses.
     for (int i = 0; i <= n + 5; i++) {

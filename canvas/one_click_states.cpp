@@ -1,4 +1,6 @@
 // The tools whose press does all the work: the flood fill, the stamp, the blob trail and the splat.
+#include "base/sound.h"
+#include "base/state.h"
 #include "canvas/marks.h"
 #include "canvas/tool_states.h"
 #include "canvas/tools.h"
@@ -6,12 +8,9 @@
 #include "draw/draw.h"
 #include "draw/fill_brush.h"
 #include "options/choosers.h"
-#include "shell/sound.h"
-#include "shell/state.h"
 
 namespace {
 
-constexpr int kFillState = 3, kStampState = 30, kBlobState = 45, kSplatState = 53;
 constexpr COLORREF kBlack = 0;
 
 // The area of the press pixel's colour takes the current colour or its hatch; a pixel already in the
@@ -20,7 +19,7 @@ void Fill(POINT a) {
     CanvasDrawing d(canvasWindow, appPalette);
     COLORREF under = GetPixel(d.dc(), a.x, a.y);
     if (under == currentColour || (colouringMode == 1 && under == kBlack)) return;
-    PlaySoundEffect(45, soundOn);
+    PlaySoundEffect(kFillSound, soundOn);
     SetBkMode(d.dc(), TRANSPARENT);
     d.UseBrush(MakeFillBrush(d, fillPattern, currentColour, kNeverHollow));
     ExtFloodFill(d.dc(), a.x, a.y, PaletteColour(GetPixel(d.dc(), a.x, a.y)), FLOODFILLSURFACE);
@@ -44,7 +43,7 @@ bool PressOneClickState(int state) {
         case kFillState: Fill(a); return true;
         case kStampState: Stamp(a); return true;
         case kBlobState:
-            PlaySoundEffect(7, soundOn);
+            PlaySoundEffect(kBurstSound, soundOn);
             DrawBlobTrail(a.x, a.y, canvasWindow, appPalette, currentColour);
             strokeActive = 0;
             return true;

@@ -1,7 +1,7 @@
 #include "canvas/pen_strokes.h"
 
+#include "base/state.h"
 #include "draw/draw.h"
-#include "shell/state.h"
 
 namespace {
 

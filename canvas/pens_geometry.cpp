@@ -3,26 +3,24 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "base/random.h"
+#include "base/sound.h"
+#include "base/state.h"
 #include "canvas/pen_strokes.h"
 #include "canvas/tool_colours.h"
 #include "canvas/tool_states.h"
 #include "canvas/tools.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
-#include "shell/random.h"
-#include "shell/sound.h"
-#include "shell/state.h"
 
 namespace {
 
-constexpr int kThinWhenFast = 13, kThickWhenFast = 14, kZigzag = 18, kJittery = 39, kStriped = 41, kSpeckled = 42,
-              kDripping = 43, kRedGreenBlue = 47, kStripedReversed = 49;
 
 // The further the mouse went since the last move, the thinner (state 13) or thicker (14) the line.
 int SpeedWidth(int state, POINT p) {
     int d = std::max(std::abs(p.x - pointA.x), std::abs(p.y - pointA.y));
     int step = d <= 4 ? 0 : d <= 9 ? 1 : d <= 19 ? 2 : 3;
-    return state == kThinWhenFast ? 4 - step : 2 + step;
+    return state == kThinWhenFastState ? 4 - step : 2 + step;
 }
 
 // Kinks at a third and two thirds of the way across, k above and k below the mouse's height.
@@ -60,8 +58,8 @@ COLORREF SpeckledShade() {
 
 COLORREF RibbonColour(int state, int band) {
     static constexpr int kBands[] = {0, 1, 2, 1, 0};
-    if (state == kSpeckled) return SpeckledShade();
-    return ShadeColour(state == kStriped ? kBands[band] : 2 - kBands[band]);
+    if (state == kSpeckledState) return SpeckledShade();
+    return ShadeColour(state == kStripedState ? kBands[band] : 2 - kBands[band]);
 }
 
 // 5 × penWidth two-pixel lines side by side along the down-right diagonal, matching the press's dab.
@@ -105,27 +103,27 @@ void RedGreenBlue(POINT p) {
 
 bool PressGeometryPenState(int state) {
     switch (state) {
-        case kThinWhenFast:
-            PlaySoundEffect(43, soundOn);
+        case kThinWhenFastState:
+            PlaySoundEffect(kConfettiSound, soundOn);
             PenDot(pointA, currentColour, 5);
             break;
-        case kThickWhenFast: PenDot(pointA, currentColour, 1); break;
-        case kZigzag: PlaySoundEffect(24, soundOn); break;
-        case kJittery:
-            PlaySoundEffect(33, soundOn);
+        case kThickWhenFastState: PenDot(pointA, currentColour, 1); break;
+        case kZigzagState: PlaySoundEffect(kZigzagSound, soundOn); break;
+        case kJitteryState:
+            PlaySoundEffect(kJitterySound, soundOn);
             PenDot(pointA, currentColour, penWidth);
             break;
-        case kStriped: case kSpeckled: case kStripedReversed: {
+        case kStripedState: case kSpeckledState: case kStripedReversedState: {
             UpdateShadeTriple();
-            int first = state == kStriped ? 0 : state == kSpeckled ? 1 : 2;
-            int middle = state == kSpeckled ? 2 : 1;
-            int last = state == kStriped ? 2 : 0;
+            int first = state == kStripedState ? 0 : state == kSpeckledState ? 1 : 2;
+            int middle = state == kSpeckledState ? 2 : 1;
+            int last = state == kStripedState ? 2 : 0;
             DrawStripedDab(canvasWindow, appPalette, pointA.x, pointA.y, ShadeColour(first), ShadeColour(middle),
                            ShadeColour(last), penWidth);
             break;
         }
-        case kDripping: PenDot(pointA, currentColour, penWidth); break;
-        case kRedGreenBlue: DrawRgbDab(canvasWindow, appPalette, pointA.x, pointA.y); break;
+        case kDrippingState: PenDot(pointA, currentColour, penWidth); break;
+        case kRedGreenBlueState: DrawRgbDab(canvasWindow, appPalette, pointA.x, pointA.y); break;
         default: return false;
     }
     strokeActive = 1;
@@ -134,26 +132,26 @@ bool PressGeometryPenState(int state) {
 
 bool MoveGeometryPenState(int state, POINT p) {
     switch (state) {
-        case kThinWhenFast: case kThickWhenFast:
+        case kThinWhenFastState: case kThickWhenFastState:
             PenSegment(pointA, p, SpeedWidth(state, p), currentColour);
             pointA = p;
             return true;
-        case kZigzag:
+        case kZigzagState:
             Zigzag(p);
             pointA = p;
             return true;
-        case kJittery: {
+        case kJitteryState: {
             POINT to = Jitter(p);
             PenSegment(pointA, to, penWidth, RainbowColour());
             pointA = to;
             return true;
         }
-        case kStriped: case kSpeckled: case kStripedReversed:
+        case kStripedState: case kSpeckledState: case kStripedReversedState:
             Ribbon(state, p);
             pointA = p;
             return true;
-        case kDripping: Drip(p); return true;
-        case kRedGreenBlue:
+        case kDrippingState: Drip(p); return true;
+        case kRedGreenBlueState:
             RedGreenBlue(p);
             pointA = p;
             return true;

@@ -1,18 +1,16 @@
 // The mirrored pens: images of the stroke across the canvas's middle lines or through the press point.
+#include "base/colours.h"
+#include "base/random.h"
+#include "base/sound.h"
+#include "base/state.h"
 #include "canvas/pen_strokes.h"
 #include "canvas/tool_colours.h"
 #include "canvas/tool_states.h"
 #include "canvas/tools.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
-#include "shell/colours.h"
-#include "shell/random.h"
-#include "shell/sound.h"
-#include "shell/state.h"
 
 namespace {
-
-constexpr int kPointMirrored = 25, kFourWay = 34, kTopToBottom = 50, kLeftToRight = 51, kCurtain = 54;
 
 int MirrorX(int x) { return 2 * (canvasWidth / 2) - x; }
 int MirrorY(int y) { return 2 * (canvasHeight / 2) - y; }
@@ -82,26 +80,26 @@ void MoveLeftToRight(POINT p, bool curtain) {
 bool PressMirrorPenState(int state) {
     POINT a = pointA;
     switch (state) {
-        case kFourWay:
-            PlaySoundEffect(8, soundOn);
+        case kFourWayState:
+            PlaySoundEffect(kFourWaySound, soundOn);
             PressFourWay();
             break;
-        case kTopToBottom: {
-            PlaySoundEffect(31, soundOn);
+        case kTopToBottomState: {
+            PlaySoundEffect(kChoiceSound, soundOn);
             int my = MirrorY(a.y);
             DotDown(a);
             DotDown({a.x, my});
             pointB = {a.y, my};
             break;
         }
-        case kLeftToRight: {
+        case kLeftToRightState: {
             int mx = MirrorX(a.x);
             PenDot(a, currentColour, penWidth);
             PenDot({mx, a.y}, currentColour, penWidth);
             pointB = {a.x, mx};
             break;
         }
-        case kCurtain:
+        case kCurtainState:
             PenDot(a, currentColour, penWidth);
             pointB = {a.x, MirrorX(a.x)};
             break;
@@ -113,14 +111,14 @@ bool PressMirrorPenState(int state) {
 
 bool MoveMirrorPenState(int state, POINT p) {
     switch (state) {
-        case kPointMirrored:
+        case kPointMirroredState:
             // A stays the press point: every move adds one thin line through it.
             PenSegment({2 * pointA.x - p.x, 2 * pointA.y - p.y}, p, 1, RainbowColour());
             return true;
-        case kFourWay: MoveFourWay(p); return true;
-        case kTopToBottom: MoveTopToBottom(p); return true;
-        case kLeftToRight: MoveLeftToRight(p, false); return true;
-        case kCurtain: MoveLeftToRight(p, true); return true;
+        case kFourWayState: MoveFourWay(p); return true;
+        case kTopToBottomState: MoveTopToBottom(p); return true;
+        case kLeftToRightState: MoveLeftToRight(p, false); return true;
+        case kCurtainState: MoveLeftToRight(p, true); return true;
         default: return false;
     }
 }

@@ -1,12 +1,12 @@
 // The pixel marks: birds, speckled blocks and the shade spray.
 #include <vector>
 
+#include "base/random.h"
+#include "base/state.h"
 #include "canvas/marks.h"
 #include "canvas/tool_colours.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
-#include "shell/random.h"
-#include "shell/state.h"
 
 namespace {
 

@@ -2,23 +2,22 @@
 // outline so far; the release closes the outline and fills it.
 #include "canvas/polygon_tools.h"
 
+#include "base/colours.h"
+#include "base/sound.h"
+#include "base/state.h"
 #include "canvas/tool_states.h"
 #include "canvas/tools.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
 #include "draw/fill_brush.h"
-#include "shell/colours.h"
-#include "shell/sound.h"
-#include "shell/state.h"
 
 POINT polygonPoints[kPolygonPoints];
 int polygonCount;
 
 namespace {
 
-constexpr int kFilledPolygon = 7, kWhitePolygon = 26;
 
-bool IsPolygonState(int state) { return state == kFilledPolygon || state == kWhitePolygon; }
+bool IsPolygonState(int state) { return state == kFilledPolygonState || state == kWhitePolygonState; }
 
 // Once the list is full further vertices are dropped; the outline still follows the mouse.
 void AddVertex(POINT p) {
@@ -33,7 +32,7 @@ void CloseOutline(HDC dc, POINT p) {
 }
 
 void FillPolygon(POINT p) {
-    PlaySoundEffect(28, soundOn);
+    PlaySoundEffect(kSplatSound, soundOn);
     CanvasDrawing d(canvasWindow, appPalette);
     d.UsePen(d.MakePen(1, currentColour));
     CloseOutline(d.dc(), p);
@@ -44,7 +43,7 @@ void FillPolygon(POINT p) {
 
 // Plain white without the palette.
 void WhitePolygon(POINT p) {
-    PlaySoundEffect(18, soundOn);
+    PlaySoundEffect(kStreaksSound, soundOn);
     HDC dc = GetDC(canvasWindow);
     HPEN pen = CreatePen(PS_SOLID, 1, kPlainWhite);
     HBRUSH brush = CreateSolidBrush(kPlainWhite);
@@ -72,7 +71,7 @@ bool PressPolygonState(int state) {
 
 bool MovePolygonState(int state, POINT p) {
     if (!IsPolygonState(state)) return false;
-    COLORREF colour = state == kFilledPolygon ? currentColour : kPlainWhite;
+    COLORREF colour = state == kFilledPolygonState ? currentColour : kPlainWhite;
     DrawNibStroke(canvasWindow, appPalette, pointA.x, pointA.y, 1, colour, 9, p.x, p.y);
     pointA = p;
     AddVertex(p);
@@ -80,9 +79,9 @@ bool MovePolygonState(int state, POINT p) {
 }
 
 bool ReleasePolygonState(int state, POINT p) {
-    if (state == kFilledPolygon)
+    if (state == kFilledPolygonState)
         FillPolygon(p);
-    else if (state == kWhitePolygon)
+    else if (state == kWhitePolygonState)
         WhitePolygon(p);
     else
         return false;

@@ -1,16 +1,13 @@
 // The region tools: a rectangle dragged out on the canvas, then whitened, turned over, mirrored, inverted,
 // filled with the shrunk picture, or blown up to the whole canvas; and the drag that makes a selection.
+#include "base/colours.h"
+#include "base/state.h"
 #include "canvas/selection.h"
 #include "canvas/tool_states.h"
 #include "canvas/tools.h"
 #include "draw/draw.h"
-#include "shell/colours.h"
-#include "shell/state.h"
 
 namespace {
-
-constexpr int kWhiteRectangleState = 8, kTurnState = 27, kMirrorState = 28, kInvertState = 55,
-              kShrinkState = 56, kZoomState = 57, kSelectState = 59, kMoveSelectionState = 60;
 
 bool IsRegionDrag(int state) {
     return state == kWhiteRectangleState || state == kTurnState || state == kMirrorState ||
@@ -72,7 +69,7 @@ void ActOnRegion(HDC dc, int state, POINT a, POINT p, MadeObjects& made) {
         case kSelectState:
             // Drawn once more, the marquee stays on the screen until the selection is moved or dropped.
             KeepSelectionMarquee(dc, {a.x, a.y, p.x, p.y});
-            toolState = 0;
+            toolState = kNoToolState;
             break;
     }
 }

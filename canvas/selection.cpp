@@ -2,14 +2,14 @@
 
 #include <utility>
 
+#include "base/colours.h"
+#include "base/state.h"
 #include "canvas/tools.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
 #include "options/select.h"
-#include "shell/colours.h"
 #include "shell/frame_drawing.h"
 #include "shell/frame_layout.h"
-#include "shell/state.h"
 
 RECT selectionRect;
 
@@ -107,7 +107,7 @@ void PasteSelection() {
         BitBlt(d.dc(), pointB.x - pointD.x, pointB.y - pointD.y, pointC.x, pointC.y, pictureDC, r.left, r.top,
                SRCCOPY);
     }
-    toolState = 0;
+    toolState = kNoToolState;
     if (selectionMode != kCutMode) RemoveCopyHighlight();
     selectionMode = 0;
     // Off the canvas, so that no press can hit the old rectangle.

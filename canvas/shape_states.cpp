@@ -1,19 +1,18 @@
 // The rubber-band shapes, the straight line and the wire-frame box: an exclusive-or outline follows the
 // mouse from the press point A, B holds the corner of the last outline, and the release finishes.
+#include "base/colours.h"
+#include "base/sound.h"
+#include "base/state.h"
 #include "canvas/tool_states.h"
 #include "canvas/tools.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
-#include "shell/colours.h"
-#include "shell/sound.h"
-#include "shell/state.h"
 
 namespace {
 
-constexpr int kLineState = 6, kBoxState = 38;
-
 bool IsShape(int state) {
-    return (state >= kStar && state <= kOctagon) || (state >= kRectangle && state <= kIsoscelesTriangle);
+    return (state >= kStarState && state <= kOctagonState) ||
+           (state >= kRectangleState && state <= kIsoscelesTriangleState);
 }
 
 // The line's rubber band, which the finished line erases.
@@ -42,15 +41,15 @@ bool MoveShapeState(int state, POINT p) {
 
 bool ReleaseShapeState(int state, POINT p) {
     if (state == kLineState) {
-        PlaySoundEffect(35, soundOn);
+        PlaySoundEffect(kLineSound, soundOn);
         DrawFinishedLine(canvasWindow, appPalette, pointA.x, pointA.y, pointB.x, pointB.y, p.x, p.y, penWidth,
                          currentColour);
     } else if (state == kBoxState) {
-        PlaySoundEffect(36, soundOn);
+        PlaySoundEffect(kBoxSound, soundOn);
         DrawFinishedBox(canvasWindow, appPalette, pointA.x, pointA.y, pointB.x, pointB.y, p.x, p.y, penWidth,
                         currentColour);
     } else if (IsShape(state)) {
-        PlaySoundEffect(state == kIsoscelesTriangle ? 28 : 29, soundOn);
+        PlaySoundEffect(state == kIsoscelesTriangleState ? kSplatSound : kShapeSound, soundOn);
         DrawFinishedShape(canvasWindow, appPalette, state, p.x, p.y, pointA.x, pointA.y, pointB.x, pointB.y,
                           fillPattern, penWidth, currentColour);
     } else {

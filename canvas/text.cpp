@@ -2,10 +2,10 @@
 
 #include <cstring>
 
+#include "base/colours.h"
+#include "base/state.h"
 #include "draw/canvas_drawing.h"
 #include "options/pages.h"
-#include "shell/colours.h"
-#include "shell/state.h"
 
 POINT textOrigin;
 char textBuffer[kTextLimit + 2];

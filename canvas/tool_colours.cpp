@@ -1,8 +1,8 @@
 #include "canvas/tool_colours.h"
 
-#include "shell/colours.h"
-#include "shell/random.h"
-#include "shell/state.h"
+#include "base/colours.h"
+#include "base/random.h"
+#include "base/state.h"
 
 int shadeTriple[3];
 

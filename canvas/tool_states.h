@@ -33,7 +33,7 @@ bool PressPolygonState(int state);
 bool MovePolygonState(int state, POINT p);
 bool ReleasePolygonState(int state, POINT p);
 
-// The region tools (8, 27, 28, 55, 56, 57), the selection's drag (59) and its move (60).
+// The region tools, the selection's drag and its move.
 bool PressRegionState(int state);
 bool MoveRegionState(int state, POINT p);
 bool ReleaseRegionState(int state, POINT p);

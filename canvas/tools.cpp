@@ -1,18 +1,15 @@
 #include "canvas/tools.h"
 
+#include "base/state.h"
 #include "canvas/cursors.h"
 #include "canvas/selection.h"
 #include "canvas/text.h"
 #include "canvas/tool_states.h"
-#include "shell/state.h"
 
 int strokeActive;
 POINT pointA, pointB, pointC, pointD;
 
 namespace {
-
-constexpr int kLastToolState = 62;
-constexpr int kMoveSelectionState = 60;
 
 // Between the two ends, edges included, in whichever order they lie.
 bool Between(LONG v, LONG a, LONG b) { return a <= b ? v >= a && v <= b : v >= b && v <= a; }
@@ -32,7 +29,7 @@ void PressWithSelection(POINT p) {
 
 void RunPressAction(int state) {
     // Nothing is drawn with no tool, and text is placed before any dispatch.
-    if (state == 0 || state > kLastToolState) return;
+    if (state == kNoToolState || state > kLastToolState) return;
     if (PressBrushState(state) || PressOneClickState(state) || PressGeometryPenState(state) ||
         PressMirrorPenState(state) || PressPolygonState(state) || PressRegionState(state))
         return;
@@ -66,7 +63,7 @@ void ToolPress(POINT point) {
         BeginTextEntry(point);
         return;
     }
-    if (selectionMode > 0 && toolState == 0) PressWithSelection(point);
+    if (selectionMode > 0 && toolState == kNoToolState) PressWithSelection(point);
     RunPressAction(toolState);
     SetCapture(canvasWindow);
 }

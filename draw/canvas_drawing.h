@@ -5,8 +5,8 @@
 
 #include <vector>
 
+#include "base/colours.h"
 #include "platform/win32.h"
-#include "shell/colours.h"
 
 // The palette-relative marker every colour of the routines gets.
 inline COLORREF PaletteColour(COLORREF colour) { return colour | kPaletteRelative; }

@@ -1,10 +1,10 @@
 // Rubber-band outlines in exclusive-or white, and the finished shapes, line and box they turn into.
 #include <vector>
 
+#include "base/colours.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
 #include "draw/fill_brush.h"
-#include "shell/colours.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 // slide out of the page, a wooden frame and rainbow stripes.
 #include <array>
 
+#include "base/colours.h"
+#include "base/state.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
 #include "effects/effect_random.h"
 #include "effects/page_actions.h"
-#include "shell/colours.h"
-#include "shell/state.h"
 
 namespace {
 

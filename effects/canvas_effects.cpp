@@ -5,12 +5,12 @@
 
 #include <array>
 
+#include "base/colours.h"
+#include "base/state.h"
 #include "canvas/canvas.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
 #include "effects/effect_random.h"
-#include "shell/colours.h"
-#include "shell/state.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // Black branching cracks from random centres. The left and upper branches take steps that shrink near the
 // edge; the right and lower ones steps that grow with the distance from the centre. All stop four pixels
 // inside the canvas.
+#include "base/state.h"
 #include "canvas/canvas.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
 #include "effects/canvas_effects.h"
 #include "effects/effect_random.h"
-#include "shell/state.h"
 
 namespace {
 

@@ -3,6 +3,6 @@
 // between 0 and |n| - 1 rather than failing.
 #pragma once
 
-#include "shell/random.h"
+#include "base/random.h"
 
 inline int EffectRandom(int n) { return n == 0 ? 0 : RandomNumber() % n; }

@@ -2,19 +2,19 @@
 // click, also one outside the twelve buttons, takes a snapshot first and ends on the first brush page.
 #include "effects/effects_pages.h"
 
+#include "base/colours.h"
+#include "base/sound.h"
+#include "base/state.h"
 #include "canvas/canvas.h"
 #include "draw/draw.h"
 #include "effects/canvas_effects.h"
 #include "effects/page_actions.h"
 #include "options/pages.h"
-#include "shell/colours.h"
-#include "shell/sound.h"
-#include "shell/state.h"
 
 namespace {
 
 struct EffectsRow {
-    int sound;  // 0 for none
+    Sound sound;
     void (*action)();
 };
 
@@ -31,33 +31,33 @@ void ShrinkAway() {
 }
 
 const EffectsRow kEffectsPage1[12] = {
-    {0, [] { FillCanvasColour(canvasWindow, appPalette, paletteColours[kChalkboardEntry], canvasWidth, canvasHeight); }},
-    {20, [] { Clear(6); }},
-    {18, [] { Clear(7); }},
-    {21, [] { Clear(0); }},
-    {22, [] { Clear(1); }},
-    {0, ColourNoise},
-    {9, RingBurst},
-    {23, [] { DrawStarField(canvasWindow, appPalette, 0xFFFFFF, 0, canvasWidth, canvasHeight); }},
-    {25, [] { DrawRadarScreen(canvasWidth, canvasHeight, canvasWindow, appPalette); }},
-    {0, [] { Clear(5); }},
-    {26, [] { Clear(4); }},
-    {20, [] { Clear(3); }},
+    {kNoSound, [] { FillCanvasColour(canvasWindow, appPalette, paletteColours[kChalkboardEntry], canvasWidth, canvasHeight); }},
+    {kWipeSound, [] { Clear(6); }},
+    {kStreaksSound, [] { Clear(7); }},
+    {kDissolveSound, [] { Clear(0); }},
+    {kCurtainsSound, [] { Clear(1); }},
+    {kNoSound, ColourNoise},
+    {kRingBurstSound, RingBurst},
+    {kStarryNightSound, [] { DrawStarField(canvasWindow, appPalette, 0xFFFFFF, 0, canvasWidth, canvasHeight); }},
+    {kRadarSound, [] { DrawRadarScreen(canvasWidth, canvasHeight, canvasWindow, appPalette); }},
+    {kNoSound, [] { Clear(5); }},
+    {kGraphPaperSound, [] { Clear(4); }},
+    {kWipeSound, [] { Clear(3); }},
 };
 
 const EffectsRow kEffectsPage2[12] = {
-    {0, [] { WhiteHalfOf(0); }},
-    {0, [] { WhiteHalfOf(1); }},
-    {0, [] { WhiteHalfOf(2); }},
-    {0, [] { WhiteHalfOf(3); }},
-    {40, [] { DrawScene(1); }},
-    {5, [] { SlideOut(canvasWindow, appPalette, canvasWidth, canvasHeight, pictureDC); }},
-    {0, DrawWoodenFrame},
-    {15, ShrinkAway},
-    {39, [] { DrawScene(2); }},
-    {21, [] { Clear(2); }},
-    {41, [] { RainbowStripes(1); }},
-    {41, [] { RainbowStripes(2); }},
+    {kNoSound, [] { WhiteHalfOf(0); }},
+    {kNoSound, [] { WhiteHalfOf(1); }},
+    {kNoSound, [] { WhiteHalfOf(2); }},
+    {kNoSound, [] { WhiteHalfOf(3); }},
+    {kCitySound, [] { DrawScene(1); }},
+    {kSlideOutSound, [] { SlideOut(canvasWindow, appPalette, canvasWidth, canvasHeight, pictureDC); }},
+    {kNoSound, DrawWoodenFrame},
+    {kTunnelSound, ShrinkAway},
+    {kBarnSound, [] { DrawScene(2); }},
+    {kDissolveSound, [] { Clear(2); }},
+    {kRainbowStripesSound, [] { RainbowStripes(1); }},
+    {kRainbowStripesSound, [] { RainbowStripes(2); }},
 };
 
 }  // namespace
@@ -66,7 +66,7 @@ void RunEffectsAction(int n) {
     TakeSnapshot();
     colouringMode = 0;
     if (n >= 1 && n <= 12) {
-        const EffectsRow& row = (toolGroup == 15 ? kEffectsPage1 : kEffectsPage2)[n - 1];
+        const EffectsRow& row = (toolGroup == kFirstEffectsGroup ? kEffectsPage1 : kEffectsPage2)[n - 1];
         if (row.sound) PlaySoundEffect(row.sound, soundOn);
         row.action();
     }

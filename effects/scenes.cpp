@@ -1,11 +1,11 @@
 // Two landscapes over the whole canvas: sky above, grass below, and a city or a barn on the horizon. The
 // buildings and the barn are placed by the screen's width, not the canvas's.
+#include "base/colours.h"
+#include "base/state.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
 #include "effects/effect_random.h"
 #include "effects/page_actions.h"
-#include "shell/colours.h"
-#include "shell/state.h"
 
 namespace {
 

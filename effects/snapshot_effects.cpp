@@ -1,10 +1,10 @@
 // The option-bar effects that rebuild the visible picture from pieces of the snapshot in pictureDC. Every
 // piece reads the unchanged snapshot, so pieces copied earlier never feed later ones.
+#include "base/state.h"
 #include "canvas/canvas.h"
 #include "draw/canvas_drawing.h"
 #include "effects/canvas_effects.h"
 #include "effects/effect_random.h"
-#include "shell/state.h"
 
 void JumbleCanvas() {
     TakeSnapshot();

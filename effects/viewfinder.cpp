@@ -1,10 +1,10 @@
 // A camera viewfinder over the picture: four corner marks, a red recording dot and the word "Record".
 #include <iterator>
 
+#include "base/state.h"
 #include "canvas/text.h"
 #include "draw/canvas_drawing.h"
 #include "effects/canvas_effects.h"
-#include "shell/state.h"
 
 namespace {
 

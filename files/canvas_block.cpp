@@ -1,6 +1,6 @@
+#include "base/state.h"
 #include "files/dib.h"
 #include "files/save_print.h"
-#include "shell/state.h"
 
 HGLOBAL CanvasBlock(HDC canvas, int width, int height) {
     HDC memory = CreateCompatibleDC(canvas);

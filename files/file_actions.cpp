@@ -1,12 +1,13 @@
 #include "files/file_actions.h"
 
+#include "base/state.h"
 #include "canvas/canvas.h"
+#include "canvas/tools.h"
 #include "files/picture_chooser.h"
 #include "files/save_print.h"
 #include "options/choosers.h"
 #include "options/pages.h"
 #include "shell/frame_layout.h"
-#include "shell/state.h"
 
 namespace {
 
@@ -40,25 +41,25 @@ void ToggleSound() {
 void FilesPageAction(int n) {
     switch (n) {
         case 1:
-            toolState = 0;
+            toolState = kNoToolState;
             deletePictureMode = 0;
             ClearChooserArea();
             OpenPictureChooser();
             break;
         case 2:
-            toolState = 0;
+            toolState = kNoToolState;
             ClearChooserArea();
             SavePicture();
             ShowToolPage(1);
             ShowSnapshotOnCanvas();
             break;
         case 3:
-            toolState = 0;
+            toolState = kNoToolState;
             ClearChooserArea();
             PrintPicture();
             break;
         case 4:
-            toolState = 0;
+            toolState = kNoToolState;
             deletePictureMode = 1;
             ClearChooserArea();
             OpenPictureChooser();

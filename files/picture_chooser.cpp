@@ -2,12 +2,12 @@
 
 #include <cstring>
 
+#include "base/state.h"
 #include "canvas/canvas.h"
 #include "files/dib.h"
 #include "options/pages.h"
 #include "shell/frame_drawing.h"
 #include "shell/frame_layout.h"
-#include "shell/state.h"
 
 char pictureList[kPictureSlots][kPictureSlotSize];
 int pictureListEnd;

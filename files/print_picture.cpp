@@ -1,9 +1,9 @@
 // Printing: the canvas picture stretched over the default printer's page, as one document of one page.
 #include <cstring>
 
+#include "base/state.h"
 #include "files/dib.h"
 #include "files/save_print.h"
-#include "shell/state.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // Saving: the canvas picture written whole under a temporary name, then given a picture name no file has,
 // so that neither an interrupted write nor a repeated random name costs a picture.
+#include "base/random.h"
+#include "base/state.h"
 #include "canvas/canvas.h"
 #include "files/dib.h"
 #include "files/save_print.h"
-#include "shell/random.h"
-#include "shell/state.h"
 
 namespace {
 

@@ -1,12 +1,13 @@
 // The width, rainbow and pattern choosers in the chooser area, and the stamp cursor.
 #include "options/choosers.h"
 
+#include "base/colours.h"
+#include "base/state.h"
 #include "draw/draw.h"
 #include "draw/fill_brush.h"
-#include "shell/colours.h"
+#include "options/pages.h"
 #include "shell/frame_drawing.h"
 #include "shell/frame_layout.h"
-#include "shell/state.h"
 
 HICON stampIcon;
 HCURSOR stampCursor;
@@ -74,7 +75,7 @@ void ClearChooserArea() {
     widthChooserShown = 0;
     patternChooserShown = 0;
     rainbowChooserShown = 0;
-    if (toolGroup >= 5 && toolGroup <= 12) MakeStampCursor(d.dc());
+    if (IsStampGroup(toolGroup)) MakeStampCursor(d.dc());
 }
 
 void DrawWidthChooser() {

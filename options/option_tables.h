@@ -1,16 +1,19 @@
 // What each option button of each page stands for.
 #pragma once
 
+#include "base/sound.h"
+#include "canvas/tools.h"
+
 // The choosers a tool shows, as bits.
 enum Choosers { kNoChoosers = 0, kWidth = 1, kRainbow = 2, kPattern = 4 };
 
 struct OptionRow {
     enum Kind { kTool, kStamp, kEffect } kind;
-    int state = 0;             // tool rows: the tool state
+    ToolState state = kNoToolState;  // tool rows
     int choosers = kNoChoosers;  // tool rows
     int icon = 0;              // the icon's number (ICON_n)
-    int sound = 0;             // effect rows: the sound before the effect; tool rows: the sound after
-                               // the choosers; 0 for none
+    Sound sound = kNoSound;    // effect rows: the sound before the effect; tool rows: the sound after
+                               // the choosers
     void (*effect)() = nullptr;  // effect rows
     int selection = -1;        // tool rows of the selection: the selectionMode they set, -1 for none
 };

@@ -5,12 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "base/state.h"
+#include "canvas/tools.h"
 #include "options/choosers.h"
 #include "options/option_tables.h"
 #include "options/select.h"
 #include "shell/frame_drawing.h"
 #include "shell/frame_layout.h"
-#include "shell/state.h"
 
 namespace {
 
@@ -58,19 +59,19 @@ void ShowToolPage(int page) {
 }
 
 void ShowEffectsPage(int page) {
-    int group = page == 1 ? 15 : 16;
+    int group = page == 1 ? kFirstEffectsGroup : kSecondEffectsGroup;
     DrawPage(group, false);
     toolGroup = group;
-    toolState = 0;
+    toolState = kNoToolState;
     selectedOption = 1;
     ClearChooserArea();
 }
 
 void ShowRegionToolPage(int page) {
-    int group = page == 1 ? 17 : 18;
+    int group = page == 1 ? kFirstRegionGroup : kSecondRegionGroup;
     DrawPage(group, true);
     toolGroup = group;
-    toolState = page == 1 ? 8 : 0;
+    toolState = page == 1 ? kWhiteRectangleState : kNoToolState;
     selectedOption = 2;
     SelectOption(1);
 }
@@ -78,27 +79,27 @@ void ShowRegionToolPage(int page) {
 void ShowStampPage(int group) {
     DrawPage(group, true);
     toolGroup = group;
-    toolState = 30;
+    toolState = kStampState;
     selectedOption = 2;
     SelectOption(1);
 }
 
 void ShowFilesPage() {
-    DrawPage(13, false);
-    toolGroup = 13;
-    toolState = 0;
+    DrawPage(kFilesGroup, false);
+    toolGroup = kFilesGroup;
+    toolState = kNoToolState;
     selectedOption = 1;
     ClearChooserArea();
 }
 
 void NextPage() {
-    if (toolGroup >= 1 && toolGroup <= 4) ShowToolPage(toolGroup % 4 + 1);
-    else if (toolGroup >= 5 && toolGroup <= 12) ShowStampPage(toolGroup == 12 ? 5 : toolGroup + 1);
-    else if (toolGroup == 17 || toolGroup == 18) ShowRegionToolPage(toolGroup == 17 ? 2 : 1);
+    if (IsBrushGroup(toolGroup)) ShowToolPage(toolGroup == kLastBrushGroup ? kFirstBrushGroup : toolGroup + 1);
+    else if (IsStampGroup(toolGroup)) ShowStampPage(toolGroup == kLastStampGroup ? kFirstStampGroup : toolGroup + 1);
+    else if (IsRegionGroup(toolGroup)) ShowRegionToolPage(toolGroup == kFirstRegionGroup ? 2 : 1);
 }
 
 void PreviousPage() {
-    if (toolGroup >= 1 && toolGroup <= 4) ShowToolPage(toolGroup == 1 ? 4 : toolGroup - 1);
-    else if (toolGroup >= 5 && toolGroup <= 12) ShowStampPage(toolGroup == 5 ? 12 : toolGroup - 1);
-    else if (toolGroup == 17 || toolGroup == 18) ShowRegionToolPage(toolGroup == 17 ? 2 : 1);
+    if (IsBrushGroup(toolGroup)) ShowToolPage(toolGroup == kFirstBrushGroup ? kLastBrushGroup : toolGroup - 1);
+    else if (IsStampGroup(toolGroup)) ShowStampPage(toolGroup == kFirstStampGroup ? kLastStampGroup : toolGroup - 1);
+    else if (IsRegionGroup(toolGroup)) ShowRegionToolPage(toolGroup == kFirstRegionGroup ? 2 : 1);
 }

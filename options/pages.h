@@ -1,14 +1,33 @@
 // The option strip's pages: which icons it shows, and the page each tool group starts with.
 #pragma once
 
+// The tool groups: the page the option strip shows, as toolGroup holds it. Each brush page and each stamp
+// page is a group of its own; 14 is never set.
+enum ToolGroup : int {
+    kFirstBrushGroup = 1,
+    kLastBrushGroup = 4,
+    kFirstStampGroup = 5,
+    kLastStampGroup = 12,
+    kFilesGroup = 13,
+    kUnusedGroup = 14,
+    kFirstEffectsGroup = 15,
+    kSecondEffectsGroup = 16,
+    kFirstRegionGroup = 17,
+    kSecondRegionGroup = 18,
+};
+
+inline bool IsBrushGroup(int group) { return group >= kFirstBrushGroup && group <= kLastBrushGroup; }
+inline bool IsStampGroup(int group) { return group >= kFirstStampGroup && group <= kLastStampGroup; }
+inline bool IsRegionGroup(int group) { return group == kFirstRegionGroup || group == kSecondRegionGroup; }
+
 // Paints the strip navy, its choosers too.
 void ClearOptionStrip();
 void ShowToolPage(int page);
-// Page 1 is group 15, any other page group 16.
+// Page 1 is the first effects group, any other page the second.
 void ShowEffectsPage(int page);
-// Page 1 is group 17, any other page group 18.
+// Page 1 is the first region group, any other page the second.
 void ShowRegionToolPage(int page);
-// Groups 5 to 12.
+// One of the stamp groups.
 void ShowStampPage(int group);
 void ShowFilesPage();
 // The page arrows: through the ring of pages the current one belongs to.

@@ -3,14 +3,14 @@
 
 #include <string>
 
+#include "base/colours.h"
+#include "base/sound.h"
+#include "base/state.h"
 #include "draw/draw.h"
 #include "options/choosers.h"
 #include "options/option_tables.h"
-#include "shell/colours.h"
 #include "shell/frame_drawing.h"
 #include "shell/frame_layout.h"
-#include "shell/sound.h"
-#include "shell/state.h"
 
 namespace {
 

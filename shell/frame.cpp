@@ -2,13 +2,14 @@
 // its answers to the system's messages. Painting and input are in frame_paint.cpp and frame_input.cpp.
 #include "shell/frame.h"
 
+#include "base/colours.h"
+#include "base/program_directory.h"
+#include "base/random.h"
+#include "base/state.h"
 #include "canvas/canvas.h"
 #include "canvas/tools.h"
 #include "files/picture_chooser.h"
-#include "shell/colours.h"
 #include "shell/frame_layout.h"
-#include "shell/random.h"
-#include "shell/state.h"
 
 namespace {
 

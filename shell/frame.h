@@ -4,7 +4,6 @@
 #include "platform/win32.h"
 
 LRESULT CALLBACK PaintWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-void FindProgramDirectory();
 // Leaves the picture chooser's view: the canvas and its picture come back.
 void ReturnToCanvas();
 

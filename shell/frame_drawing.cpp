@@ -1,8 +1,8 @@
 #include "shell/frame_drawing.h"
 
+#include "base/colours.h"
+#include "base/state.h"
 #include "files/dib.h"
-#include "shell/colours.h"
-#include "shell/state.h"
 
 FrameDrawing::FrameDrawing(Kind kind)
     : kind_(kind),

@@ -1,8 +1,12 @@
 // The frame's answers to clicks and typed characters: the regions of the control panel, tested in a
 // fixed order, each calling the operation it stands for.
+#include "base/random.h"
+#include "base/sound.h"
+#include "base/state.h"
 #include "canvas/canvas.h"
 #include "canvas/selection.h"
 #include "canvas/text.h"
+#include "canvas/tools.h"
 #include "effects/effects_pages.h"
 #include "files/file_actions.h"
 #include "files/picture_chooser.h"
@@ -11,9 +15,6 @@
 #include "options/select.h"
 #include "shell/frame.h"
 #include "shell/frame_layout.h"
-#include "shell/random.h"
-#include "shell/sound.h"
-#include "shell/state.h"
 
 namespace {
 
@@ -22,14 +23,14 @@ void LeaveChooserView() {
 }
 
 void AskToQuit() {
-    PlaySoundEffect(14, soundOn);
+    PlaySoundEffect(kQuitQuestionSound, soundOn);
     int answer = MessageBoxA(frameWindow, "Do you really want to quit?", "Question",
                              MB_YESNO | MB_ICONQUESTION | MB_SYSTEMMODAL);
     if (answer == IDYES) DestroyWindow(frameWindow);
 }
 
 void Undo() {
-    PlaySoundEffect(11, soundOn);
+    PlaySoundEffect(kUndoSound, soundOn);
     ShowSnapshotOnCanvas();
 }
 
@@ -41,11 +42,11 @@ void LeftColumnClick(int y) {
         case kRegionToolsButton: ShowRegionToolPage(1); break;
         case kTextButton:
             textPlacePending = 1;
-            PlaySoundEffect(16, soundOn);
-            toolState = 99;
+            PlaySoundEffect(kTextButtonSound, soundOn);
+            toolState = kTextState;
             TakeSnapshot();
             break;
-        case kStampsButton: ShowStampPage(5 + RandomBelow(3)); break;
+        case kStampsButton: ShowStampPage(kFirstStampGroup + RandomBelow(3)); break;
         case kFilesButton: ShowFilesPage(); break;
         case kUndoButton: Undo(); break;
         case kNoButton: break;
@@ -65,29 +66,29 @@ void ChooserViewClick(int x, int y) {
 void OptionStripClick(int x, int y) {
     if (int n = OptionButtonAt(x, y)) {
         TakeSnapshot();
-        if (toolGroup < 13 || toolGroup > 16) SelectOption(n);
-        if (toolGroup == 15 || toolGroup == 16) RunEffectsAction(n);
+        if (toolGroup < kFilesGroup || toolGroup > kSecondEffectsGroup) SelectOption(n);
+        if (toolGroup == kFirstEffectsGroup || toolGroup == kSecondEffectsGroup) RunEffectsAction(n);
         // The files page has one row.
-        if (toolGroup == 13 && y < kOptionStripMiddle) FilesPageAction(n);
+        if (toolGroup == kFilesGroup && y < kOptionStripMiddle) FilesPageAction(n);
     } else if (widthChooserShown == 1 && InWidthChooser(x)) {
         if (int width = WidthAt(y)) penWidth = width;
-        PlaySoundEffect(31, soundOn);
+        PlaySoundEffect(kChoiceSound, soundOn);
         DrawWidthChooser();
         TakeSnapshot();
     } else if (patternChooserShown == 1 && InSideChooser(x) && y < kCanvasTop) {
-        PlaySoundEffect(31, soundOn);
+        PlaySoundEffect(kChoiceSound, soundOn);
         fillPattern = fillPattern >= 2 ? fillPattern - 1 : 8;
         DrawPatternChooser();
         TakeSnapshot();
     } else if (rainbowChooserShown == 1 && InSideChooser(x)) {
         if (y < kOptionStripMiddle) rainbowMode = 0;
         if (y > kOptionStripMiddle) rainbowMode = 1;
-        PlaySoundEffect(31, soundOn);
+        PlaySoundEffect(kChoiceSound, soundOn);
         DrawRainbowChooser();
         TakeSnapshot();
-    } else if (toolGroup != 13 && toolGroup != 14 && InPageArrows(x)) {
+    } else if (toolGroup != kFilesGroup && toolGroup != kUnusedGroup && InPageArrows(x)) {
         PageArrow arrow = PageArrowAt(y);
-        if (arrow != kNoArrow) PlaySoundEffect(17, soundOn);
+        if (arrow != kNoArrow) PlaySoundEffect(kPageArrowSound, soundOn);
         if (arrow == kPreviousArrow) PreviousPage();
         if (arrow == kNextArrow) NextPage();
     }
@@ -102,18 +103,18 @@ void FrameClick(LPARAM point) {
     } else if (textPlacePending == 1) {
         textPlacePending = 0;
         ShowToolPage(1);
-    } else if (selectionMode > 0 && toolState == 0) {
+    } else if (selectionMode > 0 && toolState == kNoToolState) {
         CancelSelection();
     } else if (x < kCanvasLeft && y < kColourButtonsBottom) {
         LeaveChooserView();
-        PlaySoundEffect(31, soundOn);
+        PlaySoundEffect(kChoiceSound, soundOn);
         colourFamily = FamilyAt(x, y);
         DrawColourPanel(colourFamily);
         if (patternChooserShown == 1) DrawPatternChooser();
         TakeSnapshot();
     } else if (int shade = ShadeAt(x, y); shade >= 0) {
         LeaveChooserView();
-        PlaySoundEffect(31, soundOn);
+        PlaySoundEffect(kChoiceSound, soundOn);
         SelectShade(shade);
         if (patternChooserShown == 1) DrawPatternChooser();
     } else if (InQuitButton(screenWidth, x, y)) {

@@ -1,9 +1,9 @@
 // One call of every drawing routine as a mouse move makes it, at pen widths 1 and 8, on a 1920 × 1080 canvas.
 #include <benchmark/benchmark.h>
 
+#include "base/state.h"
 #include "bench_canvas.h"
 #include "draw/draw.h"
-#include "shell/state.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // busy picture so that the pixel effects have colours to work on.
 #include <benchmark/benchmark.h>
 
+#include "base/state.h"
 #include "bench_canvas.h"
 #include "draw/draw.h"
 #include "effects/canvas_effects.h"
 #include "effects/page_actions.h"
-#include "shell/state.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <filesystem>
 #include <string>
 
+#include "base/state.h"
 #include "bench_canvas.h"
 #include "files/picture_chooser.h"
 #include "files/save_print.h"
 #include "platform/testing.h"
-#include "shell/state.h"
 
 namespace {
 

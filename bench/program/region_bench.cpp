@@ -5,25 +5,25 @@
 
 #include <string>
 
+#include "base/state.h"
 #include "bench_canvas.h"
 #include "canvas/selection.h"
 #include "canvas/text.h"
 #include "canvas/tools.h"
 #include "platform/testing.h"
-#include "shell/state.h"
 
 namespace {
 
 // The region drags, and the move of a grabbed selection.
-constexpr int kMovingStates[] = {8, 27, 28, 55, 56, 57, 59, 60};
-constexpr int kMoveSelectionState = 60;
+constexpr ToolState kMovingStates[] = {kWhiteRectangleState, kTurnState, kMirrorState, kInvertState,
+                                       kShrinkState, kZoomState, kSelectState, kMoveSelectionState};
 
 void StartStroke(int state) {
     StartBenchProgram();
     soundOn = 0;
     if (state == kMoveSelectionState) {
         // A selection to grab: the press inside it picks it up.
-        toolState = 0;
+        toolState = kNoToolState;
         selectionMode = 1;
         selectionRect = {200, 150, 900, 600};
         PressOnCanvas({400, 300});
@@ -53,7 +53,7 @@ void Release(benchmark::State& run, int state, RECT r) {
         ToolPress({r.left, r.top});
         ToolRelease({r.right, r.bottom});
     }
-    toolState = 0;
+    toolState = kNoToolState;
 }
 
 // Typing at the end of a 200-character text: a character, then a backspace, over and over.
@@ -77,13 +77,17 @@ void RegisterRegionBenchmarks() {
     const RECT whole{0, 0, 1870, 1008}, half{467, 252, 1402, 756};
     struct Named {
         const char* name;
-        int state;
+        ToolState state;
         RECT r;
     };
-    const Named releases[] = {{"Release/TurnWholeCanvas", 27, whole},   {"Release/MirrorWholeCanvas", 28, whole},
-                              {"Release/InvertWholeCanvas", 55, whole}, {"Release/ShrinkIntoHalf", 56, half},
-                              {"Release/ShrinkIntoWhole", 56, whole},   {"Release/ZoomHalf", 57, half},
-                              {"Release/ZoomWhole", 57, whole},         {"Release/WhiteWholeCanvas", 8, whole}};
+    const Named releases[] = {{"Release/TurnWholeCanvas", kTurnState, whole},
+                              {"Release/MirrorWholeCanvas", kMirrorState, whole},
+                              {"Release/InvertWholeCanvas", kInvertState, whole},
+                              {"Release/ShrinkIntoHalf", kShrinkState, half},
+                              {"Release/ShrinkIntoWhole", kShrinkState, whole},
+                              {"Release/ZoomHalf", kZoomState, half},
+                              {"Release/ZoomWhole", kZoomState, whole},
+                              {"Release/WhiteWholeCanvas", kWhiteRectangleState, whole}};
     for (const Named& n : releases)
         benchmark::RegisterBenchmark(n.name, Release, n.state, n.r)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Text/KeystrokeOf200Characters", TextKeystroke)->Unit(benchmark::kMicrosecond);

@@ -5,17 +5,26 @@
 
 #include <string>
 
+#include "base/state.h"
 #include "bench_canvas.h"
+#include "canvas/tools.h"
 #include "options/choosers.h"
 #include "platform/testing.h"
-#include "shell/state.h"
 
 namespace {
 
 // Every state, those whose move does nothing included, so their cost shows as the dispatch alone.
-constexpr int kStates[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20,
-                           21, 22, 23, 24, 25, 26, 30, 32, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46,
-                           47, 48, 49, 50, 51, 52, 53, 54, 58, 61, 62};
+constexpr ToolState kStates[] = {
+    kNoToolState, kFreehandPenState, kSprayCanState, kFillState, kStarState, kOctagonState, kLineState,
+    kFilledPolygonState, kWhiteRectangleState, kRectangleState, kEllipseState, kRightTriangleState,
+    kIsoscelesTriangleState, kThinWhenFastState, kThickWhenFastState, kLineBurstState, kSmallEraserState,
+    kLargeEraserState, kZigzagState, kConfettiCirclesState, kFuzzyPenState, kSlashNibState, kBackslashNibState,
+    kVerticalNibState, kHorizontalNibState, kPointMirroredState, kWhitePolygonState, kStampState, kBirdsState,
+    kFourWayState, kGrassState, kBubblesState, kFanState, kBoxState, kJitteryState, kShadeSprayState, kStripedState,
+    kSpeckledState, kDrippingState, kConfettiSquaresState, kBlobState, kSparkleState, kRedGreenBlueState,
+    kCrossHairState, kStripedReversedState, kTopToBottomState, kLeftToRightState, kSpeckledBlocksState, kSplatState,
+    kCurtainState, kPixelScatterState, kForkPenState, kSparkCrossState,
+};
 
 void BeginStroke(int state, int width) {
     StartBenchProgram();

@@ -4,8 +4,8 @@
 #include <functional>
 #include <vector>
 
+#include "base/state.h"
 #include "dab.h"
-#include "shell/state.h"
 
 namespace dab_test {
 

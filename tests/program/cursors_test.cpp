@@ -3,9 +3,10 @@
 
 #include <map>
 
+#include "base/state.h"
+#include "canvas/tools.h"
 #include "dab.h"
 #include "options/choosers.h"
-#include "shell/state.h"
 
 using dab_test::CanvasToScreenX;
 using dab_test::CanvasToScreenY;
@@ -27,21 +28,25 @@ HCURSOR Resource(int n) { return LoadCursorA(appInstance, ("CURSOR_" + std::to_s
 TEST(Cursors, EachToolStateShowsItsCursor) {
     RunDab({640, 480}, [] {
         const std::map<int, int> named = {
-            {1, 2},   {14, 2},  {34, 2},  {39, 2},  {50, 2},  {51, 2},  {2, 16},  {40, 16}, {3, 11},
-            {8, 15},  {27, 15}, {28, 15}, {55, 15}, {13, 14}, {15, 18}, {19, 21}, {44, 21}, {45, 21},
-            {53, 21}, {62, 21}, {20, 12}, {46, 12}, {23, 19}, {24, 20}, {26, 13}, {32, 8},  {35, 7},
-            {36, 17}, {41, 3},  {42, 3},  {43, 5},  {49, 10}, {52, 4},  {60, 22}, {99, 9},
+            {kFreehandPenState, 2}, {kThickWhenFastState, 2}, {kFourWayState, 2}, {kJitteryState, 2},
+            {kTopToBottomState, 2}, {kLeftToRightState, 2}, {kSprayCanState, 16}, {kShadeSprayState, 16},
+            {kFillState, 11}, {kWhiteRectangleState, 15}, {kTurnState, 15}, {kMirrorState, 15}, {kInvertState, 15},
+            {kThinWhenFastState, 14}, {kLineBurstState, 18}, {kConfettiCirclesState, 21}, {kConfettiSquaresState, 21},
+            {kBlobState, 21}, {kSplatState, 21}, {kSparkCrossState, 21}, {kFuzzyPenState, 12}, {kSparkleState, 12},
+            {kVerticalNibState, 19}, {kHorizontalNibState, 20}, {kWhitePolygonState, 13}, {kBirdsState, 8},
+            {kGrassState, 7}, {kBubblesState, 17}, {kStripedState, 3}, {kSpeckledState, 3}, {kDrippingState, 5},
+            {kStripedReversedState, 10}, {kSpeckledBlocksState, 4}, {kMoveSelectionState, 22}, {kTextState, 9},
         };
-        for (int state = 1; state <= 62; state++) {
-            if (state == 30) continue;
+        for (int state = kFreehandPenState; state <= kLastToolState; state++) {
+            if (state == kStampState) continue;
             auto it = named.find(state);
             int expected = it == named.end() ? 1 : it->second;
             EXPECT_EQ(CursorOverCanvasIn(state), Resource(expected)) << "toolState " << state;
         }
-        EXPECT_EQ(CursorOverCanvasIn(99), Resource(9));
-        EXPECT_EQ(CursorOverCanvasIn(4), Resource(1));
-        EXPECT_EQ(CursorOverCanvasIn(59), Resource(1));
-        EXPECT_EQ(CursorOverCanvasIn(0), LoadCursorA(nullptr, IDC_ARROW));
+        EXPECT_EQ(CursorOverCanvasIn(kTextState), Resource(9));
+        EXPECT_EQ(CursorOverCanvasIn(kStarState), Resource(1));
+        EXPECT_EQ(CursorOverCanvasIn(kSelectState), Resource(1));
+        EXPECT_EQ(CursorOverCanvasIn(kNoToolState), LoadCursorA(nullptr, IDC_ARROW));
         // CURSOR_4 and CURSOR_5 are both loaded, each for its own states, though they trade slots.
         EXPECT_NE(Resource(4), Resource(5));
     });
@@ -53,7 +58,7 @@ TEST(Cursors, StampStateShowsTheStampCursor) {
         stampCursor = CreateCursor(appInstance, 16, 16, 32, 32, andPlane, xorPlane);
         stampCursorExists = 1;
         ASSERT_NE(stampCursor, nullptr);
-        EXPECT_EQ(CursorOverCanvasIn(30), stampCursor);
+        EXPECT_EQ(CursorOverCanvasIn(kStampState), stampCursor);
     });
 }
 

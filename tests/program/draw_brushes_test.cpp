@@ -3,9 +3,9 @@
 
 #include <cstdlib>
 
+#include "base/random.h"
 #include "canvas_pixels.h"
 #include "draw/draw.h"
-#include "shell/random.h"
 
 using namespace dab_test;
 

@@ -1,11 +1,11 @@
 // Whole-canvas fills: one colour, and the night sky; and the brush of each fill pattern.
 #include <gtest/gtest.h>
 
+#include "base/random.h"
 #include "canvas_pixels.h"
 #include "draw/draw.h"
 #include "draw/fill_brush.h"
 #include "draw/star_field.h"
-#include "shell/random.h"
 
 using namespace dab_test;
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <utility>
 
+#include "base/state.h"
 #include "dab.h"
 #include "draw/draw.h"
-#include "shell/state.h"
 
 using dab_test::RunDab;
 

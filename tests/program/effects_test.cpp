@@ -4,14 +4,14 @@
 
 #include <set>
 
+#include "base/colours.h"
+#include "base/random.h"
 #include "canvas/canvas.h"
 #include "effects/canvas_effects.h"
 #include "effects/effects_pages.h"
 #include "effects/page_actions.h"
 #include "frame_helpers.h"
 #include "options/pages.h"
-#include "shell/colours.h"
-#include "shell/random.h"
 #include "tools_helpers.h"
 
 using namespace dab_test;
@@ -187,7 +187,7 @@ TEST(Effects, EveryEffectsPageActionEndsOnBrushPageOneAndUndoesToThePicture) {
                 PaintCanvas(Checks);
                 CanvasImage before = ReadCanvas();
                 RunEffectsAction(n);
-                EXPECT_EQ(toolGroup, 1) << group << " " << n;
+                EXPECT_EQ(toolGroup, kFirstBrushGroup) << group << " " << n;
                 EXPECT_EQ(selectedOption, 1) << group << " " << n;
                 EXPECT_EQ(colouringMode, 0) << group << " " << n;
                 bool action = n >= 1 && n <= 12;

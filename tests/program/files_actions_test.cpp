@@ -1,7 +1,9 @@
 // The files page's sound switch and its empty buttons.
 #include <gtest/gtest.h>
 
+#include "canvas/tools.h"
 #include "files_helpers.h"
+#include "options/pages.h"
 
 using namespace dab_test;
 
@@ -25,7 +27,7 @@ TEST(FilesActions, SoundOffAndOnAgain) {
         EXPECT_EQ(testing::MusicPlaying(), "");
         std::vector<COLORREF> offIcon = SoundIcon();
         EXPECT_NE(offIcon, onIcon);
-        EXPECT_EQ(toolGroup, 13);
+        EXPECT_EQ(toolGroup, kFilesGroup);
 
         // A colour click would play sound 31.
         ClickFrame(10, 40);
@@ -62,8 +64,8 @@ TEST(FilesActions, TheEmptyButtonRedrawsThePageAndChangesNothingElse) {
         testing::ClearMediaRecords();
         for (int n = 6; n <= 12; n++) {
             ChooseOptionButton(n);
-            EXPECT_EQ(toolGroup, 13);
-            EXPECT_EQ(toolState, 0);
+            EXPECT_EQ(toolGroup, kFilesGroup);
+            EXPECT_EQ(toolState, kNoToolState);
             EXPECT_EQ(soundOn, 1);
             EXPECT_EQ(pictureChooserShown, 0);
         }

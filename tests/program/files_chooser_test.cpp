@@ -2,7 +2,9 @@
 // colouring pictures, the delete mode, and the list's limits.
 #include <gtest/gtest.h>
 
+#include "canvas/tools.h"
 #include "files_helpers.h"
+#include "options/pages.h"
 
 using namespace dab_test;
 
@@ -79,7 +81,7 @@ TEST(FilesChooser, WithoutPicturesOpenOnlyShowsToolPageOne) {
         EXPECT_EQ(pictureChooserShown, 0);
         EXPECT_EQ(pictureListEnd, 1);
         EXPECT_TRUE(IsWindowVisible(canvasWindow));
-        EXPECT_EQ(toolGroup, 1);
+        EXPECT_EQ(toolGroup, kFirstBrushGroup);
         EXPECT_EQ(CanvasPixel(300, 200), RGB(255, 255, 255));
     });
 }
@@ -119,9 +121,9 @@ TEST(FilesChooser, ColouringPictureThenAnOrdinaryOne) {
             EXPECT_EQ(pictureChooserShown, 0);
             EXPECT_TRUE(IsWindowVisible(canvasWindow));
             EXPECT_EQ(colouringMode, 1);
-            EXPECT_EQ(toolGroup, 1);
+            EXPECT_EQ(toolGroup, kFirstBrushGroup);
             EXPECT_EQ(selectedOption, 2);
-            EXPECT_EQ(toolState, 3) << "the fill";
+            EXPECT_EQ(toolState, kFillState) << "the fill";
             if (c.unscaled) {
                 std::vector<COLORREF> picture = DrawnPicture(folder / "cbhouse.bmp", 590, 408, BLACKONWHITE, 590, 408);
                 EXPECT_TRUE(CanvasClient() == TopLeft(picture, 590, 588, 406));
@@ -153,7 +155,7 @@ TEST(FilesChooser, DeleteModeDeletesTheChosenFileAndKeepsTheCanvas) {
         EXPECT_EQ(folder.Files(), (std::vector<std::string>{"CAKE.BMP", "SEA.BMP"}));
         EXPECT_EQ(deletePictureMode, 0);
         EXPECT_EQ(pictureChooserShown, 0);
-        EXPECT_EQ(toolGroup, 1);
+        EXPECT_EQ(toolGroup, kFirstBrushGroup);
         EXPECT_EQ(colouringMode, 0);
         EXPECT_TRUE(ReadCanvas() == painted);
     });
@@ -176,7 +178,7 @@ TEST(FilesChooser, ABrokenPictureChangesNothing) {
         ClickCell(0);
         EXPECT_EQ(pictureChooserShown, 0);
         EXPECT_TRUE(ReadCanvas() == painted);
-        EXPECT_EQ(toolGroup, 1);
+        EXPECT_EQ(toolGroup, kFirstBrushGroup);
     });
 }
 

@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "base/colours.h"
+#include "base/state.h"
 #include "canvas_pixels.h"
 #include "files/dib.h"
 #include "files/picture_chooser.h"
 #include "frame_helpers.h"
-#include "shell/colours.h"
 #include "pictures_tool.h"
-#include "shell/state.h"
 
 namespace dab_test {
 

@@ -2,8 +2,10 @@
 // fifths of a portrait one, as the document "DEDODUDO"; nothing without a printer.
 #include <gtest/gtest.h>
 
+#include "canvas/tools.h"
 #include "files/save_print.h"
 #include "files_helpers.h"
+#include "options/pages.h"
 
 using namespace dab_test;
 
@@ -56,8 +58,8 @@ TEST(FilesPrint, ThePrintedPictureIsTheCanvasLessItsBorder) {
             for (int y = 0; y < height; y++)
                 for (int x = 0; x < width; x++) printed.push_back(page.Pixel(x, y));
             EXPECT_TRUE(printed == canvas);
-            EXPECT_EQ(toolState, 0);
-            EXPECT_EQ(toolGroup, 13);
+            EXPECT_EQ(toolState, kNoToolState);
+            EXPECT_EQ(toolGroup, kFilesGroup);
         });
     }
 }

@@ -4,9 +4,11 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include "base/random.h"
+#include "canvas/tools.h"
 #include "files/save_print.h"
 #include "files_helpers.h"
-#include "shell/random.h"
+#include "options/pages.h"
 
 using namespace dab_test;
 
@@ -43,7 +45,7 @@ TEST(FilesSave, TwoSavesGiveTwoFilesOfTheCanvas) {
             ASSERT_EQ(saved.size(), 1u);
             ExpectSavedCanvas(folder / saved[0], first);
             // Tool page 1, and the canvas as it was when the save began.
-            EXPECT_EQ(toolGroup, 1);
+            EXPECT_EQ(toolGroup, kFirstBrushGroup);
             EXPECT_TRUE(CanvasClient() == first);
 
             PaintCanvas([](int x, int y) { return PaletteChecks(y, x); });
@@ -112,7 +114,7 @@ TEST(FilesSave, ASavedNameBeginningWithCBIsAColouringPicture) {
         ClickFilesButton(kOpen);
         ClickCell(0);
         EXPECT_EQ(colouringMode, 1);
-        EXPECT_EQ(toolState, 3) << "the fill";
+        EXPECT_EQ(toolState, kFillState) << "the fill";
     });
 }
 
@@ -143,7 +145,7 @@ TEST(FilesSave, AFailedWriteSaysSoAndLeavesNothing) {
             EXPECT_EQ(folder.Files(), std::vector<std::string>{"CAKE.BMP"});
             std::error_code error;
             EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(folder / kSaveTemporaryName, error)));
-            EXPECT_EQ(toolGroup, 1);
+            EXPECT_EQ(toolGroup, kFirstBrushGroup);
             EXPECT_TRUE(CanvasClient() == canvas);
 
             // The next save, with room again, works.

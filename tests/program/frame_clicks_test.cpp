@@ -1,10 +1,11 @@
 // The frame's click regions, their bounds and their order.
 #include <gtest/gtest.h>
 
+#include "base/colours.h"
+#include "canvas/tools.h"
 #include "canvas_pixels.h"
 #include "frame_helpers.h"
 #include "options/pages.h"
-#include "shell/colours.h"
 
 using namespace dab_test;
 
@@ -138,10 +139,10 @@ TEST(FrameClicks, TextEntrySwallowsFrameClicks) {
         EXPECT_EQ(textEntryActive, 0);
         // Text placement pending: the next frame click goes back to the first brush page instead.
         textPlacePending = 1;
-        toolGroup = 6;
+        toolGroup = kFirstStampGroup + 1;
         ClickFrame(30, 20);
         EXPECT_EQ(textPlacePending, 0);
-        EXPECT_EQ(toolGroup, 1);
+        EXPECT_EQ(toolGroup, kFirstBrushGroup);
         EXPECT_EQ(colourFamily, 0);
     });
 }
@@ -151,27 +152,27 @@ TEST(FrameClicks, LeftColumnButtonsAndTheirBorders) {
         testing::ClearMediaRecords();
         ClickFrame(20, 340);
         EXPECT_EQ(textPlacePending, 1);
-        EXPECT_EQ(toolState, 99);
+        EXPECT_EQ(toolState, kTextState);
         EXPECT_EQ(SoundFiles(), std::vector<std::string>{"a26.mub"});
         textPlacePending = 0;
         ClickFrame(20, 250);
-        EXPECT_EQ(toolGroup, 15);
+        EXPECT_EQ(toolGroup, kFirstEffectsGroup);
         ClickFrame(20, 300);
-        EXPECT_EQ(toolGroup, 17);
-        EXPECT_EQ(toolState, 8);
+        EXPECT_EQ(toolGroup, kFirstRegionGroup);
+        EXPECT_EQ(toolState, kWhiteRectangleState);
         ClickFrame(20, 420);
-        EXPECT_EQ(toolGroup, 13);
+        EXPECT_EQ(toolGroup, kFilesGroup);
         for (int i = 0; i < 20; i++) {
             ClickFrame(20, 380);
-            EXPECT_GE(toolGroup, 5);
-            EXPECT_LE(toolGroup, 7);
-            EXPECT_EQ(toolState, 30);
+            EXPECT_GE(toolGroup, kFirstStampGroup);
+            EXPECT_LE(toolGroup, kFirstStampGroup + 2);
+            EXPECT_EQ(toolState, kStampState);
         }
         ClickFrame(20, 200);
-        EXPECT_EQ(toolGroup, 1);
+        EXPECT_EQ(toolGroup, kFirstBrushGroup);
         for (int border : {232, 274, 316, 358, 400, 442}) {
             ClickFrame(20, border);
-            EXPECT_EQ(toolGroup, 1) << "y " << border;
+            EXPECT_EQ(toolGroup, kFirstBrushGroup) << "y " << border;
             EXPECT_EQ(textPlacePending, 0);
         }
     });
@@ -189,21 +190,21 @@ TEST(FrameClicks, PageArrowsGoRoundTheirRings) {
             ClickFrame(290, 20);
             EXPECT_EQ(toolGroup, page);
         }
-        ShowStampPage(12);
+        ShowStampPage(kLastStampGroup);
         ClickFrame(290, 50);
-        EXPECT_EQ(toolGroup, 5);
+        EXPECT_EQ(toolGroup, kFirstStampGroup);
         ClickFrame(290, 20);
-        EXPECT_EQ(toolGroup, 12);
+        EXPECT_EQ(toolGroup, kLastStampGroup);
         ShowRegionToolPage(1);
         ClickFrame(290, 20);
-        EXPECT_EQ(toolGroup, 18);
+        EXPECT_EQ(toolGroup, kSecondRegionGroup);
         ClickFrame(290, 20);
-        EXPECT_EQ(toolGroup, 17);
+        EXPECT_EQ(toolGroup, kFirstRegionGroup);
         // The files page has no arrows, not even silent ones.
         ShowFilesPage();
         testing::ClearMediaRecords();
         ClickFrame(290, 50);
-        EXPECT_EQ(toolGroup, 13);
+        EXPECT_EQ(toolGroup, kFilesGroup);
         EXPECT_TRUE(SoundFiles().empty());
     });
 }

@@ -4,16 +4,15 @@
 
 #include <functional>
 #include <utility>
-
+#include "base/colours.h"
+#include "base/state.h"
 #include "canvas_pixels.h"
 #include "frame_helpers.h"
-#include "shell/colours.h"
 #include "options/choosers.h"
 #include "options/pages.h"
 #include "options/select.h"
 #include "shell/frame.h"
 #include "shell/frame_drawing.h"
-#include "shell/state.h"
 
 using namespace dab_test;
 

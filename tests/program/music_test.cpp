@@ -1,8 +1,8 @@
 // The background music: five tunes in turn on completion notices, and its end with the canvas.
 #include <gtest/gtest.h>
 
+#include "base/state.h"
 #include "dab.h"
-#include "shell/state.h"
 
 using dab_test::RunDab;
 

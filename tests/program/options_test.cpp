@@ -1,13 +1,14 @@
 // Choosing options: the highlight, the tool state and choosers of each row, stamps and effects.
 #include <gtest/gtest.h>
 
+#include "base/colours.h"
+#include "base/state.h"
+#include "canvas/tools.h"
 #include "frame_helpers.h"
 #include "options/choosers.h"
 #include "options/pages.h"
 #include "options/select.h"
 #include "platform/user/cursors.h"
-#include "shell/colours.h"
-#include "shell/state.h"
 
 using namespace dab_test;
 
@@ -25,7 +26,7 @@ TEST(Options, HighlightMovesFromButtonToButton) {
         EXPECT_EQ(FramePixel(60, 2), kHighlight) << "option 1's background";
         ClickOption(9);
         EXPECT_EQ(selectedOption, 9);
-        EXPECT_EQ(toolState, 15);
+        EXPECT_EQ(toolState, kLineBurstState);
         EXPECT_EQ(FramePixel(59, 1), kNavy);
         EXPECT_EQ(FramePixel(60, 2), kNavy);
         // Option 9's icon is at (130, 38): its outline runs one pixel round it.
@@ -38,7 +39,7 @@ TEST(Options, HighlightMovesFromButtonToButton) {
 TEST(Options, ChoosingTheHighlightedOptionAgainDoesNothing) {
     RunDab({640, 480}, [] {
         ClickOption(3);
-        EXPECT_EQ(toolState, 2);
+        EXPECT_EQ(toolState, kSprayCanState);
         rainbowMode = 1;
         testing::ClearMediaRecords();
         ClickOption(3);
@@ -51,7 +52,7 @@ TEST(Options, ChoosingTheHighlightedOptionAgainDoesNothing) {
 TEST(Options, EachRowShowsItsChoosersOnly) {
     RunDab({640, 480}, [] {
         ClickOption(2);
-        EXPECT_EQ(toolState, 3);
+        EXPECT_EQ(toolState, kFillState);
         EXPECT_EQ(widthChooserShown, 0);
         EXPECT_EQ(rainbowChooserShown, 0);
         EXPECT_EQ(patternChooserShown, 1);
@@ -61,7 +62,7 @@ TEST(Options, EachRowShowsItsChoosersOnly) {
         EXPECT_EQ(penWidth, width) << "the blank width area takes no clicks";
 
         ClickOption(4);
-        EXPECT_EQ(toolState, 13);
+        EXPECT_EQ(toolState, kThinWhenFastState);
         EXPECT_EQ(widthChooserShown + patternChooserShown + rainbowChooserShown, 0);
         for (int x = 310; x < 440; x += 7)
             for (int y = 0; y < 72; y += 5) ASSERT_EQ(FramePixel(x, y), kNavy) << x << ", " << y;
@@ -103,20 +104,20 @@ TEST(Options, EffectOptionsFallBackToOptionOne) {
         ShowRegionToolPage(1);
         ClickOption(5);
         EXPECT_EQ(selectedOption, 1);
-        EXPECT_EQ(toolState, 8);
+        EXPECT_EQ(toolState, kWhiteRectangleState);
         EXPECT_EQ(SoundFiles().back(), "a37.mub");
         ShowRegionToolPage(2);
         ClickOption(12);
         EXPECT_EQ(selectionMode, 2);
-        EXPECT_EQ(toolState, 59);
+        EXPECT_EQ(toolState, kSelectState);
         ClickOption(3);
         EXPECT_EQ(selectedOption, 1);
-        EXPECT_EQ(toolState, 59);
+        EXPECT_EQ(toolState, kSelectState);
         EXPECT_EQ(selectionMode, 1);
         // Option 8 sets its state, then plays its sound.
         testing::ClearMediaRecords();
         ClickOption(8);
-        EXPECT_EQ(toolState, 57);
+        EXPECT_EQ(toolState, kZoomState);
         EXPECT_EQ(SoundFiles(), std::vector<std::string>{"a44.mub"});
     });
 }
@@ -124,10 +125,10 @@ TEST(Options, EffectOptionsFallBackToOptionOne) {
 TEST(Options, StampsBecomeTheCursorAndKeepTheStampState) {
     RunDab({640, 480}, [] {
         ShowStampPage(10);
-        EXPECT_EQ(toolState, 30);
+        EXPECT_EQ(toolState, kStampState);
         EXPECT_EQ(stampIcon, LoadIconA(appInstance, "ICON_112"));
         ClickOption(5);
-        EXPECT_EQ(toolState, 30);
+        EXPECT_EQ(toolState, kStampState);
         EXPECT_EQ(stampIcon, LoadIconA(appInstance, "ICON_116"));
         ASSERT_EQ(stampCursorExists, 1);
         const backend::CursorImage* cursor = user::FindCursor(stampCursor);
@@ -148,7 +149,7 @@ TEST(Options, FilesAndEffectsPagesHaveNoHighlightAndTheEarShowsTheSound) {
     RunDab({640, 480}, [] {
         ShowFilesPage();
         EXPECT_EQ(FramePixel(59, 1), kNavy);
-        EXPECT_EQ(toolState, 0);
+        EXPECT_EQ(toolState, kNoToolState);
         ClickFrame(80, 20);
         EXPECT_EQ(FramePixel(59, 1), kNavy) << "an option click there draws no highlight";
         soundOn = 0;
@@ -158,7 +159,7 @@ TEST(Options, FilesAndEffectsPagesHaveNoHighlightAndTheEarShowsTheSound) {
         ShowFilesPage();
         EXPECT_NE(FramePixel(216, 18), off) << "ICON_209 and ICON_210 differ where the ear is crossed out";
         ShowEffectsPage(2);
-        EXPECT_EQ(toolGroup, 16);
+        EXPECT_EQ(toolGroup, kSecondEffectsGroup);
         EXPECT_EQ(FramePixel(59, 1), kNavy);
         EXPECT_EQ(FramePixel(280, 10), kNavy) << "no arrows on the effects pages";
     });

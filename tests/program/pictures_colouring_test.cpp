@@ -5,10 +5,11 @@
 
 #include <deque>
 
+#include "base/colours.h"
 #include "canvas/canvas.h"
+#include "canvas/tools.h"
 #include "canvas_pixels.h"
 #include "pictures_tool.h"
-#include "shell/colours.h"
 
 using namespace dab_test;
 
@@ -101,7 +102,7 @@ TEST_P(PicturesColouring, EveryAreaFillsAloneAndTheOutlinesStay) {
     ASSERT_GE(named.size(), 6u) << "the source names the areas a child fills";
     RunDab(c.screen, [&] {
         LoadColouringPicture(c.picture);
-        toolState = 3;
+        toolState = kFillState;
         fillPattern = 2;
         CanvasImage before = ReadCanvas();
         WhiteAreas areas = FindWhiteAreas(before);

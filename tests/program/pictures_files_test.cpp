@@ -6,8 +6,8 @@
 #include <map>
 #include <set>
 
+#include "base/colours.h"
 #include "pictures_tool.h"
-#include "shell/colours.h"
 
 using namespace dab_test;
 

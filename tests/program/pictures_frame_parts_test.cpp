@@ -5,9 +5,9 @@
 
 #include <set>
 
+#include "base/colours.h"
 #include "draw/fill_brush.h"
 #include "pictures_tool.h"
-#include "shell/colours.h"
 
 using namespace dab_test;
 

@@ -5,10 +5,10 @@
 
 #include <functional>
 
+#include "base/state.h"
 #include "frame_helpers.h"
 #include "options/choosers.h"
 #include "pictures_tool.h"
-#include "shell/state.h"
 
 using namespace dab_test;
 

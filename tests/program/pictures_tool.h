@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "base/colours.h"
 #include "files/dib.h"
-#include "shell/colours.h"
 #include "tools/common/dib_section.h"
 
 namespace dab_test {

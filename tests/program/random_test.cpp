@@ -3,8 +3,8 @@
 
 #include <set>
 
+#include "base/random.h"
 #include "dab.h"
-#include "shell/random.h"
 
 using dab_test::RunDab;
 

@@ -31,7 +31,7 @@ const Corners kCorners[] = {
 };
 
 struct RegionCase {
-    int state;
+    ToolState state;
     const char* name;
     // The pixel at (x, y) of the region afterwards, from the picture before. A negative extent counts
     // from its starting pixel, as on Windows, so the turn's and the mirror's source, which runs backwards
@@ -40,9 +40,9 @@ struct RegionCase {
 };
 
 const RegionCase kRegionCases[] = {
-    {27, "turned upside down", [](const CanvasImage& b, int x, int y) { return b.at(x, 350 - y); }},
-    {28, "mirrored", [](const CanvasImage& b, int x, int y) { return b.at(400 - x, y); }},
-    {55, "inverted", [](const CanvasImage& b, int x, int y) { return b.at(x, y) ^ 0x00FFFFFF; }},
+    {kTurnState, "turned upside down", [](const CanvasImage& b, int x, int y) { return b.at(x, 350 - y); }},
+    {kMirrorState, "mirrored", [](const CanvasImage& b, int x, int y) { return b.at(400 - x, y); }},
+    {kInvertState, "inverted", [](const CanvasImage& b, int x, int y) { return b.at(x, y) ^ 0x00FFFFFF; }},
 };
 
 // Wrong pixels of the picture: in the region as the case has it, elsewhere as before. The region is
@@ -80,7 +80,7 @@ TEST(RegionTools, WhiteRectangleWhitensTheRegionAndHalfThePenAround) {
         PaintCanvas(Checks);
         CanvasImage before = ReadCanvas();
         penWidth = 6;
-        UseTool(8);
+        UseTool(kWhiteRectangleState);
         DragRegion({300, 250}, {100, 100});
         CanvasImage after = ReadCanvas();
         for (int y = 0; y < after.height; y++)
@@ -102,7 +102,7 @@ TEST(RegionTools, AClickWithoutADragChangesNothing) {
         PaintCanvas(Gradient);
         TakeSnapshot();
         CanvasImage before = ReadCanvas();
-        for (int state : {27, 28, 55, 57}) {
+        for (ToolState state : {kTurnState, kMirrorState, kInvertState, kZoomState}) {
             UseTool(state);
             Click({200, 200});
             EXPECT_EQ(ReadCanvas(), before) << "state " << state;
@@ -117,12 +117,12 @@ TEST(RegionTools, ShrinkAndZoomAgainWorkFromTheSnapshot) {
             PaintCanvas(Gradient);
             ChooseRegionOption(2, n);
             int state = toolState;
-            ASSERT_EQ(state, n == 4 ? 56 : 57);
+            ASSERT_EQ(state, n == 4 ? kShrinkState : kZoomState);
             DragRegion({100, 100}, {180, 160});
             CanvasImage first = ReadCanvas();
             DragRegion({320, 240}, {400, 300});
             CanvasImage second = ReadCanvas();
-            if (state == 56) {
+            if (state == kShrinkState) {
                 // The second shrink: white everywhere but its rectangle, which shows what the first did.
                 int differ = 0;
                 for (int y = 0; y < second.height; y++)
@@ -157,12 +157,12 @@ TEST(RegionTools, SelectionPastesTheSnapshotWhereTheMarqueeWasLast) {
         for (const SelectionCase& c : kSelectionCases) {
             PaintCanvas(Gradient);
             ChooseRegionOption(2, c.option);
-            ASSERT_EQ(toolState, 59);
+            ASSERT_EQ(toolState, kSelectState);
             ASSERT_EQ(selectionMode, c.cut ? 1 : 2);
             CanvasImage before = ReadCanvas();
             // Dragged from bottom right to top left: 100 × 60 from (100, 100).
             DragRegion({200, 160}, {100, 100});
-            EXPECT_EQ(toolState, 0) << c.name;
+            EXPECT_EQ(toolState, kNoToolState) << c.name;
             std::vector<POINT> marquee = Differences(before, ReadCanvas());
             EXPECT_GT(marquee.size(), 300u) << c.name << ": the marquee shows";
             for (POINT p : marquee)
@@ -173,7 +173,7 @@ TEST(RegionTools, SelectionPastesTheSnapshotWhereTheMarqueeWasLast) {
             CanvasMove({170, 140});
             CanvasMove({180, 150});
             testing::WaitUntilIdle();
-            EXPECT_EQ(toolState, 60) << c.name;
+            EXPECT_EQ(toolState, kMoveSelectionState) << c.name;
             EXPECT_EQ(selectionRect.left, 100);
             EXPECT_EQ(selectionRect.bottom, 160);
             CanvasRelease({260, 200});
@@ -189,7 +189,7 @@ TEST(RegionTools, SelectionPastesTheSnapshotWhereTheMarqueeWasLast) {
                 }
             EXPECT_EQ(wrong, 0) << c.name;
             // The cut selection is chosen again, the copy's highlight is gone.
-            EXPECT_EQ(toolState, 59) << c.name;
+            EXPECT_EQ(toolState, kSelectState) << c.name;
             EXPECT_EQ(selectionMode, 1) << c.name;
             EXPECT_EQ(selectedOption, 1);
             EXPECT_EQ(selectionRect.left, 640 + 3);
@@ -235,7 +235,7 @@ TEST(RegionTools, DroppingASelectionWithNoMarqueeShownDrawsNothing) {
         // The copy selection chosen, then the effects page, then a click on its first effect.
         ChooseOptionButton(12);
         ClickFrame(20, 250);
-        EXPECT_EQ(toolState, 0);
+        EXPECT_EQ(toolState, kNoToolState);
         EXPECT_EQ(selectionMode, 2);
         ChooseOptionButton(1);
         EXPECT_EQ(selectionMode, 0);
@@ -249,10 +249,10 @@ TEST(RegionTools, DroppingASelectionWithNoMarqueeShownDrawsNothing) {
         testing::WaitUntilIdle();
         EXPECT_EQ(ReadCanvas(), picture);
         ClickFrame(20, 250);
-        EXPECT_EQ(toolState, 0);
+        EXPECT_EQ(toolState, kNoToolState);
         EXPECT_GT(selectionMode, 0);
         Click({150, 130});
-        EXPECT_EQ(toolState, 0) << "nothing to grab";
+        EXPECT_EQ(toolState, kNoToolState) << "nothing to grab";
         EXPECT_EQ(selectionMode, 0);
         EXPECT_EQ(ReadCanvas(), picture) << "no stray marquee";
     });

@@ -56,12 +56,12 @@ void RunEffectsPage(int page, const std::vector<Button>& buttons, const CanvasIm
             ShowEffectsPage(2);
             testing::WaitUntilIdle();
         }
-        ASSERT_EQ(toolGroup, page == 1 ? 15 : 16);
+        ASSERT_EQ(toolGroup, page == 1 ? kFirstEffectsGroup : kSecondEffectsGroup);
         testing::ClearMediaRecords();
         ChooseOptionButton(b.n);
         EXPECT_EQ(SoundFiles(), Sound(b.sound)) << "effects page " << page << " button " << b.n;
         EXPECT_NE(ReadCanvas(), picture) << "effects page " << page << " button " << b.n;
-        EXPECT_EQ(toolGroup, 1) << "back on brush page 1";
+        EXPECT_EQ(toolGroup, kFirstBrushGroup) << "back on brush page 1";
         EXPECT_EQ(selectedOption, 1);
         SaveSession("effects-" + std::to_string(page) + "-" + std::to_string(b.n));
         Undo();
@@ -98,12 +98,12 @@ TEST(SessionEffects, EveryEffectOfBothRegionToolPages) {
             for (const Button& b : pages[page - 1]) {
                 RegionToolsButton();
                 if (page == 2) NextPageArrow();
-                ASSERT_EQ(toolGroup, 16 + page);
+                ASSERT_EQ(toolGroup, page == 1 ? kFirstRegionGroup : kSecondRegionGroup);
                 testing::ClearMediaRecords();
                 ChooseOptionButton(b.n);
                 EXPECT_EQ(SoundFiles(), Sound(b.sound)) << "region page " << page << " option " << b.n;
                 EXPECT_NE(ReadCanvas(), picture) << "region page " << page << " option " << b.n;
-                EXPECT_EQ(toolGroup, 16 + page) << "the page stays";
+                EXPECT_EQ(toolGroup, page == 1 ? kFirstRegionGroup : kSecondRegionGroup) << "the page stays";
                 EXPECT_EQ(selectedOption, 1) << "option 1 chosen again";
                 SaveSession("region-" + std::to_string(page) + "-" + std::to_string(b.n));
                 Undo();

@@ -3,6 +3,7 @@
 // build's test folder, for a person to look at.
 #include <gtest/gtest.h>
 
+#include "canvas/tools.h"
 #include "files_helpers.h"
 #include "tools_helpers.h"
 
@@ -73,7 +74,7 @@ TEST(SessionFiles, SaveOpenAgainColourInAndDelete) {
         ClickFilesButton(kOpen);
         ClickCell(SlotOf("CBHOUSE.BMP") - 1);
         ASSERT_EQ(colouringMode, 1);
-        ASSERT_EQ(toolState, 3);
+        ASSERT_EQ(toolState, kFillState);
         std::vector<COLORREF> outline = CanvasClient();
         struct Area {
             POINT at;

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "canvas/text.h"
+#include "canvas/tools.h"
+#include "options/pages.h"
 #include "region_helpers.h"
 
 using namespace dab_test;
@@ -39,15 +41,16 @@ TEST(Session, RegionToolsOfThePageOneOverAPicture) {
     RunDab({1024, 768}, [] {
         PaintAPicture();
         struct Step {
-            int option, state;
+            int option;
+            ToolState state;
             POINT from, to;
         };
         // White rectangle, mirror, turn, invert, each over a part of the stamps and shapes; the turn is
         // dragged from the bottom right.
-        const Step steps[] = {{1, 8, {30, 250}, {150, 300}},
-                              {3, 28, {200, 150}, {400, 260}},
-                              {4, 27, {600, 280}, {420, 120}},
-                              {9, 55, {100, 30}, {560, 110}}};
+        const Step steps[] = {{1, kWhiteRectangleState, {30, 250}, {150, 300}},
+                              {3, kMirrorState, {200, 150}, {400, 260}},
+                              {4, kTurnState, {600, 280}, {420, 120}},
+                              {9, kInvertState, {100, 30}, {560, 110}}};
         for (const Step& s : steps) {
             ChooseRegionOption(1, s.option);
             EXPECT_EQ(toolState, s.state);
@@ -76,7 +79,7 @@ TEST(Session, CutCopyShrinkAndZoomOfThePageTwo) {
         EXPECT_EQ(selectionMode, 1);
         CanvasImage marked = ReadCanvas();
         Stroke({{100, 220}, {150, 300}, {200, 400}});
-        EXPECT_EQ(toolState, 59) << "the cut selection is chosen again";
+        EXPECT_EQ(toolState, kSelectState) << "the cut selection is chosen again";
         EXPECT_EQ(ReadCanvas().at(100, 220), kWhite) << "the cut part's place is white";
         EXPECT_EQ(ReadCanvas().at(200, 400), marked.at(100, 220)) << "and the part is 180 lower";
         // Copy the third rectangle's top to the right.
@@ -117,7 +120,7 @@ TEST(Session, TextTypedCorrectedAndFinishedByAClick) {
         ClickFrame(10, 45);
         COLORREF colour = currentColour;
         ClickTextButton();
-        EXPECT_EQ(toolState, 99);
+        EXPECT_EQ(toolState, kTextState);
         Click({40, 360});
         testing::Type("Hello dob");
         testing::Key(VK_BACK);
@@ -128,7 +131,7 @@ TEST(Session, TextTypedCorrectedAndFinishedByAClick) {
         // A click on the frame finishes it: no caret, tool page 1.
         ClickFrame(450, 30);
         EXPECT_EQ(textEntryActive, 0);
-        EXPECT_EQ(toolGroup, 1);
+        EXPECT_EQ(toolGroup, kFirstBrushGroup);
         std::vector<POINT> letters = Differences(picture, ReadCanvas());
         ASSERT_GT(letters.size(), 100u);
         for (POINT p : letters) {

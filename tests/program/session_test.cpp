@@ -6,8 +6,10 @@
 #include <cstdlib>
 #include <set>
 
+#include "canvas/tools.h"
 #include "frame_helpers.h"
 #include "options/choosers.h"
+#include "options/pages.h"
 #include "tools_helpers.h"
 
 using namespace dab_test;
@@ -45,11 +47,11 @@ TEST(Session, EveryToolOfTheFirstTwoBrushPagesPaints) {
                 ClickFrame(family < 8 ? 10 : 35, 13 * (family % 8) + 6);
                 CanvasImage before = ReadCanvas();
                 // The erasers go over the pencil's line, since on white they leave nothing to see.
-                bool eraser = toolState == 16 || toolState == 17;
+                bool eraser = toolState == kSmallEraserState || toolState == kLargeEraserState;
                 Stroke(BandStroke(eraser ? 0 : (page - 1) * 12 + n - 1));
                 EXPECT_GT(PaintedPixels(before), 0) << "page " << page << " option " << n << ", state " << toolState;
                 // The fill took the whole canvas: undo it, so the next tools paint on white.
-                if (toolState == 3) ClickFrame(20, 460);
+                if (toolState == kFillState) ClickFrame(20, 460);
             }
             // The next page by its arrow.
             ClickFrame(290, 54);
@@ -65,9 +67,9 @@ TEST(Session, EveryToolOfTheFirstTwoBrushPagesPaints) {
 TEST(Session, StampsThenUndoTakesBackOnlyTheStampsSinceTheLastClick) {
     RunDab({800, 600}, [] {
         ClickFrame(20, 380);
-        ASSERT_GE(toolGroup, 5);
-        ASSERT_LE(toolGroup, 7);
-        EXPECT_EQ(toolState, 30);
+        ASSERT_GE(toolGroup, kFirstStampGroup);
+        ASSERT_LE(toolGroup, kFirstStampGroup + 2);
+        EXPECT_EQ(toolState, kStampState);
         std::vector<CanvasImage> after;
         for (int i = 0; i < 3; i++) {
             ChooseOptionButton(i + 2);
@@ -105,7 +107,7 @@ TEST(Session, ChoosersAndArrowsAsAChildUsesThem) {
         EXPECT_GT(colours.size(), 3u) << "a rainbow spray";
         // Round the brush pages: four arrows forward come back.
         for (int i = 0; i < 4; i++) ClickFrame(290, 54);
-        EXPECT_EQ(toolGroup, 1);
+        EXPECT_EQ(toolGroup, kFirstBrushGroup);
         EXPECT_EQ(rainbowMode, 0) << "the page's first option was chosen anew";
         // The fill with a hatched pattern.
         ChooseOptionButton(2);
@@ -121,7 +123,7 @@ TEST(Session, ColouringModeOpensBrushPageOneOnTheFill) {
         colouringMode = 1;
         ClickFrame(20, 200);
         EXPECT_EQ(selectedOption, 2);
-        EXPECT_EQ(toolState, 3);
+        EXPECT_EQ(toolState, kFillState);
         EXPECT_EQ(FramePixel(94, 1), kHighlight);
         EXPECT_NE(FramePixel(59, 1), kHighlight);
     });

@@ -1,9 +1,10 @@
 // The snapshot behind the canvas: every repaint puts it back, so a stroke lasts only once it is taken.
 #include <gtest/gtest.h>
 
+#include "base/state.h"
 #include "canvas/canvas.h"
 #include "dab.h"
-#include "shell/state.h"
+#include "options/pages.h"
 
 using dab_test::CanvasToScreenX;
 using dab_test::CanvasToScreenY;
@@ -57,21 +58,21 @@ TEST(Snapshot, TakenSnapshotSurvivesRepaints) {
 TEST(Snapshot, ScreenExposedShowsTheSnapshotOnce) {
     RunDab({640, 480}, [] {
         DrawStroke();
-        toolGroup = 7;
+        toolGroup = kFirstStampGroup + 2;
         testing::Expose();
         testing::WaitUntilIdle();
         EXPECT_EQ(OnCanvas(120, 110), RGB(255, 255, 255));
-        EXPECT_EQ(toolGroup, 7) << "the canvas itself did not repaint";
+        EXPECT_EQ(toolGroup, kFirstStampGroup + 2) << "the canvas itself did not repaint";
     });
 }
 
 TEST(Snapshot, RepaintReturnsToTheFirstToolPageAndShadeFive) {
     RunDab({640, 480}, [] {
-        toolGroup = 7;
+        toolGroup = kFirstStampGroup + 2;
         selectedOption = 4;
         colourShade = 8;
         Repaint();
-        EXPECT_EQ(toolGroup, 1);
+        EXPECT_EQ(toolGroup, kFirstBrushGroup);
         EXPECT_EQ(selectedOption, 1);
         EXPECT_EQ(colourShade, 5);
         EXPECT_EQ(currentColour, RGB(0xB5, 0x20, 0xFF));

@@ -5,10 +5,11 @@
 
 #include <filesystem>
 
+#include "base/colours.h"
+#include "base/state.h"
 #include "canvas/canvas.h"
 #include "dab.h"
-#include "shell/colours.h"
-#include "shell/state.h"
+#include "options/pages.h"
 
 using dab_test::CanvasToScreenX;
 using dab_test::CanvasToScreenY;
@@ -108,7 +109,7 @@ TEST(Startup, SharedStateStartsAtItsInitialValues) {
         EXPECT_EQ(musicNumber, 1);
         EXPECT_EQ(firstPaintPending, 0);
         // Each canvas paint shows the first brush page.
-        EXPECT_EQ(toolGroup, 1);
+        EXPECT_EQ(toolGroup, kFirstBrushGroup);
         EXPECT_EQ(selectedOption, 1);
     });
 }

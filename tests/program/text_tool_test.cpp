@@ -8,6 +8,8 @@
 #include <string>
 
 #include "canvas/text.h"
+#include "canvas/tools.h"
+#include "options/pages.h"
 #include "region_helpers.h"
 
 using namespace dab_test;
@@ -68,8 +70,8 @@ TEST(TextTool, TypedTextShowsWithItsCaretAndFinishesWithout) {
             // The finish draws over the canvas copy, whatever the reference left on the screen.
             Click({400, 300});
             EXPECT_EQ(textEntryActive, 0) << c.name;
-            EXPECT_EQ(toolGroup, 1) << c.name;
-            EXPECT_EQ(toolState, 1) << c.name;
+            EXPECT_EQ(toolGroup, kFirstBrushGroup) << c.name;
+            EXPECT_EQ(toolState, kFreehandPenState) << c.name;
             CanvasImage finished = ReadCanvas();
             EXPECT_EQ(finished, TextOver(Checks, origin, c.text)) << c.name;
             if (c.text.empty()) {

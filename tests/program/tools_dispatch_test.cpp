@@ -14,7 +14,7 @@ namespace {
 
 TEST(Tools, MoveWithoutAPressDrawsNothing) {
     RunDab({640, 480}, [] {
-        UseTool(1);
+        UseTool(kFreehandPenState);
         penWidth = 4;
         CanvasImage before = ReadCanvas();
         for (int x = 50; x < 300; x += 10) CanvasMove({x, 100});
@@ -31,7 +31,8 @@ TEST(Tools, MoveWithoutAPressDrawsNothing) {
 
 TEST(Tools, EveryPressCapturesTheMouseAndTheReleaseFreesIt) {
     RunDab({640, 480}, [] {
-        for (int state : {0, 1, 3, 9, 30, 45, 53, 59, 99}) {
+        for (ToolState state : {kNoToolState, kFreehandPenState, kFillState, kRectangleState, kStampState, kBlobState,
+                                kSplatState, kSelectState, kTextState}) {
             UseTool(state);
             CanvasPress({100, 100});
             testing::WaitUntilIdle();
@@ -47,7 +48,7 @@ TEST(Tools, EveryPressCapturesTheMouseAndTheReleaseFreesIt) {
 
 TEST(Tools, CapturedStrokeGoesOnOutsideTheCanvas) {
     RunDab({640, 480}, [] {
-        UseTool(1);
+        UseTool(kFreehandPenState);
         CanvasPress({20, 100});
         CanvasMove({-40, 100});
         CanvasMove({40, 100});
@@ -60,7 +61,7 @@ TEST(Tools, CapturedStrokeGoesOnOutsideTheCanvas) {
 
 TEST(Tools, RightPressStopsTheStrokeAndTheReleaseFinishesFromTheLastCorner) {
     RunDab({640, 480}, [] {
-        UseTool(kRectangle);
+        UseTool(kRectangleState);
         fillPattern = 1;
         CanvasPress({100, 100});
         CanvasMove({200, 150});
@@ -84,25 +85,25 @@ TEST(Tools, RightPressStopsTheStrokeAndTheReleaseFinishesFromTheLastCorner) {
 
 TEST(Tools, LineAndBoxRubberBandsVanishOnRelease) {
     RunDab({640, 480}, [] {
-        for (int state : {6, 38}) {
+        for (ToolState state : {kLineState, kBoxState}) {
             ClearCanvas();
             UseTool(state);
             Stroke({{100, 100}, {300, 300}, {250, 120}, {200, 150}});
             CanvasImage stroke = ReadCanvas();
             ClearCanvas();
-            if (state == 6)
+            if (state == kLineState)
                 DrawFinishedLine(canvasWindow, appPalette, 100, 100, 100, 100, 200, 150, penWidth, currentColour);
             else
                 DrawFinishedBox(canvasWindow, appPalette, 100, 100, 100, 100, 200, 150, penWidth, currentColour);
             EXPECT_EQ(ReadCanvas(), stroke) << "state " << state;
-            EXPECT_EQ(SoundsHeard(), std::vector<std::string>{state == 6 ? "a45.mub" : "a46.mub"});
+            EXPECT_EQ(SoundsHeard(), std::vector<std::string>{state == kLineState ? "a45.mub" : "a46.mub"});
         }
     });
 }
 
 TEST(Tools, TextComesBeforeAnyTool) {
     RunDab({640, 480}, [] {
-        UseTool(99);
+        UseTool(kTextState);
         textPlacePending = 1;
         CanvasImage before = ReadCanvas();
         CanvasPress({150, 120});
@@ -114,7 +115,7 @@ TEST(Tools, TextComesBeforeAnyTool) {
         EXPECT_EQ(GetCapture(), nullptr) << "placing text does not capture";
         CanvasRelease({150, 120});
         // While text is typed, a press with the pen only finishes the text.
-        toolState = 1;
+        toolState = kFreehandPenState;
         CanvasPress({200, 120});
         testing::WaitUntilIdle();
         EXPECT_EQ(textEntryActive, 0);
@@ -129,19 +130,19 @@ TEST(Tools, PressInsideTheSelectionPicksItUpAndOutsideDropsIt) {
     RunDab({640, 480}, [] {
         auto select = [] {
             selectionMode = 1;
-            UseTool(59);
+            UseTool(kSelectState);
             Stroke({{100, 100}, {200, 160}});
         };
         select();
         CanvasPress({200, 160});
         testing::WaitUntilIdle();
-        EXPECT_EQ(toolState, 60) << "the rectangle's edges count as inside";
+        EXPECT_EQ(toolState, kMoveSelectionState) << "the rectangle's edges count as inside";
         EXPECT_EQ(selectionMode, 1);
         CanvasRelease({200, 160});
         testing::WaitUntilIdle();
         select();
         Click({201, 130});
-        EXPECT_EQ(toolState, 0);
+        EXPECT_EQ(toolState, kNoToolState);
         EXPECT_EQ(selectionMode, 0);
     });
 }
@@ -149,11 +150,13 @@ TEST(Tools, PressInsideTheSelectionPicksItUpAndOutsideDropsIt) {
 TEST(Tools, ShapesFinishWithTheirSoundsInTheFillPattern) {
     RunDab({640, 480}, [] {
         fillPattern = 2;
-        for (int shape : {kStar, kOctagon, kRectangle, kEllipse, kRightTriangle, kIsoscelesTriangle}) {
+        for (ToolState shape : {kStarState, kOctagonState, kRectangleState, kEllipseState, kRightTriangleState,
+                                 kIsoscelesTriangleState}) {
             ClearCanvas();
             UseTool(shape);
             Stroke({{100, 100}, {250, 260}, {300, 300}});
-            EXPECT_EQ(SoundsHeard(), std::vector<std::string>{shape == kIsoscelesTriangle ? "a38.mub" : "a39.mub"});
+            EXPECT_EQ(SoundsHeard(),
+                      std::vector<std::string>{shape == kIsoscelesTriangleState ? "a38.mub" : "a39.mub"});
             EXPECT_EQ(CanvasPixel(215, 230), paletteColours[5]) << "shape " << shape << " is filled solid";
             EXPECT_EQ(CanvasPixel(320, 320), kWhite) << "shape " << shape;
         }

@@ -5,10 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "base/colours.h"
+#include "base/state.h"
+#include "canvas/tools.h"
 #include "canvas_pixels.h"
 #include "dab.h"
-#include "shell/colours.h"
-#include "shell/state.h"
 
 namespace dab_test {
 
@@ -28,7 +29,7 @@ inline void Stroke(const std::vector<POINT>& points) {
 inline void Click(POINT p) { Stroke({p}); }
 
 // The tool as the option bar leaves it: the state, with sound records cleared.
-inline void UseTool(int state) {
+inline void UseTool(ToolState state) {
     toolState = state;
     testing::ClearMediaRecords();
 }

@@ -17,7 +17,7 @@ TEST(Pens, SpeckledBlockIsSixByTwelveWithTwentyTwoDotsOfEachShade) {
         colourShade = 7;
         currentColour = paletteColours[113];
         penWidth = 1;
-        UseTool(52);
+        UseTool(kSpeckledBlocksState);
         for (int round = 0; round < 10; round++) {
             ClearCanvas();
             Click({200, 200});
@@ -45,7 +45,7 @@ TEST(Pens, SpeckledBlockIsSixByTwelveWithTwentyTwoDotsOfEachShade) {
 
 TEST(Pens, BirdSpecksStayInTheirBoundsAndAreWholeBirds) {
     RunDab({640, 480}, [] {
-        UseTool(32);
+        UseTool(kBirdsState);
         std::set<int> sizes;
         RECT bounds{1000, 1000, -1000, -1000};
         for (int round = 0; round < 60; round++) {
@@ -75,7 +75,7 @@ TEST(Pens, ShadeDotsFallInsideTheirCircleInTheThreeShades) {
         colourFamily = 9;
         colourShade = 2;
         penWidth = 2;
-        UseTool(40);
+        UseTool(kShadeSprayState);
         Stroke({{200, 200}, {200, 200}, {200, 200}});
         std::set<COLORREF> colours;
         for (POINT p : Painted(ReadCanvas())) {
@@ -90,7 +90,7 @@ TEST(Pens, ShadeDotsFallInsideTheirCircleInTheThreeShades) {
 
 TEST(Pens, CrossHairLinesReachAllFourEdgesInOneShade) {
     RunDab({640, 480}, [] {
-        UseTool(48);
+        UseTool(kCrossHairState);
         Click({200, 150});
         // The lines end one pixel short of the edges at 0, as every line leaves out its end point.
         COLORREF c = CanvasPixel(200, 1);
@@ -107,7 +107,7 @@ TEST(Pens, CrossHairLinesReachAllFourEdgesInOneShade) {
 TEST(Pens, ForkStrokeMeetsAtEachPreviousPoint) {
     RunDab({640, 480}, [] {
         penWidth = 1;
-        UseTool(61);
+        UseTool(kForkPenState);
         Stroke({{100, 200}, {200, 200}});
         // From (100, 200) to (200, 196) and to (200, 204).
         EXPECT_EQ(PaintedInColumn(150, 190, 210), 2);

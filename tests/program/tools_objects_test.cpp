@@ -11,14 +11,23 @@ using namespace dab_test;
 namespace {
 
 // Every state that draws, and the ones that come with later work.
-constexpr int kStates[] = {1,  2,  3,  4,  5,  6,  7,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21,
-                           22, 23, 24, 25, 26, 30, 32, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46,
-                           47, 48, 49, 50, 51, 52, 53, 54, 58, 61, 62, 8,  27, 28, 55, 56, 57, 59, 60};
+constexpr ToolState kStates[] = {
+    kFreehandPenState, kSprayCanState, kFillState, kStarState, kOctagonState, kLineState, kFilledPolygonState,
+    kRectangleState, kEllipseState, kRightTriangleState, kIsoscelesTriangleState, kThinWhenFastState,
+    kThickWhenFastState, kLineBurstState, kSmallEraserState, kLargeEraserState, kZigzagState, kConfettiCirclesState,
+    kFuzzyPenState, kSlashNibState, kBackslashNibState, kVerticalNibState, kHorizontalNibState, kPointMirroredState,
+    kWhitePolygonState, kStampState, kBirdsState, kFourWayState, kGrassState, kBubblesState, kFanState, kBoxState,
+    kJitteryState, kShadeSprayState, kStripedState, kSpeckledState, kDrippingState, kConfettiSquaresState, kBlobState,
+    kSparkleState, kRedGreenBlueState, kCrossHairState, kStripedReversedState, kTopToBottomState, kLeftToRightState,
+    kSpeckledBlocksState, kSplatState, kCurtainState, kPixelScatterState, kForkPenState, kSparkCrossState,
+    kWhiteRectangleState, kTurnState, kMirrorState, kInvertState, kShrinkState, kZoomState, kSelectState,
+    kMoveSelectionState,
+};
 
 // Wandering over the canvas, as a dragged mouse does.
 POINT Wander(int i) { return {40 + (i * 37) % 500, 30 + (i * 53) % 340}; }
 
-void ThousandMoveStroke(int state) {
+void ThousandMoveStroke(ToolState state) {
     UseTool(state);
     CanvasPress(Wander(0));
     for (int i = 1; i <= 1000; i++) CanvasMove(Wander(i));
@@ -33,7 +42,7 @@ TEST(Tools, AThousandMovesOfEachToolLeakNothingAndLeaveAHeldContextAlone) {
         rainbowMode = 1;
         fillPattern = 4;
         // Stock objects come into being on first use; count after one round.
-        for (int state : kStates) {
+        for (ToolState state : kStates) {
             UseTool(state);
             Stroke({Wander(0), Wander(1)});
         }
@@ -42,7 +51,7 @@ TEST(Tools, AThousandMovesOfEachToolLeakNothingAndLeaveAHeldContextAlone) {
         HGDIOBJ keptPen = SelectObject(held, pen);
         SetROP2(held, R2_NOT);
         SetBkMode(held, TRANSPARENT);
-        for (int state : kStates) {
+        for (ToolState state : kStates) {
             size_t before = testing::LiveGdiObjects();
             ThousandMoveStroke(state);
             EXPECT_EQ(testing::LiveGdiObjects(), before) << "state " << state;

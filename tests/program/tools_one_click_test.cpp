@@ -31,7 +31,7 @@ void DrawBlackBox() {
 TEST(Tools, FillPaintsTheConnectedAreaAndEndsTheStroke) {
     RunDab({640, 480}, [] {
         DrawBlackBox();
-        UseTool(3);
+        UseTool(kFillState);
         fillPattern = 2;
         Click({150, 150});
         COLORREF k = paletteColours[5];
@@ -47,7 +47,7 @@ TEST(Tools, FillPaintsTheConnectedAreaAndEndsTheStroke) {
 TEST(Tools, FillHatchesLeaveTheGapsAsTheyWere) {
     RunDab({640, 480}, [] {
         DrawBlackBox();
-        UseTool(3);
+        UseTool(kFillState);
         fillPattern = 5;
         Click({150, 150});
         int painted = 0, white = 0;
@@ -60,15 +60,15 @@ TEST(Tools, FillHatchesLeaveTheGapsAsTheyWere) {
 TEST(Tools, FillOnTheCurrentColourOrOnBlackInColouringModeDoesNothing) {
     RunDab({640, 480}, [] {
         DrawBlackBox();
-        UseTool(3);
+        UseTool(kFillState);
         Click({150, 150});
         CanvasImage filled = ReadCanvas();
-        UseTool(3);
+        UseTool(kFillState);
         Click({150, 150});
         EXPECT_EQ(ReadCanvas(), filled) << "a pixel already in the current colour";
         EXPECT_TRUE(SoundsHeard().empty());
         colouringMode = 1;
-        UseTool(3);
+        UseTool(kFillState);
         Click({100, 150});
         EXPECT_EQ(ReadCanvas(), filled) << "a black outline in colouring mode";
         EXPECT_TRUE(SoundsHeard().empty());
@@ -88,12 +88,12 @@ TEST(Tools, StampIsCentredOnThePressAndDraggingDoesNotRepeatIt) {
         CanvasImage expected = ReadCanvas();
         ASSERT_FALSE(Painted(expected).empty());
         ClearCanvas();
-        UseTool(30);
+        UseTool(kStampState);
         Stroke({{200, 150}, {260, 190}, {330, 230}});
         EXPECT_EQ(ReadCanvas(), expected);
         EXPECT_EQ(SoundsHeard(), std::vector<std::string>{"a11.mub"});
         soundOn = 0;
-        UseTool(30);
+        UseTool(kStampState);
         Click({100, 100});
         EXPECT_TRUE(SoundsHeard().empty());
     });
@@ -101,7 +101,7 @@ TEST(Tools, StampIsCentredOnThePressAndDraggingDoesNotRepeatIt) {
 
 TEST(Tools, BlobTrailAndSplatEndTheStrokeAtOnce) {
     RunDab({640, 480}, [] {
-        for (int state : {45, 53}) {
+        for (ToolState state : {kBlobState, kSplatState}) {
             ClearCanvas();
             UseTool(state);
             CanvasPress({300, 200});
@@ -113,7 +113,7 @@ TEST(Tools, BlobTrailAndSplatEndTheStrokeAtOnce) {
             CanvasRelease({320, 220});
             testing::WaitUntilIdle();
             EXPECT_EQ(ReadCanvas(), pressed) << "state " << state << " draws once";
-            EXPECT_EQ(SoundsHeard(), std::vector<std::string>{state == 45 ? "a17.mub" : "a38.mub"});
+            EXPECT_EQ(SoundsHeard(), std::vector<std::string>{state == kBlobState ? "a17.mub" : "a38.mub"});
         }
     });
 }

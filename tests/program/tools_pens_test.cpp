@@ -15,7 +15,7 @@ namespace {
 
 TEST(Pens, RainbowSegmentsInNewColoursAfterAPressDotInTheCurrentColour) {
     RunDab({640, 480}, [] {
-        UseTool(1);
+        UseTool(kFreehandPenState);
         rainbowMode = 1;
         CanvasPress({50, 100});
         testing::WaitUntilIdle();
@@ -37,7 +37,7 @@ TEST(Pens, RainbowSegmentsInNewColoursAfterAPressDotInTheCurrentColour) {
 }
 
 // Horizontal moves of the same length, so the segments' widths show in a column away from the ends.
-int SpeedPenThickness(int state, int step) {
+int SpeedPenThickness(ToolState state, int step) {
     ClearCanvas();
     UseTool(state);
     std::vector<POINT> points;
@@ -49,12 +49,12 @@ int SpeedPenThickness(int state, int step) {
 TEST(Pens, SpeedPenWidthsFollowTheDistanceOfEachMove) {
     RunDab({640, 480}, [] {
         penWidth = 8;
-        EXPECT_EQ(SpeedPenThickness(13, 4), 4) << "slow and thick";
-        EXPECT_EQ(SpeedPenThickness(13, 20), 1) << "fast and thin";
-        EXPECT_EQ(SpeedPenThickness(14, 4), 2) << "slow and thin";
-        EXPECT_EQ(SpeedPenThickness(14, 20), 5) << "fast and thick";
-        EXPECT_EQ(SpeedPenThickness(13, 5), 3);
-        EXPECT_EQ(SpeedPenThickness(14, 19), 4);
+        EXPECT_EQ(SpeedPenThickness(kThinWhenFastState, 4), 4) << "slow and thick";
+        EXPECT_EQ(SpeedPenThickness(kThinWhenFastState, 20), 1) << "fast and thin";
+        EXPECT_EQ(SpeedPenThickness(kThickWhenFastState, 4), 2) << "slow and thin";
+        EXPECT_EQ(SpeedPenThickness(kThickWhenFastState, 20), 5) << "fast and thick";
+        EXPECT_EQ(SpeedPenThickness(kThinWhenFastState, 5), 3);
+        EXPECT_EQ(SpeedPenThickness(kThickWhenFastState, 19), 4);
     });
 }
 
@@ -71,7 +71,7 @@ TEST(Pens, ZigzagMiddleSegmentIsMirroredAboutTheMouseHeight) {
         std::set<int> offsets;
         for (int round = 0; round < 12; round++) {
             ClearCanvas();
-            UseTool(18);
+            UseTool(kZigzagState);
             CanvasPress({100, 150});
             testing::WaitUntilIdle();
             EXPECT_TRUE(Painted(ReadCanvas()).empty()) << "the press draws nothing";
@@ -92,7 +92,7 @@ TEST(Pens, ZigzagMiddleSegmentIsMirroredAboutTheMouseHeight) {
 TEST(Pens, FourWayPenOnTheMiddleLinesCoincidesWithItsImage) {
     RunDab({640, 480}, [] {
         int hx = canvasWidth / 2, hy = canvasHeight / 2;
-        UseTool(34);
+        UseTool(kFourWayState);
         Stroke({{hx, 60}, {hx, 100}, {hx, 130}});
         std::vector<POINT> painted = Painted(ReadCanvas());
         ASSERT_FALSE(painted.empty());
@@ -116,7 +116,7 @@ TEST(Pens, FourWayPenOnTheMiddleLinesCoincidesWithItsImage) {
 TEST(Pens, FourWayPenDrawsAllFourImages) {
     RunDab({640, 480}, [] {
         int mx = 2 * (canvasWidth / 2), my = 2 * (canvasHeight / 2);
-        UseTool(34);
+        UseTool(kFourWayState);
         Stroke({{100, 100}, {140, 120}, {180, 120}});
         COLORREF k = paletteColours[5];
         for (POINT p : {POINT{120, 110}, POINT{160, 120}}) {
@@ -132,18 +132,18 @@ TEST(Pens, MirrorPensDrawTheirImagesAcrossTheMiddleLines) {
     RunDab({640, 480}, [] {
         int mx = 2 * (canvasWidth / 2), my = 2 * (canvasHeight / 2);
         COLORREF k = paletteColours[5];
-        UseTool(50);
+        UseTool(kTopToBottomState);
         Stroke({{100, 80}, {140, 100}});
         EXPECT_EQ(CanvasPixel(120, 90), k);
         EXPECT_EQ(CanvasPixel(120, my - 90), k);
         EXPECT_EQ(SoundsHeard(), std::vector<std::string>{"a41.mub"});
-        UseTool(51);
+        UseTool(kLeftToRightState);
         Stroke({{100, 150}, {140, 170}});
         EXPECT_EQ(CanvasPixel(120, 160), k);
         EXPECT_EQ(CanvasPixel(mx - 120, 160), k);
         // The curtain: every segment starts on the press row at the previous x.
         ClearCanvas();
-        UseTool(54);
+        UseTool(kCurtainState);
         Stroke({{100, 200}, {110, 260}, {120, 260}, {130, 260}});
         // Segments from (x, 200) to (x + 10, 260) and their images.
         auto paintedNear = [](int x, int y) {
@@ -159,7 +159,7 @@ TEST(Pens, MirrorPensDrawTheirImagesAcrossTheMiddleLines) {
 
 TEST(Pens, PointMirroredLinesPassThroughThePressPoint) {
     RunDab({640, 480}, [] {
-        UseTool(25);
+        UseTool(kPointMirroredState);
         Stroke({{200, 200}, {250, 200}, {200, 260}});
         COLORREF k = paletteColours[5];
         EXPECT_EQ(CanvasPixel(160, 200), k);
@@ -171,7 +171,7 @@ TEST(Pens, PointMirroredLinesPassThroughThePressPoint) {
 
 TEST(Pens, RedGreenBluePenDrawsSixLinesAlongTheDiagonal) {
     RunDab({640, 480}, [] {
-        UseTool(47);
+        UseTool(kRedGreenBlueState);
         Stroke({{100, 200}, {200, 200}});
         std::vector<COLORREF> column;
         for (int y = 195; y <= 205; y++) column.push_back(CanvasPixel(150, y));
@@ -185,7 +185,7 @@ TEST(Pens, StripedRibbonBandsRunAcrossTheDiagonal) {
         colourFamily = 3;
         colourShade = 7;
         penWidth = 2;
-        for (int state : {41, 49}) {
+        for (ToolState state : {kStripedState, kStripedReversedState}) {
             ClearCanvas();
             UseTool(state);
             Stroke({{100, 200}, {300, 200}});
@@ -193,7 +193,7 @@ TEST(Pens, StripedRibbonBandsRunAcrossTheDiagonal) {
             // show one line of each band, whichever row of its two a wide pen paints first.
             std::vector<COLORREF> bands;
             for (int y = 195; y <= 203; y += 2) bands.push_back(CanvasPixel(200, y));
-            int outer = state == 41 ? 35 : 37, inner = state == 41 ? 37 : 35;
+            int outer = state == kStripedState ? 35 : 37, inner = state == kStripedState ? 37 : 35;
             EXPECT_EQ(bands, (std::vector<COLORREF>{paletteColours[outer], paletteColours[36], paletteColours[inner],
                                                     paletteColours[36], paletteColours[outer]}))
                 << "state " << state;

@@ -13,7 +13,7 @@ namespace {
 TEST(Pens, PolygonIsFilledInTheFillPatternOnRelease) {
     RunDab({640, 480}, [] {
         fillPattern = 2;
-        UseTool(7);
+        UseTool(kFilledPolygonState);
         Stroke({{100, 100}, {200, 100}, {200, 200}, {100, 200}});
         COLORREF k = paletteColours[5];
         EXPECT_EQ(CanvasPixel(150, 150), k);
@@ -33,7 +33,7 @@ TEST(Pens, PolygonIsFilledInTheFillPatternOnRelease) {
 TEST(Pens, WhitePolygonEraserWhitensTheInside) {
     RunDab({640, 480}, [] {
         PaintCanvas(Checks);
-        UseTool(26);
+        UseTool(kWhitePolygonState);
         Stroke({{100, 100}, {200, 100}, {200, 200}, {100, 200}});
         for (POINT p : {POINT{150, 150}, POINT{101, 101}, POINT{199, 199}, POINT{150, 100}})
             EXPECT_EQ(CanvasPixel(p.x, p.y), kWhite) << p.x << "," << p.y;
@@ -46,7 +46,7 @@ TEST(Pens, PolygonPressAndReleaseWithoutAMoveFillsNothingVisible) {
     RunDab({640, 480}, [] {
         for (int pattern : {1, 2, 7}) {
             fillPattern = pattern;
-            UseTool(7);
+            UseTool(kFilledPolygonState);
             CanvasImage before = ReadCanvas();
             Click({200, 200});
             EXPECT_EQ(ReadCanvas(), before) << "pattern " << pattern;
@@ -58,7 +58,7 @@ TEST(Pens, PolygonPressAndReleaseWithoutAMoveFillsNothingVisible) {
 TEST(Pens, PolygonOfSixThousandMovesKeepsToItsListAndDrawsItsOutline) {
     RunDab({640, 480}, [] {
         fillPattern = 1;
-        UseTool(7);
+        UseTool(kFilledPolygonState);
         CanvasPress({20, 20});
         // Back and forth along rows 20 to 319, then a last run far to the right.
         for (int i = 0; i < 5990; i++) CanvasMove({20 + (i % 2) * 200, 20 + (i / 20)});

@@ -4,9 +4,9 @@
 #include <numbers>
 #include <vector>
 
+#include "base/colours.h"
+#include "base/state.h"
 #include "files/dib.h"
-#include "shell/colours.h"
-#include "shell/state.h"
 
 namespace pictures {
 

@@ -1,8 +1,8 @@
-#include "shell/sound.h"
+#include "base/sound.h"
 
 #include <cstring>
 
-#include "shell/state.h"
+#include "base/state.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ void OpenAndPlayTune(int number) {
 
 std::string SoundEffectFileName(int n) { return "a" + std::to_string(n == 1 ? 10 : n + 10) + ".mub"; }
 
-void PlaySoundEffect(int n, int enabled) {
+void PlaySoundEffect(Sound n, int enabled) {
     if (enabled == 0) return;
     char name[20] = {};
     std::string file = SoundEffectFileName(n);

@@ -1,9 +1,9 @@
-// The folder of the running program, where every data file is found by bare name.
+#include "base/program_directory.h"
+
 #include <string>
 #include <vector>
 
-#include "shell/frame.h"
-#include "shell/state.h"
+#include "base/state.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/colours.h"
+#include "base/colours.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "shell/random.h"
+#include "base/random.h"
 
 #include "platform/win32.h"
 

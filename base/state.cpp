@@ -1,4 +1,4 @@
-#include "shell/state.h"
+#include "base/state.h"
 
 HINSTANCE appInstance;
 char frameClassName[10];

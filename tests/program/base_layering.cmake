@@ -1,0 +1,16 @@
+# Fails when a file of BASE_DIR includes a header of a folder built on the program's base, so that base/
+# stays below every subsystem and no two folders include each other in a circle.
+file(GLOB files ${BASE_DIR}/*.h ${BASE_DIR}/*.cpp)
+if(NOT files)
+  message(FATAL_ERROR "no sources in ${BASE_DIR}")
+endif()
+set(found "")
+foreach(file ${files})
+  file(STRINGS ${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"(shell|canvas|draw|options|effects|files)/")
+  foreach(line ${lines})
+    string(APPEND found "\n  ${file}: ${line}")
+  endforeach()
+endforeach()
+if(found)
+  message(FATAL_ERROR "includes of folders above the base:${found}")
+endif()
