@@ -3,13 +3,13 @@
 #include <utility>
 
 #include "base/colours.h"
+#include "base/frame_layout.h"
 #include "base/state.h"
 #include "canvas/tools.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
+#include "draw/frame_drawing.h"
 #include "options/select.h"
-#include "shell/frame_drawing.h"
-#include "shell/frame_layout.h"
 
 RECT selectionRect;
 

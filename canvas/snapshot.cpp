@@ -1,7 +1,7 @@
 // The off-screen picture: not the live picture but the last snapshot of it.
+#include "base/frame_layout.h"
 #include "base/state.h"
 #include "canvas/canvas.h"
-#include "shell/frame_layout.h"
 
 HBITMAP pictureBitmap;
 

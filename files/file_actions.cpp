@@ -1,5 +1,6 @@
 #include "files/file_actions.h"
 
+#include "base/frame_layout.h"
 #include "base/state.h"
 #include "canvas/canvas.h"
 #include "canvas/tools.h"
@@ -7,7 +8,6 @@
 #include "files/save_print.h"
 #include "options/choosers.h"
 #include "options/pages.h"
-#include "shell/frame_layout.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 
 #include <cstring>
 
+#include "base/frame_layout.h"
 #include "base/state.h"
 #include "canvas/canvas.h"
+#include "draw/frame_drawing.h"
 #include "files/dib.h"
 #include "options/pages.h"
-#include "shell/frame_drawing.h"
-#include "shell/frame_layout.h"
 
 char pictureList[kPictureSlots][kPictureSlotSize];
 int pictureListEnd;

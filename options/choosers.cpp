@@ -2,12 +2,12 @@
 #include "options/choosers.h"
 
 #include "base/colours.h"
+#include "base/frame_layout.h"
 #include "base/state.h"
 #include "draw/draw.h"
 #include "draw/fill_brush.h"
+#include "draw/frame_drawing.h"
 #include "options/pages.h"
-#include "shell/frame_drawing.h"
-#include "shell/frame_layout.h"
 
 HICON stampIcon;
 HCURSOR stampCursor;

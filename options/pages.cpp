@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "base/frame_layout.h"
 #include "base/state.h"
 #include "canvas/tools.h"
+#include "draw/frame_drawing.h"
 #include "options/choosers.h"
 #include "options/option_tables.h"
 #include "options/select.h"
-#include "shell/frame_drawing.h"
-#include "shell/frame_layout.h"
 
 namespace {
 

@@ -4,13 +4,13 @@
 #include <string>
 
 #include "base/colours.h"
+#include "base/frame_layout.h"
 #include "base/sound.h"
 #include "base/state.h"
 #include "draw/draw.h"
+#include "draw/frame_drawing.h"
 #include "options/choosers.h"
 #include "options/option_tables.h"
-#include "shell/frame_drawing.h"
-#include "shell/frame_layout.h"
 
 namespace {
 

@@ -3,13 +3,13 @@
 #include "shell/frame.h"
 
 #include "base/colours.h"
+#include "base/frame_layout.h"
 #include "base/program_directory.h"
 #include "base/random.h"
 #include "base/state.h"
 #include "canvas/canvas.h"
 #include "canvas/tools.h"
 #include "files/picture_chooser.h"
-#include "shell/frame_layout.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 // The frame's answers to clicks and typed characters: the regions of the control panel, tested in a
 // fixed order, each calling the operation it stands for.
+#include "base/frame_layout.h"
 #include "base/random.h"
 #include "base/sound.h"
 #include "base/state.h"
@@ -14,7 +15,6 @@
 #include "options/pages.h"
 #include "options/select.h"
 #include "shell/frame.h"
-#include "shell/frame_layout.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
 // The frame's painting: its navy background, the quit picture and the left column, the colour buttons
 // with the family's shades, and the shade slider.
 #include "base/colours.h"
+#include "base/frame_layout.h"
 #include "base/state.h"
 #include "canvas/canvas.h"
 #include "canvas/selection.h"
 #include "draw/draw.h"
+#include "draw/frame_drawing.h"
 #include "options/select.h"
 #include "shell/frame.h"
-#include "shell/frame_drawing.h"
-#include "shell/frame_layout.h"
 
 namespace {
 

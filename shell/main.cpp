@@ -1,9 +1,9 @@
 // The entry point: the frame's class and window, then the one message loop both windows share.
+#include "base/frame_layout.h"
 #include "base/state.h"
 #include "files/picture_chooser.h"
 #include "options/choosers.h"
 #include "shell/frame.h"
-#include "shell/frame_layout.h"
 
 namespace {
 

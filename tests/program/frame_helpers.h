@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/frame_layout.h"
 #include "dab.h"
-#include "shell/frame_layout.h"
 
 namespace dab_test {
 

@@ -2,7 +2,7 @@
 // lookups at the edges of what they find.
 #include <gtest/gtest.h>
 
-#include "shell/frame_layout.h"
+#include "base/frame_layout.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include "base/colours.h"
 #include "base/state.h"
 #include "canvas_pixels.h"
+#include "draw/frame_drawing.h"
 #include "frame_helpers.h"
 #include "options/choosers.h"
 #include "options/pages.h"
 #include "options/select.h"
 #include "shell/frame.h"
-#include "shell/frame_drawing.h"
 
 using namespace dab_test;
 

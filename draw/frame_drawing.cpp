@@ -1,4 +1,4 @@
-#include "shell/frame_drawing.h"
+#include "draw/frame_drawing.h"
 
 #include "base/colours.h"
 #include "base/state.h"

@@ -1,4 +1,4 @@
-#include "shell/frame_layout.h"
+#include "base/frame_layout.h"
 
 namespace {
 
