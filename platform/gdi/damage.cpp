@@ -13,9 +13,19 @@ Box& Damage() {
 
 void (*drawnHook)(int64_t) = nullptr;
 
-}  // namespace
+// Calls inside a OneScreenCall: how deep, and what they marked.
+int callDepth = 0;
+bool calledInside = false;
+int64_t pixelsInside = 0;
 
-namespace {
+void Called(int64_t pixels) {
+    if (callDepth > 0) {
+        calledInside = true;
+        pixelsInside += pixels;
+    } else if (drawnHook) {
+        drawnHook(pixels);
+    }
+}
 
 void AddDamage(const Box& b) {
     Box& d = Damage();
@@ -27,7 +37,7 @@ void AddDamage(const Box& b) {
         d.right = std::max(d.right, b.right);
         d.bottom = std::max(d.bottom, b.bottom);
     }
-    if (drawnHook) drawnHook(int64_t(b.right - b.left) * (b.bottom - b.top));
+    Called(int64_t(b.right - b.left) * (b.bottom - b.top));
 }
 
 }  // namespace
@@ -38,7 +48,16 @@ void MarkScreen(const Box& box) {
     if (!b.empty()) AddDamage(b);
 }
 
-void MarkScreenPixel(int x, int y) { AddDamage({x, y, x + 1, y + 1}); }
+void MarkScreenPixel(int x, int y) {
+    // Most pixels of an effect fall inside what it already marked.
+    const Box& d = Damage();
+    if (x >= d.left && x < d.right && y >= d.top && y < d.bottom)
+        Called(1);
+    else
+        AddDamage({x, y, x + 1, y + 1});
+}
+
+void NoteScreenRead() { Called(0); }
 
 void MarkDrawn(const DeviceContext& dc, int64_t left, int64_t top, int64_t right, int64_t bottom) {
     if (dc.surface != &ScreenSurface() || left >= right || top >= bottom) return;
@@ -47,6 +66,16 @@ void MarkDrawn(const DeviceContext& dc, int64_t left, int64_t top, int64_t right
     Box box{int(std::clamp<int64_t>(left, clip.left, clip.right)), int(std::clamp<int64_t>(top, clip.top, clip.bottom)),
             int(std::clamp<int64_t>(right, clip.left, clip.right)), int(std::clamp<int64_t>(bottom, clip.top, clip.bottom))};
     MarkScreen(box);
+}
+
+OneScreenCall::OneScreenCall() { callDepth++; }
+
+OneScreenCall::~OneScreenCall() {
+    if (--callDepth > 0 || !calledInside) return;
+    int64_t pixels = pixelsInside;
+    calledInside = false;
+    pixelsInside = 0;
+    if (drawnHook) drawnHook(pixels);
 }
 
 Box TakeScreenDamage() {

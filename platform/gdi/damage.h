@@ -16,6 +16,8 @@ void MarkScreen(const Box& box);
 // Marks one pixel known to lie on the screen surface: the per-pixel calls of an effect come millions at a
 // time.
 void MarkScreenPixel(int x, int y);
+// A pixel of the screen surface was read: reading the screen back costs the display a call too.
+void NoteScreenRead();
 // Marks a rectangle drawn through a DC when the drawing ends, on every way out of it: the mark may show
 // the screen, so it comes after the pixels.
 class MarkWhenDone {
@@ -31,9 +33,20 @@ private:
     int64_t left_, top_, right_, bottom_;
 };
 
+// The calls on the screen made while one lives count as one call, with all their pixels, when the last one
+// ends: an icon the window system draws a pixel at a time is one drawing.
+class OneScreenCall {
+public:
+    OneScreenCall();
+    ~OneScreenCall();
+    OneScreenCall(const OneScreenCall&) = delete;
+    OneScreenCall& operator=(const OneScreenCall&) = delete;
+};
+
 // The union of what was marked since the last take, then nothing.
 Box TakeScreenDamage();
-// Called after each marking with the pixels it marked, so that the window system can pace a long drawing.
+// Called after each call on the screen with the pixels it marked (none for a read), so that the window
+// system can pace a long drawing.
 void SetScreenDrawnHook(void (*hook)(int64_t pixels));
 
 }  // namespace gdi

@@ -39,5 +39,7 @@ COLORREF WINAPI GetPixel(HDC dc, int x, int y) {
     DeviceContext* d = FindDc(dc);
     if (!d) return CLR_INVALID;
     uint32_t* p = ClippedPixel(*d, x, y);
-    return p ? RgbFromPixel(*p) : CLR_INVALID;
+    if (!p) return CLR_INVALID;
+    if (d->surface == &ScreenSurface()) NoteScreenRead();
+    return RgbFromPixel(*p);
 }
