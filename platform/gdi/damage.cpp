@@ -11,7 +11,7 @@ Box& Damage() {
     return damage;
 }
 
-void (*drawnHook)(int64_t) = nullptr;
+ScreenDrawnHook drawnHook = nullptr;
 
 // Calls inside a OneScreenCall: how deep, and what they marked.
 int callDepth = 0;
@@ -84,6 +84,10 @@ Box TakeScreenDamage() {
     return taken;
 }
 
-void SetScreenDrawnHook(void (*hook)(int64_t pixels)) { drawnHook = hook; }
+ScreenDrawnHook SetScreenDrawnHook(ScreenDrawnHook hook) {
+    ScreenDrawnHook replaced = drawnHook;
+    drawnHook = hook;
+    return replaced;
+}
 
 }  // namespace gdi

@@ -46,7 +46,8 @@ public:
 // The union of what was marked since the last take, then nothing.
 Box TakeScreenDamage();
 // Called after each call on the screen with the pixels it marked (none for a read), so that the window
-// system can pace a long drawing.
-void SetScreenDrawnHook(void (*hook)(int64_t pixels));
+// system can pace a long drawing. Gives the hook it replaces.
+using ScreenDrawnHook = void (*)(int64_t pixels);
+ScreenDrawnHook SetScreenDrawnHook(ScreenDrawnHook hook);
 
 }  // namespace gdi

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 #include "platform/gdi/damage.h"
 #include "platform/gdi/dc.h"
@@ -124,6 +125,76 @@ TEST(ScreenDamage, TextMarksItsInkInsideTheClipAndMarksAddUpToTheirUnion) {
     // A new screen size is all new pixels.
     gdi::ResizeScreen(64, 48);
     EXPECT_TRUE(Same(gdi::TakeScreenDamage(), {0, 0, 64, 48}));
+}
+
+std::vector<int64_t> heard;
+
+// What the window system's pacer hears of each drawing: one call for each call on the screen, with the
+// pixels it marked; a read of the screen is a call of none; calls inside a OneScreenCall are one call.
+TEST(ScreenDamage, ThePacerHearsEachCallOnTheScreenOnceWithItsPixels) {
+    gdi::ResizeScreen(200, 150);
+    HDC memory = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(GetDC(nullptr), 20, 20);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    struct HeardCase {
+        const char* name;
+        std::function<void(HDC screen)> draw;
+        std::vector<int64_t> heard;
+        gdi::Box marked;
+    };
+    const HeardCase cases[] = {
+        {"SetPixel", [](HDC dc) { SetPixel(dc, 5, 5, 0); }, {1}, {15, 25, 16, 26}},
+        {"SetPixel inside what is marked already, then outside",
+         [](HDC dc) {
+             Rectangle(dc, 0, 0, 10, 10);
+             SetPixel(dc, 3, 3, 0);
+             SetPixel(dc, 30, 3, 0);
+         },
+         {100, 1, 1}, {10, 20, 41, 30}},
+        {"SetPixel outside the clip", [](HDC dc) { SetPixel(dc, 150, 5, 0); }, {}, {}},
+        {"GetPixel", [](HDC dc) { GetPixel(dc, 5, 5); }, {0}, {}},
+        {"GetPixel outside the clip", [](HDC dc) { GetPixel(dc, 150, 5); }, {}, {}},
+        {"GetPixel and SetPixel on a memory DC",
+         [&](HDC) {
+             SetPixel(memory, 1, 1, GetPixel(memory, 2, 2));
+         },
+         {}, {}},
+        {"PatBlt", [](HDC dc) { PatBlt(dc, 0, 0, 20, 10, BLACKNESS); }, {200}, {10, 20, 30, 30}},
+        {"calls inside one call, nested",
+         [](HDC dc) {
+             gdi::OneScreenCall outer;
+             SetPixel(dc, 1, 1, 0);
+             {
+                 gdi::OneScreenCall inner;
+                 GetPixel(dc, 2, 2);
+                 SetPixel(dc, 4, 1, 0);
+             }
+             PatBlt(dc, 0, 5, 10, 2, WHITENESS);
+         },
+         {22}, {10, 21, 20, 27}},
+        {"one call with nothing on the screen", [&](HDC) {
+             gdi::OneScreenCall call;
+             SetPixel(memory, 1, 1, 0);
+         },
+         {}, {}},
+    };
+    gdi::ScreenDrawnHook pacer = gdi::SetScreenDrawnHook([](int64_t pixels) { heard.push_back(pixels); });
+    for (const HeardCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        HDC screen = gdi::CreateScreenDc({10, 20}, {gdi::Box{10, 20, 110, 100}});
+        gdi::TakeScreenDamage();
+        heard.clear();
+        c.draw(screen);
+        EXPECT_EQ(heard, c.heard);
+        gdi::Box marked = gdi::TakeScreenDamage();
+        EXPECT_TRUE(Same(marked, c.marked) || (marked.empty() && c.marked.empty()))
+            << marked.left << "," << marked.top << " - " << marked.right << "," << marked.bottom;
+        DeleteDC(screen);
+    }
+    gdi::SetScreenDrawnHook(pacer);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
 }
 
 }  // namespace
