@@ -98,6 +98,11 @@ std::unique_ptr<Pacer>& TheScreenPacer() {
     return pacer;
 }
 
+void UseScreenPacer(std::unique_ptr<Pacer> pacer) {
+    TheScreenPacer() = std::move(pacer);
+    pacing_detail::screenPacer = TheScreenPacer().get();
+}
+
 std::unique_ptr<Pacer> PacerOfScreen(PacingClock& clock, int64_t refreshMicroseconds) {
     const gdi::Surface& screen = gdi::ScreenSurface();
     return std::make_unique<Pacer>(clock, ShowScreenDamage, refreshMicroseconds,
@@ -106,15 +111,16 @@ std::unique_ptr<Pacer> PacerOfScreen(PacingClock& clock, int64_t refreshMicrosec
 
 }  // namespace
 
-Pacer& ScreenPacer() {
+Pacer* pacing_detail::screenPacer = nullptr;
+
+Pacer& pacing_detail::MakeScreenPacer() {
     static SteadyClock clock;
-    std::unique_ptr<Pacer>& pacer = TheScreenPacer();
-    if (!pacer) pacer = PacerOfScreen(clock, backend::RefreshMicroseconds());
-    return *pacer;
+    if (!screenPacer) UseScreenPacer(PacerOfScreen(clock, backend::RefreshMicroseconds()));
+    return *screenPacer;
 }
 
 void PaceScreenWith(PacingClock& clock, int64_t refreshMicroseconds) {
-    TheScreenPacer() = PacerOfScreen(clock, refreshMicroseconds);
+    UseScreenPacer(PacerOfScreen(clock, refreshMicroseconds));
 }
 
 }  // namespace user

@@ -24,13 +24,13 @@ public:
     // show puts what was drawn on the display. A refresh of 0 stands for nobody watching: shown at each
     // wait, never held back.
     Pacer(PacingClock& clock, void (*show)(), int64_t refreshMicroseconds, int64_t pixelsPerRefresh);
-    // A call on the screen changed this many pixels of it (none for a read). Called millions of times by
+    // Calls on the screen changed this many pixels of it (none for a read). Heard millions of times by
     // the effects that set every pixel: only a drawing that has grown long looks at the clock, and only
     // every few calls unless it must wait.
-    void Drawn(int64_t pixels) {
-        calls_++;
+    void Drawn(int64_t pixels, int64_t calls = 1) {
+        calls_ += calls;
         pixels_ += pixels;
-        pending_ += pixels + callWork_;
+        pending_ += pixels + calls * callWork_;
         if (refresh_ > 0 && (calls_ >= nextLook_ || pending_ > refreshWork_)) PaceLongDrawing();
     }
     // The thread is about to wait for input: shows what is due. The milliseconds it may wait before the
@@ -53,8 +53,17 @@ private:
     int64_t nextLook_;             // calls_ at which the clock is looked at next
 };
 
-// The program's pacer, on the backend's refresh and the real clock; shows the screen's damage.
-Pacer& ScreenPacer();
+namespace pacing_detail {
+extern Pacer* screenPacer;
+Pacer& MakeScreenPacer();
+}  // namespace pacing_detail
+
+// The program's pacer, on the backend's refresh and the real clock; shows the screen's damage. Asked for
+// at every call on the screen: once made, it is found without a call.
+inline Pacer& ScreenPacer() {
+    Pacer* pacer = pacing_detail::screenPacer;
+    return pacer ? *pacer : pacing_detail::MakeScreenPacer();
+}
 // Tests pace the screen by a display and clock of their own, from a moment the thread that draws waits
 // for input; the budget follows the screen's size then.
 void PaceScreenWith(PacingClock& clock, int64_t refreshMicroseconds);
