@@ -13,7 +13,8 @@ namespace user {
 
 namespace {
 
-// A drawing of up to this many calls and pixels is quick: it is never held back.
+// A drawing of up to this many calls, and up to this many refreshes' worth of pixels (four whole screens:
+// a repaint draws the frame and the canvas over each other), is quick: it is never held back.
 constexpr int64_t kQuickCalls = 256;
 constexpr int64_t kQuickRefreshesOfPixels = 120;
 // A refresh shows the overhead of this many calls, besides their pixels.
