@@ -1,7 +1,7 @@
 #include "damage.h"
 
 #include <algorithm>
-#include <climits>
+#include <cstdint>
 
 namespace gdi {
 

@@ -13,6 +13,7 @@ namespace gdi {
 void MarkDrawn(const DeviceContext& dc, int64_t left, int64_t top, int64_t right, int64_t bottom);
 // Marks box of the screen surface itself, as a resize of the screen does.
 void MarkScreen(const Box& box);
+
 namespace damage_detail {
 // The calls on the screen the hook has not heard of yet: single pixels set or read are told a few at a
 // time, and all the calls inside a OneScreenCall as one when it ends.
