@@ -1,24 +1,20 @@
 #include "damage.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace gdi {
 
 namespace {
 
-Box& Damage() {
-    static Box damage;
-    return damage;
-}
+// Single-pixel calls told to the hook together.
+constexpr int64_t kMostUntold = 16;
 
-void (*drawnHook)(int64_t) = nullptr;
-
-}  // namespace
-
-namespace {
+ScreenDrawnHook drawnHook = nullptr;
+int callDepth = 0;
 
 void AddDamage(const Box& b) {
-    Box& d = Damage();
+    Box& d = damage_detail::damage;
     if (d.empty()) {
         d = b;
     } else {
@@ -27,18 +23,31 @@ void AddDamage(const Box& b) {
         d.right = std::max(d.right, b.right);
         d.bottom = std::max(d.bottom, b.bottom);
     }
-    if (drawnHook) drawnHook(int64_t(b.right - b.left) * (b.bottom - b.top));
+    damage_detail::Called(int64_t(b.right - b.left) * (b.bottom - b.top));
 }
 
 }  // namespace
+
+namespace damage_detail {
+
+Untold untold{0, 0, kMostUntold};
+Box damage;
+
+void Called(int64_t pixels) {
+    untold.calls++;
+    untold.pixels += pixels;
+    if (untold.calls >= untold.most || (pixels > 1 && callDepth == 0)) TellScreenCalls();
+}
+
+void MarkPixel(int x, int y) { AddDamage({x, y, x + 1, y + 1}); }
+
+}  // namespace damage_detail
 
 void MarkScreen(const Box& box) {
     const Surface& screen = ScreenSurface();
     Box b = Intersect(box, Box{0, 0, screen.width, screen.height});
     if (!b.empty()) AddDamage(b);
 }
-
-void MarkScreenPixel(int x, int y) { AddDamage({x, y, x + 1, y + 1}); }
 
 void MarkDrawn(const DeviceContext& dc, int64_t left, int64_t top, int64_t right, int64_t bottom) {
     if (dc.surface != &ScreenSurface() || left >= right || top >= bottom) return;
@@ -49,12 +58,40 @@ void MarkDrawn(const DeviceContext& dc, int64_t left, int64_t top, int64_t right
     MarkScreen(box);
 }
 
+void TellScreenCalls() {
+    damage_detail::Untold& u = damage_detail::untold;
+    if (u.calls == 0) return;
+    int64_t calls = u.calls, pixels = u.pixels;
+    u.calls = u.pixels = 0;
+    if (drawnHook) drawnHook(calls, pixels);
+}
+
+OneScreenCall::OneScreenCall() {
+    if (callDepth++ > 0) return;
+    TellScreenCalls();
+    damage_detail::untold.most = INT64_MAX;
+}
+
+OneScreenCall::~OneScreenCall() {
+    if (--callDepth > 0) return;
+    damage_detail::Untold& u = damage_detail::untold;
+    u.most = kMostUntold;
+    if (u.calls == 0) return;
+    int64_t pixels = u.pixels;
+    u.calls = u.pixels = 0;
+    if (drawnHook) drawnHook(1, pixels);
+}
+
 Box TakeScreenDamage() {
-    Box taken = Damage();
-    Damage() = Box{};
+    Box taken = damage_detail::damage;
+    damage_detail::damage = Box{};
     return taken;
 }
 
-void SetScreenDrawnHook(void (*hook)(int64_t pixels)) { drawnHook = hook; }
+ScreenDrawnHook SetScreenDrawnHook(ScreenDrawnHook hook) {
+    ScreenDrawnHook replaced = drawnHook;
+    drawnHook = hook;
+    return replaced;
+}
 
 }  // namespace gdi

@@ -6,6 +6,9 @@ using namespace gdi;
 
 namespace {
 
+// The screen surface, looked up once: every pixel set or read asks whether it lies there.
+const Surface* const kScreen = &ScreenSurface();
+
 // The surface pixel under logical (x, y) if the clip lets it be touched. The effects read and set every
 // pixel of the canvas one call at a time, so this looks at the clip as it stands rather than building the
 // list of clip boxes.
@@ -31,7 +34,7 @@ COLORREF WINAPI SetPixel(HDC dc, int x, int y, COLORREF colour) {
     uint32_t pixel = d->surface->monochrome() ? NearestMono(rgb) : PixelFromRgb(rgb);
     // Pixels combine with the destination through the binary raster operation, like a pen.
     *p = d->rop2 == R2_COPYPEN ? pixel : MakeRop2(d->rop2, pixel).apply(*p);
-    if (d->surface == &ScreenSurface()) MarkScreenPixel(x + d->origin.x, y + d->origin.y);
+    if (d->surface == kScreen) MarkScreenPixel(x + d->origin.x, y + d->origin.y);
     return RgbFromPixel(*p);
 }
 
@@ -39,5 +42,7 @@ COLORREF WINAPI GetPixel(HDC dc, int x, int y) {
     DeviceContext* d = FindDc(dc);
     if (!d) return CLR_INVALID;
     uint32_t* p = ClippedPixel(*d, x, y);
-    return p ? RgbFromPixel(*p) : CLR_INVALID;
+    if (!p) return CLR_INVALID;
+    if (d->surface == kScreen) NoteScreenRead();
+    return RgbFromPixel(*p);
 }

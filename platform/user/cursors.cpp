@@ -1,5 +1,6 @@
 // Cursors and icons live in tables of their own; handles count up and are never reused.
 #include "cursors.h"
+#include "platform/gdi/damage.h"
 #include "resources.h"
 
 #include <cstring>
@@ -123,6 +124,7 @@ BOOL WINAPI DrawIcon(HDC dc, int x, int y, HICON handle) {
     // As Windows draws it: the mask ANDed onto the picture, then the image XORed over it, whatever the
     // DC's binary raster operation.
     int rop = SetROP2(dc, R2_COPYPEN);
+    gdi::OneScreenCall oneCall;
     for (int row = 0; row < icon->height; row++) {
         for (int col = 0; col < icon->width; col++) {
             bool keep = icon->andMask[size_t(row * 4 + col / 8)] & (0x80 >> (col % 8));

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "pacing.h"
+#include "platform/gdi/damage.h"
 #include "platform/backend/display.h"
 #include "queue.h"
 #include "window.h"
@@ -164,6 +165,7 @@ int RunBox(const Box& box, const char* text, const char* caption) {
     DrawBox(box, text, caption);
     for (;;) {
         if (ServeOtherWindows()) DrawBox(box, text, caption);
+        gdi::TellScreenCalls();
         ScreenPacer().BeforeWait();
         backend::InputEvent e;
         if (!TakeInputEvent(e, 16)) continue;

@@ -23,7 +23,8 @@ DWORD MessageTime() {
 }
 
 // Drawing on the screen is paced by the display, even before the program waits again.
-const bool kPacesDrawing = (gdi::SetScreenDrawnHook([](int64_t pixels) { ScreenPacer().Drawn(pixels); }), true);
+const bool kPacesDrawing =
+    (gdi::SetScreenDrawnHook([](int64_t calls, int64_t pixels) { ScreenPacer().Drawn(pixels, calls); }), true);
 
 struct Queue {
     std::mutex mutex;
@@ -154,6 +155,7 @@ BOOL WINAPI GetMessageA(LPMSG message, HWND window, UINT first, UINT last) {
     if (!message) return -1;
     for (;;) {
         if (Next(*message, window, first, last, true)) return message->message != WM_QUIT;
+        gdi::TellScreenCalls();
         int wait = ScreenPacer().BeforeWait();
         backend::InputEvent event;
         if (backend::NextEvent(event, wait)) PendingInput().push_back(event);

@@ -1,5 +1,6 @@
 #include "pacing.h"
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <thread>
@@ -10,8 +11,30 @@
 
 namespace user {
 
+namespace {
+
+// A drawing of up to this many calls, and up to this many refreshes' worth of pixels (four whole screens:
+// a repaint draws the frame and the canvas over each other), is quick: it is never held back.
+constexpr int64_t kQuickCalls = 256;
+constexpr int64_t kQuickRefreshesOfPixels = 120;
+// A refresh shows the overhead of this many calls, besides their pixels.
+constexpr int64_t kCallsPerRefresh = 4;
+// A long drawing is shown at the plain budget for this many refreshes; then each refresh shows a fifth
+// more than the one before.
+constexpr int kSteadyRefreshes = 10;
+// While it need not wait, a long drawing looks at the clock every so many calls.
+constexpr int64_t kCallsBetweenLooks = 64;
+
+}  // namespace
+
 Pacer::Pacer(PacingClock& clock, void (*show)(), int64_t refreshMicroseconds, int64_t pixelsPerRefresh)
-    : clock_(clock), show_(show), refresh_(refreshMicroseconds), budget_(pixelsPerRefresh < 1 ? 1 : pixelsPerRefresh) {}
+    : clock_(clock),
+      show_(show),
+      refresh_(refreshMicroseconds),
+      budget_(std::max<int64_t>(pixelsPerRefresh, kCallsPerRefresh)),
+      callWork_(budget_ / kCallsPerRefresh),
+      refreshWork_(budget_),
+      nextLook_(kQuickCalls + 1) {}
 
 void Pacer::ShowNow(int64_t now) {
     show_();
@@ -19,21 +42,26 @@ void Pacer::ShowNow(int64_t now) {
     lastShown_ = now;
 }
 
-void Pacer::Drawn(int64_t pixels) {
-    pending_ += pixels;
-    if (refresh_ <= 0) return;
+void Pacer::PaceLongDrawing() {
+    if (calls_ <= kQuickCalls && pixels_ <= kQuickRefreshesOfPixels * budget_) return;
+    nextLook_ = calls_ + kCallsBetweenLooks;
     int64_t now = clock_.Now();
     int64_t due = lastShown_ + refresh_;
-    if (now >= due) {
-        ShowNow(now);
-    } else if (pending_ > budget_) {
+    if (now < due) {
+        if (pending_ <= refreshWork_) return;
         // More than the display shows in a refresh: the drawing waits for the next one.
         clock_.SleepUntil(due);
-        ShowNow(clock_.Now());
+        now = clock_.Now();
     }
+    ShowNow(now);
+    if (++refreshes_ > kSteadyRefreshes) refreshWork_ += refreshWork_ / 5;
 }
 
 int Pacer::BeforeWait() {
+    calls_ = pixels_ = 0;
+    refreshes_ = 0;
+    refreshWork_ = budget_;
+    nextLook_ = kQuickCalls + 1;
     if (pending_ == 0) return -1;
     int64_t now = refresh_ > 0 ? clock_.Now() : 0;
     int64_t due = lastShown_ + refresh_;
@@ -71,6 +99,11 @@ std::unique_ptr<Pacer>& TheScreenPacer() {
     return pacer;
 }
 
+void UseScreenPacer(std::unique_ptr<Pacer> pacer) {
+    TheScreenPacer() = std::move(pacer);
+    pacing_detail::screenPacer = TheScreenPacer().get();
+}
+
 std::unique_ptr<Pacer> PacerOfScreen(PacingClock& clock, int64_t refreshMicroseconds) {
     const gdi::Surface& screen = gdi::ScreenSurface();
     return std::make_unique<Pacer>(clock, ShowScreenDamage, refreshMicroseconds,
@@ -79,15 +112,16 @@ std::unique_ptr<Pacer> PacerOfScreen(PacingClock& clock, int64_t refreshMicrosec
 
 }  // namespace
 
-Pacer& ScreenPacer() {
+Pacer* pacing_detail::screenPacer = nullptr;
+
+Pacer& pacing_detail::MakeScreenPacer() {
     static SteadyClock clock;
-    std::unique_ptr<Pacer>& pacer = TheScreenPacer();
-    if (!pacer) pacer = PacerOfScreen(clock, backend::RefreshMicroseconds());
-    return *pacer;
+    if (!screenPacer) UseScreenPacer(PacerOfScreen(clock, backend::RefreshMicroseconds()));
+    return *screenPacer;
 }
 
 void PaceScreenWith(PacingClock& clock, int64_t refreshMicroseconds) {
-    TheScreenPacer() = PacerOfScreen(clock, refreshMicroseconds);
+    UseScreenPacer(PacerOfScreen(clock, refreshMicroseconds));
 }
 
 }  // namespace user

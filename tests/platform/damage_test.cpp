@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "platform/gdi/damage.h"
 #include "platform/gdi/dc.h"
@@ -124,6 +126,84 @@ TEST(ScreenDamage, TextMarksItsInkInsideTheClipAndMarksAddUpToTheirUnion) {
     // A new screen size is all new pixels.
     gdi::ResizeScreen(64, 48);
     EXPECT_TRUE(Same(gdi::TakeScreenDamage(), {0, 0, 64, 48}));
+}
+
+// What the hook heard: calls and pixels, each time it was told.
+using Heard = std::vector<std::pair<int64_t, int64_t>>;
+Heard heard;
+
+// What the window system's pacer hears of each drawing: each call that marks more than a pixel at once,
+// with its pixels; single pixels set or read (a read marks none) a few calls at a time, all told before
+// the thread waits; the calls inside a OneScreenCall as one.
+TEST(ScreenDamage, ThePacerHearsOfEveryCallOnTheScreenWithItsPixels) {
+    gdi::ResizeScreen(200, 150);
+    HDC memory = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(GetDC(nullptr), 20, 20);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    struct HeardCase {
+        const char* name;
+        std::function<void(HDC screen)> draw;
+        Heard heard;
+        gdi::Box marked;
+    };
+    const HeardCase cases[] = {
+        {"SetPixel", [](HDC dc) { SetPixel(dc, 5, 5, 0); }, {{1, 1}}, {15, 25, 16, 26}},
+        {"SetPixel inside what is marked already, then outside",
+         [](HDC dc) {
+             Rectangle(dc, 0, 0, 10, 10);
+             SetPixel(dc, 3, 3, 0);
+             SetPixel(dc, 30, 3, 0);
+         },
+         {{1, 100}, {2, 2}}, {10, 20, 41, 30}},
+        {"forty pixels set and read, told sixteen calls at a time",
+         [](HDC dc) {
+             for (int i = 0; i < 20; i++) SetPixel(dc, i, 0, GetPixel(dc, i, 1));
+         },
+         {{16, 8}, {16, 8}, {8, 4}}, {10, 20, 30, 21}},
+        {"SetPixel outside the clip", [](HDC dc) { SetPixel(dc, 150, 5, 0); }, {}, {}},
+        {"GetPixel", [](HDC dc) { GetPixel(dc, 5, 5); }, {{1, 0}}, {}},
+        {"GetPixel outside the clip", [](HDC dc) { GetPixel(dc, 150, 5); }, {}, {}},
+        {"GetPixel and SetPixel on a memory DC", [&](HDC) { SetPixel(memory, 1, 1, GetPixel(memory, 2, 2)); }, {}, {}},
+        {"PatBlt", [](HDC dc) { PatBlt(dc, 0, 0, 20, 10, BLACKNESS); }, {{1, 200}}, {10, 20, 30, 30}},
+        {"calls inside one call, nested",
+         [](HDC dc) {
+             gdi::OneScreenCall outer;
+             SetPixel(dc, 1, 1, 0);
+             {
+                 gdi::OneScreenCall inner;
+                 GetPixel(dc, 2, 2);
+                 SetPixel(dc, 4, 1, 0);
+             }
+             PatBlt(dc, 0, 5, 10, 2, WHITENESS);
+         },
+         {{1, 22}}, {10, 21, 20, 27}},
+        {"one call with nothing on the screen",
+         [&](HDC) {
+             gdi::OneScreenCall call;
+             SetPixel(memory, 1, 1, 0);
+         },
+         {}, {}},
+    };
+    gdi::ScreenDrawnHook pacer =
+        gdi::SetScreenDrawnHook([](int64_t calls, int64_t pixels) { heard.push_back({calls, pixels}); });
+    for (const HeardCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        HDC screen = gdi::CreateScreenDc({10, 20}, {gdi::Box{10, 20, 110, 100}});
+        gdi::TellScreenCalls();
+        gdi::TakeScreenDamage();
+        heard.clear();
+        c.draw(screen);
+        gdi::TellScreenCalls();
+        EXPECT_EQ(heard, c.heard);
+        gdi::Box marked = gdi::TakeScreenDamage();
+        EXPECT_TRUE(Same(marked, c.marked) || (marked.empty() && c.marked.empty()))
+            << marked.left << "," << marked.top << " - " << marked.right << "," << marked.bottom;
+        DeleteDC(screen);
+    }
+    gdi::SetScreenDrawnHook(pacer);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
 }
 
 }  // namespace
