@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <sstream>
 #include <thread>
@@ -36,8 +37,10 @@ constexpr int kHangSeconds = 300;
 // Events kept for the failure message.
 constexpr int kLastEvents = 12;
 constexpr int kEventText = 600;
-// Saved pictures beyond this many are tidied away, as a parent would, so that a long run keeps its disk.
-constexpr size_t kPicturesKept = 10;
+// A long run prints the event it reached this often.
+constexpr long kProgressEvery = 100000;
+// Saved pictures kept in a life's folder.
+constexpr size_t kSavesKept = 8;
 
 // What a life's process shares with the parent, in memory both see: where it got to, what it did last,
 // and what it found.
@@ -57,8 +60,10 @@ int RunProgram() { return WinMain(GetModuleHandleA(nullptr), nullptr, const_cast
 
 std::filesystem::path ExecutableFolder() { return std::filesystem::read_symlink("/proc/self/exe").parent_path(); }
 
-// The program's folder for one life: the data files linked in, two supplied pictures (one to colour in)
-// copied, and the saves of the life. Removed at the life's end.
+// The program's folder for one life: the data files linked in; two supplied pictures (one to colour in)
+// and one under a long lower-case name with spaces; what a parent's copying leaves behind: an empty
+// file, a broken one, one whose header claims a huge picture, a folder named like a picture; and the
+// saves of the life. Removed at the life's end.
 class ProgramFolder {
 public:
     ProgramFolder() {
@@ -71,6 +76,15 @@ public:
         }
         for (const char* picture : {"CBHOUSE.BMP", "SEA.BMP"})
             std::filesystem::copy_file(ExecutableFolder() / picture, path_ / picture);
+        std::filesystem::copy_file(ExecutableFolder() / "CAKE.BMP",
+                                   path_ / (std::string(150, 'a') + " a cake to eat.bmp"));
+        std::ofstream(path_ / "EMPTY.BMP");
+        std::ofstream(path_ / "BROKEN.BMP") << "BM this is no picture at all";
+        // A 30000 x 30000 picture of 24 bits a pixel, its header and nothing more.
+        const unsigned char huge[54] = {'B', 'M', 54, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0,
+                                        0x30, 0x75, 0, 0, 0x30, 0x75, 0, 0, 1, 0, 24, 0};
+        std::ofstream(path_ / "HUGE.BMP", std::ios::binary).write(reinterpret_cast<const char*>(huge), sizeof huge);
+        std::filesystem::create_directory(path_ / "FOLDER.BMP");
         programDirectory = path_.string();
         std::replace(programDirectory.begin(), programDirectory.end(), '/', '\\');
     }
@@ -78,12 +92,17 @@ public:
         std::error_code ignored;
         std::filesystem::remove_all(path_, ignored);
     }
-    void TidyPictures() const {
-        std::vector<std::filesystem::path> pictures;
-        for (const auto& entry : std::filesystem::directory_iterator(path_))
-            if (!entry.is_symlink()) pictures.push_back(entry.path());
-        std::sort(pictures.begin(), pictures.end());
-        for (size_t i = kPicturesKept; i < pictures.size(); i++) std::filesystem::remove(pictures[i]);
+    // The life's saves beyond a few are taken away, as a parent would, so that a long run keeps its disk.
+    void TidySaves() const {
+        std::vector<std::filesystem::path> saves;
+        for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+            std::string name = entry.path().filename().string();
+            bool saved = name.size() == 11 && name.ends_with(".BMP") &&
+                         std::all_of(name.begin(), name.begin() + 7, [](char c) { return c >= 'A' && c <= 'Z'; });
+            if (saved && name != "CBHOUSE.BMP") saves.push_back(entry.path());
+        }
+        std::sort(saves.begin(), saves.end());
+        for (size_t i = kSavesKept; i < saves.size(); i++) std::filesystem::remove(saves[i]);
     }
 
 private:
@@ -195,7 +214,7 @@ public:
                 return Ended(objectsBefore, blocksBefore);
             }
             if (std::string failure = Check(n); !failure.empty()) return failure;
-            if (n % 20 == 0) folder.TidyPictures();
+            if (n % 20 == 0) folder.TidySaves();
         }
         shared_.nextEvent = total;
         testing::RequestClose();
@@ -312,6 +331,11 @@ std::string WatchLife(pid_t child, Shared& shared) {
             return "";
         }
         long now = shared.eventNumber;
+        // A long run tells how far it got.
+        if (now / kProgressEvery != lastSeen / kProgressEvery && lastSeen >= 0) {
+            std::printf("event %ld\n", now);
+            std::fflush(stdout);
+        }
         if (now != lastSeen) {
             lastSeen = now;
             lastMove = std::chrono::steady_clock::now();
