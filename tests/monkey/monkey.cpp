@@ -145,9 +145,9 @@ void MakeStockObjects() {
     DeleteDC(CreateCompatibleDC(nullptr));
 }
 
-// Clicks and drags that make the program and the engine grow every buffer they keep to its largest
-// size on this screen: a picture opened over the whole canvas, every effect, the fill, text, every
-// region tool over the whole canvas, a save and a print. The heap is compared after them.
+// Clicks and drags that make the program and the engine grow every buffer and cache they keep to its
+// largest size on this screen: a picture opened over the whole canvas, every effect, every icon, the fill,
+// text, every region tool over the whole canvas, a save and a print. The heap is compared after them.
 std::vector<Event> WarmUp(int width, int height) {
     const POINT files{21, 422}, effects{21, 254}, brushes{21, 212}, text{21, 338}, regions{21, 296}, undo{21, 464};
     auto option = [](int n) { return n < 7 ? POINT{35 * n + 42, 19} : POINT{35 * n - 168, 55}; };
@@ -156,6 +156,15 @@ std::vector<Event> WarmUp(int width, int height) {
     for (int n = 1; n <= 12; n++) {
         events.push_back({kClick, {effects}, "", 0});
         events.push_back({kClick, {option(n)}, "", 0});
+    }
+    // Every option of every brush and stamp page, which loads every icon and stamp cursor once.
+    const POINT stamps{21, 380};
+    for (POINT pages : {brushes, stamps}) {
+        events.push_back({kClick, {pages}, "", 0});
+        for (int page = 0; page < (pages.y == brushes.y ? 4 : 8); page++) {
+            for (int n = 1; n <= 12; n++) events.push_back({kClick, {option(n)}, "", 0});
+            events.push_back({kClick, {nextPage}, "", 0});
+        }
     }
     events.push_back({kClick, {brushes}, "", 0});
     events.push_back({kClick, {option(2)}, "", 0});
