@@ -114,4 +114,6 @@ SIZE_T BlockSize(HANDLE memory) {
     return block ? block->size : 0;
 }
 
+size_t LiveBlockCount() { return AllBlocks().byHandle.size(); }
+
 }  // namespace kernel

@@ -13,5 +13,7 @@ HANDLE ReAllocateBlock(HANDLE memory, SIZE_T bytes, UINT flags);
 // Null when freed; the handle itself when it names no block.
 HANDLE FreeBlock(HANDLE memory);
 SIZE_T BlockSize(HANDLE memory);
+// How many blocks are allocated and not yet freed.
+size_t LiveBlockCount();
 
 }  // namespace kernel

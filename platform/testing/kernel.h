@@ -1,6 +1,7 @@
-// What tests set in the kernel calls: the clock and the default printer.
+// What tests set in the kernel calls, the clock and the default printer, and the memory blocks alive.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace testing {
@@ -17,5 +18,8 @@ void UseRealClock();
 void SetDefaultPrinter(const char* name);
 // Back to the printer CUPS names.
 void UseSystemDefaultPrinter();
+
+// Global and local memory blocks allocated and not freed, to catch leaks.
+size_t LiveMemoryBlocks();
 
 }  // namespace testing

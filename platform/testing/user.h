@@ -2,6 +2,7 @@
 // pumping messages, reading and saving what is on the screen, and running a program on its own thread.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -54,6 +55,9 @@ struct Showings {
 void UseDisplayRefresh(int64_t refreshMicroseconds);
 // What that display showed since UseDisplayRefresh or the last call.
 Showings TakeShowings();
+
+// Windows that exist now, children included, to catch leaks.
+size_t LiveWindows();
 
 COLORREF ScreenPixel(int x, int y);
 // Writes the screen as a PNG file; false when the file can't be written.

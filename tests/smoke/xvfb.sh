@@ -1,5 +1,6 @@
 # Shared by the smoke tests: a private Xvfb screen, and the end of a program asked to close.
-# start_xvfb WxH sets DISPLAY_NUMBER and XVFB_PID; wait_for_end PID sets END_STATUS ("" if it goes on).
+# start_xvfb WxH sets DISPLAY_NUMBER and XVFB_PID; wait_for_end PID sets END_STATUS ("" if it goes on);
+# quit_through_question answers the quit question with Yes.
 
 start_xvfb() {
     for tool in Xvfb xwd; do
@@ -24,4 +25,29 @@ wait_for_end() {
         fi
         sleep 0.1
     done
+}
+
+# quit_through_question PIXELS SHOT X Y: on an 800 × 600 screen, clicks the quit picture at (X, Y), then
+# the Yes button of the question it asks; SHOT is where screenshots go. Fails when no question shows.
+quit_through_question() {
+    local pixels=$1 shot=$2 yes_x= yes_y= column row faces across
+    DISPLAY=":$DISPLAY_NUMBER" xdotool mousemove "$3" "$4" click 1
+    # The question's buttons are a near-white face in a black frame, Yes on the left, in the lower middle
+    # of the screen: find the face on the column left of the middle, then its extent along that row.
+    for _ in $(seq 50); do
+        sleep 0.1
+        xwd -root -silent -display ":$DISPLAY_NUMBER" >"$shot" || continue
+        column=()
+        for y in $(seq 300 420); do column+=(357 "$y"); done
+        faces=($("$pixels" "$shot" "${column[@]}" | grep -n '^FAFAFA$' | cut -d: -f1))
+        [ ${#faces[@]} -gt 0 ] || continue
+        yes_y=$((300 + faces[${#faces[@]} / 2] - 1))
+        row=()
+        for x in $(seq 250 400); do row+=("$x" "$yes_y"); done
+        across=($("$pixels" "$shot" "${row[@]}" | grep -n '^FAFAFA$' | cut -d: -f1))
+        yes_x=$((250 + across[0] + 10))
+        break
+    done
+    [ -n "$yes_x" ] || { echo "FAIL: no question with a Yes button after a click on the quit picture"; return 1; }
+    DISPLAY=":$DISPLAY_NUMBER" xdotool mousemove "$yes_x" "$yes_y" click 1
 }

@@ -6,9 +6,12 @@
 #include "platform/backend/headless/events.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/objects.h"
+#include "platform/kernel/memory_blocks.h"
 #include "platform/print/png.h"
 #include "platform/testing/gdi.h"
+#include "platform/testing/kernel.h"
 #include "platform/testing/user.h"
+#include "platform/user/window.h"
 
 namespace testing {
 
@@ -109,5 +112,13 @@ bool SaveScreenPng(const std::string& path) {
 }
 
 size_t LiveGdiObjects() { return gdi::LiveObjectCount(); }
+
+size_t LiveMemoryBlocks() { return kernel::LiveBlockCount(); }
+
+size_t LiveWindows() {
+    size_t n = 0;
+    user::ForEachWindow([&](user::Window*) { n++; });
+    return n;
+}
 
 }  // namespace testing
