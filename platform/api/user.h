@@ -232,6 +232,8 @@ HDC WINAPI BeginPaint(HWND window, LPPAINTSTRUCT paint);
 BOOL WINAPI EndPaint(HWND window, const PAINTSTRUCT* paint);
 BOOL WINAPI InvalidateRect(HWND window, const RECT* rect, BOOL erase);
 BOOL WINAPI ValidateRect(HWND window, const RECT* rect);
+// Whether part of the client area waits to be repainted; rect, when given, gets its bounds.
+BOOL WINAPI GetUpdateRect(HWND window, LPRECT rect, BOOL erase);
 
 // Input
 HWND WINAPI SetCapture(HWND window);
