@@ -1,19 +1,27 @@
-# Sourced by the scripts that drive the installed dab32.exe, with fail set. install_windows_dab BUILD WORK
-# DISPLAY_NUMBER makes a Wine prefix of the test's own in WORK/wine, shown on the Xvfb screen given, with
-# WORK/home as the home, and installs dab there with dab-setup.exe. Sets wine, wineserver and folder (where
-# dab32.exe and its pictures are), and exports the environment every later Wine command needs.
+# Sourced by the scripts that run dab-setup.exe under Wine, with fail set.
+#
+# wine_home WORK: after wine_setup (whose shared prefix outlives the test), points Wine's home, data and
+# configuration folders into WORK/home. Wine links a prefix's Desktop and Documents to the home, writes menu
+# entries for the Start-menu shortcut into the data and configuration folders and keeps its Recycle Bin in
+# $XDG_DATA_HOME/Trash: all of them the test's, never the machine's.
+#
+# install_windows_dab BUILD WORK DISPLAY_NUMBER makes a Wine prefix of the test's own in WORK/wine, shown on
+# the Xvfb screen given, with WORK/home as the home, and installs dab there with dab-setup.exe. Sets wine,
+# wineserver and folder (where dab32.exe and its pictures are), and exports the environment every later
+# Wine command needs.
+
+wine_home() {
+    export HOME=$1/home XDG_DATA_HOME=$1/home/.local/share XDG_CONFIG_HOME=$1/home/.config
+    unset XDG_CACHE_HOME
+    mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"
+}
 
 install_windows_dab() {
     local build=$1 work=$2
     source "$(dirname "${BASH_SOURCE[0]}")/../conformance/wine-env"
     wine_setup "$build" || exit 1
     wineserver=$(dirname "$wine")/wineserver
-    # Wine links the prefix's Desktop and Documents to the home, writes menu entries for the Start-menu
-    # shortcut into the data and configuration folders and keeps its Recycle Bin in $XDG_DATA_HOME/Trash:
-    # all of them the test's, never the machine's.
-    export HOME=$work/home XDG_DATA_HOME=$work/home/.local/share XDG_CONFIG_HOME=$work/home/.config
-    unset XDG_CACHE_HOME
-    mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"
+    wine_home "$work"
     # The prefix of the test's own keeps the installation out of the shared one. Wine's desktop process,
     # which wineboot starts and every program of the prefix then shares, needs the screen too: started
     # without one, the program's windows are never shown.
