@@ -125,7 +125,7 @@ TEST(Keeping, TheEndOfTheSessionDuringTheQuitQuestionKeepsThePicture) {
         TestProgramFolder folder;
         Draw();
         std::vector<COLORREF> client = CanvasClient();
-        testing::HoldNextMessageBox();
+        testing::LeaveMessageBoxOpen();
         testing::Press(600, 30);
         testing::Release(600, 30);
         testing::RequestEndSession();
