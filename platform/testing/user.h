@@ -59,7 +59,8 @@ struct Showings {
 // From now on, the screen is shown as on a display refreshing every refreshMicroseconds, paced as the
 // real program's screen is. Its clock moves only while the program waits: for the display, for the
 // time it asks to wait, and a second for a person before input it waited for. Called while the program
-// waits for input.
+// waits for input. A program with a timer must run on a held clock (SetClock) then: a timer's wait on
+// the real clock would pass at once on this display's clock.
 void UseDisplayRefresh(int64_t refreshMicroseconds);
 // What that display showed since UseDisplayRefresh or the last call.
 Showings TakeShowings();

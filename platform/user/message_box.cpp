@@ -10,7 +10,6 @@
 
 #include <cstring>
 
-#include "platform/gdi/damage.h"
 #include "platform/backend/display.h"
 #include "queue.h"
 #include "window.h"

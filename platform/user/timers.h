@@ -1,5 +1,5 @@
-// Window timers (SetTimer, KillTimer). A timer makes no message of its own: the queue asks for a WM_TIMER
-// only when it has nothing else, so a timer is at most one message behind however long the thread was busy.
+// Window timers (SetTimer, KillTimer). A timer queues nothing: the queue makes a WM_TIMER only when it has
+// nothing else to give, so however long the thread was busy, a timer has at most one WM_TIMER waiting.
 #pragma once
 
 #include <cstdint>
