@@ -175,9 +175,10 @@ TEST(Keeping, TheJournalFollowsThePausesAndOutlivesTheRun) {
 
         // Saved: nothing is unsaved, so no journal.
         SaveFromTheFilesPage();
+        testing::MessageBoxesShown();
         EXPECT_FALSE(Exists(journal));
         // Drawn and undone is the saved picture again.
-        Draw();
+        Stroke({{300, 50}, {500, 80}});
         testing::PassTime(2500);
         EXPECT_TRUE(Exists(journal));
         ClickUndoButton();
@@ -214,7 +215,9 @@ TEST(Keeping, TheJournalFollowsThePausesAndOutlivesTheRun) {
         ASSERT_EQ(added.size(), 2u) << "the recovered picture beside LEFT.DAB";
         std::string recovered = added[0] == "LEFT.DAB" ? added[1] : added[0];
         EXPECT_EQ(SavedPictureNames({recovered}).size(), 1u) << recovered;
-        EXPECT_TRUE(FileBytes(folder / recovered) == earlier);
+        DecodedPicture left = DecodeWithPil(folder / "LEFT.DAB");
+        ASSERT_EQ(left.error, "");
+        EXPECT_TRUE(DecodeWithPil(folder / recovered).pixels == left.pixels);
         BuildPictureList();
         EXPECT_EQ(pictureList[1], recovered);
 
@@ -272,13 +275,12 @@ TEST(Keeping, ADeletedPictureGoesToTheTrash) {
 TEST(Keeping, APageChangeKeepsTheDrawingInTheSnapshot) {
     RunDab({640, 480}, [] {
         PaintCanvas(Gradient);
-        ChooseRegionOption(1, 2);
+        ChooseRegionOption(1, 3);
         ASSERT_EQ(toolState, kMirrorState);
         Stroke({{100, 100}, {300, 250}});
         CanvasImage mirrored = ReadCanvas();
-        // The arrow to page 2, its cut selection, and the selection moved 40 to the right.
+        // The arrow to page 2, which chooses its cut selection, and the selection moved 40 to the right.
         ClickFrame(290, 54);
-        ChooseOptionButton(1);
         ASSERT_EQ(toolState, kSelectState);
         Stroke({{100, 100}, {200, 200}});
         Stroke({{150, 150}, {190, 150}});
