@@ -56,8 +56,10 @@ bool IsBlank(HGLOBAL picture) {
     const BYTE* row = PictureBits(block, info);
     DWORD stride = (DWORD(info.biWidth) + 3) & ~3u;
     bool blank = true;
-    for (LONG y = 0; y < info.biHeight && blank; y++, row += stride)
-        for (LONG x = 0; x < info.biWidth && blank; x++) blank = white[row[x]];
+    for (LONG y = 0; y < info.biHeight && blank; y++, row += stride) {
+        // A row of one white is blank; the first pixel tells which.
+        blank = white[row[0]] && std::memcmp(row, row + 1, size_t(info.biWidth) - 1) == 0;
+    }
     GlobalUnlock(picture);
     return blank;
 }
