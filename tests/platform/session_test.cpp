@@ -6,26 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "heard_messages.h"
 #include "platform/testing.h"
 
 namespace {
 
-struct Heard {
-    HWND window;
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-    bool operator==(const Heard& o) const {
-        return window == o.window && message == o.message && wParam == o.wParam && lParam == o.lParam;
-    }
-};
-
 // Written by the program's thread, read by the test once the program waits or has ended.
-std::vector<Heard>& Log() {
-    static std::vector<Heard> log;
-    return log;
-}
-
 // What a program does when it hears WM_ENDSESSION.
 enum class OnEndSession { Nothing, PostsQuit5, DestroysItsWindow, AsksInABox };
 

@@ -9,21 +9,10 @@
 #include <thread>
 #include <vector>
 
+#include "heard_messages.h"
 #include "platform/testing.h"
 
 namespace {
-
-struct Heard {
-    HWND window;
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-};
-
-std::vector<Heard>& Log() {
-    static std::vector<Heard> log;
-    return log;
-}
 
 LRESULT CALLBACK Recording(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     if (m != WM_SETCURSOR && m != WM_ERASEBKGND) Log().push_back({w, m, wp, lp});
