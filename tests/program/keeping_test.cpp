@@ -119,12 +119,16 @@ TEST(Keeping, EveryEndingKeepsUnsavedWorkAndNothingElse) {
     }
 }
 
-// A box shown when the session ends closes, and the picture under it is kept all the same.
-TEST(Keeping, TheEndOfTheSessionDuringTheQuitQuestionKeepsThePicture) {
+// No to the quit question leaves the drawing on the canvas once the box has gone; a box shown when the
+// session ends closes, and the picture under it is kept all the same.
+TEST(Keeping, TheQuitQuestionCostsNoDrawing) {
     RunDab({640, 480}, [] {
         TestProgramFolder folder;
         Draw();
         std::vector<COLORREF> client = CanvasClient();
+        testing::AnswerMessageBox(IDNO);
+        ClickFrame(600, 30);
+        EXPECT_TRUE(CanvasClient() == client) << "the repaint after the box took the drawing away";
         testing::LeaveMessageBoxOpen();
         testing::Press(600, 30);
         testing::Release(600, 30);
