@@ -43,7 +43,7 @@ function(dab_add_windows_program triple)
     COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
     COMMAND ${windres_${triple}} ${PROJECT_SOURCE_DIR}/resources/dab.rc -O coff -o ${folder}/dab.res
     COMMAND ${cxx_${triple}} ${flags} -I${PROJECT_SOURCE_DIR} ${DAB_PROGRAM_SOURCES} ${folder}/dab.res
-            -o ${folder}/dab32.exe -mwindows -static -static-libgcc -static-libstdc++ -lgdi32 -lwinmm
+            -o ${folder}/dab32.exe -mwindows -static -static-libgcc -static-libstdc++ -lgdi32 -lwinmm -lshell32
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}/resources
     DEPENDS ${DAB_PROGRAM_SOURCES} ${headers} ${resource_files} ${PROJECT_SOURCE_DIR}/resources/dab.rc
     COMMENT "Building dab32.exe for Windows with ${triple}"

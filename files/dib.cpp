@@ -34,12 +34,23 @@ HGLOBAL ReadDibFile(LPCSTR fileName) {
     return block;
 }
 
-int WriteDibFile(LPCSTR fileName, HGLOBAL dib) {
+bool DibFileHeader(HGLOBAL dib, BITMAPFILEHEADER* header) {
     BITMAPINFOHEADER info;
-    if (!GetDibInfo(dib, &info)) return 0;
+    if (!GetDibInfo(dib, &info)) return false;
     // A block holding less than its header says is refused, so nothing is read past its end.
     uint64_t blockSize = dib::BlockLayoutSize(info);
-    if (blockSize > GlobalSize(dib) || blockSize > 0xFFFFFFFFu - sizeof(BITMAPFILEHEADER)) return 0;
+    if (blockSize > GlobalSize(dib) || blockSize > 0xFFFFFFFFu - sizeof(BITMAPFILEHEADER)) return false;
+    *header = {};
+    header->bfType = dib::kBitmapType;
+    header->bfSize = DWORD(sizeof *header + blockSize);
+    header->bfOffBits = DWORD(sizeof *header + info.biSize + DibColourTableSize(&info));
+    return true;
+}
+
+int WriteDibFile(LPCSTR fileName, HGLOBAL dib) {
+    BITMAPFILEHEADER header;
+    if (!DibFileHeader(dib, &header)) return 0;
+    DWORD blockSize = header.bfSize - DWORD(sizeof header);
     const void* bytes = GlobalLock(dib);
     if (!bytes) return 0;
 
@@ -49,12 +60,8 @@ int WriteDibFile(LPCSTR fileName, HGLOBAL dib) {
         GlobalUnlock(dib);
         return 0;
     }
-    BITMAPFILEHEADER header = {};
-    header.bfType = dib::kBitmapType;
-    header.bfSize = DWORD(sizeof header + blockSize);
-    header.bfOffBits = DWORD(sizeof header + info.biSize + DibColourTableSize(&info));
     WriteFileHeader(file, &header);
-    bool bitsWritten = WriteInChunks(file, bytes, DWORD(blockSize)) == blockSize;
+    bool bitsWritten = WriteInChunks(file, bytes, blockSize) == blockSize;
     // The header's writes report nothing, but the file's end tells whether they all went in.
     bool everythingWritten = bitsWritten && _llseek(file, 0, FILE_CURRENT) == LONG(header.bfSize);
     bool closed = _lclose(file) == 0;

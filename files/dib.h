@@ -10,6 +10,8 @@
 HGLOBAL ReadDibFile(LPCSTR fileName);
 // 1 when every byte was written and the file closed, else 0.
 int WriteDibFile(LPCSTR fileName, HGLOBAL dib);
+// The file header a picture file of the block begins with; false for a block shorter than its header says.
+bool DibFileHeader(HGLOBAL dib, BITMAPFILEHEADER* header);
 // The device bitmap as a block of the given compression and bit count, its colours from the palette.
 HGLOBAL DibFromBitmap(HBITMAP bitmap, DWORD compression, WORD bitCount, HPALETTE palette);
 // Draws the source rectangle of the picture (in its own coordinates, y 0 the bottom row of a bottom-up

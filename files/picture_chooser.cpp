@@ -1,24 +1,23 @@
 #include "files/picture_chooser.h"
 
-#include <cstring>
+#include <algorithm>
 
 #include "base/frame_layout.h"
 #include "base/state.h"
 #include "canvas/canvas.h"
 #include "draw/frame_drawing.h"
 #include "files/dib.h"
+#include "files/journal.h"
+#include "files/save_print.h"
 #include "options/pages.h"
 
-char pictureList[kPictureSlots][kPictureSlotSize];
+std::vector<std::string> pictureList;
 int pictureListEnd;
 int chooserFirst;
 int chooserLast;
 int deletePictureMode;
 
 namespace {
-
-// The most names the list keeps: slots 1 to 298.
-constexpr int kLastSlot = kPictureSlots - 1;
 
 constexpr COLORREF kTitleColour = 0x02FFFFFF;
 constexpr char kTitle[] = "Choose a picture by clicking it...";
@@ -29,10 +28,21 @@ constexpr int kColouringWidth = 590;
 constexpr int kColouringHeight = 408;
 constexpr int kSmallCanvasHeight = 500;
 
-void CopyUpperCased(char* slot, const char* name) {
-    size_t length = strnlen(name, kPictureSlotSize - 1);
-    for (size_t i = 0; i < length; i++) slot[i] = name[i] >= 'a' && name[i] <= 'z' ? char(name[i] - 32) : name[i];
-    slot[length] = '\0';
+std::string UpperCased(const char* name) {
+    std::string upper(name);
+    for (char& c : upper) c = c >= 'a' && c <= 'z' ? char(c - 32) : c;
+    return upper;
+}
+
+struct FoundPicture {
+    std::string name;
+    time_t written;
+};
+
+// The child's latest picture on the first page: newest first, and in the search's order for equal times.
+void SortNewestFirst(std::vector<FoundPicture>& found) {
+    std::stable_sort(found.begin(), found.end(),
+                     [](const FoundPicture& a, const FoundPicture& b) { return a.written > b.written; });
 }
 
 // Whether the slot names a file that can be opened now; the list may be older than a deletion.
@@ -88,11 +98,24 @@ bool DrawLoadedPicture(HDC canvas, const char* name) {
     return true;
 }
 
+// A grown-up can bring a deleted picture back from the desktop's trash; where no trash takes it, it is
+// deleted.
+void MoveToTrash(const char* name) {
+    std::string path = programDirectory + "\\" + name;
+    path.push_back('\0');
+    SHFILEOPSTRUCTA operation{};
+    operation.hwnd = frameWindow;
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = path.c_str();
+    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    SHFileOperationA(&operation);
+}
+
 }  // namespace
 
 const char* PictureSlotName(int index) {
-    if (index < 1 || index >= pictureListEnd || index > kLastSlot) return "";
-    return pictureList[index];
+    if (index < 1 || index >= pictureListEnd) return "";
+    return pictureList[size_t(index)].c_str();
 }
 
 bool IsColouringPictureName(const char* name) {
@@ -101,17 +124,19 @@ bool IsColouringPictureName(const char* name) {
 
 void BuildPictureList() {
     SetCurrentDirectoryA(programDirectory.c_str());
-    std::memset(pictureList, 0, sizeof pictureList);
-    pictureListEnd = 1;
-    _finddata_t found;
-    intptr_t search = _findfirst("*.bmp", &found);
-    if (search == -1) return;
-    do {
-        if (found.attrib & _A_SUBDIR) continue;
-        CopyUpperCased(pictureList[pictureListEnd], found.name);
-        pictureListEnd++;
-    } while (pictureListEnd <= kLastSlot && _findnext(search, &found) == 0);
-    _findclose(search);
+    std::vector<FoundPicture> found;
+    _finddata_t entry;
+    intptr_t search = _findfirst("*.bmp", &entry);
+    if (search != -1) {
+        do {
+            if (!(entry.attrib & _A_SUBDIR)) found.push_back({UpperCased(entry.name), entry.time_write});
+        } while (_findnext(search, &entry) == 0);
+        _findclose(search);
+    }
+    SortNewestFirst(found);
+    pictureList.assign(1, "");
+    for (FoundPicture& picture : found) pictureList.push_back(std::move(picture.name));
+    pictureListEnd = int(pictureList.size());
 }
 
 void OpenPictureChooser() {
@@ -168,14 +193,17 @@ void LoadPicture(int index) {
     ShowWindow(canvasWindow, SW_SHOWNORMAL);
     HDC canvas = GetDC(canvasWindow);
     if (deletePictureMode == 1) {
-        DeleteFileA(PictureSlotName(index));
+        MoveToTrash(PictureSlotName(index));
         ReleaseDC(canvasWindow, canvas);
     } else {
         bool drawn = DrawLoadedPicture(canvas, PictureSlotName(index));
         ReleaseDC(canvasWindow, canvas);
         // Until its repaint the canvas shows what the chooser drew there; only a picture drawn over all
         // of it may become the snapshot, else the child's picture would give way to the chooser.
-        if (drawn) TakeSnapshot();
+        if (drawn) {
+            TakeSnapshot();
+            PictureKept(CanvasPicture(pictureDC));
+        }
     }
     deletePictureMode = 0;
     pictureChooserShown = 0;

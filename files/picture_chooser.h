@@ -2,17 +2,15 @@
 // while the canvas is hidden, to open one onto the canvas or, in delete mode, to delete its file.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "platform/win32.h"
 
-// Slots 1 to 298 hold names; slot 0 is never used.
-constexpr int kPictureSlots = 299;
-// As long as any name the directory search gives, so that every picture the child sees in the folder is
-// listed, however long its name.
-constexpr int kPictureSlotSize = sizeof(_finddata_t::name);
-
-// Upper-cased file names; an empty slot is all zero.
-extern char pictureList[kPictureSlots][kPictureSlotSize];
-// One past the last filled slot: 1 for an empty list, at most 299.
+// Upper-cased file names, newest first, from slot 1 on; slot 0 is never used. Every picture of the folder
+// is listed, however many there are.
+extern std::vector<std::string> pictureList;
+// One past the last filled slot: 1 for an empty list.
 extern int pictureListEnd;
 // The slots of the first and last preview of the page shown.
 extern int chooserFirst;

@@ -40,7 +40,7 @@ void PrintPicture() {
     HDC canvas = GetDC(canvasWindow);
     HPALETTE kept = SelectPalette(canvas, appPalette, FALSE);
     RealizePalette(canvas);
-    HGLOBAL block = CanvasBlock(canvas, canvasWidth - 2, canvasHeight - 2);
+    HGLOBAL block = CanvasBlock(canvas, canvasWidth - 2, canvasHeight - 2, canvasWidth - 2, canvasHeight - 2);
 
     PrinterFields printer;
     ReadDefaultPrinter(printer);

@@ -1,9 +1,12 @@
-// Saving: the canvas picture written whole under a temporary name, then given a picture name no file has,
-// so that neither an interrupted write nor a repeated random name costs a picture.
+// Saving: the whole canvas picture written and flushed under a temporary name of its own, then moved to a
+// picture name no file has, so that neither an interrupted write, a power cut, another dab saving into
+// the same folder nor a repeated random name costs a picture.
 #include "base/random.h"
 #include "base/state.h"
 #include "canvas/canvas.h"
 #include "files/dib.h"
+#include "files/durable_file.h"
+#include "files/journal.h"
 #include "files/save_print.h"
 
 namespace {
@@ -17,10 +20,30 @@ bool FileExists(const char* name) {
     return OpenFile(name, &record, OF_EXIST) != HFILE_ERROR;
 }
 
-// Moves the written file to the name, or to a freshly drawn one while the name is taken.
-bool GivePictureName(char name[20]) {
+// The picture name with ".TMP" for ".BMP": the chooser never lists a file still being written.
+void TemporaryTwin(const char name[20], char temporary[20]) {
+    for (int i = 0; i < 20; i++) temporary[i] = name[i];
+    temporary[kNameLetters + 1] = 'T';
+    temporary[kNameLetters + 2] = 'M';
+    temporary[kNameLetters + 3] = 'P';
+}
+
+// Writes the block under the temporary twin of a freshly drawn name, drawing again while a leftover or
+// another writer has it; name then holds the drawn name.
+bool WriteTemporaryPicture(HGLOBAL block, char name[20], char temporary[20]) {
     for (int tries = 0; tries < kNameTries; tries++) {
-        if (MoveFileA(kSaveTemporaryName, name)) return true;
+        MakePictureName(name);
+        TemporaryTwin(name, temporary);
+        NewFileWrite written = WriteNewDibFile(temporary, block);
+        if (written != NewFileWrite::kNameTaken) return written == NewFileWrite::kWhole;
+    }
+    return false;
+}
+
+// Moves the written file to the name, or to a freshly drawn one while the name is taken.
+bool GivePictureName(const char temporary[20], char name[20]) {
+    for (int tries = 0; tries < kNameTries; tries++) {
+        if (MoveFileDurably(temporary, name, false)) return true;
         if (!FileExists(name)) return false;
         MakePictureName(name);
     }
@@ -28,11 +51,13 @@ bool GivePictureName(char name[20]) {
 }
 
 void ShowSaveMessage(int saved) {
+    HoldJournal(true);
     if (saved) {
         MessageBoxA(frameWindow, "PICTURE SAVED!", "Information", MB_SYSTEMMODAL | MB_ICONINFORMATION);
     } else {
         MessageBoxA(frameWindow, "THE PICTURE WAS NOT SAVED!", "Warning", MB_SYSTEMMODAL | MB_ICONEXCLAMATION);
     }
+    HoldJournal(false);
 }
 
 }  // namespace
@@ -44,19 +69,31 @@ void MakePictureName(char name[20]) {
     for (int i = 0; extension[i]; i++) name[kNameLetters + i] = extension[i];
 }
 
-int SaveCanvasPicture(HDC canvas) {
-    char name[20];
-    MakePictureName(name);
+int SavePictureBlock(HGLOBAL block) {
     SetCurrentDirectoryA(programDirectory.c_str());
+    char name[20], temporary[20];
+    if (!block || !WriteTemporaryPicture(block, name, temporary)) return 0;
+    if (GivePictureName(temporary, name)) return 1;
+    // Whatever failed, no part of a picture stays behind.
+    DeleteFileA(temporary);
+    return 0;
+}
+
+int SaveCanvasPicture(HDC canvas) {
+    HGLOBAL block = CanvasPicture(canvas);
+    int saved = SavePictureBlock(block);
+    if (saved) PictureKept(block);
+    else if (block) GlobalFree(block);
+    return saved;
+}
+
+HGLOBAL CanvasPicture(HDC canvas) {
     HPALETTE kept = SelectPalette(canvas, appPalette, FALSE);
     RealizePalette(canvas);
-    HGLOBAL block = CanvasBlock(canvas, screenWidth - 53, screenHeight - 102);
+    // The canvas's last two columns and rows lie under its border and past the screen: never seen, kept white.
+    HGLOBAL block = CanvasBlock(canvas, canvasWidth, canvasHeight, canvasWidth - 2, canvasHeight - 2);
     SelectPalette(canvas, kept, TRUE);
-    bool saved = block && WriteDibFile(kSaveTemporaryName, block) == 1 && GivePictureName(name);
-    // Whatever failed, no part of a picture stays behind.
-    if (!saved) DeleteFileA(kSaveTemporaryName);
-    if (block) GlobalFree(block);
-    return saved ? 1 : 0;
+    return block;
 }
 
 void SavePicture() {

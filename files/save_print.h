@@ -3,15 +3,15 @@
 
 #include "platform/win32.h"
 
-// Where a save writes before the picture has its name: not a picture name, so the chooser never lists
-// a file still being written.
-constexpr char kSaveTemporaryName[] = "DABSAVE.TMP";
-
 // Saves what the canvas shows as a new picture and says whether that worked.
 void SavePicture();
-// Writes the canvas's top-left (screenWidth - 53) × (screenHeight - 102) pixels as a new picture in the
-// program's folder, under a random name no file has yet; 1 when the whole file is there.
+// Writes the whole canvas picture (canvasWidth × canvasHeight) as a new picture in the program's folder,
+// under a random name no file has yet; 1 when the whole file is on the disk.
 int SaveCanvasPicture(HDC canvas);
+// Writes the block as a new picture the same way, without the box; the block stays the caller's.
+int SavePictureBlock(HGLOBAL block);
+// The whole canvas picture (canvasWidth × canvasHeight) as an 8-bit block through appPalette.
+HGLOBAL CanvasPicture(HDC canvas);
 // A name of 7 random capital letters and ".BMP", in a buffer of 20 characters.
 void MakePictureName(char name[20]);
 
@@ -20,5 +20,6 @@ void PrintPicture();
 // full width and about three fifths of the height of a portrait one.
 RECT PrintedArea(int pageWidth, int pageHeight);
 
-// The canvas's top-left pixels as an 8-bit block through appPalette; the canvas has it selected.
-HGLOBAL CanvasBlock(HDC canvas, int width, int height);
+// A width × height picture of the canvas's top-left shownWidth × shownHeight pixels on white, as an 8-bit
+// block through appPalette; the canvas has it selected.
+HGLOBAL CanvasBlock(HDC canvas, int width, int height, int shownWidth, int shownHeight);

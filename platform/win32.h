@@ -4,6 +4,7 @@
 #ifdef _WIN32
 #include <windows.h>
 #include <mmsystem.h>
+#include <shellapi.h>
 // The C runtime's directory search.
 #include <io.h>
 #else
@@ -14,4 +15,5 @@
 #include "api/user.h"
 #include "api/media.h"
 #include "api/print.h"
+#include "api/shell.h"
 #endif

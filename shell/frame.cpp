@@ -9,6 +9,7 @@
 #include "base/state.h"
 #include "canvas/canvas.h"
 #include "canvas/tools.h"
+#include "files/journal.h"
 #include "files/picture_chooser.h"
 
 namespace {
@@ -71,11 +72,24 @@ LRESULT CALLBACK PaintWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         case WM_CREATE:
             return CreateFrameContents(window, message, wParam, lParam);
         case WM_DESTROY:
+            EndJournal();
             DeleteObject(appPalette);
             PostQuitMessage(0);
             return 0;
         case WM_CLOSE:
+            KeepUnsavedPicture();
             DestroyWindow(window);
+            return 0;
+        // The end of the desktop session: the picture is kept as soon as the system asks, and the program
+        // ends when the session does.
+        case WM_QUERYENDSESSION:
+            KeepUnsavedPicture();
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam) DestroyWindow(window);
+            return 0;
+        case WM_TIMER:
+            if (wParam == kJournalTimer) JournalTimer();
             return 0;
         case WM_SYSCOMMAND:
             // Whatever the command (a close, a switch to another task), the latest drawing is kept.

@@ -10,6 +10,7 @@
 #include "canvas/tools.h"
 #include "effects/effects_pages.h"
 #include "files/file_actions.h"
+#include "files/journal.h"
 #include "files/picture_chooser.h"
 #include "options/choosers.h"
 #include "options/pages.h"
@@ -22,11 +23,27 @@ void LeaveChooserView() {
     if (pictureChooserShown == 1) ReturnToCanvas();
 }
 
+// The picture is taken before the question covers it, and kept in the snapshot, so that the canvas's
+// repaint after a No shows the drawing rather than an older snapshot.
 void AskToQuit() {
     PlaySoundEffect(kQuitQuestionSound, soundOn);
+    if (IsWindowVisible(canvasWindow)) TakeSnapshot();
+    HGLOBAL unsaved = UnsavedPicture();
+    HoldJournal(true);
     int answer = MessageBoxA(frameWindow, "Do you really want to quit?", "Question",
                              MB_YESNO | MB_ICONQUESTION | MB_SYSTEMMODAL);
-    if (answer == IDYES) DestroyWindow(frameWindow);
+    HoldJournal(false);
+    if (answer == IDYES) {
+        KeepPicture(unsaved);
+        DestroyWindow(frameWindow);
+    } else if (unsaved) {
+        GlobalFree(unsaved);
+    }
+}
+
+bool ShowsAPage(LeftColumnButton button) {
+    return button == kBrushesButton || button == kEffectsButton || button == kRegionToolsButton ||
+           button == kStampsButton || button == kFilesButton;
 }
 
 void Undo() {
@@ -34,9 +51,13 @@ void Undo() {
     ShowSnapshotOnCanvas();
 }
 
-// The seven buttons of the left column; a click on a border between two does nothing.
+// The seven buttons of the left column; a click on a border between two does nothing. A button that
+// shows a page keeps the drawing in the snapshot first, as an option click does, so that a selection,
+// shrink or zoom on the new page never works from an older picture than the child sees.
 void LeftColumnClick(int y) {
-    switch (LeftColumnButtonAt(y)) {
+    LeftColumnButton button = LeftColumnButtonAt(y);
+    if (ShowsAPage(button)) TakeSnapshot();
+    switch (button) {
         case kBrushesButton: ShowToolPage(1); break;
         case kEffectsButton: ShowEffectsPage(1); break;
         case kRegionToolsButton: ShowRegionToolPage(1); break;
@@ -88,7 +109,9 @@ void OptionStripClick(int x, int y) {
         TakeSnapshot();
     } else if (toolGroup != kFilesGroup && toolGroup != kUnusedGroup && InPageArrows(x)) {
         PageArrow arrow = PageArrowAt(y);
-        if (arrow != kNoArrow) PlaySoundEffect(kPageArrowSound, soundOn);
+        if (arrow == kNoArrow) return;
+        TakeSnapshot();
+        PlaySoundEffect(kPageArrowSound, soundOn);
         if (arrow == kPreviousArrow) PreviousPage();
         if (arrow == kNextArrow) NextPage();
     }

@@ -1,6 +1,7 @@
 // The entry point: the frame's class and window, then the one message loop both windows share.
 #include "base/frame_layout.h"
 #include "base/state.h"
+#include "files/journal.h"
 #include "files/picture_chooser.h"
 #include "options/choosers.h"
 #include "shell/frame.h"
@@ -48,9 +49,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     stampCursorExists = 0;
     RegisterFrameClass(instance);
     CreateFrame(instance, show);
+    StartJournal();
 
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0)) {
+        NoteChildActivity(message.message);
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

@@ -1,6 +1,7 @@
 // The picture files on a 1920 × 1080 screen: a chooser page of four 590 × 408 previews, opening such a
 // picture from the chooser (the click, the picture stretched over the canvas, the canvas's repaint), and
-// writing the 1867 × 978 canvas picture to a new file without the message box.
+// writing the whole canvas picture to a new file without the message box, opening the chooser on a folder of
+// many pictures, and the journal's look at the canvas and its write when the child pauses.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
@@ -9,6 +10,7 @@
 
 #include "base/state.h"
 #include "bench_canvas.h"
+#include "files/journal.h"
 #include "files/picture_chooser.h"
 #include "files/save_print.h"
 #include "platform/testing.h"
@@ -89,10 +91,64 @@ void BM_SaveCanvasPicture(benchmark::State& run) {
     }
     ReleaseDC(canvasWindow, canvas);
     fs::remove_all(folder);
-    run.counters["width"] = screenWidth - 53;
-    run.counters["height"] = screenHeight - 102;
+    run.counters["width"] = canvasWidth;
+    run.counters["height"] = canvasHeight;
 }
 BENCHMARK(BM_SaveCanvasPicture)->Unit(benchmark::kMillisecond);
+
+// The open button's click until the first page of previews shows, with that many pictures in the folder,
+// listed newest first.
+void BM_OpenChooser(benchmark::State& run) {
+    fs::path folder = MakeFolder();
+    fs::copy_file(PictureFolder() / "SEA.BMP", folder / "P0000.BMP");
+    for (int i = 1; i < run.range(0); i++) {
+        fs::path name = folder / ("P" + std::to_string(10000 + i).substr(1) + ".BMP");
+        fs::create_hard_link(folder / "P0000.BMP", name);
+    }
+    UseFolder(folder);
+    for (auto _ : run) {
+        OpenChooser();
+        run.PauseTiming();
+        Click(20, 20);
+        run.ResumeTiming();
+    }
+    run.counters["listed"] = pictureListEnd - 1;
+    fs::remove_all(folder);
+}
+BENCHMARK(BM_OpenChooser)->Arg(4)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+// The journal's look at the canvas when the child pauses: the picture read and found to hold unsaved work.
+void BM_JournalCheck(benchmark::State& run) {
+    UseFolder(MakeFolder());
+    HDC canvas = GetDC(canvasWindow);
+    PatBlt(canvas, 100, 100, 300, 200, BLACKNESS);
+    ReleaseDC(canvasWindow, canvas);
+    for (auto _ : run) {
+        HGLOBAL unsaved = UnsavedPicture();
+        if (!unsaved) run.SkipWithError("the drawing was not found unsaved");
+        else GlobalFree(unsaved);
+    }
+    fs::remove_all(programDirectory);
+}
+BENCHMARK(BM_JournalCheck)->Unit(benchmark::kMillisecond);
+
+// A pause after drawing: the check, then the journal written whole, flushed and moved over the last one.
+void BM_JournalWrite(benchmark::State& run) {
+    UseFolder(MakeFolder());
+    HDC canvas = GetDC(canvasWindow);
+    PatBlt(canvas, 100, 100, 300, 200, BLACKNESS);
+    ReleaseDC(canvasWindow, canvas);
+    for (auto _ : run) {
+        run.PauseTiming();
+        NoteChildActivity(WM_LBUTTONUP);
+        testing::AdvanceClock(2500);
+        run.ResumeTiming();
+        JournalTimer();
+    }
+    if (!fs::exists(fs::path(programDirectory) / "UNSAVED.DAB")) run.SkipWithError("no journal was written");
+    fs::remove_all(programDirectory);
+}
+BENCHMARK(BM_JournalWrite)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -37,9 +37,14 @@ typedef struct _OFSTRUCT {
 #define ERROR_PATH_NOT_FOUND 3L
 #define ERROR_TOO_MANY_OPEN_FILES 4L
 #define ERROR_ACCESS_DENIED 5L
+#define ERROR_NOT_SAME_DEVICE 17L
 #define ERROR_GEN_FAILURE 31L
 #define ERROR_SHARING_VIOLATION 32L
+#define ERROR_INVALID_HANDLE 6L
+#define ERROR_FILE_EXISTS 80L
 #define ERROR_INVALID_PARAMETER 87L
+#define ERROR_DISK_FULL 112L
+#define ERROR_ALREADY_EXISTS 183L
 
 HFILE WINAPI OpenFile(LPCSTR fileName, LPOFSTRUCT reOpenBuffer, UINT style);
 UINT WINAPI _lread(HFILE file, LPVOID buffer, UINT bytes);
@@ -49,6 +54,66 @@ HFILE WINAPI _lclose(HFILE file);
 BOOL WINAPI DeleteFileA(LPCSTR fileName);
 // Renames a file or folder; refuses, changing nothing, when the new name is taken.
 BOOL WINAPI MoveFileA(LPCSTR existingFileName, LPCSTR newFileName);
+
+// The error of the calling thread's last failed call (and of CreateFileA's success).
+DWORD WINAPI GetLastError(void);
+void WINAPI SetLastError(DWORD error);
+
+// Files by handle. Their handles are the HFILEs of OpenFile, so either family's calls take them.
+typedef struct _SECURITY_ATTRIBUTES {
+    DWORD nLength;
+    LPVOID lpSecurityDescriptor;
+    BOOL bInheritHandle;
+} SECURITY_ATTRIBUTES, *PSECURITY_ATTRIBUTES, *LPSECURITY_ATTRIBUTES;
+
+typedef struct _OVERLAPPED {
+    ULONG_PTR Internal;
+    ULONG_PTR InternalHigh;
+    union {
+        struct {
+            DWORD Offset;
+            DWORD OffsetHigh;
+        };
+        PVOID Pointer;
+    };
+    HANDLE hEvent;
+} OVERLAPPED, *LPOVERLAPPED;
+
+#define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
+
+#define GENERIC_READ 0x80000000
+#define GENERIC_WRITE 0x40000000
+
+#define FILE_SHARE_READ 0x00000001
+#define FILE_SHARE_WRITE 0x00000002
+#define FILE_SHARE_DELETE 0x00000004
+
+#define CREATE_NEW 1
+#define CREATE_ALWAYS 2
+#define OPEN_EXISTING 3
+#define OPEN_ALWAYS 4
+#define TRUNCATE_EXISTING 5
+
+#define FILE_ATTRIBUTE_NORMAL 0x00000080
+
+// CREATE_NEW never follows a link: any entry of that name, even a dangling link, makes it fail.
+// Of the share modes only FILE_SHARE_DELETE is kept: without it the open file cannot be deleted or renamed.
+HANDLE WINAPI CreateFileA(LPCSTR fileName, DWORD desiredAccess, DWORD shareMode,
+                          LPSECURITY_ATTRIBUTES securityAttributes, DWORD creationDisposition,
+                          DWORD flagsAndAttributes, HANDLE templateFile);
+// Writes everything or fails; a full disk fails with ERROR_DISK_FULL. Only synchronous writes (no overlap).
+BOOL WINAPI WriteFile(HANDLE file, LPCVOID buffer, DWORD bytesToWrite, LPDWORD bytesWritten,
+                      LPOVERLAPPED overlapped);
+// Returns once the file's content is on the disk.
+BOOL WINAPI FlushFileBuffers(HANDLE file);
+BOOL WINAPI CloseHandle(HANDLE object);
+
+#define MOVEFILE_REPLACE_EXISTING 0x00000001
+#define MOVEFILE_WRITE_THROUGH 0x00000008
+
+// MoveFileA with choices: replacing a file (never a folder) in one step, and returning only once the
+// rename is on the disk.
+BOOL WINAPI MoveFileExA(LPCSTR existingFileName, LPCSTR newFileName, DWORD flags);
 
 // Global and local memory.
 #define GMEM_FIXED 0x0000

@@ -24,6 +24,7 @@ typedef uint64_t ULONGLONG;
 typedef float FLOAT;
 typedef void VOID;
 typedef void* LPVOID;
+typedef void* PVOID;
 typedef const void* LPCVOID;
 typedef char* LPSTR;
 typedef const char* LPCSTR;

@@ -4,6 +4,7 @@
 #include "types.h"
 
 typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
+typedef VOID(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 
 typedef struct tagWNDCLASSA {
     UINT style;
@@ -105,8 +106,10 @@ typedef struct tagPAINTSTRUCT {
 #define WM_KILLFOCUS 0x0008
 #define WM_PAINT 0x000F
 #define WM_CLOSE 0x0010
+#define WM_QUERYENDSESSION 0x0011
 #define WM_QUIT 0x0012
 #define WM_ERASEBKGND 0x0014
+#define WM_ENDSESSION 0x0016
 #define WM_SHOWWINDOW 0x0018
 #define WM_SETCURSOR 0x0020
 #define WM_NCCREATE 0x0081
@@ -118,6 +121,7 @@ typedef struct tagPAINTSTRUCT {
 #define WM_SYSKEYDOWN 0x0104
 #define WM_SYSKEYUP 0x0105
 #define WM_SYSCOMMAND 0x0112
+#define WM_TIMER 0x0113
 #define WM_COMMAND 0x0111
 #define WM_MOUSEMOVE 0x0200
 #define WM_LBUTTONDOWN 0x0201
@@ -145,6 +149,10 @@ typedef struct tagPAINTSTRUCT {
 #define MK_RBUTTON 0x0002
 #define MK_SHIFT 0x0004
 #define MK_CONTROL 0x0008
+
+// SetTimer
+#define USER_TIMER_MINIMUM 0x0000000A
+#define USER_TIMER_MAXIMUM 0x7FFFFFFF
 
 // PeekMessage
 #define PM_NOREMOVE 0x0000
@@ -226,12 +234,16 @@ LRESULT WINAPI DispatchMessageA(const MSG* message);
 LRESULT WINAPI SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 BOOL WINAPI PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void WINAPI PostQuitMessage(int exitCode);
+UINT_PTR WINAPI SetTimer(HWND window, UINT_PTR id, UINT elapseMilliseconds, TIMERPROC timerProc);
+BOOL WINAPI KillTimer(HWND window, UINT_PTR id);
 
 // Painting
 HDC WINAPI BeginPaint(HWND window, LPPAINTSTRUCT paint);
 BOOL WINAPI EndPaint(HWND window, const PAINTSTRUCT* paint);
 BOOL WINAPI InvalidateRect(HWND window, const RECT* rect, BOOL erase);
 BOOL WINAPI ValidateRect(HWND window, const RECT* rect);
+// Whether part of the client area waits to be repainted; rect, when given, gets its bounds.
+BOOL WINAPI GetUpdateRect(HWND window, LPRECT rect, BOOL erase);
 
 // Input
 HWND WINAPI SetCapture(HWND window);

@@ -7,7 +7,10 @@
 namespace backend {
 
 struct InputEvent {
-    enum Kind { MouseMove, LeftDown, LeftUp, RightDown, RightUp, KeyDown, Char, CloseRequest, FocusLost, Exposed };
+    // CloseRequest: the window's close (its button, Alt+F4); EndSession: the desktop session ends (a logout).
+    enum Kind {
+        MouseMove, LeftDown, LeftUp, RightDown, RightUp, KeyDown, Char, CloseRequest, FocusLost, Exposed, EndSession
+    };
     Kind kind = MouseMove;
     int x = 0, y = 0;    // screen point of mouse events
     int key = 0;         // virtual key of KeyDown

@@ -170,7 +170,19 @@ int WINAPI GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits
         std::memset(dst, 0, stride);
         if (row >= s.height) continue;
         copied++;
-        for (int64_t col = 0; col < std::min<int64_t>(width, s.width); col++) {
+        int64_t columns = std::min<int64_t>(width, s.width);
+        if (h.biBitCount == 8) {
+            // Pictures are mostly runs of one colour: a pixel like the last needs no search.
+            const uint32_t* source = s.row(int(row));
+            uint32_t last = 0;
+            int index = -1;
+            for (int64_t col = 0; col < columns; col++) {
+                if (index < 0 || source[col] != last) index = nearest.Find(last = source[col]);
+                dst[col] = uint8_t(index);
+            }
+            continue;
+        }
+        for (int64_t col = 0; col < columns; col++) {
             uint32_t p = s.at(int(col), int(row));
             switch (h.biBitCount) {
                 case 32: std::memcpy(dst + 4 * col, &p, 4); break;

@@ -11,30 +11,9 @@
 #include "platform/kernel/open_files.h"
 #include "platform/kernel/overlay.h"
 #include "platform/kernel/paths.h"
+#include "platform/kernel/windows_error.h"
 
 namespace {
-
-WORD WindowsError(int error) {
-    switch (error) {
-        case ENOENT: return ERROR_FILE_NOT_FOUND;
-        case ENOTDIR: return ERROR_PATH_NOT_FOUND;
-        case EACCES:
-        case EPERM:
-        case EISDIR:
-        case EROFS: return ERROR_ACCESS_DENIED;
-        case EMFILE:
-        case ENFILE: return ERROR_TOO_MANY_OPEN_FILES;
-        default: return ERROR_GEN_FAILURE;
-    }
-}
-
-// A missing file in a missing directory is a missing path, as Windows tells them apart.
-WORD MissingError(const std::string& path) {
-    std::filesystem::path parent = std::filesystem::path(path).parent_path();
-    std::error_code error;
-    if (!parent.empty() && !std::filesystem::is_directory(parent, error)) return ERROR_PATH_NOT_FOUND;
-    return ERROR_FILE_NOT_FOUND;
-}
 
 void RecordFullPath(OFSTRUCT* record, const std::string& path) {
     std::error_code error;
@@ -55,17 +34,10 @@ int OpenFlags(UINT style) {
     return flags;
 }
 
-// A file opened for writing under the overlay is the user's copy; an installed file to be changed in place
-// is copied there first, as Windows copies a redirected file.
+// A file opened for writing under the overlay is the user's copy.
 std::string PathToOpen(LPCSTR fileName, UINT style) {
     if ((style & 3) == OF_READ && !(style & OF_CREATE)) return kernel::ResolvePathForReading(fileName);
-    std::string installed = kernel::ResolvePathForReading(fileName);
-    std::string own = kernel::ResolvePathForWriting(fileName);
-    if (!(style & OF_CREATE) && own != installed && kernel::IsInstalledFile(installed)) {
-        std::error_code error;
-        std::filesystem::copy_file(installed, own, error);
-    }
-    return own;
+    return kernel::ResolvePathForChanging(fileName, !(style & OF_CREATE));
 }
 
 HFILE Fail(OFSTRUCT* record, WORD error) {
@@ -87,7 +59,7 @@ HFILE WINAPI OpenFile(LPCSTR fileName, LPOFSTRUCT reOpenBuffer, UINT style) {
     std::string path = PathToOpen(fileName, style);
     RecordFullPath(record, path);
     int descriptor = open(path.c_str(), OpenFlags(style), 0666);
-    if (descriptor < 0) return Fail(record, errno == ENOENT ? MissingError(path) : WindowsError(errno));
+    if (descriptor < 0) return Fail(record, WORD(kernel::WindowsError(errno, path)));
 
     struct stat info;
     if (fstat(descriptor, &info) != 0 || S_ISDIR(info.st_mode)) {

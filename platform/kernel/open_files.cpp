@@ -8,8 +8,13 @@
 namespace kernel {
 namespace {
 
+struct OpenFile {
+    int descriptor;
+    bool sharesDeletion;
+};
+
 struct OpenFiles {
-    std::unordered_map<HFILE, int> descriptors;
+    std::unordered_map<HFILE, OpenFile> files;
     HFILE lastHandle = 0;
 };
 
@@ -20,33 +25,35 @@ OpenFiles& Files() {
 
 }  // namespace
 
-HFILE AddOpenFile(int descriptor) {
+HFILE AddOpenFile(int descriptor, bool sharesDeletion) {
     OpenFiles& files = Files();
     // Windows' file handles are multiples of 4.
     files.lastHandle += 4;
-    files.descriptors[files.lastHandle] = descriptor;
+    files.files[files.lastHandle] = {descriptor, sharesDeletion};
     return files.lastHandle;
 }
 
 int DescriptorOf(HFILE file) {
-    const auto& descriptors = Files().descriptors;
-    auto found = descriptors.find(file);
-    return found == descriptors.end() ? -1 : found->second;
+    const auto& files = Files().files;
+    auto found = files.find(file);
+    return found == files.end() ? -1 : found->second.descriptor;
 }
 
 bool CloseOpenFile(HFILE file) {
-    auto& descriptors = Files().descriptors;
-    auto found = descriptors.find(file);
-    if (found == descriptors.end()) return false;
-    close(found->second);
-    descriptors.erase(found);
+    auto& files = Files().files;
+    auto found = files.find(file);
+    if (found == files.end()) return false;
+    close(found->second.descriptor);
+    files.erase(found);
     return true;
 }
 
-bool IsOpen(dev_t device, ino_t inode) {
-    for (const auto& [handle, descriptor] : Files().descriptors) {
+bool IsHeldAgainstDeletion(dev_t device, ino_t inode) {
+    for (const auto& [handle, file] : Files().files) {
         struct stat info;
-        if (fstat(descriptor, &info) == 0 && info.st_dev == device && info.st_ino == inode) return true;
+        if (!file.sharesDeletion && fstat(file.descriptor, &info) == 0 && info.st_dev == device &&
+            info.st_ino == inode)
+            return true;
     }
     return false;
 }

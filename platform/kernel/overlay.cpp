@@ -28,13 +28,6 @@ std::optional<Overlay>& CurrentOverlay() {
     return overlay;
 }
 
-std::string HomeFolder() {
-    const char* home = getenv("HOME");
-    if (home && *home) return home;
-    const passwd* user = getpwuid(getuid());
-    return user && user->pw_dir ? user->pw_dir : "/";
-}
-
 // The value of XDG_PICTURES_DIR="..." in user-dirs.dirs: "$HOME/..." or an absolute path.
 std::optional<std::string> XdgPicturesFolder(const std::string& home) {
     const char* config = getenv("XDG_CONFIG_HOME");
@@ -72,6 +65,13 @@ const std::optional<Overlay>& ProgramOverlay() { return CurrentOverlay(); }
 
 void UseOverlay(std::optional<Overlay> overlay) { CurrentOverlay() = std::move(overlay); }
 
+std::string HomeFolder() {
+    const char* home = getenv("HOME");
+    if (home && *home) return home;
+    const passwd* user = getpwuid(getuid());
+    return user && user->pw_dir ? user->pw_dir : "/";
+}
+
 std::string UserPicturesFolder() {
     std::string home = HomeFolder();
     return XdgPicturesFolder(home).value_or(home + "/Pictures");
@@ -96,6 +96,16 @@ std::string ResolvePathForWriting(std::string_view windowsPath) {
     std::error_code error;
     fs::create_directories(overlay->user, error);
     return ResolvePath(overlay->user + "/" + *name);
+}
+
+std::string ResolvePathForChanging(std::string_view windowsPath, bool keepContent) {
+    std::string installed = ResolvePathForReading(windowsPath);
+    std::string own = ResolvePathForWriting(windowsPath);
+    if (keepContent && own != installed && IsInstalledFile(installed)) {
+        std::error_code error;
+        fs::copy_file(installed, own, error);
+    }
+    return own;
 }
 
 bool IsInstalledFile(const std::string& localPath) {

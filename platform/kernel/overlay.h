@@ -20,6 +20,9 @@ const std::optional<Overlay>& ProgramOverlay();
 // Replaces the overlay found from the program's path (tests lay one over a temporary folder).
 void UseOverlay(std::optional<Overlay> overlay);
 
+// The user's home: HOME, else the one the user database gives.
+std::string HomeFolder();
+
 // The user's pictures folder: XDG_PICTURES_DIR of the user's user-dirs.dirs, else ~/Pictures.
 std::string UserPicturesFolder();
 
@@ -30,6 +33,11 @@ std::string ResolvePathForReading(std::string_view windowsPath);
 // Where a file of the program's folder is written, created or renamed to: in the user's folder, made
 // first. Other paths are only resolved.
 std::string ResolvePathForWriting(std::string_view windowsPath);
+
+// Where a file of the program's folder is opened to be changed: the user's file, made first as a copy of
+// the installed one when its content is kept, as Windows copies a redirected file. Other paths are only
+// resolved.
+std::string ResolvePathForChanging(std::string_view windowsPath, bool keepContent);
 
 // A file of the installation under the overlay, which must not be written, renamed or deleted.
 bool IsInstalledFile(const std::string& localPath);

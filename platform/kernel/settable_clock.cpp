@@ -38,6 +38,8 @@ int64_t TickMilliseconds() {
     return clock.set ? clock.tickMilliseconds : Milliseconds(CLOCK_BOOTTIME) + clock.advancedMilliseconds;
 }
 
+bool ClockStandsStill() { return TheClock().set; }
+
 }  // namespace kernel
 
 namespace testing {

@@ -9,5 +9,7 @@ namespace kernel {
 int64_t WallClockMilliseconds();
 // Milliseconds since the system started.
 int64_t TickMilliseconds();
+// True while a test holds the clock: time then passes only when the test moves it, never by waiting.
+bool ClockStandsStill();
 
 }  // namespace kernel

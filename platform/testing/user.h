@@ -23,6 +23,8 @@ void RightPress(int x, int y);
 void Type(const std::string& text);
 void Key(int virtualKey);
 void RequestClose();
+// The desktop session ends, as at a logout.
+void RequestEndSession();
 void LoseFocus();
 void Expose();
 
@@ -33,12 +35,18 @@ bool PumpUntilIdle();
 void StartProgram(std::function<int()> entry);
 // Waits until the program waits for input with none queued.
 void WaitUntilIdle();
+// Once the program waits, moves the clock (testing::SetClock) on by that much and lets the program see it:
+// returns once it has handled the timers that came due and waits again. A timer comes due once however
+// much time passes.
+void PassTime(int64_t milliseconds);
 // Waits for the program's entry point to return, and gives its result.
 int WaitForExit();
 
 // The answer the next message box gets (IDOK, IDYES, IDNO); a box with none queued ends the test
 // with a message saying what it asked.
 void AnswerMessageBox(int answer);
+// The next message box waits as before a person: for keys, clicks, or the end of the session.
+void LeaveMessageBoxOpen();
 // The boxes shown since the last call, each as "caption: text".
 std::vector<std::string> MessageBoxesShown();
 
@@ -51,7 +59,8 @@ struct Showings {
 // From now on, the screen is shown as on a display refreshing every refreshMicroseconds, paced as the
 // real program's screen is. Its clock moves only while the program waits: for the display, for the
 // time it asks to wait, and a second for a person before input it waited for. Called while the program
-// waits for input.
+// waits for input. A program with a timer must run on a held clock (SetClock) then: a timer's wait on
+// the real clock would pass at once on this display's clock.
 void UseDisplayRefresh(int64_t refreshMicroseconds);
 // What that display showed since UseDisplayRefresh or the last call.
 Showings TakeShowings();

@@ -112,6 +112,8 @@ bool MessageFromInput(const backend::InputEvent& event, MSG& message) {
             InvalidateScreenArea({0, 0, screen.width, screen.height});
             return false;
         }
+        // The queue takes it as it arrives, before any input (messages.cpp).
+        case Kind::EndSession: return false;
     }
     return false;
 }

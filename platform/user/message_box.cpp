@@ -1,6 +1,8 @@
 // MessageBoxA: a box in the middle of the screen with a caption bar, an icon, the text and its buttons,
 // answered by a click or by Enter, Escape, Y and N. While it is open the other windows go on receiving
-// their posted messages and paints; when it closes, what it covered is repainted.
+// their posted messages, paints and timers; when it closes, what it covered is repainted. The end of the
+// session closes it as Escape would (No, or OK), and a box shown after that closes so at once: nothing
+// may keep the program from ending with the session.
 #include "message_box.h"
 
 #include <algorithm>
@@ -8,8 +10,6 @@
 
 #include <cstring>
 
-#include "pacing.h"
-#include "platform/gdi/damage.h"
 #include "platform/backend/display.h"
 #include "queue.h"
 #include "window.h"
@@ -129,12 +129,15 @@ void DrawBox(const Box& box, const char* text, const char* caption) {
     ReleaseDC(nullptr, dc);
 }
 
+// What Escape answers: No, or OK for a box without a choice.
+int NegativeAnswer(UINT type) { return (type & 0x0F) == MB_YESNO ? IDNO : IDOK; }
+
 // The answer a key gives, or 0.
 int KeyAnswer(const Box& box, const backend::InputEvent& e) {
     bool yesNo = box.buttons.size() == 2;
     if (e.kind == backend::InputEvent::KeyDown) {
         if (e.key == VK_RETURN) return box.buttons.front().result;
-        if (e.key == VK_ESCAPE) return yesNo ? IDNO : IDOK;
+        if (e.key == VK_ESCAPE) return NegativeAnswer(box.type);
     }
     if (e.kind == backend::InputEvent::Char && yesNo) {
         if (e.character == 'y' || e.character == 'Y') return IDYES;
@@ -150,13 +153,15 @@ int ClickAnswer(const Box& box, const backend::InputEvent& e) {
     return 0;
 }
 
-// Posted messages and paints of the other windows, until none is left; true when something painted.
+// Posted messages and paints of the other windows until none is left, then one timer at most, so that a
+// slow timer cannot keep the box from its input; true when something painted.
 bool ServeOtherWindows() {
     bool painted = false;
     MSG m;
     while (TakeMessageOtherThanInput(m)) {
         painted = painted || m.message == WM_PAINT;
         DispatchMessageA(&m);
+        if (m.message == WM_TIMER) break;
     }
     return painted;
 }
@@ -164,11 +169,10 @@ bool ServeOtherWindows() {
 int RunBox(const Box& box, const char* text, const char* caption) {
     DrawBox(box, text, caption);
     for (;;) {
+        if (SessionEnding()) return NegativeAnswer(box.type);
         if (ServeOtherWindows()) DrawBox(box, text, caption);
-        gdi::TellScreenCalls();
-        ScreenPacer().BeforeWait();
         backend::InputEvent e;
-        if (!TakeInputEvent(e, 16)) continue;
+        if (!TakeInputEvent(e, WaitBeforeNext(nullptr, 0, 0))) continue;
         if (e.kind == backend::InputEvent::Exposed) {
             DrawBox(box, text, caption);
             continue;
@@ -191,12 +195,14 @@ BoxAnswerer SetBoxAnswerer(BoxAnswerer answerer) {
 using namespace user;
 
 int WINAPI MessageBoxA(HWND, LPCSTR text, LPCSTR caption, UINT type) {
+    if (SessionEnding()) return NegativeAnswer(type);
     if (!text) text = "";
     if (!caption) caption = "Error";
     HDC dc = GetDC(nullptr);
     Box box = Layout(dc, text, caption, type);
     ReleaseDC(nullptr, dc);
-    int answer = Answerer() ? (DrawBox(box, text, caption), Answerer()(caption, text, type)) : RunBox(box, text, caption);
+    int answer = Answerer() ? (DrawBox(box, text, caption), Answerer()(caption, text, type)) : 0;
+    if (!answer) answer = RunBox(box, text, caption);
     DeleteObject(box.font);
     DeleteObject(box.bold);
     InvalidateScreenArea(ToBox(box.frame));

@@ -1,6 +1,9 @@
-// GetMessageA and its kin. Posted messages come first, then quitting, then input, then painting, as on
-// Windows; only when all are empty does the thread show what it drew (when the display is ready) and wait.
+// GetMessageA and its kin. The end of the session comes first, as messages sent from outside do; then
+// posted messages, quitting, input, painting and last timers, as on Windows. Only when all are empty does
+// the thread show what it drew (when the display is ready) and wait, until input comes or a timer is due.
+#include <algorithm>
 #include <chrono>
+#include <climits>
 #include <deque>
 #include <mutex>
 #include <set>
@@ -9,7 +12,10 @@
 #include "pacing.h"
 #include "platform/gdi/damage.h"
 #include "platform/backend/display.h"
+#include "platform/kernel/settable_clock.h"
 #include "queue.h"
+#include "session.h"
+#include "timers.h"
 #include "window.h"
 
 namespace user {
@@ -34,6 +40,14 @@ struct Queue {
     int quitCode = 0;
 };
 
+// The end of the session, from its arrival until the loop it ends has taken its WM_QUIT.
+enum class SessionEnd { None, Arrived, Delivered };
+
+SessionEnd& TheSessionEnd() {
+    static SessionEnd end = SessionEnd::None;
+    return end;
+}
+
 Queue& TheQueue() {
     static Queue queue;
     return queue;
@@ -44,10 +58,13 @@ std::deque<backend::InputEvent>& PendingInput() {
     return input;
 }
 
+bool Wants(UINT message, UINT first, UINT last) {
+    return (first == 0 && last == 0) || (message >= first && message <= last);
+}
+
 bool Matches(const MSG& m, HWND window, UINT first, UINT last) {
     if (window && m.hwnd != window) return false;
-    if (first == 0 && last == 0) return true;
-    return m.message >= first && m.message <= last;
+    return Wants(m.message, first, last);
 }
 
 bool TakePosted(MSG& out, HWND window, UINT first, UINT last, bool remove) {
@@ -74,13 +91,46 @@ bool TakeQuit(MSG& out, bool remove) {
     std::lock_guard<std::mutex> lock(q.mutex);
     if (!q.quit) return false;
     out = MSG{nullptr, WM_QUIT, WPARAM(q.quitCode), 0, MessageTime(), {}};
-    if (remove) q.quit = false;
+    if (remove) {
+        q.quit = false;
+        TheSessionEnd() = SessionEnd::None;
+    }
+    return true;
+}
+
+// The loop ends after the session, with the program's own code if it posted one.
+void QuitUnlessQuitting() {
+    Queue& q = TheQueue();
+    std::lock_guard<std::mutex> lock(q.mutex);
+    if (q.quit) return;
+    q.quit = true;
+    q.quitCode = 0;
+}
+
+void DeliverSessionEnd() {
+    if (TheSessionEnd() != SessionEnd::Arrived) return;
+    // Marked first: the windows may pump messages while they hear of it.
+    TheSessionEnd() = SessionEnd::Delivered;
+    TellWindowsSessionEnds();
+    QuitUnlessQuitting();
+}
+
+// An event from the backend, waiting up to timeoutMs for one: input joins the queue, the end of the
+// session is noted.
+bool Receive(int timeoutMs) {
+    backend::InputEvent event;
+    if (!backend::NextEvent(event, timeoutMs)) return false;
+    if (event.kind == backend::InputEvent::EndSession) {
+        if (TheSessionEnd() == SessionEnd::None) TheSessionEnd() = SessionEnd::Arrived;
+    } else {
+        PendingInput().push_back(event);
+    }
     return true;
 }
 
 void DrainBackend() {
-    backend::InputEvent event;
-    while (backend::NextEvent(event, 0)) PendingInput().push_back(event);
+    while (Receive(0)) {
+    }
 }
 
 bool TakeInput(MSG& out, HWND window, UINT first, UINT last, bool remove) {
@@ -111,31 +161,48 @@ bool TakePaint(MSG& out, HWND window) {
 }
 
 bool Next(MSG& out, HWND window, UINT first, UINT last, bool remove) {
+    DeliverSessionEnd();
     if (TakePosted(out, window, first, last, remove)) return true;
-    if ((first == 0 && last == 0) || (WM_QUIT >= first && WM_QUIT <= last))
-        if (TakeQuit(out, remove)) return true;
+    if (Wants(WM_QUIT, first, last) && TakeQuit(out, remove)) return true;
     DrainBackend();
     if (TakeInput(out, window, first, last, remove)) return true;
-    if ((first == 0 && last == 0) || (WM_PAINT >= first && WM_PAINT <= last))
-        if (TakePaint(out, window)) return true;
-    return false;
+    if (Wants(WM_PAINT, first, last) && TakePaint(out, window)) return true;
+    return Wants(WM_TIMER, first, last) && TakeTimer(out, window, remove);
+}
+
+// Real milliseconds until a timer the caller wants is due, -1 for none. A clock a test holds moves only
+// when the test moves it, and wakes the thread then.
+int TimerWait(HWND window, UINT first, UINT last) {
+    if (!Wants(WM_TIMER, first, last)) return -1;
+    int64_t due = MillisecondsToNextTimer(window);
+    if (due < 0 || (due > 0 && kernel::ClockStandsStill())) return -1;
+    return int(std::min<int64_t>(due, INT_MAX));
 }
 
 }  // namespace
 
 bool TakeMessageOtherThanInput(MSG& message) {
-    return TakePosted(message, nullptr, 0, 0, true) || TakePaint(message, nullptr);
+    return TakePosted(message, nullptr, 0, 0, true) || TakePaint(message, nullptr) || TakeTimer(message, nullptr, true);
 }
 
 bool TakeInputEvent(backend::InputEvent& event, int timeoutMs) {
     auto& input = PendingInput();
-    if (!input.empty()) {
-        event = input.front();
-        input.pop_front();
-        return true;
-    }
-    return backend::NextEvent(event, timeoutMs);
+    if (input.empty()) Receive(timeoutMs);
+    if (input.empty()) return false;
+    event = input.front();
+    input.pop_front();
+    return true;
 }
+
+int WaitBeforeNext(HWND window, UINT first, UINT last) {
+    gdi::TellScreenCalls();
+    int screen = ScreenPacer().BeforeWait();
+    int timer = TimerWait(window, first, last);
+    if (screen < 0 || timer < 0) return std::max(screen, timer);
+    return std::min(screen, timer);
+}
+
+bool SessionEnding() { return TheSessionEnd() != SessionEnd::None; }
 
 void AddLiveHandle(HWND window) {
     std::lock_guard<std::mutex> lock(TheQueue().mutex);
@@ -155,10 +222,7 @@ BOOL WINAPI GetMessageA(LPMSG message, HWND window, UINT first, UINT last) {
     if (!message) return -1;
     for (;;) {
         if (Next(*message, window, first, last, true)) return message->message != WM_QUIT;
-        gdi::TellScreenCalls();
-        int wait = ScreenPacer().BeforeWait();
-        backend::InputEvent event;
-        if (backend::NextEvent(event, wait)) PendingInput().push_back(event);
+        Receive(WaitBeforeNext(window, first, last));
     }
 }
 

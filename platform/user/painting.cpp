@@ -82,6 +82,23 @@ BOOL WINAPI ValidateRect(HWND window, const RECT* rect) {
     return TRUE;
 }
 
+BOOL WINAPI GetUpdateRect(HWND window, LPRECT rect, BOOL) {
+    Window* w = FindWindow(window);
+    if (!w) return FALSE;
+    gdi::Box client = ClientClip(w);
+    gdi::Box bounds{};
+    for (const gdi::Box& b : w->update) {
+        gdi::Box part = gdi::Intersect(b, client);
+        if (!part.empty()) bounds = bounds.empty() ? part : gdi::BoundsOf({bounds, part});
+    }
+    if (rect) {
+        RECT c = w->client();
+        *rect = bounds.empty() ? RECT{}
+                               : RECT{bounds.left - c.left, bounds.top - c.top, bounds.right - c.left, bounds.bottom - c.top};
+    }
+    return !bounds.empty();
+}
+
 HDC WINAPI BeginPaint(HWND window, LPPAINTSTRUCT paint) {
     Window* w = FindWindow(window);
     if (!w || !paint) return nullptr;

@@ -5,6 +5,7 @@
 #include "input.h"
 #include "platform/backend/display.h"
 #include "queue.h"
+#include "timers.h"
 #include "window.h"
 
 namespace user {
@@ -45,6 +46,7 @@ void Remove(HWND handle) {
     for (auto it = children.rbegin(); it != children.rend(); ++it) Remove(*it);
     SendMessageA(handle, WM_NCDESTROY, 0, 0);
     ForgetWindow(handle);
+    KillTimersOf(handle);
     RemoveLiveHandle(handle);
     if ((w = FindWindow(handle))) RemoveWindow(w);
 }
@@ -208,6 +210,7 @@ LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM l
         case WM_NCCREATE: return TRUE;
         case WM_NCHITTEST: return HTCLIENT;
         case WM_CLOSE: DestroyWindow(window); return 0;
+        case WM_QUERYENDSESSION: return TRUE;
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0) == SC_CLOSE) SendMessageA(window, WM_CLOSE, 0, 0);
             else if ((wParam & 0xFFF0) == SC_MINIMIZE && !w->parent) backend::Minimize();

@@ -62,10 +62,13 @@ saved=($(cd "$pictures" 2>/dev/null && ls))
 /usr/bin/python3 -c 'import sys; from PIL import Image; im = Image.open(sys.argv[1]); im.load()' "$pictures/${saved[0]}" ||
     fail "the saved picture is not a picture"
 
-# The chooser lists the installed pictures and the child's in the order of their names, four a page.
+# The chooser lists the child's pictures and the installed ones newest first, those of one time in the order
+# of their names, four a page.
 chooser_pick() {
     local names index=0 name
-    names=$( (ls "$prefix/lib/dab"; ls "$pictures") | grep -i '\.bmp$' | tr a-z A-Z | LC_ALL=C sort -u)
+    names=$( (cd "$pictures" && stat -c '%Y %n' -- *; cd "$prefix/lib/dab" && stat -c '%Y %n' -- *) |
+             awk 'toupper($2) ~ /\.BMP$/ && !seen[toupper($2)]++ { print $1, toupper($2) }' |
+             LC_ALL=C sort -k1,1nr -k2,2 | cut -d' ' -f2)
     for name in $names; do
         [ "$name" = "$1" ] && break
         index=$((index + 1))
@@ -89,5 +92,6 @@ chooser_pick CAKE.BMP
 files_button 4
 chooser_pick "${saved[0]}"
 [ -e "$pictures/${saved[0]}" ] && fail "the child's picture ${saved[0]} was not deleted"
+[ -f "$home/.local/share/Trash/files/${saved[0]}" ] || fail "the deleted picture ${saved[0]} is not in the trash"
 kill -0 "$app" 2>/dev/null || fail "dab ended during the session"
-echo "session: saved ${saved[0]} into the pictures folder, opened it again and deleted it"
+echo "session: saved ${saved[0]} into the pictures folder, opened it again and deleted it into the trash"

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/kernel/overlay.h"
+#include "platform/kernel/paths.h"
 #include "platform/win32.h"
 #include "temp_folder.h"
 
@@ -17,17 +18,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// HOME and XDG_CONFIG_HOME point into the test's folder while it runs, and are put back afterwards.
+// HOME points into the test's folder while it runs, with no XDG_CONFIG_HOME or XDG_DATA_HOME; they are put
+// back afterwards.
 class KernelOverlay : public TempFolder {
 protected:
     void SetUp() override {
         MakeFolder(false);
-        for (const char* name : {"HOME", "XDG_CONFIG_HOME"}) {
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
             const char* value = getenv(name);
             saved_.push_back({name, value ? std::optional<std::string>(value) : std::nullopt});
         }
         setenv("HOME", (directory_ / "home").c_str(), 1);
         unsetenv("XDG_CONFIG_HOME");
+        unsetenv("XDG_DATA_HOME");
         installed_ = directory_ / "installed";
         fs::create_directories(installed_);
         Write(installed_ / "SUN.BMP", "supplied sun");
@@ -131,6 +134,45 @@ TEST_F(KernelOverlay, KeepsTheChildsPicturesInTheUsersFolderAndNeverTouchesTheIn
     _lclose(file);
     EXPECT_EQ(Read(user_ / "a1.wav"), "Sound");
 
+    EXPECT_EQ(InstalledFiles(), installation);
+}
+
+TEST_F(KernelOverlay, SavesDurablyAndTrashesOnlyTheUsersPictures) {
+    const std::set<std::string> installation = InstalledFiles();
+    // A save: a new file by bare name, flushed, renamed over the name in one step.
+    EXPECT_EQ(CreateFileA("SUN.BMP", GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr),
+              INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_FILE_EXISTS)) << "an installed file's name is taken";
+    HANDLE file = CreateFileA("DAB.TMP", GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    EXPECT_TRUE(WriteFile(file, "house", 5, &written, nullptr));
+    EXPECT_TRUE(FlushFileBuffers(file));
+    EXPECT_TRUE(CloseHandle(file));
+    EXPECT_FALSE(MoveFileExA("DAB.TMP", "sun.bmp", MOVEFILE_WRITE_THROUGH));
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_ALREADY_EXISTS));
+    EXPECT_TRUE(MoveFileExA("DAB.TMP", "HOUSE.BMP", MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
+    EXPECT_EQ(Read(user_ / "HOUSE.BMP"), "house");
+    EXPECT_FALSE(MoveFileExA("SUN.BMP", "MOVED.BMP", MOVEFILE_REPLACE_EXISTING));
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_ACCESS_DENIED)) << "an installed file is not moved";
+
+    // Deleting by the program's folder's full name reaches what DeleteFileA would: the installed sun is
+    // refused, the child's house goes to the trash.
+    std::string programFolder = kernel::WindowsPath(installed_.string());
+    SHFILEOPSTRUCTA operation = {};
+    operation.wFunc = FO_DELETE;
+    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    std::string sun = programFolder + "\\SUN.BMP" + '\0';
+    operation.pFrom = sun.c_str();
+    EXPECT_NE(SHFileOperationA(&operation), 0);
+    std::string house = programFolder + "\\house.bmp" + '\0';
+    operation.pFrom = house.c_str();
+    EXPECT_EQ(SHFileOperationA(&operation), 0);
+    EXPECT_FALSE(fs::exists(user_ / "HOUSE.BMP"));
+    fs::path trash = directory_ / "home" / ".local" / "share" / "Trash";
+    EXPECT_EQ(Read(trash / "files" / "HOUSE.BMP"), "house");
+    EXPECT_NE(Read(trash / "info" / "HOUSE.BMP.trashinfo").find("\nPath=" + (user_ / "HOUSE.BMP").string() + "\n"),
+              std::string::npos);
     EXPECT_EQ(InstalledFiles(), installation);
 }
 

@@ -7,23 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "heard_messages.h"
 #include "platform/testing.h"
 #include "platform/user/window.h"
 
 namespace {
-
-struct Heard {
-    HWND window;
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-};
-
-std::vector<Heard>& Log() {
-    static std::vector<Heard> log;
-    return log;
-}
-
 
 LRESULT CALLBACK Recording(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     Log().push_back({w, m, wp, lp});

@@ -60,7 +60,7 @@ TEST(FilesChooser, PagesOfFourWithTheEmptySlotBehindTheLastName) {
             ASSERT_EQ(pictureChooserShown, 1);
             EXPECT_FALSE(IsWindowVisible(canvasWindow));
             EXPECT_EQ(pictureListEnd, c.pictures + 1);
-            for (int i = 0; i < c.pictures; i++) EXPECT_STREQ(pictureList[i + 1], names[size_t(i)].c_str());
+            for (int i = 0; i < c.pictures; i++) EXPECT_EQ(pictureList[size_t(i + 1)], names[size_t(i)]);
             EXPECT_EQ(FramePixel(60, 300), kPanel);
             for (size_t i = 0; i < c.pages.size(); i++) {
                 SCOPED_TRACE("page " + std::to_string(i + 1));
@@ -115,8 +115,8 @@ TEST(FilesChooser, ColouringPictureThenAnOrdinaryOne) {
             folder.Add("HILLS.BMP", "house.bmp");
             ShowFiles();
             ClickFilesButton(kOpen);
-            EXPECT_STREQ(pictureList[1], "CBHOUSE.BMP");
-            EXPECT_STREQ(pictureList[2], "HOUSE.BMP");
+            EXPECT_EQ(pictureList[1], "CBHOUSE.BMP");
+            EXPECT_EQ(pictureList[2], "HOUSE.BMP");
             ClickCell(0);
             EXPECT_EQ(pictureChooserShown, 0);
             EXPECT_TRUE(IsWindowVisible(canvasWindow));
@@ -199,9 +199,9 @@ TEST(FilesChooser, OpenLeaveThenDelete) {
     });
 }
 
-// A picture the child sees in the folder is listed whatever its name's length; the list keeps 298 names
-// and the last page stops at the slot behind them.
-TEST(FilesChooser, LongNamesAndAFullList) {
+// A picture the child sees in the folder is listed whatever its name's length and however many there are,
+// the newest first; the last page stops at the slot behind the last name.
+TEST(FilesChooser, LongNamesManyPicturesAndTheNewestFirst) {
     RunDab({800, 600}, [] {
         TestProgramFolder folder;
         const std::string longName = "a_picture_with_a_long_name_made_by_a_grown_up.bmp";
@@ -209,31 +209,36 @@ TEST(FilesChooser, LongNamesAndAFullList) {
         ShowFiles();
         ClickFilesButton(kOpen);
         ASSERT_EQ(pictureListEnd, 2);
-        EXPECT_STREQ(pictureList[1], "A_PICTURE_WITH_A_LONG_NAME_MADE_BY_A_GROWN_UP.BMP");
+        EXPECT_EQ(pictureList[1], "A_PICTURE_WITH_A_LONG_NAME_MADE_BY_A_GROWN_UP.BMP");
         EXPECT_TRUE(CellShowsPreview(0));
         ClickCell(0);
         EXPECT_TRUE(CanvasClient() == OpenedPicture(folder / longName, COLORONCOLOR));
 
         std::filesystem::remove(folder / longName);
-        for (int i = 0; i < 300; i++) {
+        // Links share one time of writing, so the 400 are listed by name; a picture written later comes
+        // before all of them.
+        for (int i = 0; i < 400; i++) {
             char name[16];
             std::snprintf(name, sizeof name, "P%03d.BMP", i);
             if (i == 0) folder.Add("CAKE.BMP", name);
             else std::filesystem::create_hard_link(folder / "P000.BMP", folder / name);
         }
+        folder.Add("SEA.BMP", "ZLATEST.BMP", kNewer);
         ShowFiles();
         ClickFilesButton(kOpen);
-        ASSERT_EQ(pictureListEnd, 299);
-        EXPECT_STREQ(pictureList[298], "P297.BMP");
-        for (int page = 1; page < 75; page++) ClickChooserArrow();
-        EXPECT_EQ(chooserFirst, 297);
-        EXPECT_TRUE(CellShowsPreview(1));
-        EXPECT_FALSE(CellShowsPreview(2));
-        ClickCell(2);
-        EXPECT_EQ(pictureChooserShown, 1) << "slot 299 is past the list";
-        ClickChooserArrow();
-        EXPECT_EQ(chooserFirst, 1);
-        EXPECT_TRUE(CellShowsPreview(3));
+        ASSERT_EQ(pictureListEnd, 402);
+        EXPECT_EQ(pictureList[1], "ZLATEST.BMP");
+        EXPECT_EQ(pictureList[2], "P000.BMP");
+        EXPECT_EQ(pictureList[401], "P399.BMP");
+        for (int page = 1; page < 101; page++) ClickChooserArrow();
+        EXPECT_EQ(chooserFirst, 401);
+        EXPECT_TRUE(CellShowsPreview(0));
+        EXPECT_FALSE(CellShowsPreview(1));
+        ClickCell(1);
+        EXPECT_EQ(pictureChooserShown, 1) << "slot 402 is past the list";
+        ClickCell(0);
+        EXPECT_EQ(pictureChooserShown, 0);
+        EXPECT_TRUE(CanvasClient() == OpenedPicture(folder / "P399.BMP", COLORONCOLOR));
     });
 }
 

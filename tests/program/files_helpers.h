@@ -6,6 +6,7 @@
 #include <stdlib.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -37,6 +38,10 @@ inline void ClickChooserArrow() {
 }
 
 // A folder made the program's folder for the rest of the test, removed with this object.
+// Two times of writing for the pictures a test makes, an hour apart and both long past.
+inline const std::filesystem::file_time_type kOlder = std::filesystem::file_time_type::clock::now() - std::chrono::hours(2);
+inline const std::filesystem::file_time_type kNewer = kOlder + std::chrono::hours(1);
+
 class TestProgramFolder {
 public:
     explicit TestProgramFolder(const std::vector<std::string>& pictures = {}) {
@@ -61,9 +66,11 @@ public:
     TestProgramFolder(const TestProgramFolder&) = delete;
     TestProgramFolder& operator=(const TestProgramFolder&) = delete;
 
-    // A copy of a supplied picture under a name of the test's choosing.
-    void Add(const std::string& supplied, const std::string& as) const {
+    // A copy of a supplied picture under a name of the test's choosing, written at a time of the test's
+    // choosing: the chooser lists the newest first, and pictures of one time by name.
+    void Add(const std::string& supplied, const std::string& as, std::filesystem::file_time_type written = kOlder) const {
         std::filesystem::copy_file(ProgramFolder() / supplied, path_ / as);
+        std::filesystem::last_write_time(path_ / as, written);
     }
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }

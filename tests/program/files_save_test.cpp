@@ -22,13 +22,15 @@ void Save() {
     ClickFilesButton(kSave);
 }
 
-// The saved file holds the canvas's top-left pixels, as many as the screen less 53 by less 102.
+// The saved file holds the whole canvas picture: the client as the child saw it, and white under the
+// canvas's border.
 void ExpectSavedCanvas(const std::filesystem::path& file, const std::vector<COLORREF>& canvas) {
     DecodedPicture decoded = DecodeWithPil(file);
     ASSERT_EQ(decoded.error, "");
-    ASSERT_EQ(decoded.width, screenWidth - 53);
-    ASSERT_EQ(decoded.height, screenHeight - 102);
-    EXPECT_TRUE(decoded.pixels == TopLeft(canvas, canvasWidth - 2, decoded.width, decoded.height));
+    ASSERT_EQ(decoded.width, canvasWidth);
+    ASSERT_EQ(decoded.height, canvasHeight);
+    EXPECT_TRUE(TopLeft(decoded.pixels, canvasWidth, canvasWidth - 2, canvasHeight - 2) == canvas);
+    EXPECT_EQ(decoded.pixels.back(), RGB(255, 255, 255));
 }
 
 TEST(FilesSave, TwoSavesGiveTwoFilesOfTheCanvas) {
@@ -120,22 +122,16 @@ TEST(FilesSave, ASavedNameBeginningWithCBIsAColouringPicture) {
 
 // A write that fails, from the first byte or part way, says so and leaves no file behind.
 TEST(FilesSave, AFailedWriteSaysSoAndLeavesNothing) {
-    enum Failure { kFullDisk, kStopsPartWay };
-    for (Failure failure : {kFullDisk, kStopsPartWay}) {
-        SCOPED_TRACE(failure == kFullDisk ? "a full disk" : "a write that stops part way");
-        RunDab({800, 600}, [failure] {
+    for (rlim_t limit : {rlim_t(0), rlim_t(64 * 1024)}) {
+        SCOPED_TRACE(limit == 0 ? "a full disk" : "a write that stops part way");
+        RunDab({800, 600}, [limit] {
             TestProgramFolder folder({"CAKE.BMP"});
             rlimit kept{};
             getrlimit(RLIMIT_FSIZE, &kept);
-            if (failure == kFullDisk) {
-                // Every write to the file the save makes goes to a device that is always full.
-                std::filesystem::create_symlink("/dev/full", folder / kSaveTemporaryName);
-            } else {
-                signal(SIGXFSZ, SIG_IGN);
-                rlimit small = kept;
-                small.rlim_cur = 64 * 1024;
-                setrlimit(RLIMIT_FSIZE, &small);
-            }
+            signal(SIGXFSZ, SIG_IGN);
+            rlimit small = kept;
+            small.rlim_cur = limit;
+            setrlimit(RLIMIT_FSIZE, &small);
             PaintCanvas(PaletteChecks);
             std::vector<COLORREF> canvas = CanvasClient();
             ShowFiles();
@@ -143,17 +139,60 @@ TEST(FilesSave, AFailedWriteSaysSoAndLeavesNothing) {
             setrlimit(RLIMIT_FSIZE, &kept);
             EXPECT_EQ(testing::MessageBoxesShown(), std::vector<std::string>{kNotSaved});
             EXPECT_EQ(folder.Files(), std::vector<std::string>{"CAKE.BMP"});
-            std::error_code error;
-            EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(folder / kSaveTemporaryName, error)));
             EXPECT_EQ(toolGroup, kFirstBrushGroup);
             EXPECT_TRUE(CanvasClient() == canvas);
 
             // The next save, with room again, works.
-            std::filesystem::remove(folder / kSaveTemporaryName, error);
             ShowFiles();
             Save();
             EXPECT_EQ(testing::MessageBoxesShown(), std::vector<std::string>{kSaved});
             EXPECT_EQ(SavedPictureNames(folder.Files()).size(), 1u);
+        });
+    }
+}
+
+// Whatever already has the name a save writes under first (another dab's picture being written, a leftover
+// of a crash, a folder, a link planted to a file elsewhere) is left as it is: the save writes under a
+// name of its own, and a link is never followed.
+TEST(FilesSave, WhateverHasTheTemporaryNameIsLeftAlone) {
+    enum Leftover { kFile, kFolder, kLink, kDanglingLink };
+    const std::pair<Leftover, const char*> leftovers[] = {
+        {kFile, "a file"}, {kFolder, "a folder"}, {kLink, "a link to a file elsewhere"}, {kDanglingLink, "a dangling link"}};
+    for (auto [leftover, name] : leftovers) {
+        SCOPED_TRACE(name);
+        RunDab({800, 600}, [leftover] {
+            TestProgramFolder folder;
+            const std::filesystem::path elsewhere = folder.path().string() + "-elsewhere.txt";
+            std::ofstream(elsewhere) << "a grown-up's file";
+            SeedRandom(4242);
+            char picture[20];
+            MakePictureName(picture);
+            std::string temporary = std::string(picture, 7) + ".TMP";
+            switch (leftover) {
+                case kFile: std::ofstream(folder / temporary) << "half a picture"; break;
+                case kFolder: std::filesystem::create_directory(folder / temporary); break;
+                case kLink: std::filesystem::create_symlink(elsewhere, folder / temporary); break;
+                case kDanglingLink: std::filesystem::create_symlink(folder / "GONE", folder / temporary); break;
+            }
+            std::vector<std::string> before = folder.Files();
+            SeedRandom(4242);
+            PaintCanvas(PaletteChecks);
+            std::vector<COLORREF> canvas = CanvasClient();
+            ShowFiles();
+            Save();
+            EXPECT_EQ(testing::MessageBoxesShown(), std::vector<std::string>{kSaved});
+            std::ifstream kept(elsewhere);
+            std::string text;
+            std::getline(kept, text);
+            EXPECT_EQ(text, "a grown-up's file");
+            std::vector<std::string> saved = SavedPictureNames(folder.Files());
+            ASSERT_EQ(saved.size(), 1u);
+            EXPECT_NE(saved[0], picture) << "the name whose temporary twin was taken";
+            ExpectSavedCanvas(folder / saved[0], canvas);
+            std::vector<std::string> after = folder.Files();
+            after.erase(std::find(after.begin(), after.end(), saved[0]));
+            EXPECT_EQ(after, before) << "nothing else added, nothing taken away";
+            std::filesystem::remove(elsewhere);
         });
     }
 }

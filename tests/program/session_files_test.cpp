@@ -51,9 +51,9 @@ TEST(SessionFiles, SaveOpenAgainColourInAndDelete) {
         const std::string name = files[0];
         DecodedPicture decoded = DecodeWithPil(folder / name);
         ASSERT_EQ(decoded.error, "");
-        EXPECT_EQ(decoded.width, 587);
-        EXPECT_EQ(decoded.height, 378);
-        EXPECT_TRUE(decoded.pixels == TopLeft(painted, canvasWidth - 2, 587, 378)) << "the file holds the canvas";
+        EXPECT_EQ(decoded.width, 590);
+        EXPECT_EQ(decoded.height, 408);
+        EXPECT_TRUE(TopLeft(decoded.pixels, 590, 588, 406) == painted) << "the file holds the canvas";
         EXPECT_TRUE(CanvasClient() == painted);
 
         // More painting, then the saved picture again, over the whole canvas.

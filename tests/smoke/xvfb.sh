@@ -1,6 +1,6 @@
 # Shared by the smoke tests: a private Xvfb screen, and the end of a program asked to close.
 # start_xvfb WxH sets DISPLAY_NUMBER and XVFB_PID; wait_for_end PID sets END_STATUS ("" if it goes on);
-# quit_through_question answers the quit question with Yes.
+# quit_through_question answers the quit question with Yes; private_program copies the program's folder.
 
 start_xvfb() {
     for tool in Xvfb xwd; do
@@ -50,4 +50,11 @@ quit_through_question() {
     done
     [ -n "$yes_x" ] || { echo "FAIL: no question with a Yes button after a click on the quit picture"; return 1; }
     DISPLAY=":$DISPLAY_NUMBER" xdotool mousemove "$yes_x" "$yes_y" click 1
+}
+
+# private_program BUILD DIR: a copy of the built program's folder in DIR, to run dab from: the pictures it
+# keeps when it ends, and its journal, stay there rather than in the build.
+private_program() {
+    mkdir -p "$2"
+    cp -r "$1/program/." "$2/"
 }

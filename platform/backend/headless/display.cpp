@@ -10,6 +10,7 @@
 
 #include "platform/backend/display.h"
 #include "platform/backend/headless/events.h"
+#include "platform/testing/kernel.h"
 #include "platform/user/message_box.h"
 #include "platform/user/pacing.h"
 
@@ -146,6 +147,18 @@ void WaitUntilWaiting() {
     Events& e = TheEvents();
     std::unique_lock<std::mutex> lock(e.mutex);
     e.changed.wait(lock, [&] { return e.waiting > 0 && e.queue.empty() && !e.woken; });
+}
+
+void PassTime(int64_t milliseconds) {
+    Events& e = TheEvents();
+    std::unique_lock<std::mutex> lock(e.mutex);
+    auto idle = [&] { return e.waiting > 0 && e.queue.empty() && !e.woken; };
+    e.changed.wait(lock, idle);
+    // Moved while the program waits in NextEvent: it reads the clock only once it has the lock again.
+    testing::AdvanceClock(milliseconds);
+    e.woken = true;
+    e.changed.notify_all();
+    e.changed.wait(lock, idle);
 }
 
 int PresentCount() {

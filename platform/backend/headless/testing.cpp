@@ -44,6 +44,7 @@ void Press(int x, int y) { Inject(backend::InputEvent::LeftDown, x, y); }
 void Release(int x, int y) { Inject(backend::InputEvent::LeftUp, x, y); }
 void RightPress(int x, int y) { Inject(backend::InputEvent::RightDown, x, y); }
 void RequestClose() { Inject(backend::InputEvent::CloseRequest); }
+void RequestEndSession() { Inject(backend::InputEvent::EndSession); }
 void LoseFocus() { Inject(backend::InputEvent::FocusLost); }
 void Expose() { Inject(backend::InputEvent::Exposed); }
 
@@ -82,6 +83,8 @@ void StartProgram(std::function<int()> entry) {
 
 void WaitUntilIdle() { backend::headless::WaitUntilWaiting(); }
 
+void PassTime(int64_t milliseconds) { backend::headless::PassTime(milliseconds); }
+
 int WaitForExit() {
     auto& program = TheProgram();
     if (!program) return -1;
@@ -92,6 +95,8 @@ int WaitForExit() {
 }
 
 void AnswerMessageBox(int answer) { backend::headless::QueueBoxAnswer(answer); }
+
+void LeaveMessageBoxOpen() { backend::headless::QueueBoxAnswer(0); }
 
 std::vector<std::string> MessageBoxesShown() { return backend::headless::TakeBoxQuestions(); }
 

@@ -1,15 +1,17 @@
 // The SDL2 backend's screen and input: one borderless window, full screen or DAB_SCREEN=WxH, the logical
-// screen scaled by a whole number on large displays, desktop events turned into input events. The screen
-// reaches the display through the window's own surface, a rectangle at a time: a present costs what it
-// shows, not the size of the display.
+// screen scaled by a whole number on large displays, desktop events turned into input events, and the
+// signals of a logout into the end of the session. The screen reaches the display through the window's own
+// surface, a rectangle at a time: a present costs what it shows, not the size of the display.
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "platform/backend/display.h"
 #include "platform/backend/sdl/rules.h"
+#include "platform/backend/sdl/signals.h"
 #include "platform/gdi/dc.h"
 #include "platform/win32.h"
 
@@ -55,10 +57,30 @@ int VirtualKey(SDL_Keycode key) {
     }
 }
 
+// SDL's wait does not end for a signal: a wait without limit goes in slices this long, the signals looked
+// at between them. Each slice costs a wake-up, nothing more.
+constexpr Uint64 kSignalLookMilliseconds = 100;
+
+enum class Waited { Event, Nothing, SessionSignal };
+
+Waited WaitForEvent(SDL_Event& e, int timeoutMs) {
+    Uint64 deadline = SDL_GetTicks64() + Uint64(std::max(timeoutMs, 0));
+    for (;;) {
+        if (sdl::TakeSessionSignal()) return Waited::SessionSignal;
+        Uint64 now = SDL_GetTicks64();
+        if (timeoutMs >= 0 && now >= deadline) return SDL_PollEvent(&e) ? Waited::Event : Waited::Nothing;
+        Uint64 slice = timeoutMs < 0 ? kSignalLookMilliseconds : std::min(deadline - now, kSignalLookMilliseconds);
+        if (SDL_WaitEventTimeout(&e, int(slice))) return Waited::Event;
+    }
+}
+
 }  // namespace
 
 bool OpenDisplay() {
     Display& d = TheDisplay();
+    // The program hears of the end of the session itself, and a close is only ever the window's own.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    sdl::CatchSessionSignals();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         std::fprintf(stderr, "dab: no display: %s\n", SDL_GetError());
         return false;
@@ -120,8 +142,13 @@ bool NextEvent(InputEvent& event, int timeoutMs) {
         return true;
     }
     SDL_Event e;
-    int got = timeoutMs < 0 ? SDL_WaitEvent(&e) : timeoutMs == 0 ? SDL_PollEvent(&e) : SDL_WaitEventTimeout(&e, timeoutMs);
-    while (got) {
+    Waited waited = WaitForEvent(e, timeoutMs);
+    if (waited == Waited::SessionSignal) {
+        event = InputEvent{};
+        event.kind = InputEvent::EndSession;
+        return true;
+    }
+    for (bool got = waited == Waited::Event; got; got = SDL_PollEvent(&e)) {
         event = InputEvent{};
         switch (e.type) {
             case SDL_MOUSEMOTION:
@@ -155,7 +182,8 @@ bool NextEvent(InputEvent& event, int timeoutMs) {
                 if (!event.key) break;
                 event.kind = InputEvent::KeyDown;
                 return true;
-            case SDL_QUIT: event.kind = InputEvent::CloseRequest; return true;
+            // Without SDL's signal handlers it only follows the window's close, which is on its way already.
+            case SDL_QUIT: break;
             case SDL_WINDOWEVENT:
                 if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
                     event.kind = InputEvent::CloseRequest;
@@ -175,7 +203,6 @@ bool NextEvent(InputEvent& event, int timeoutMs) {
                 if (e.type == d.wakeEvent) return false;
                 break;
         }
-        got = SDL_PollEvent(&e);
     }
     return false;
 }
