@@ -13,13 +13,16 @@ using backend::sdl::TypedCharacters;
 using backend::sdl::WholeScale;
 
 TEST(SdlRules, LargeDisplaysShowTheScreenAWholeNumberOfTimesLarger) {
-    EXPECT_EQ(WholeScale(1920, 1080), 1);
-    EXPECT_EQ(WholeScale(2047, 1600), 1);
-    EXPECT_EQ(WholeScale(2048, 1536), 2);
-    EXPECT_EQ(WholeScale(2560, 1600), 2);
-    EXPECT_EQ(WholeScale(3840, 2160), 2);  // 3840 / 3 = 1280 but 2160 / 3 = 720 < 768
-    EXPECT_EQ(WholeScale(3200, 2400), 3);
-    EXPECT_EQ(WholeScale(7680, 4320), 5);
+    struct Case {
+        int width, height, scale;
+    };
+    const Case cases[] = {
+        {640, 480, 1},   {1366, 768, 1},  {1440, 900, 1},  {1280, 1024, 1}, {1599, 1080, 1},
+        {1920, 1080, 2}, {1920, 1079, 1}, {1920, 1200, 2}, {2560, 1440, 2}, {2880, 1800, 3},
+        {3840, 2160, 4}, {7680, 4320, 8},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(WholeScale(c.width, c.height), c.scale) << c.width << " x " << c.height;
 }
 
 struct TypedCase {

@@ -7,11 +7,11 @@
 
 namespace backend::sdl {
 
-// The largest whole factor that leaves at least 1024 × 768, on displays of 2048 × 1536 and more; else 1.
+// The largest whole factor that leaves a screen of at least 800 × 540, so that a child's targets keep their
+// size on today's large displays; 1 on smaller ones.
 inline int WholeScale(int width, int height) {
-    if (width < 2048 || height < 1536) return 1;
     int k = 1;
-    while (width / (k + 1) >= 1024 && height / (k + 1) >= 768) k++;
+    while (width / (k + 1) >= 800 && height / (k + 1) >= 540) k++;
     return k;
 }
 
