@@ -60,7 +60,7 @@ void ShowToolPage(int page) {
 
 void ShowEffectsPage(int page) {
     int group = page == 1 ? kFirstEffectsGroup : kSecondEffectsGroup;
-    DrawPage(group, false);
+    DrawPage(group, true);
     toolGroup = group;
     toolState = kNoToolState;
     selectedOption = 1;
@@ -96,10 +96,12 @@ void NextPage() {
     if (IsBrushGroup(toolGroup)) ShowToolPage(toolGroup == kLastBrushGroup ? kFirstBrushGroup : toolGroup + 1);
     else if (IsStampGroup(toolGroup)) ShowStampPage(toolGroup == kLastStampGroup ? kFirstStampGroup : toolGroup + 1);
     else if (IsRegionGroup(toolGroup)) ShowRegionToolPage(toolGroup == kFirstRegionGroup ? 2 : 1);
+    else if (IsEffectsGroup(toolGroup)) ShowEffectsPage(toolGroup == kFirstEffectsGroup ? 2 : 1);
 }
 
 void PreviousPage() {
     if (IsBrushGroup(toolGroup)) ShowToolPage(toolGroup == kFirstBrushGroup ? kLastBrushGroup : toolGroup - 1);
     else if (IsStampGroup(toolGroup)) ShowStampPage(toolGroup == kFirstStampGroup ? kLastStampGroup : toolGroup - 1);
     else if (IsRegionGroup(toolGroup)) ShowRegionToolPage(toolGroup == kFirstRegionGroup ? 2 : 1);
+    else if (IsEffectsGroup(toolGroup)) ShowEffectsPage(toolGroup == kFirstEffectsGroup ? 2 : 1);
 }

@@ -19,6 +19,7 @@ enum ToolGroup : int {
 inline bool IsBrushGroup(int group) { return group >= kFirstBrushGroup && group <= kLastBrushGroup; }
 inline bool IsStampGroup(int group) { return group >= kFirstStampGroup && group <= kLastStampGroup; }
 inline bool IsRegionGroup(int group) { return group == kFirstRegionGroup || group == kSecondRegionGroup; }
+inline bool IsEffectsGroup(int group) { return group == kFirstEffectsGroup || group == kSecondEffectsGroup; }
 
 // Paints the strip navy, its choosers too.
 void ClearOptionStrip();
@@ -30,6 +31,7 @@ void ShowRegionToolPage(int page);
 // One of the stamp groups.
 void ShowStampPage(int group);
 void ShowFilesPage();
-// The page arrows: through the ring of pages the current one belongs to.
+// The page arrows: through the ring of pages the current one belongs to; the effects pages are a ring of
+// two, as the region-tool pages are.
 void NextPage();
 void PreviousPage();

@@ -126,7 +126,9 @@ void FrameClick(LPARAM point) {
     } else if (textPlacePending == 1) {
         textPlacePending = 0;
         ShowToolPage(1);
-    } else if (selectionMode > 0 && toolState == kNoToolState) {
+    } else if (selectionMode > 0 && toolState == kNoToolState && SelectionMarqueeShown()) {
+        // Only a marquee on the screen takes the click; a selection mode left behind by a page or an
+        // effect lets it act at once.
         CancelSelection();
     } else if (x < kCanvasLeft && y < kColourButtonsBottom) {
         LeaveChooserView();

@@ -9,17 +9,21 @@
 namespace {
 
 using backend::sdl::CursorPlanes;
+using backend::sdl::ScaledCursorPlane;
 using backend::sdl::TypedCharacters;
 using backend::sdl::WholeScale;
 
 TEST(SdlRules, LargeDisplaysShowTheScreenAWholeNumberOfTimesLarger) {
-    EXPECT_EQ(WholeScale(1920, 1080), 1);
-    EXPECT_EQ(WholeScale(2047, 1600), 1);
-    EXPECT_EQ(WholeScale(2048, 1536), 2);
-    EXPECT_EQ(WholeScale(2560, 1600), 2);
-    EXPECT_EQ(WholeScale(3840, 2160), 2);  // 3840 / 3 = 1280 but 2160 / 3 = 720 < 768
-    EXPECT_EQ(WholeScale(3200, 2400), 3);
-    EXPECT_EQ(WholeScale(7680, 4320), 5);
+    struct Case {
+        int width, height, scale;
+    };
+    const Case cases[] = {
+        {640, 480, 1},   {1366, 768, 1},  {1440, 900, 1},  {1280, 1024, 1}, {1599, 1080, 1},
+        {1920, 1080, 2}, {1920, 1079, 1}, {1920, 1200, 2}, {2560, 1440, 2}, {2880, 1800, 3},
+        {3840, 2160, 4}, {7680, 4320, 8},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(WholeScale(c.width, c.height), c.scale) << c.width << " x " << c.height;
 }
 
 struct TypedCase {
@@ -59,6 +63,29 @@ TEST(SdlRules, CursorMasksKeepBlackWhiteTransparentAndInverting) {
     EXPECT_EQ(bit(data[0], 1) * 2 + bit(mask[0], 1), 1);  // SDL white: data 0, mask 1
     EXPECT_EQ(bit(data[0], 2) * 2 + bit(mask[0], 2), 0);  // SDL transparent: data 0, mask 0
     EXPECT_EQ(bit(data[0], 3) * 2 + bit(mask[0], 3), 2);  // SDL inverted: data 1, mask 0
+}
+
+// Each pixel of a cursor becomes a block as large as the screen's scale: the corner pixel and one in the
+// middle of the last row, at scale 1, 2 and 3.
+TEST(SdlRules, CursorsAreDrawnAtTheScreensScale) {
+    uint8_t plane[128] = {};
+    plane[0] = 0x80;                 // (0, 0)
+    plane[31 * 4 + 2] = 0x01;        // (23, 31)
+    for (int scale : {1, 2, 3}) {
+        SCOPED_TRACE(scale);
+        std::vector<uint8_t> scaled = ScaledCursorPlane(plane, scale);
+        const int side = 32 * scale;
+        ASSERT_EQ(scaled.size(), size_t(side * side / 8));
+        int set = 0;
+        for (int y = 0; y < side; y++)
+            for (int x = 0; x < side; x++) {
+                bool on = (scaled[size_t(y * side / 8 + x / 8)] >> (7 - x % 8)) & 1;
+                bool expected = (x < scale && y < scale) || (x / scale == 23 && y / scale == 31);
+                EXPECT_EQ(on, expected) << x << "," << y;
+                set += on;
+            }
+        EXPECT_EQ(set, 2 * scale * scale);
+    }
 }
 
 }  // namespace

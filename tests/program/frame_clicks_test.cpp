@@ -200,12 +200,40 @@ TEST(FrameClicks, PageArrowsGoRoundTheirRings) {
         EXPECT_EQ(toolGroup, kSecondRegionGroup);
         ClickFrame(290, 20);
         EXPECT_EQ(toolGroup, kFirstRegionGroup);
+        // The effects pages are a ring of two, with the arrows' sound.
+        ClickFrame(20, 250);
+        testing::ClearMediaRecords();
+        for (ToolGroup group : {kSecondEffectsGroup, kFirstEffectsGroup}) {
+            ClickFrame(290, 50);
+            EXPECT_EQ(toolGroup, group);
+        }
+        ClickFrame(290, 20);
+        EXPECT_EQ(toolGroup, kSecondEffectsGroup);
+        EXPECT_EQ(SoundFiles(), std::vector<std::string>(3, "a27.mub"));
         // The files page has no arrows, not even silent ones.
         ShowFilesPage();
         testing::ClearMediaRecords();
         ClickFrame(290, 50);
         EXPECT_EQ(toolGroup, kFilesGroup);
         EXPECT_TRUE(SoundFiles().empty());
+    });
+}
+
+// With no marquee on the screen, the selection mode that region page 2's cut selection leaves behind does
+// not take the next click of the effects or files page: every frame button answers at once.
+TEST(FrameClicks, AClickAfterTheRegionPagesActsAtOnce) {
+    RunDab({640, 480}, [] {
+        ClickFrame(20, 295);
+        ClickFrame(290, 54);
+        ASSERT_EQ(selectionMode, 1);
+        ClickFrame(20, 250);
+        ASSERT_EQ(toolState, kNoToolState);
+        CanvasImage before = ReadCanvas();
+        ClickFrame(76, 18);
+        EXPECT_NE(ReadCanvas(), before) << "the effect's click was swallowed";
+        ClickFrame(20, 420);
+        ClickFrame(10, 40);
+        EXPECT_EQ(colourFamily, 3) << "the colour button's click was swallowed";
     });
 }
 

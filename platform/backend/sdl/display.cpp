@@ -229,7 +229,11 @@ void ShowCursorImage(const CursorImage* image) {
     d.shown = image;
     Uint8 data[128], mask[128];
     sdl::CursorPlanes(*image, data, mask);
-    SDL_Cursor* cursor = SDL_CreateCursor(data, mask, 32, 32, image->hotX, image->hotY);
+    // Drawn as many times larger as the screen, so that the pointer keeps its size beside the buttons.
+    std::vector<uint8_t> scaledData = sdl::ScaledCursorPlane(data, d.scale);
+    std::vector<uint8_t> scaledMask = sdl::ScaledCursorPlane(mask, d.scale);
+    SDL_Cursor* cursor = SDL_CreateCursor(scaledData.data(), scaledMask.data(), 32 * d.scale, 32 * d.scale,
+                                          image->hotX * d.scale, image->hotY * d.scale);
     if (!cursor) return;
     SDL_SetCursor(cursor);
     SDL_ShowCursor(SDL_ENABLE);

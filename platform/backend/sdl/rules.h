@@ -2,16 +2,17 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/backend/display.h"
 
 namespace backend::sdl {
 
-// The largest whole factor that leaves at least 1024 × 768, on displays of 2048 × 1536 and more; else 1.
+// The largest whole factor that leaves a screen of at least 800 × 540, so that a child's targets keep their
+// size on today's large displays; 1 on smaller ones.
 inline int WholeScale(int width, int height) {
-    if (width < 2048 || height < 1536) return 1;
     int k = 1;
-    while (width / (k + 1) >= 1024 && height / (k + 1) >= 768) k++;
+    while (width / (k + 1) >= 800 && height / (k + 1) >= 540) k++;
     return k;
 }
 
@@ -56,6 +57,19 @@ inline void CursorPlanes(const CursorImage& image, uint8_t data[128], uint8_t ma
         data[i] = uint8_t(~(image.andMask[i] ^ image.xorMask[i]));
         mask[i] = uint8_t(~image.andMask[i]);
     }
+}
+
+// A plane of CursorPlanes with each pixel made a scale × scale block, for a cursor 32 × scale pixels a side
+// that keeps its size beside a screen shown scale times larger.
+inline std::vector<uint8_t> ScaledCursorPlane(const uint8_t plane[128], int scale) {
+    const int side = 32 * scale, rowBytes = side / 8;
+    std::vector<uint8_t> scaled(size_t(rowBytes) * size_t(side));
+    for (int y = 0; y < side; y++)
+        for (int x = 0; x < side; x++) {
+            int from = (y / scale) * 32 + x / scale;
+            if ((plane[from / 8] >> (7 - from % 8)) & 1) scaled[size_t(y * rowBytes + x / 8)] |= uint8_t(0x80 >> (x % 8));
+        }
+    return scaled;
 }
 
 }  // namespace backend::sdl
