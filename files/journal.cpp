@@ -189,15 +189,20 @@ HGLOBAL UnsavedPicture() {
     return nullptr;
 }
 
+int SaveAsKeptPicture(HGLOBAL picture) {
+    int saved = SavePictureBlock(picture);
+    if (saved)
+        PictureKept(picture);
+    else if (picture)
+        GlobalFree(picture);
+    return saved;
+}
+
 void KeepPicture(HGLOBAL unsaved) {
-    if (!unsaved) {
-        RemoveJournal();
-        return;
-    }
-    if (SavePictureBlock(unsaved))
-        PictureKept(unsaved);
+    if (unsaved)
+        SaveAsKeptPicture(unsaved);
     else
-        GlobalFree(unsaved);
+        RemoveJournal();
 }
 
 void KeepUnsavedPicture() {

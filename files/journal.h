@@ -22,6 +22,8 @@ void HoldJournal(bool held);
 void PictureKept(HGLOBAL picture);
 // The picture the child sees, when it holds unsaved work and is not blank; else null.
 HGLOBAL UnsavedPicture();
+// Saves the block as a new picture, which then counts as kept; takes the block. 1 when it was saved.
+int SaveAsKeptPicture(HGLOBAL picture);
 // Saves the block, when there is one, as a new picture, and takes it.
 void KeepPicture(HGLOBAL unsaved);
 // Every ending of the program: unsaved work becomes a saved picture.

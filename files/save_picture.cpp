@@ -79,13 +79,7 @@ int SavePictureBlock(HGLOBAL block) {
     return 0;
 }
 
-int SaveCanvasPicture(HDC canvas) {
-    HGLOBAL block = CanvasPicture(canvas);
-    int saved = SavePictureBlock(block);
-    if (saved) PictureKept(block);
-    else if (block) GlobalFree(block);
-    return saved;
-}
+int SaveCanvasPicture(HDC canvas) { return SaveAsKeptPicture(CanvasPicture(canvas)); }
 
 HGLOBAL CanvasPicture(HDC canvas) {
     HPALETTE kept = SelectPalette(canvas, appPalette, FALSE);

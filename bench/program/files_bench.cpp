@@ -117,12 +117,17 @@ void BM_OpenChooser(benchmark::State& run) {
 }
 BENCHMARK(BM_OpenChooser)->Arg(4)->Arg(2000)->Unit(benchmark::kMillisecond);
 
-// The journal's look at the canvas when the child pauses: the picture read and found to hold unsaved work.
-void BM_JournalCheck(benchmark::State& run) {
+// A folder of no pictures, and a drawing on the canvas that no picture holds.
+void UseFolderWithADrawing() {
     UseFolder(MakeFolder());
     HDC canvas = GetDC(canvasWindow);
     PatBlt(canvas, 100, 100, 300, 200, BLACKNESS);
     ReleaseDC(canvasWindow, canvas);
+}
+
+// The journal's look at the canvas when the child pauses: the picture read and found to hold unsaved work.
+void BM_JournalCheck(benchmark::State& run) {
+    UseFolderWithADrawing();
     for (auto _ : run) {
         HGLOBAL unsaved = UnsavedPicture();
         if (!unsaved) run.SkipWithError("the drawing was not found unsaved");
@@ -134,10 +139,7 @@ BENCHMARK(BM_JournalCheck)->Unit(benchmark::kMillisecond);
 
 // A pause after drawing: the check, then the journal written whole, flushed and moved over the last one.
 void BM_JournalWrite(benchmark::State& run) {
-    UseFolder(MakeFolder());
-    HDC canvas = GetDC(canvasWindow);
-    PatBlt(canvas, 100, 100, 300, 200, BLACKNESS);
-    ReleaseDC(canvasWindow, canvas);
+    UseFolderWithADrawing();
     for (auto _ : run) {
         run.PauseTiming();
         NoteChildActivity(WM_LBUTTONUP);
