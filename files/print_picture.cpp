@@ -1,8 +1,12 @@
-// Printing: the canvas picture stretched over the default printer's page, as one document of one page.
+// Printing: the canvas picture on the default printer's page in its own proportions, as one document of one
+// page, with a sound once the system has it and a box when there is no printer or the picture was refused.
+#include <cstdint>
 #include <cstring>
 
+#include "base/sound.h"
 #include "base/state.h"
 #include "files/dib.h"
+#include "files/journal.h"
 #include "files/save_print.h"
 
 namespace {
@@ -29,31 +33,57 @@ void ReadDefaultPrinter(PrinterFields& printer) {
     }
 }
 
+// The page, started, drawn and ended; true once the system has taken the whole document.
+bool PrintOnPage(HDC page, HGLOBAL block, int width, int height) {
+    if (!block) return false;
+    RECT area = PrintedArea(GetDeviceCaps(page, HORZRES), GetDeviceCaps(page, VERTRES), width, height);
+    if (Escape(page, STARTDOC, int(sizeof kJobName - 1), kJobName, nullptr) <= 0) return false;
+    StretchDibToDevice(page, 0, 0, area.right, area.bottom, block, 0, 0, -1, -1, SRCCOPY);
+    bool ended = Escape(page, NEWFRAME, 0, nullptr, nullptr) > 0;
+    return Escape(page, ENDDOC, 0, nullptr, nullptr) > 0 && ended;
+}
+
+void ShowPrintWarning(const char* text) {
+    HoldJournal(true);
+    MessageBoxA(frameWindow, text, "Warning", MB_SYSTEMMODAL | MB_ICONEXCLAMATION);
+    HoldJournal(false);
+}
+
 }  // namespace
 
-RECT PrintedArea(int pageWidth, int pageHeight) {
+RECT PrintedArea(int pageWidth, int pageHeight, int pictureWidth, int pictureHeight) {
+    int width = pageWidth;
     int height = pageWidth < pageHeight ? pageHeight / 2 + pageHeight / 10 : pageHeight;
-    return {0, 0, pageWidth, height};
+    if (pictureWidth <= 0 || pictureHeight <= 0) return {0, 0, width, height};
+    // As tall as the full width makes it; a picture too tall for that gets the full height, and less width.
+    int64_t proportional = int64_t(width) * pictureHeight / pictureWidth;
+    if (proportional <= height) {
+        height = int(proportional);
+    } else {
+        width = int(int64_t(height) * pictureWidth / pictureHeight);
+    }
+    return {0, 0, width, height};
 }
 
 void PrintPicture() {
     HDC canvas = GetDC(canvasWindow);
     HPALETTE kept = SelectPalette(canvas, appPalette, FALSE);
     RealizePalette(canvas);
-    HGLOBAL block = CanvasBlock(canvas, canvasWidth - 2, canvasHeight - 2, canvasWidth - 2, canvasHeight - 2);
+    int width = canvasWidth - 2, height = canvasHeight - 2;
+    HGLOBAL block = CanvasBlock(canvas, width, height, width, height);
+    SelectPalette(canvas, kept, TRUE);
+    ReleaseDC(canvasWindow, canvas);
 
     PrinterFields printer;
     ReadDefaultPrinter(printer);
-    HDC page = CreateDCA(printer.driver, printer.name, printer.port, nullptr);
-    RECT area = PrintedArea(GetDeviceCaps(page, HORZRES), GetDeviceCaps(page, VERTRES));
-    if (Escape(page, STARTDOC, int(sizeof kJobName - 1), kJobName, nullptr) > 0) {
-        StretchDibToDevice(page, 0, 0, area.right, area.bottom, block, 0, 0, -1, -1, SRCCOPY);
-        Escape(page, NEWFRAME, 0, nullptr, nullptr);
-        Escape(page, ENDDOC, 0, nullptr, nullptr);
-    }
-
+    HDC page = *printer.name ? CreateDCA(printer.driver, printer.name, printer.port, nullptr) : nullptr;
+    bool printed = page && PrintOnPage(page, block, width, height);
     if (block) GlobalFree(block);
     if (page) DeleteDC(page);
-    SelectPalette(canvas, kept, TRUE);
-    ReleaseDC(canvasWindow, canvas);
+
+    if (printed) {
+        PlaySoundEffect(kPrintSound, soundOn);
+    } else {
+        ShowPrintWarning(page ? "THE PICTURE WAS NOT PRINTED!" : "THERE IS NO PRINTER.");
+    }
 }

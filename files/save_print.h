@@ -15,10 +15,11 @@ HGLOBAL CanvasPicture(HDC canvas);
 // A name of 7 random capital letters and ".BMP", in a buffer of 20 characters.
 void MakePictureName(char name[20]);
 
+// Prints what the canvas shows on the default printer; says so when there is none or the picture was refused.
 void PrintPicture();
-// The rectangle a page of that many device pixels gets the picture in: all of a landscape page, the
-// full width and about three fifths of the height of a portrait one.
-RECT PrintedArea(int pageWidth, int pageHeight);
+// The rectangle a page of that many device pixels gets a picture of that size in: within all of a landscape
+// page or the full width and about three fifths of the height of a portrait one, in the picture's proportions.
+RECT PrintedArea(int pageWidth, int pageHeight, int pictureWidth, int pictureHeight);
 
 // A width × height picture of the canvas's top-left shownWidth × shownHeight pixels on white, as an 8-bit
 // block through appPalette; the canvas has it selected.

@@ -1,7 +1,8 @@
 // The picture files on a 1920 × 1080 screen: a chooser page of four 590 × 408 previews, opening such a
 // picture from the chooser (the click, the picture stretched over the canvas, the canvas's repaint), and
 // writing the whole canvas picture to a new file without the message box, opening the chooser on a folder of
-// many pictures, and the journal's look at the canvas and its write when the child pauses.
+// many pictures, the print button's click, and the journal's look at the canvas and its write when the
+// child pauses.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
@@ -116,6 +117,26 @@ void BM_OpenChooser(benchmark::State& run) {
     fs::remove_all(folder);
 }
 BENCHMARK(BM_OpenChooser)->Arg(4)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+// The print button's click until the program waits for the child again: the canvas read, an A4 page at
+// 300 dpi drawn and handed over. Sending it to the printer is the backend's, off the program's thread.
+void BM_PrintClick(benchmark::State& run) {
+    UseFolder(PictureFolder());
+    testing::SetDefaultPrinter("Bench Printer");
+    testing::SetPrinterPage(2480, 3508, 300);
+    Click(20, 420);
+    for (auto _ : run) {
+        Click(35 * 3 + 41, 18);
+        run.PauseTiming();
+        if (testing::PrintJobs().size() != 1) run.SkipWithError("the picture was not printed");
+        testing::ClearPrintJobs();
+        run.ResumeTiming();
+    }
+    testing::UseSystemPrinterPage();
+    testing::UseSystemDefaultPrinter();
+    Click(20, 20);
+}
+BENCHMARK(BM_PrintClick)->Unit(benchmark::kMillisecond);
 
 // A folder of no pictures, and a drawing on the canvas that no picture holds.
 void UseFolderWithADrawing() {

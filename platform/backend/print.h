@@ -1,24 +1,29 @@
-// The seam to the outside world for printing: a finished page, handed over as it is ended.
-// The print layer keeps Windows' rules of jobs and pages above it; a backend only passes pages on,
-// and one that cannot print lets them go without a word.
+// The seam to the outside world for printing. The print layer keeps Windows' rules of jobs and pages above
+// it; a backend opens a job with the printer, passes each ended page on and then ends or cancels the job.
+// Only opening the job waits for the printer's answer: pages go out without holding up the program.
 #pragma once
 
-#include <cstdint>
 #include <string>
-#include <vector>
+
+#include "platform/gdi/surface.h"
 
 namespace backend {
 
 struct PrintedPage {
-    std::string printer;  // as the default printer is named: "name" or "name/instance"
-    std::string job;      // the document's name
-    int jobNumber = 0;    // the same for every page of one job, different for each job
-    int width = 0;        // device pixels
+    int width = 0;  // device pixels
     int height = 0;
     int dpi = 0;
-    std::vector<uint32_t> pixels;  // 0x00RRGGBB, rows from the top
+    gdi::PixelStorage pixels;  // 0x00RRGGBB, rows from the top, width pixels a row
 };
 
-void PrintPage(PrintedPage page);
+// A job named title on the printer ("name" or "name/instance"): its number, above 0, or 0 when the printer
+// can't be reached or refuses the job.
+int StartPrintJob(const std::string& printer, const std::string& title);
+// The job's next page.
+void PrintPage(int job, PrintedPage page);
+// The job is complete: its pages print.
+void EndPrintJob(int job);
+// Nothing of the job prints.
+void CancelPrintJob(int job);
 
 }  // namespace backend

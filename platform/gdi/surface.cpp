@@ -9,10 +9,10 @@ namespace {
 constexpr int64_t kMaxPixels = int64_t(1) << 28;
 }  // namespace
 
-bool Surface::allocate(int w, int h, int bpp) {
+bool Surface::allocate(int w, int h, int bpp, uint32_t colour) {
     if (w <= 0 || h <= 0 || int64_t(w) * h > kMaxPixels) return false;
     try {
-        storage.assign(size_t(w) * size_t(h), 0);
+        storage.assign(size_t(w) * size_t(h), colour);
     } catch (const std::bad_alloc&) {
         return false;
     }

@@ -44,8 +44,8 @@ struct Surface {
     uint32_t& at(int x, int y) const { return top[y * stride + x]; }
     bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
 
-    // Allocates owned, zeroed (black) pixels; false when the size is impossible.
-    bool allocate(int w, int h, int bpp);
+    // Allocates owned pixels of that colour, black unless said; false when the size is impossible.
+    bool allocate(int w, int h, int bpp, uint32_t colour = 0);
 };
 
 }  // namespace gdi

@@ -29,7 +29,10 @@ int QueriedEscape(int count, LPCSTR input) {
 int StartDocument(print::Printer& printer, int count, LPCSTR name) {
     if (!name || !printer.StartJob(std::string(name, strnlen(name, size_t(count > 0 ? count : 0)))))
         return SP_ERROR;
-    printer.StartPage();
+    if (!printer.StartPage()) {
+        printer.AbortJob();
+        return SP_ERROR;
+    }
     return printer.jobNumber;
 }
 
@@ -45,8 +48,8 @@ int WINAPI Escape(HDC dc, int escape, int count, LPCSTR input, LPVOID) {
             return input && count >= int(sizeof(WORD)) && Supported(QueriedEscape(count, input)) ? 1 : 0;
         case STARTDOC: return StartDocument(*printer, count, input);
         case NEWFRAME: return printer->EndPage() && printer->StartPage() ? 1 : SP_ERROR;
-        case ENDDOC:
-        case ABORTDOC: return printer->EndJob() ? 1 : SP_ERROR;
+        case ENDDOC: return printer->EndJob() ? 1 : SP_ERROR;
+        case ABORTDOC: return printer->AbortJob() ? 1 : SP_ERROR;
         default: return 0;
     }
 }

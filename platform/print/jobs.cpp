@@ -26,4 +26,7 @@ int WINAPI EndDoc(HDC dc) {
     return printer && printer->EndJob() ? 1 : SP_ERROR;
 }
 
-int WINAPI AbortDoc(HDC dc) { return EndDoc(dc); }
+int WINAPI AbortDoc(HDC dc) {
+    Printer* printer = FindPrinter(dc);
+    return printer && printer->AbortJob() ? 1 : SP_ERROR;
+}

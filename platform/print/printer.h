@@ -1,6 +1,6 @@
 // A printer's DC holds a Printer: the page it draws on and the job that page belongs to, with Windows'
-// order of jobs and pages. A page is printed only when it is ended; one still open when the job ends,
-// is aborted or its DC is deleted goes unprinted.
+// order of jobs and pages. A page is printed only when it is ended and its job ends; a job aborted or
+// whose DC is deleted before it ends prints nothing.
 #pragma once
 
 #include <memory>
@@ -14,21 +14,28 @@ namespace print {
 
 struct Printer {
     std::string name;
-    int dpi = 0;
+    PageSize size;
+    // The page being drawn: white while a page is open, empty between pages, so nothing drawn there
+    // lands anywhere.
     gdi::Surface page;
     bool inJob = false;
     bool pageOpen = false;
-    std::string jobName;
     int jobNumber = 0;
 
-    // Each returns false, changing nothing, when it comes out of order.
-    bool StartJob(std::string name);
+    Printer() = default;
+    Printer(const Printer&) = delete;
+    Printer& operator=(const Printer&) = delete;
+    ~Printer();
+
+    // Each returns false, changing nothing, when it comes out of order; StartJob also when the printer
+    // refuses the job, and StartPage when the page can't be had.
+    bool StartJob(const std::string& title);
     bool StartPage();
     bool EndPage();  // hands the page over
-    bool EndJob();  // ends or aborts it alike: what was handed over stays printed
+    bool EndJob();
+    bool AbortJob();
 };
 
-// A printer with a white page of that size; null when the page can't be had.
 std::shared_ptr<Printer> NewPrinter(const std::string& name, const PageSize& size);
 
 // The printer of a printer's DC; null for any other handle.

@@ -25,9 +25,12 @@ struct PrintJob {
     std::vector<PrintedPage> pages;
 };
 
-// Every job that printed at least one page, oldest first, with its pages in order.
+// Every job that ended with at least one page, oldest first, with its pages in order.
 std::vector<PrintJob> PrintJobs();
+// Forgets every job; the printer takes jobs again.
 void ClearPrintJobs();
+// From now on the printer refuses new jobs, as a stopped or full print queue does; false takes them again.
+void RefusePrintJobs(bool refusing);
 
 // From now on printer DCs get a page of that many device pixels at that density, whatever CUPS says.
 void SetPrinterPage(int width, int height, int dpi);

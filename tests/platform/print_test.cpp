@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <zlib.h>
+
 #include "platform/print/png.h"
 #include "platform/testing.h"
 #include "temp_folder.h"
@@ -219,7 +221,9 @@ TEST_F(Printing, JobCallsKeepTheSameOrderAsTheEscapes) {
     EXPECT_EQ(jobs[0].pages[0].Pixel(30, 20), kBottomLeft);
 }
 
-TEST_F(Printing, DeletingTheDcMidJobPrintsOnlyTheEndedPages) {
+// A job prints only once it ends: one aborted, refused or cut short by deleting its DC prints nothing, and a
+// refused one leaves the DC ready for the next.
+TEST_F(Printing, OnlyEndedJobsPrint) {
     testing::SetPrinterPage(60, 40, 50);
     HDC dc = CreatePrinterDc();
     ASSERT_NE(dc, nullptr);
@@ -231,16 +235,25 @@ TEST_F(Printing, DeletingTheDcMidJobPrintsOnlyTheEndedPages) {
     EXPECT_EQ(Escape(dc, NEWFRAME, 0, nullptr, nullptr), SP_ERROR);
     EXPECT_EQ(GetDeviceCaps(dc, HORZRES), 0);
 
+    dc = CreatePrinterDc();
+    ASSERT_GT(StartJob(dc, "aborted"), 0);
+    EXPECT_GT(Escape(dc, NEWFRAME, 0, nullptr, nullptr), 0);
+    EXPECT_GT(Escape(dc, ABORTDOC, 0, nullptr, nullptr), 0);
+    EXPECT_TRUE(testing::PrintJobs().empty());
+
+    testing::RefusePrintJobs(true);
+    EXPECT_EQ(StartJob(dc, "refused"), SP_ERROR);
+    DOCINFOA info{sizeof(DOCINFOA), "refused", nullptr, nullptr, 0};
+    EXPECT_EQ(StartDocA(dc, &info), SP_ERROR);
+    EXPECT_EQ(Escape(dc, NEWFRAME, 0, nullptr, nullptr), SP_ERROR);
+    testing::RefusePrintJobs(false);
+    ASSERT_GT(StartJob(dc, "taken"), 0);
+    EXPECT_GT(Escape(dc, NEWFRAME, 0, nullptr, nullptr), 0);
+    EXPECT_GT(Escape(dc, ENDDOC, 0, nullptr, nullptr), 0);
+    EXPECT_TRUE(DeleteDC(dc));
     std::vector<testing::PrintJob> jobs = testing::PrintJobs();
     ASSERT_EQ(jobs.size(), 1u);
-    ASSERT_EQ(jobs[0].pages.size(), 1u);
-    EXPECT_EQ(jobs[0].pages[0].Pixel(30, 20), kTopRight);
-
-    testing::ClearPrintJobs();
-    dc = CreatePrinterDc();
-    ASSERT_GT(StartJob(dc, "abandoned"), 0);
-    EXPECT_TRUE(DeleteDC(dc));
-    EXPECT_TRUE(testing::PrintJobs().empty());
+    EXPECT_EQ(jobs[0].name, "taken");
 }
 
 TEST_F(Printing, PrintersSupportTheFiveEscapesAndOtherDevicesNone) {
@@ -292,29 +305,73 @@ std::map<std::string, std::vector<uint8_t>> PngChunks(const std::string& path) {
 
 class PagePng : public TempFolder {};
 
+// The rows PNG's filters encoded: each row's filter byte, then its bytes as they are (0) or less the row
+// above (2).
+std::vector<uint8_t> Unfiltered(const std::vector<uint8_t>& data, size_t rowBytes) {
+    std::vector<uint8_t> rows;
+    for (size_t at = 0; at + rowBytes + 1 <= data.size(); at += rowBytes + 1) {
+        uint8_t filter = data[at];
+        for (size_t i = 0; i < rowBytes; i++) {
+            uint8_t above = filter == 2 && !rows.empty() ? rows[rows.size() - rowBytes] : 0;
+            rows.push_back(uint8_t(data[at + 1 + i] + above));
+        }
+    }
+    return rows;
+}
+
+std::vector<uint8_t> Inflated(const std::vector<uint8_t>& data, size_t size) {
+    std::vector<uint8_t> out(size + 1);
+    uLongf length = uLongf(out.size());
+    if (uncompress(out.data(), &length, data.data(), uLong(data.size())) != Z_OK) return {};
+    out.resize(length);
+    return out;
+}
+
 // A page goes to CUPS as a PNG: the pixels, read through the stride, and the density it is to print at.
 TEST_F(PagePng, HoldsTheRowsInRgbAndTheirDensity) {
-    // Two rows of two pixels, taken out of rows three wide.
-    const uint32_t pixels[] = {0x112233, 0x445566, 0xFFFFFF, 0x778899, 0xAABBCC, 0xFFFFFF};
-    ASSERT_TRUE(print::WritePng("page.png", 2, 2, pixels, 3, 300));
+    // Three rows of two pixels, taken out of rows three wide; the last repeats the one above.
+    const uint32_t pixels[] = {0x112233, 0x445566, 0xFFFFFF, 0x778899, 0xAABBCC, 0xFFFFFF,
+                               0x778899, 0xAABBCC, 0x000000};
+    ASSERT_TRUE(print::WritePng("page.png", 2, 3, pixels, 3, 300));
     std::map<std::string, std::vector<uint8_t>> chunks = PngChunks("page.png");
     ASSERT_EQ(chunks["IHDR"].size(), 13u);
     EXPECT_EQ(BigEndian(chunks["IHDR"], 0), 2u);
-    EXPECT_EQ(BigEndian(chunks["IHDR"], 4), 2u);
+    EXPECT_EQ(BigEndian(chunks["IHDR"], 4), 3u);
     ASSERT_EQ(chunks["pHYs"].size(), 9u);
     EXPECT_EQ(BigEndian(chunks["pHYs"], 0), 11811u);  // 300 dots an inch in dots a metre
     EXPECT_EQ(BigEndian(chunks["pHYs"], 4), 11811u);
     EXPECT_EQ(chunks["pHYs"][8], 1);
-    // One stored deflate block after the zlib header: the filter byte of each row, then its pixels.
-    const std::vector<uint8_t> rows = {0, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0, 0x77, 0x88, 0x99, 0xAA, 0xBB, 0xCC};
-    const std::vector<uint8_t>& data = chunks["IDAT"];
-    ASSERT_EQ(data.size(), 2 + 5 + rows.size() + 4);
-    EXPECT_EQ(std::vector<uint8_t>(data.begin() + 7, data.end() - 4), rows);
+    const std::vector<uint8_t> rows = {0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88, 0x99,
+                                       0xAA, 0xBB, 0xCC, 0x77, 0x88, 0x99, 0xAA, 0xBB, 0xCC};
+    std::vector<uint8_t> data = Inflated(chunks["IDAT"], 3 * 7);
+    ASSERT_EQ(data.size(), 3u * 7u);
+    EXPECT_EQ(Unfiltered(data, 6), rows);
+    // The repeated row is its filter byte and zeros.
+    EXPECT_EQ(std::vector<uint8_t>(data.begin() + 14, data.end()), (std::vector<uint8_t>{2, 0, 0, 0, 0, 0, 0}));
 
-    ASSERT_TRUE(print::WritePng("screen.png", 2, 2, pixels, 3));
+    ASSERT_TRUE(print::WritePng("screen.png", 2, 3, pixels, 3));
     EXPECT_EQ(PngChunks("screen.png").count("pHYs"), 0u);
-    EXPECT_EQ(PngChunks("screen.png")["IDAT"], data);
+    EXPECT_EQ(PngChunks("screen.png")["IDAT"], chunks["IDAT"]);
     EXPECT_FALSE(print::WritePng("none.png", 0, 2, pixels, 3));
+}
+
+// A page of a picture three times enlarged, as a printer gets it, deflates to a small part of its size.
+TEST_F(PagePng, APrintedPageDeflatesSmall) {
+    const int width = 2400, height = 3000;
+    std::vector<uint32_t> page(size_t(width) * height, 0xFFFFFF);
+    for (int y = 0; y < 1500; y++)
+        for (int x = 0; x < width; x++) page[size_t(y) * width + x] = (x / 3 + y / 3) % 50 < 25 ? 0xCC2020 : 0x2020CC;
+    std::vector<uint8_t> png = print::EncodePng(width, height, page.data(), width, 300);
+    EXPECT_LT(png.size(), page.size() * 3 / 100) << png.size() << " bytes";
+    std::ofstream("big.png", std::ios::binary).write(reinterpret_cast<const char*>(png.data()), long(png.size()));
+    std::vector<uint8_t> data = Inflated(PngChunks("big.png")["IDAT"], size_t(height) * (width * 3 + 1));
+    std::vector<uint8_t> rows = Unfiltered(data, size_t(width) * 3);
+    ASSERT_EQ(rows.size(), size_t(width) * height * 3);
+    for (size_t at : {size_t(0), size_t(777) * width + 1234, size_t(1499) * width + 2399, size_t(2999) * width}) {
+        uint32_t expected = page[at];
+        EXPECT_EQ(rows[at * 3], uint8_t(expected >> 16)) << at;
+        EXPECT_EQ(rows[at * 3 + 2], uint8_t(expected)) << at;
+    }
 }
 
 }  // namespace

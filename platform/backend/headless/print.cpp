@@ -1,5 +1,7 @@
-// No printer: every page handed over is kept for tests, grouped into the jobs they came from.
+// No printer: every job that ends is kept for tests with its pages, unless a test has the printer refuse jobs.
 #include <algorithm>
+#include <iterator>
+#include <map>
 #include <mutex>
 
 #include "platform/api/gdi.h"
@@ -8,10 +10,18 @@
 
 namespace {
 
+struct OpenJob {
+    std::string printer;
+    std::string title;
+    std::vector<backend::PrintedPage> pages;
+};
+
 struct Records {
     std::mutex mutex;
-    std::vector<testing::PrintJob> jobs;
-    std::vector<int> jobNumbers;  // one for each of jobs
+    bool refusing = false;
+    int lastJob = 0;
+    std::map<int, OpenJob> open;
+    std::vector<OpenJob> ended;  // oldest first
 };
 
 Records& ThePrinted() {
@@ -19,20 +29,42 @@ Records& ThePrinted() {
     return records;
 }
 
+testing::PrintedPage PageForTests(const backend::PrintedPage& page) {
+    return {page.width, page.height, page.dpi, std::vector<uint32_t>(page.pixels.begin(), page.pixels.end())};
+}
+
 }  // namespace
 
 namespace backend {
 
-void PrintPage(PrintedPage page) {
+int StartPrintJob(const std::string& printer, const std::string& title) {
     Records& records = ThePrinted();
     std::lock_guard<std::mutex> lock(records.mutex);
-    auto number = std::find(records.jobNumbers.begin(), records.jobNumbers.end(), page.jobNumber);
-    size_t index = size_t(number - records.jobNumbers.begin());
-    if (number == records.jobNumbers.end()) {
-        records.jobs.push_back({page.printer, page.job, {}});
-        records.jobNumbers.push_back(page.jobNumber);
-    }
-    records.jobs[index].pages.push_back({page.width, page.height, page.dpi, std::move(page.pixels)});
+    if (records.refusing) return 0;
+    records.open[++records.lastJob] = {printer, title, {}};
+    return records.lastJob;
+}
+
+void PrintPage(int job, PrintedPage page) {
+    Records& records = ThePrinted();
+    std::lock_guard<std::mutex> lock(records.mutex);
+    auto found = records.open.find(job);
+    if (found != records.open.end()) found->second.pages.push_back(std::move(page));
+}
+
+void EndPrintJob(int job) {
+    Records& records = ThePrinted();
+    std::lock_guard<std::mutex> lock(records.mutex);
+    auto found = records.open.find(job);
+    if (found == records.open.end()) return;
+    if (!found->second.pages.empty()) records.ended.push_back(std::move(found->second));
+    records.open.erase(found);
+}
+
+void CancelPrintJob(int job) {
+    Records& records = ThePrinted();
+    std::lock_guard<std::mutex> lock(records.mutex);
+    records.open.erase(job);
 }
 
 }  // namespace backend
@@ -46,14 +78,29 @@ COLORREF PrintedPage::Pixel(int x, int y) const {
 }
 
 std::vector<PrintJob> PrintJobs() {
-    std::lock_guard<std::mutex> lock(ThePrinted().mutex);
-    return ThePrinted().jobs;
+    Records& records = ThePrinted();
+    std::lock_guard<std::mutex> lock(records.mutex);
+    std::vector<PrintJob> jobs;
+    for (const OpenJob& ended : records.ended) {
+        PrintJob job{ended.printer, ended.title, {}};
+        std::transform(ended.pages.begin(), ended.pages.end(), std::back_inserter(job.pages), PageForTests);
+        jobs.push_back(std::move(job));
+    }
+    return jobs;
 }
 
 void ClearPrintJobs() {
-    std::lock_guard<std::mutex> lock(ThePrinted().mutex);
-    ThePrinted().jobs.clear();
-    ThePrinted().jobNumbers.clear();
+    Records& records = ThePrinted();
+    std::lock_guard<std::mutex> lock(records.mutex);
+    records.open.clear();
+    records.ended.clear();
+    records.refusing = false;
+}
+
+void RefusePrintJobs(bool refusing) {
+    Records& records = ThePrinted();
+    std::lock_guard<std::mutex> lock(records.mutex);
+    records.refusing = refusing;
 }
 
 }  // namespace testing
