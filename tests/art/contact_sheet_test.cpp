@@ -7,12 +7,14 @@
 #include <iterator>
 #include <sstream>
 #include <unistd.h>
+#include <zlib.h>
 
 #include "contact_sheet.h"
 
 namespace {
 
-// The pixels of a PNG as the platform writes it: one IDAT of stored deflate blocks, rows with no filter.
+// The pixels of a PNG as the platform writes it: one IDAT, rows with no filter or the "up" one, kept here
+// as they were before filtering, each after its filter byte.
 struct Png {
     int width = 0, height = 0;
     std::vector<uint8_t> rows;
@@ -36,14 +38,17 @@ Png ReadPng(const std::string& path) {
     png.height = int(Big32(file, 20));
     size_t idat = file.find("IDAT");
     EXPECT_NE(idat, std::string::npos);
-    size_t pos = idat + 4 + 2, end = idat + 4 + Big32(file, idat - 4);
-    while (pos < end) {
-        bool last = file[pos] & 1;
-        size_t length = uint8_t(file[pos + 1]) | size_t(uint8_t(file[pos + 2])) << 8;
-        png.rows.insert(png.rows.end(), file.begin() + long(pos + 5), file.begin() + long(pos + 5 + length));
-        pos += 5 + length;
-        if (last) break;
-    }
+    if (idat == std::string::npos) return png;
+    size_t rowBytes = size_t(png.width) * 3 + 1;
+    png.rows.resize(size_t(png.height) * rowBytes + 1);
+    uLongf length = uLongf(png.rows.size());
+    EXPECT_EQ(uncompress(png.rows.data(), &length, reinterpret_cast<const Bytef*>(file.data() + idat + 4),
+                         Big32(file, idat - 4)),
+              Z_OK);
+    png.rows.resize(length);
+    for (size_t at = rowBytes; at + rowBytes <= png.rows.size(); at += rowBytes)
+        if (png.rows[at] == 2)
+            for (size_t i = 1; i < rowBytes; i++) png.rows[at + i] = uint8_t(png.rows[at + i] + png.rows[at + i - rowBytes]);
     return png;
 }
 
