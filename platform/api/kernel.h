@@ -45,6 +45,7 @@ typedef struct _OFSTRUCT {
 #define ERROR_INVALID_PARAMETER 87L
 #define ERROR_DISK_FULL 112L
 #define ERROR_ALREADY_EXISTS 183L
+#define ERROR_FILENAME_EXCED_RANGE 206L
 
 HFILE WINAPI OpenFile(LPCSTR fileName, LPOFSTRUCT reOpenBuffer, UINT style);
 UINT WINAPI _lread(HFILE file, LPVOID buffer, UINT bytes);
@@ -174,6 +175,19 @@ int _findclose(intptr_t handle);
 // Profile strings: section "Windows", key "device" names the default printer.
 DWORD WINAPI GetProfileStringA(LPCSTR appName, LPCSTR keyName, LPCSTR defaultString, LPSTR returnedString,
                                DWORD size);
+
+// Settings files read as Windows reads them: names ignore case, blanks around names and values and one pair
+// of matching quotes around a value are dropped, lines starting with ';' are comments, and the first of a
+// repeated section or key counts. A NULL key lists the section's keys and a NULL section the file's
+// sections, each name ended by a zero and the list by a second one; a list cut short ends with two zeros
+// and gives size - 2. A missing file, section or key gives the default without its trailing blanks. A file
+// that is not a regular file reads as missing, one over 1 MB as empty; a zero byte ends the text. A UTF-8
+// mark is skipped and the text kept as it is; UTF-16 with its mark is read as UTF-8.
+DWORD WINAPI GetPrivateProfileStringA(LPCSTR appName, LPCSTR keyName, LPCSTR defaultString,
+                                      LPSTR returnedString, DWORD size, LPCSTR fileName);
+// The number at the start of the value after blanks, with a sign, decimal or 0x, 0o or 0b, kept to 32 bits:
+// anything else reads as 0. A missing or empty value gives the default.
+UINT WINAPI GetPrivateProfileIntA(LPCSTR appName, LPCSTR keyName, INT defaultValue, LPCSTR fileName);
 
 // The clock.
 typedef struct _SYSTEMTIME {

@@ -1,14 +1,20 @@
-// The SDL backend's rules that need no display: the whole-number scale of large screens, typed text as
-// single-byte characters, and Windows' cursor masks in SDL's terms.
+// The SDL backend's rules that need no display: the whole-number scale of large screens and a parent's
+// Scale= and Window= settings, typed text as single-byte characters, and Windows' cursor masks in SDL's
+// terms.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "platform/backend/sdl/rules.h"
 
 namespace {
 
+using backend::sdl::ChosenScale;
 using backend::sdl::CursorPlanes;
+using backend::sdl::ParseScaleSetting;
+using backend::sdl::ParseScreenSize;
+using backend::sdl::ScreenSize;
 using backend::sdl::ScaledCursorPlane;
 using backend::sdl::TypedCharacters;
 using backend::sdl::WholeScale;
@@ -24,6 +30,55 @@ TEST(SdlRules, LargeDisplaysShowTheScreenAWholeNumberOfTimesLarger) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(WholeScale(c.width, c.height), c.scale) << c.width << " x " << c.height;
+}
+
+// A forced scale holds while it leaves 640 × 480; past that the largest that does, never below 1.
+TEST(SdlRules, AForcedScaleLeavesAtLeast640By480) {
+    struct Case {
+        int width, height;
+        std::optional<int> forced;
+        int scale;
+    };
+    const Case cases[] = {
+        {1920, 1080, std::nullopt, 2}, {3840, 2160, std::nullopt, 4}, {1920, 1080, 1, 1},
+        {1920, 1080, 2, 2},            {1920, 1080, 3, 2},            {1920, 1080, 4, 2},
+        {2560, 1440, 3, 3},            {3840, 2160, 4, 4},            {1280, 960, 2, 2},
+        {1279, 960, 2, 1},             {1280, 959, 2, 1},             {800, 600, 4, 1},
+        {320, 240, 2, 1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ChosenScale(c.width, c.height, c.forced), c.scale)
+            << c.width << " x " << c.height << " forced " << c.forced.value_or(0);
+}
+
+TEST(SdlRules, ParentsSettingsReadTheirValuesOrFallBackToTheDefault) {
+    const struct {
+        const char* text;
+        std::optional<int> scale;
+        std::optional<ScreenSize> window;
+    } cases[] = {
+        {"1", 1, std::nullopt},
+        {"4", 4, std::nullopt},
+        {"0", std::nullopt, std::nullopt},
+        {"5", std::nullopt, std::nullopt},
+        {"auto", std::nullopt, std::nullopt},
+        {"full", std::nullopt, std::nullopt},
+        {"2x", std::nullopt, std::nullopt},
+        {"", std::nullopt, std::nullopt},
+        {"800x600", std::nullopt, ScreenSize{800, 600}},
+        {"1024X768", std::nullopt, ScreenSize{1024, 768}},
+        {"64x8192", std::nullopt, ScreenSize{64, 8192}},
+        {"63x600", std::nullopt, std::nullopt},
+        {"800x8193", std::nullopt, std::nullopt},
+        {"800x600x2", std::nullopt, std::nullopt},
+        {"800 x 600", std::nullopt, std::nullopt},
+        {"-800x600", std::nullopt, std::nullopt},
+        {"99999999999x600", std::nullopt, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ParseScaleSetting(c.text), c.scale) << '"' << c.text << '"';
+        EXPECT_EQ(ParseScreenSize(c.text), c.window) << '"' << c.text << '"';
+    }
 }
 
 struct TypedCase {

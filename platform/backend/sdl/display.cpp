@@ -1,16 +1,19 @@
-// The SDL2 backend's screen and input: one borderless window, full screen or DAB_SCREEN=WxH, the logical
-// screen scaled by a whole number on large displays, desktop events turned into input events, and the
-// signals of a logout into the end of the session. The screen reaches the display through the window's own
-// surface, a rectangle at a time: a present costs what it shows, not the size of the display.
+// The SDL2 backend's screen and input: one borderless window, full screen or DAB_SCREEN=WxH or as a
+// parent's dab.ini sets it (Window=, Scale=), the logical screen scaled by a whole number on large
+// displays, desktop events turned into input events, and the signals of a logout into the end of the
+// session. The screen reaches the display through the window's own surface, a rectangle at a time: a
+// present costs what it shows, not the size of the display.
 #include <SDL.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 #include "platform/backend/display.h"
 #include "platform/backend/sdl/rules.h"
+#include "platform/backend/sdl/settings.h"
 #include "platform/backend/sdl/signals.h"
 #include "platform/gdi/dc.h"
 #include "platform/win32.h"
@@ -34,11 +37,11 @@ Display& TheDisplay() {
     return display;
 }
 
-// DAB_SCREEN=WxH, when it names a usable size.
-bool RequestedSize(int& width, int& height) {
+// DAB_SCREEN=WxH, when it names a usable size: the logical screen itself, shown once, whatever dab.ini
+// says, so that development and the tests see the same screen everywhere.
+std::optional<sdl::ScreenSize> RequestedSize() {
     const char* value = std::getenv("DAB_SCREEN");
-    return value && std::sscanf(value, "%dx%d", &width, &height) == 2 && width >= 64 && height >= 64 &&
-           width <= 8192 && height <= 8192;
+    return value ? sdl::ParseScreenSize(value) : std::nullopt;
 }
 
 int VirtualKey(SDL_Keycode key) {
@@ -90,13 +93,24 @@ bool OpenDisplay() {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     int width = 0, height = 0;
     Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN;
-    if (!RequestedSize(width, height)) {
-        SDL_DisplayMode mode;
-        if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return false;
-        d.scale = sdl::WholeScale(mode.w, mode.h);
-        width = mode.w / d.scale;
-        height = mode.h / d.scale;
-        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    if (std::optional<sdl::ScreenSize> requested = RequestedSize()) {
+        width = requested->width;
+        height = requested->height;
+    } else {
+        // The parent's window, or the whole display, divided by the scale.
+        sdl::DisplaySettings settings = sdl::ReadDisplaySettings();
+        sdl::ScreenSize area;
+        if (settings.window) {
+            area = *settings.window;
+        } else {
+            SDL_DisplayMode mode;
+            if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return false;
+            area = {mode.w, mode.h};
+            flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+        }
+        d.scale = sdl::ChosenScale(area.width, area.height, settings.scale);
+        width = area.width / d.scale;
+        height = area.height / d.scale;
     }
     d.window = SDL_CreateWindow("dab", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width * d.scale,
                                 height * d.scale, flags);

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "platform/backend/display.h"
@@ -14,6 +16,46 @@ inline int WholeScale(int width, int height) {
     int k = 1;
     while (width / (k + 1) >= 800 && height / (k + 1) >= 540) k++;
     return k;
+}
+
+// The least a forced scale must leave: the smallest screen the program is made for.
+constexpr int kSmallestWidth = 640, kSmallestHeight = 480;
+
+// The scale for a display or window of that size: a parent's forced scale (Scale=N) unless it would leave
+// less than 640 × 480, then the largest that does not; WholeScale when nothing is forced.
+inline int ChosenScale(int width, int height, std::optional<int> forced) {
+    if (!forced) return WholeScale(width, height);
+    int k = *forced;
+    while (k > 1 && (width / k < kSmallestWidth || height / k < kSmallestHeight)) k--;
+    return k;
+}
+
+struct ScreenSize {
+    int width = 0, height = 0;
+    bool operator==(const ScreenSize&) const = default;
+};
+
+// "WxH" (DAB_SCREEN, or Window=) with each side from 64 to 8192; nothing for anything else.
+inline std::optional<ScreenSize> ParseScreenSize(std::string_view text) {
+    auto number = [&text](int& value) {
+        size_t digits = 0;
+        value = 0;
+        while (digits < text.size() && digits < 5 && text[digits] >= '0' && text[digits] <= '9')
+            value = value * 10 + (text[digits++] - '0');
+        text.remove_prefix(digits);
+        return digits > 0 && value >= 64 && value <= 8192;
+    };
+    ScreenSize size;
+    if (!number(size.width) || text.empty() || (text[0] != 'x' && text[0] != 'X')) return std::nullopt;
+    text.remove_prefix(1);
+    if (!number(size.height) || !text.empty()) return std::nullopt;
+    return size;
+}
+
+// Scale=1 to 4 forces that scale; "auto" and anything else leave the rule of WholeScale.
+inline std::optional<int> ParseScaleSetting(std::string_view text) {
+    if (text.size() == 1 && text[0] >= '1' && text[0] <= '4') return text[0] - '0';
+    return std::nullopt;
 }
 
 // The byte of the Windows ANSI code page (1252) for a character, or 0 when it has none or is a control:
