@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "base/settings.h"
 #include "base/state.h"
 
 namespace {
@@ -31,8 +32,10 @@ void PlaySoundEffect(Sound n, int enabled) {
 }
 
 void PlayStartUpSoundAndMusic() {
-    // Whatever soundOn says, and to its end: the canvas appears after it.
-    sndPlaySoundA("a10.mub", 0);
+    // Whatever the sound button says, and to its end: the canvas appears after it. Only a parent's
+    // setting silences it, or keeps the music from starting.
+    if (CurrentSettings().sound) sndPlaySoundA("a10.mub", 0);
+    if (!CurrentSettings().music) return;
     OpenAndPlayTune(1);
     musicOpen = 1;
     musicNumber = 1;

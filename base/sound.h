@@ -5,8 +5,7 @@
 
 #include "platform/win32.h"
 
-// The sound effects by what plays them; sound n is the file SoundEffectFileName(n). 37 has a file that
-// nothing plays.
+// The sound effects by what plays them; sound n is the file SoundEffectFileName(n).
 enum Sound : int {
     kNoSound = 0,
     kStartUpSound = 1,
@@ -45,6 +44,7 @@ enum Sound : int {
     kZoomRegionSound = 34,
     kLineSound = 35,
     kBoxSound = 36,
+    kRefusedSound = 37,
     kPrintSound = 38,
     kBarnSound = 39,
     kCitySound = 40,

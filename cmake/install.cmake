@@ -19,6 +19,17 @@ set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 install(TARGETS dab RUNTIME DESTINATION ${DAB_PROGRAM_FOLDER})
 install(FILES ${DAB_DATA_FILES} DESTINATION ${DAB_PROGRAM_FOLDER})
 
+# The parents' settings, every key commented out: in /etc/dab for a program under /usr, where the program
+# looks for the machine's settings, and under any other prefix in its own etc/dab.
+install(CODE "
+  if(CMAKE_INSTALL_PREFIX STREQUAL \"/usr\")
+    set(settings_folder \"\$ENV{DESTDIR}/etc/dab\")
+  else()
+    set(settings_folder \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/etc/dab\")
+  endif()
+  file(INSTALL \"${PROJECT_SOURCE_DIR}/packaging/dab.ini\" DESTINATION \"\${settings_folder}\")
+")
+
 # The frame's first paint opens its pictures by bare name before the program makes its folder current, so
 # the command starts it there, as the Windows shortcut does; a link would start it in the caller's folder.
 configure_file(${PROJECT_SOURCE_DIR}/packaging/dab.sh ${staging}/dab.sh @ONLY)
@@ -66,6 +77,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries come from the program's own links; the font and the soundfont are opened at run time.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, timgm6mb-soundfont")
+# A parent's edits to the settings survive an upgrade.
+file(WRITE ${staging}/conffiles "/etc/dab/dab.ini\n")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${staging}/conffiles)
 include(CPack)
 
 # dab-setup.exe beside the 64-bit Windows program, when NSIS is there to make it.
@@ -84,8 +98,10 @@ if(DAB_MAKENSIS AND TARGET dab-windows-x86_64-w64-mingw32)
   add_custom_command(
     OUTPUT ${folder}/dab-setup.exe
     COMMAND ${DAB_MAKENSIS} -V2 -DPROGRAM=${folder}/dab32.exe -DFILES=${folder}/data-files.nsh
+            -DSETTINGS=${PROJECT_SOURCE_DIR}/packaging/dab.ini
             -DOUTFILE=${folder}/dab-setup.exe ${PROJECT_SOURCE_DIR}/packaging/windows/dab.nsi
     DEPENDS ${folder}/dab32.exe ${DAB_DATA_FILES} ${PROJECT_SOURCE_DIR}/packaging/windows/dab.nsi
+            ${PROJECT_SOURCE_DIR}/packaging/dab.ini
     COMMENT "Making the Windows installer dab-setup.exe" VERBATIM)
   add_custom_target(dab-setup ALL DEPENDS ${folder}/dab-setup.exe)
 endif()

@@ -2,12 +2,14 @@
 
 #include <cstring>
 
+#include "base/settings.h"
 #include "base/state.h"
 #include "canvas/canvas.h"
 #include "canvas/selection.h"
 #include "canvas/tools.h"
 #include "files/dib.h"
 #include "files/durable_file.h"
+#include "files/pictures_folder.h"
 #include "files/save_print.h"
 
 namespace {
@@ -90,14 +92,15 @@ bool HoldsUnsavedWork(HGLOBAL picture) {
 
 void RemoveJournal() {
     if (TheJournal().blocked) return;
-    SetCurrentDirectoryA(programDirectory.c_str());
-    DeleteFileA(kJournalName);
+    PicturesFolderEntered folder;
+    if (folder.entered()) DeleteFileA(kJournalName);
 }
 
 // Written whole beside the journal, then moved over it: a journal is always a whole picture.
 void WriteJournal(HGLOBAL picture) {
     if (TheJournal().blocked) return;
-    SetCurrentDirectoryA(programDirectory.c_str());
+    PicturesFolderEntered folder;
+    if (!folder.entered()) return;
     // A leftover of a run that stopped part way through a write.
     DeleteFileA(kJournalTemporary);
     if (WriteNewDibFile(kJournalTemporary, picture) != NewFileWrite::kWhole) return;
@@ -138,12 +141,15 @@ void StopTimer() {
 }  // namespace
 
 void StartJournal() {
-    SetCurrentDirectoryA(programDirectory.c_str());
-    RecoverJournal();
+    {
+        PicturesFolderEntered folder;
+        if (folder.entered()) RecoverJournal();
+    }
     PictureKept(CanvasPicture(pictureDC));
 }
 
 void NoteChildActivity(UINT message) {
+    if (!CurrentSettings().keepUnsavedWork) return;
     if (message != WM_LBUTTONDOWN && message != WM_LBUTTONUP && message != WM_RBUTTONDOWN && message != WM_CHAR)
         return;
     Journal& journal = TheJournal();
@@ -199,6 +205,10 @@ int SaveAsKeptPicture(HGLOBAL picture) {
 }
 
 void KeepPicture(HGLOBAL unsaved) {
+    if (!CurrentSettings().keepUnsavedWork) {
+        if (unsaved) GlobalFree(unsaved);
+        return;
+    }
     if (unsaved)
         SaveAsKeptPicture(unsaved);
     else
@@ -206,6 +216,7 @@ void KeepPicture(HGLOBAL unsaved) {
 }
 
 void KeepUnsavedPicture() {
+    if (!CurrentSettings().keepUnsavedWork) return;
     // The marquee is no part of the picture.
     if (SelectionMarqueeShown()) CancelSelection();
     KeepPicture(UnsavedPicture());

@@ -1,6 +1,7 @@
 #include "files/picture_chooser.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "base/frame_layout.h"
 #include "base/state.h"
@@ -8,6 +9,7 @@
 #include "draw/frame_drawing.h"
 #include "files/dib.h"
 #include "files/journal.h"
+#include "files/pictures_folder.h"
 #include "files/save_print.h"
 #include "options/pages.h"
 
@@ -38,6 +40,17 @@ struct FoundPicture {
     std::string name;
     time_t written;
 };
+
+// The pictures of the current folder, each named by the folder given and its name.
+void FindPictures(const std::string& folder, std::vector<FoundPicture>& found) {
+    _finddata_t entry;
+    intptr_t search = _findfirst("*.bmp", &entry);
+    if (search == -1) return;
+    do {
+        if (!(entry.attrib & _A_SUBDIR)) found.push_back({folder + UpperCased(entry.name), entry.time_write});
+    } while (_findnext(search, &entry) == 0);
+    _findclose(search);
+}
 
 // The child's latest picture on the first page: newest first, and in the search's order for equal times.
 void SortNewestFirst(std::vector<FoundPicture>& found) {
@@ -101,7 +114,7 @@ bool DrawLoadedPicture(HDC canvas, const char* name) {
 // A grown-up can bring a deleted picture back from the desktop's trash; where no trash takes it, it is
 // deleted.
 void MoveToTrash(const char* name) {
-    std::string path = programDirectory + "\\" + name;
+    std::string path = std::strchr(name, '\\') ? name : programDirectory + "\\" + name;
     path.push_back('\0');
     SHFILEOPSTRUCTA operation{};
     operation.hwnd = frameWindow;
@@ -119,20 +132,19 @@ const char* PictureSlotName(int index) {
 }
 
 bool IsColouringPictureName(const char* name) {
+    // Pictures of the pictures' folder are named with it.
+    if (const char* last = std::strrchr(name, '\\')) name = last + 1;
     return (name[0] == 'C' || name[0] == 'c') && (name[1] == 'B' || name[1] == 'b');
 }
 
 void BuildPictureList() {
-    SetCurrentDirectoryA(programDirectory.c_str());
     std::vector<FoundPicture> found;
-    _finddata_t entry;
-    intptr_t search = _findfirst("*.bmp", &entry);
-    if (search != -1) {
-        do {
-            if (!(entry.attrib & _A_SUBDIR)) found.push_back({UpperCased(entry.name), entry.time_write});
-        } while (_findnext(search, &entry) == 0);
-        _findclose(search);
+    if (PicturesFolderIsSeparate()) {
+        PicturesFolderEntered folder;
+        if (folder.entered()) FindPictures(PicturesFolder() + "\\", found);
     }
+    SetCurrentDirectoryA(programDirectory.c_str());
+    FindPictures("", found);
     SortNewestFirst(found);
     pictureList.assign(1, "");
     for (FoundPicture& picture : found) pictureList.push_back(std::move(picture.name));

@@ -7,8 +7,8 @@
 
 #include "platform/win32.h"
 
-// Upper-cased file names, newest first, from slot 1 on; slot 0 is never used. Every picture of the folder
-// is listed, however many there are.
+// Upper-cased file names, newest first, from slot 1 on; slot 0 is never used. Every picture of the program's
+// folder is listed, however many there are, and of a separate pictures' folder, named with that folder.
 extern std::vector<std::string> pictureList;
 // One past the last filled slot: 1 for an empty list.
 extern int pictureListEnd;

@@ -1,5 +1,6 @@
 // Printing: the canvas picture on the default printer's page in its own proportions, as one document of one
-// page, with a sound once the system has it and a box when there is no printer or the picture was refused.
+// page, with a sound once the system has it and a box when there is no printer or the picture was refused;
+// past a parent's limit, only the sound of a refusal.
 #include <cstdint>
 #include <cstring>
 
@@ -7,6 +8,7 @@
 #include "base/state.h"
 #include "files/dib.h"
 #include "files/journal.h"
+#include "files/print_limit.h"
 #include "files/save_print.h"
 
 namespace {
@@ -66,6 +68,10 @@ RECT PrintedArea(int pageWidth, int pageHeight, int pictureWidth, int pictureHei
 }
 
 void PrintPicture() {
+    if (!PrintAllowedNow()) {
+        PlaySoundEffect(kRefusedSound, soundOn);
+        return;
+    }
     HDC canvas = GetDC(canvasWindow);
     HPALETTE kept = SelectPalette(canvas, appPalette, FALSE);
     RealizePalette(canvas);
@@ -82,6 +88,7 @@ void PrintPicture() {
     if (page) DeleteDC(page);
 
     if (printed) {
+        NotePagePrinted();
         PlaySoundEffect(kPrintSound, soundOn);
     } else {
         ShowPrintWarning(page ? "THE PICTURE WAS NOT PRINTED!" : "THERE IS NO PRINTER.");

@@ -7,6 +7,7 @@
 #include "files/dib.h"
 #include "files/durable_file.h"
 #include "files/journal.h"
+#include "files/pictures_folder.h"
 #include "files/save_print.h"
 
 namespace {
@@ -70,9 +71,9 @@ void MakePictureName(char name[20]) {
 }
 
 int SavePictureBlock(HGLOBAL block) {
-    SetCurrentDirectoryA(programDirectory.c_str());
+    PicturesFolderEntered folder;
     char name[20], temporary[20];
-    if (!block || !WriteTemporaryPicture(block, name, temporary)) return 0;
+    if (!folder.entered() || !block || !WriteTemporaryPicture(block, name, temporary)) return 0;
     if (GivePictureName(temporary, name)) return 1;
     // Whatever failed, no part of a picture stays behind.
     DeleteFileA(temporary);

@@ -5,5 +5,6 @@
 #include "platform/testing/kernel.h"
 #include "platform/testing/media.h"
 #include "platform/testing/print.h"
+#include "platform/testing/shell.h"
 #include "platform/testing/user.h"
 #include "platform/win32.h"

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 #include <shellapi.h>
+#include <shlobj.h>
 // The C runtime's directory search.
 #include <io.h>
 #else

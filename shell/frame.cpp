@@ -6,11 +6,13 @@
 #include "base/frame_layout.h"
 #include "base/program_directory.h"
 #include "base/random.h"
+#include "base/settings.h"
 #include "base/state.h"
 #include "canvas/canvas.h"
 #include "canvas/tools.h"
 #include "files/journal.h"
 #include "files/picture_chooser.h"
+#include "shell/quit_button.h"
 
 namespace {
 
@@ -51,6 +53,8 @@ LRESULT CreateFrameContents(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     FillPaletteColours();
     appPalette = BuildAppPalette();
     FindProgramDirectory();
+    ReadSettings();
+    if (!CurrentSettings().sound) soundOn = 0;
     SetToolDefaults();
     SeedRandom(ClockSeconds());
     RegisterCanvasClass();
@@ -77,8 +81,7 @@ LRESULT CALLBACK PaintWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             PostQuitMessage(0);
             return 0;
         case WM_CLOSE:
-            KeepUnsavedPicture();
-            DestroyWindow(window);
+            WindowCloseAsked(window);
             return 0;
         // The end of the desktop session: the picture is kept as soon as the system asks, and the program
         // ends when the session does.
@@ -90,6 +93,7 @@ LRESULT CALLBACK PaintWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             return 0;
         case WM_TIMER:
             if (wParam == kJournalTimer) JournalTimer();
+            if (wParam == kQuitHoldTimer) QuitHoldTimer();
             return 0;
         case WM_SYSCOMMAND:
             // Whatever the command (a close, a switch to another task), the latest drawing is kept.
@@ -100,6 +104,10 @@ LRESULT CALLBACK PaintWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             return 0;
         case WM_LBUTTONDOWN:
             FrameClick(lParam);
+            return 0;
+        case WM_LBUTTONUP:
+        case WM_MOUSEMOVE:
+            QuitHoldPointer(message, lParam);
             return 0;
         case WM_CHAR:
             FrameCharacter(wParam);

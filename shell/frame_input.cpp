@@ -10,35 +10,17 @@
 #include "canvas/tools.h"
 #include "effects/effects_pages.h"
 #include "files/file_actions.h"
-#include "files/journal.h"
 #include "files/picture_chooser.h"
 #include "options/choosers.h"
 #include "options/pages.h"
 #include "options/select.h"
 #include "shell/frame.h"
+#include "shell/quit_button.h"
 
 namespace {
 
 void LeaveChooserView() {
     if (pictureChooserShown == 1) ReturnToCanvas();
-}
-
-// The picture is taken before the question covers it, and kept in the snapshot, so that the canvas's
-// repaint after a No shows the drawing rather than an older snapshot.
-void AskToQuit() {
-    PlaySoundEffect(kQuitQuestionSound, soundOn);
-    if (IsWindowVisible(canvasWindow)) TakeSnapshot();
-    HGLOBAL unsaved = UnsavedPicture();
-    HoldJournal(true);
-    int answer = MessageBoxA(frameWindow, "Do you really want to quit?", "Question",
-                             MB_YESNO | MB_ICONQUESTION | MB_SYSTEMMODAL);
-    HoldJournal(false);
-    if (answer == IDYES) {
-        KeepPicture(unsaved);
-        DestroyWindow(frameWindow);
-    } else if (unsaved) {
-        GlobalFree(unsaved);
-    }
 }
 
 bool ShowsAPage(LeftColumnButton button) {
@@ -143,7 +125,7 @@ void FrameClick(LPARAM point) {
         SelectShade(shade);
         if (patternChooserShown == 1) DrawPatternChooser();
     } else if (InQuitButton(screenWidth, x, y)) {
-        AskToQuit();
+        QuitPicturePressed();
     } else if (x < kCanvasLeft && y > kLeftColumnTop) {
         LeaveChooserView();
         LeftColumnClick(y);

@@ -45,6 +45,9 @@ void StartBenchProgram() {
     if (started) return;
     started = true;
     testing::UseScreen(1920, 1080);
+    // The machine's own settings never count: no settings folder exists.
+    testing::SetKnownFolder(CSIDL_APPDATA, "/nonexistent/dab-settings");
+    testing::SetKnownFolder(CSIDL_COMMON_APPDATA, "/nonexistent/dab-settings");
     testing::StartProgram([] { return WinMain(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOWNORMAL); });
     testing::WaitUntilIdle();
 }

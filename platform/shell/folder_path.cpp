@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -11,6 +12,7 @@
 #include "platform/api/shell.h"
 #include "platform/kernel/overlay.h"
 #include "platform/kernel/paths.h"
+#include "platform/testing/shell.h"
 
 namespace {
 
@@ -22,8 +24,16 @@ std::string WithoutTrailingSlashes(std::string path) {
     return path;
 }
 
+// The folders tests have set in place of the user's and the machine's, by CSIDL.
+std::map<int, std::string>& FoldersSetByTests() {
+    static std::map<int, std::string> folders;
+    return folders;
+}
+
 // The local folder of a CSIDL; nothing for the folders no caller asks for.
 std::optional<std::string> LocalFolder(int folder, DWORD type) {
+    auto set = FoldersSetByTests().find(folder);
+    if (set != FoldersSetByTests().end()) return set->second;
     switch (folder) {
         case CSIDL_APPDATA: {
             // XDG's base directories: a relative XDG_CONFIG_HOME is to be ignored.
@@ -69,3 +79,11 @@ HRESULT WINAPI SHGetFolderPathA(HWND, int csidl, HANDLE, DWORD flags, LPSTR path
     if (path) std::memcpy(path, shown.c_str(), shown.size() + 1);
     return S_OK;
 }
+
+namespace testing {
+
+void SetKnownFolder(int csidl, const std::string& localPath) { FoldersSetByTests()[csidl & kFolderMask] = localPath; }
+
+void UseSystemKnownFolders() { FoldersSetByTests().clear(); }
+
+}  // namespace testing

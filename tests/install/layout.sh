@@ -5,7 +5,7 @@ check_layout() {
     # Nothing outside the folders a program of a distribution owns.
     local strays
     local allowed='^\./(bin/dab|lib/dab/[^/]+|share/applications/[^/]+\.desktop|share/metainfo/[^/]+\.metainfo\.xml'
-    allowed+='|share/icons/hicolor/[0-9]+x[0-9]+/apps/[^/]+\.png|share/doc/dab/(copyright|changelog\.gz))$'
+    allowed+='|share/icons/hicolor/[0-9]+x[0-9]+/apps/[^/]+\.png|share/doc/dab/(copyright|changelog\.gz)|etc/dab/dab\.ini)$'
     strays=$(cd "$prefix" && find . -type f -o -type l | grep -Ev "$allowed")
     [ -z "$strays" ] || fail "unexpected files installed: $strays"
     [ -f "$prefix/bin/dab" ] && [ -x "$prefix/bin/dab" ] || fail "bin/dab is not a command"

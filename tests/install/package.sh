@@ -19,10 +19,14 @@ check_package() {
     local files
     files=$(dpkg-deb -c "$deb" | awk '{print $6}')
     for needed in ./usr/bin/dab ./usr/lib/dab/dab ./usr/lib/dab/CAKE.BMP ./usr/share/doc/dab/copyright \
-                  ./usr/share/icons/hicolor/256x256/apps/ ./usr/share/metainfo/ ./usr/share/applications/; do
+                  ./usr/share/icons/hicolor/256x256/apps/ ./usr/share/metainfo/ ./usr/share/applications/ \
+                  ./etc/dab/dab.ini; do
         grep -q "^${needed}" <<<"$files" || fail "the package has no $needed"
     done
-    grep -v '^\./usr/' <<<"$files" | grep -vx '\./' && fail "the package installs outside /usr"
+    # Outside /usr only the parents' settings, kept through upgrades.
+    grep -v '^\./usr/' <<<"$files" | grep -vx '\./\|\./etc/\|\./etc/dab/\|\./etc/dab/dab\.ini' &&
+        fail "the package installs outside /usr"
+    [ "$(dpkg-deb -I "$deb" conffiles)" = /etc/dab/dab.ini ] || fail "/etc/dab/dab.ini is not a conffile"
 
     lintian --fail-on error --allow-root "$deb" >"$work/lintian.log" 2>&1 || { cat "$work/lintian.log"; fail "lintian reports errors"; }
     cat "$work/lintian.log"

@@ -64,6 +64,27 @@ std::filesystem::path ExecutableFolder() { return std::filesystem::read_symlink(
 // and one under a long lower-case name with spaces; what a parent's copying leaves behind: an empty
 // file, a broken one, one whose header claims a huge picture, a folder named like a picture; and the
 // saves of the life. Removed at the life's end.
+// A dab.ini of the life's own, with its Quit setting, where the program looks for the user's settings; the
+// machine's settings folder is one with none, so the machine's own never count.
+class SettingsFolder {
+public:
+    explicit SettingsFolder(const std::string& quit) {
+        std::string pattern = (std::filesystem::temp_directory_path() / "dab-monkey-settings-XXXXXX").string();
+        if (mkdtemp(pattern.data())) path_ = pattern;
+        std::filesystem::create_directories(path_ / "user" / "dab");
+        std::ofstream(path_ / "user" / "dab" / "dab.ini") << "[dab]\nQuit=" << quit << "\n";
+        testing::SetKnownFolder(CSIDL_APPDATA, (path_ / "user").string());
+        testing::SetKnownFolder(CSIDL_COMMON_APPDATA, (path_ / "machine").string());
+    }
+    ~SettingsFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
 class ProgramFolder {
 public:
     ProgramFolder() {
@@ -201,6 +222,7 @@ public:
         testing::SetClock(1780315200 + number_);
         testing::SetDefaultPrinter("Monkey Printer");
         testing::SetPrinterPage(320, 240, 30);
+        SettingsFolder settings(run_.quit);
         MakeStockObjects();
         const size_t objectsBefore = testing::LiveGdiObjects(), blocksBefore = testing::LiveMemoryBlocks();
         testing::StartProgram(RunProgram);
@@ -218,7 +240,7 @@ public:
             Remember(n, event);
             Reach();
             if (std::string failure = Handle(event); !failure.empty()) return failure;
-            if (event.kind == kQuitAndRestart) {
+            if (event.kind == kQuitAndRestart && run_.quit == "ask") {
                 shared_.nextEvent = n + 1;
                 return Ended(objectsBefore, blocksBefore);
             }
@@ -226,7 +248,8 @@ public:
             if (n % 20 == 0) folder.TidySaves();
         }
         shared_.nextEvent = total;
-        testing::RequestClose();
+        if (run_.quit == "ask") testing::RequestClose();
+        else testing::RequestEndSession();
         if (int status = testing::WaitForExit(); status != 0) return "the program ended with " + std::to_string(status);
         return Ended(objectsBefore, blocksBefore);
     }
@@ -257,6 +280,7 @@ private:
             answersQueued_ = 1;
         }
         int group = toolGroup;
+        if (event.kind == kQuitAndRestart && run_.quit != "ask") return TryToLeave(event);
         Inject(event);
         if (event.kind == kQuitAndRestart) {
             testing::WaitUntilIdle();
@@ -272,6 +296,27 @@ private:
         if (event.kind == kClick) NoteEffect(group, event.points[0]);
         testing::ClearMediaRecords();
         testing::ClearPrintJobs();
+        return "";
+    }
+
+    // Under Quit=hold or never: the quit picture clicked, then held for the hold's three seconds, then the
+    // window closed. Only a held press may ask the question, which keeps the program; nothing ends it.
+    std::string TryToLeave(const Event& event) {
+        Inject(event);
+        testing::WaitUntilIdle();
+        POINT quit = event.points[0];
+        testing::Press(quit.x, quit.y);
+        testing::PassTime(3000);
+        testing::Release(quit.x, quit.y);
+        testing::RequestClose();
+        testing::WaitUntilIdle();
+        std::vector<std::string> asked = testing::MessageBoxesShown();
+        answersQueued_ -= long(asked.size());
+        size_t expected = run_.quit == "hold" ? 1 : 0;
+        if (asked.size() != expected || (expected && asked[0] != "Question: Do you really want to quit?"))
+            return "Quit=" + run_.quit + ": the quit picture and a window close showed " + std::to_string(asked.size()) +
+                   " boxes, not " + std::to_string(expected);
+        if (!IsWindow(frameWindow)) return "Quit=" + run_.quit + ": the program ended";
         return "";
     }
 

@@ -14,6 +14,10 @@ namespace monkey {
 struct Run {
     uint64_t seed = 0;
     long events = 0;
+    // The Quit setting of the program's dab.ini: "ask" quits through the question and starts a new life;
+    // "hold" and "never" must keep the program running whatever comes, window closes included, until the
+    // end of the desktop session.
+    std::string quit = "ask";
     // Events from the list instead of the generator, when it is not empty.
     std::vector<Event> replay;
 };

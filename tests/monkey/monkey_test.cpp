@@ -50,6 +50,22 @@ TEST(Monkey, SeededRun) {
     }
 }
 
+// Under Quit=hold and Quit=never the quit picture, held or not, and window closes never end the program:
+// one life from the first event to the end of the session.
+TEST(Monkey, QuitHoldAndNeverKeepTheProgram) {
+    for (const char* quit : {"hold", "never"}) {
+        monkey::Run run;
+        run.seed = uint64_t(FromEnvironment("DAB_MONKEY_SEED", 20260601));
+        run.events = FromEnvironment("DAB_MONKEY_QUIT_EVENTS", 3000);
+        run.quit = quit;
+        Outcome o = RunMonkey(run);
+        std::printf("Quit=%s: %ld events in %d lives, %.1f s\n", quit, o.eventsRun, o.lives, o.seconds);
+        ASSERT_TRUE(o.failure.empty()) << "Quit=" << quit << ": " << o.failure;
+        EXPECT_EQ(o.lives, 1) << "Quit=" << quit;
+        EXPECT_EQ(o.eventsRun, run.events) << "Quit=" << quit;
+    }
+}
+
 }  // namespace
 
 namespace {

@@ -14,13 +14,24 @@ namespace {
 
 int RunProgram() { return WinMain(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOWNORMAL); }
 
+bool settingsFoldersChosen = false;
+
 }  // namespace
+
+void UseSettingsFolders(const std::filesystem::path& user, const std::filesystem::path& machine) {
+    // A folder that is never there.
+    const std::string none = "/nonexistent/dab-test-settings";
+    testing::SetKnownFolder(CSIDL_APPDATA, user.empty() ? none : user.string());
+    testing::SetKnownFolder(CSIDL_COMMON_APPDATA, machine.empty() ? none : machine.string());
+    settingsFoldersChosen = !user.empty() || !machine.empty();
+}
 
 void RunDab(Screen screen, const std::function<void()>& body) {
     std::fflush(nullptr);
     pid_t child = fork();
     ASSERT_GE(child, 0) << "fork failed";
     if (child == 0) {
+        if (!settingsFoldersChosen) UseSettingsFolders({}, {});
         testing::UseScreen(screen.width, screen.height);
         testing::SetClock(kStartTime);
         testing::StartProgram(RunProgram);

@@ -2,6 +2,7 @@
 // its own, so that every test starts from the program's initial state.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -26,6 +27,11 @@ void RunDab(Screen screen, const std::function<void()>& body);
 // client one pixel inside its border at (50, 72) of that.
 inline int CanvasToScreenX(int x) { return x + 52; }
 inline int CanvasToScreenY(int y) { return y + 74; }
+
+// The user's and the machine's settings folders, where the program looks for dab\dab.ini, from now on and
+// for the programs RunDab starts; an empty path stands for none. Until a test chooses, RunDab's program
+// finds none, so the settings of the machine the tests run on never count.
+void UseSettingsFolders(const std::filesystem::path& user, const std::filesystem::path& machine);
 
 // The folder of the test program, as GetModuleFileNameA gives it.
 std::string ExecutableFolder();

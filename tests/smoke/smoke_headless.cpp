@@ -13,6 +13,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     testing::UseScreen(std::atoi(argv[1]), std::atoi(argv[2]));
+    // The machine's own settings never count: no settings folder exists.
+    testing::SetKnownFolder(CSIDL_APPDATA, "/nonexistent/dab-settings");
+    testing::SetKnownFolder(CSIDL_COMMON_APPDATA, "/nonexistent/dab-settings");
     testing::StartProgram([] { return WinMain(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOWNORMAL); });
     testing::WaitUntilIdle();
     for (int i = 4; i + 1 < argc; i += 2) {
