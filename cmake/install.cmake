@@ -19,13 +19,14 @@ set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 install(TARGETS dab RUNTIME DESTINATION ${DAB_PROGRAM_FOLDER})
 install(FILES ${DAB_DATA_FILES} DESTINATION ${DAB_PROGRAM_FOLDER})
 
-# The parents' settings, every key commented out: in /etc/dab for a program under /usr, where the program
-# looks for the machine's settings, and under any other prefix in its own etc/dab.
+# The parents' settings, every key commented out: beside the prefix's etc for a program under a .../usr
+# prefix (so /etc/dab for /usr, where the program looks for the machine's settings, and in the package),
+# else in the prefix's own etc/dab.
 install(CODE "
-  if(CMAKE_INSTALL_PREFIX STREQUAL \"/usr\")
-    set(settings_folder \"\$ENV{DESTDIR}/etc/dab\")
+  if(CMAKE_INSTALL_PREFIX MATCHES \"/usr$\")
+    set(settings_folder \"\${CMAKE_INSTALL_PREFIX}/../etc/dab\")
   else()
-    set(settings_folder \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/etc/dab\")
+    set(settings_folder \"\${CMAKE_INSTALL_PREFIX}/etc/dab\")
   endif()
   file(INSTALL \"${PROJECT_SOURCE_DIR}/packaging/dab.ini\" DESTINATION \"\${settings_folder}\")
 ")
