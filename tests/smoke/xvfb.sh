@@ -53,8 +53,10 @@ quit_through_question() {
 }
 
 # private_program BUILD DIR: a copy of the built program's folder in DIR, to run dab from: the pictures it
-# keeps when it ends, and its journal, stay there rather than in the build.
+# keeps when it ends, and its journal, stay there rather than in the build. The user's settings folder is
+# then an empty one in DIR (exported), so a dab.ini of the person running the tests never counts.
 private_program() {
-    mkdir -p "$2"
+    mkdir -p "$2" "$2/.config"
     cp -r "$1/program/." "$2/"
+    export XDG_CONFIG_HOME=$2/.config
 }
