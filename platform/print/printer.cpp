@@ -41,18 +41,21 @@ bool Printer::EndPage() {
 }
 
 bool Printer::EndJob() {
-    if (!inJob) return false;
-    inJob = pageOpen = false;
-    page = gdi::Surface{};
+    if (!LeaveJob()) return false;
     backend::EndPrintJob(jobNumber);
     return true;
 }
 
 bool Printer::AbortJob() {
+    if (!LeaveJob()) return false;
+    backend::CancelPrintJob(jobNumber);
+    return true;
+}
+
+bool Printer::LeaveJob() {
     if (!inJob) return false;
     inJob = pageOpen = false;
     page = gdi::Surface{};
-    backend::CancelPrintJob(jobNumber);
     return true;
 }
 

@@ -34,6 +34,10 @@ struct Printer {
     bool EndPage();  // hands the page over
     bool EndJob();
     bool AbortJob();
+
+private:
+    // Out of the job, the page let go; false when there was no job.
+    bool LeaveJob();
 };
 
 std::shared_ptr<Printer> NewPrinter(const std::string& name, const PageSize& size);
