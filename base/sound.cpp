@@ -9,6 +9,10 @@ namespace {
 
 constexpr int kTunes = 5;
 
+bool soundOn = true;
+bool musicOpen = false;
+int musicNumber = 0;
+
 void SendMusicCommand(const std::string& command, HWND notify) {
     char answer[255];
     mciSendStringA(command.c_str(), answer, sizeof answer, notify);
@@ -23,12 +27,32 @@ void OpenAndPlayTune(int number) {
 
 std::string SoundEffectFileName(int n) { return "a" + std::to_string(n == 1 ? 10 : n + 10) + ".mub"; }
 
-void PlaySoundEffect(Sound n, int enabled) {
-    if (enabled == 0) return;
+void PlaySoundEffect(Sound n) {
+    if (!soundOn) return;
     char name[20] = {};
     std::string file = SoundEffectFileName(n);
     std::strncpy(name, file.c_str(), sizeof name - 1);
     sndPlaySoundA(name, SND_ASYNC);
+}
+
+void PlayStampSound() {
+    if (soundOn) sndPlaySoundA("a11.mub", SND_ASYNC);
+}
+
+void StartSoundAsSet() {
+    soundOn = CurrentSettings().sound;
+    musicOpen = false;
+}
+
+bool SoundIsOn() { return soundOn; }
+
+int TunePlaying() { return musicOpen ? musicNumber : 0; }
+
+void SwitchSound() {
+    soundOn = !soundOn;
+    if (soundOn || !musicOpen) return;
+    SendMusicCommand("close midi", frameWindow);
+    musicOpen = false;
 }
 
 void PlayStartUpSoundAndMusic() {
@@ -37,21 +61,21 @@ void PlayStartUpSoundAndMusic() {
     if (CurrentSettings().sound) sndPlaySoundA("a10.mub", 0);
     if (!CurrentSettings().music) return;
     OpenAndPlayTune(1);
-    musicOpen = 1;
+    musicOpen = true;
     musicNumber = 1;
 }
 
 void MusicNotice(WPARAM code) {
     if (code == MCI_NOTIFY_FAILURE) return;
-    if (musicOpen != 1) return;
+    if (!musicOpen) return;
     SendMusicCommand("close midi", canvasWindow);
-    musicOpen = 0;
+    musicOpen = false;
     int next = musicNumber % kTunes + 1;
     musicNumber = next;
     OpenAndPlayTune(next);
-    musicOpen = 1;
+    musicOpen = true;
 }
 
 void CloseMusicAtCanvasEnd() {
-    if (musicOpen == 1) SendMusicCommand("close midi", canvasWindow);
+    if (musicOpen) SendMusicCommand("close midi", canvasWindow);
 }

@@ -55,8 +55,17 @@ enum Sound : int {
     kFillSound = 45,
 };
 
-// Sound n (1 to 45) without waiting for it, cutting off any sound still playing; silent when enabled is 0.
-void PlaySoundEffect(Sound n, int enabled);
+// Sound n (1 to 45) without waiting for it, cutting off any sound still playing; silent while sound is off.
+void PlaySoundEffect(Sound n);
+// The stamp's own sound, "a11.mub", the same way.
+void PlayStampSound();
+// Sound on or off as the parents' settings start it; the music is not open yet.
+void StartSoundAsSet();
+bool SoundIsOn();
+// The tune (1 to 5) the music is playing; 0 while none is open.
+int TunePlaying();
+// The files page's sound button: off closes the music, which is not started again; on lets effects sound.
+void SwitchSound();
 // "a10.mub" for 1, "a12.mub" for 2 up to "a55.mub" for 45 ("a11.mub" is the stamp's, played directly).
 std::string SoundEffectFileName(int n);
 

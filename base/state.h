@@ -1,5 +1,5 @@
-// The program-wide state that the windows, tools, option bar, effects and files share. Each variable is
-// defined once, in state.cpp; variables that one module owns are declared in that module's header.
+// What is set once as the program starts and read everywhere: its instance, windows, sizes, palette and
+// folder. Each variable is defined once, in state.cpp; state that one module owns stays in that module.
 #pragma once
 
 #include <string>
@@ -18,32 +18,6 @@ extern int canvasWidth, canvasHeight;
 extern HPALETTE appPalette;
 // The off-screen picture: the snapshot a repaint and undo put back.
 extern HDC pictureDC;
-
-extern COLORREF currentColour;
-extern int colourFamily;
-extern int colourShade;
-
-extern int toolGroup;
-extern int selectedOption;
-extern int toolState;
-extern int penWidth;
-extern int fillPattern;
-extern int rainbowMode;
-extern int colouringMode;
-
-extern int widthChooserShown;
-extern int patternChooserShown;
-extern int rainbowChooserShown;
-extern int pictureChooserShown;
-
-extern int selectionMode;
-extern int textPlacePending;
-extern int textEntryActive;
-
-extern int soundOn;
-extern int musicOpen;
-extern int musicNumber;
-extern int firstPaintPending;
 
 // Without a trailing separator; any length.
 extern std::string programDirectory;

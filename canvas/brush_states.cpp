@@ -1,6 +1,7 @@
 // The freehand pens and brushes whose every press and move is one call of a drawing routine.
 #include "base/sound.h"
 #include "base/state.h"
+#include "canvas/brush_choice.h"
 #include "canvas/marks.h"
 #include "canvas/pen_strokes.h"
 #include "canvas/tool_colours.h"
@@ -20,63 +21,63 @@ int EraserSide(int state) { return state == kSmallEraserState ? kSmallEraser : k
 void PressBrush(int state) {
     POINT a = pointA;
     switch (state) {
-        case kFreehandPenState: PenDot(pointA, currentColour, penWidth); break;
+        case kFreehandPenState: PenDot(pointA, CurrentBrush().currentColour, CurrentBrush().penWidth); break;
         case kSprayCanState:
-            PlaySoundEffect(kSpraySound, soundOn);
-            SprayDots(a.x, a.y, penWidth, currentColour, colouringMode, canvasWindow, appPalette);
+            PlaySoundEffect(kSpraySound);
+            SprayDots(a.x, a.y, CurrentBrush().penWidth, CurrentBrush().currentColour, CurrentBrush().colouringMode, canvasWindow, appPalette);
             break;
         case kLineBurstState:
-            PlaySoundEffect(kBurstSound, soundOn);
-            DrawLineBurst(canvasWindow, appPalette, penWidth, currentColour, a.x, a.y);
+            PlaySoundEffect(kBurstSound);
+            DrawLineBurst(canvasWindow, appPalette, CurrentBrush().penWidth, CurrentBrush().currentColour, a.x, a.y);
             break;
         case kSmallEraserState:
-            PlaySoundEffect(kSmallEraserSound, soundOn);
+            PlaySoundEffect(kSmallEraserSound);
             DrawEraserSquare(canvasWindow, appPalette, a.x, a.y, kSmallEraser, 0, 0, 0);
             break;
         case kLargeEraserState:
-            PlaySoundEffect(kLargeEraserSound, soundOn);
+            PlaySoundEffect(kLargeEraserSound);
             DrawEraserSquare(canvasWindow, appPalette, a.x, a.y, kLargeEraser, 0, 0, 0);
             break;
         case kConfettiCirclesState:
-            PlaySoundEffect(kConfettiSound, soundOn);
+            PlaySoundEffect(kConfettiSound);
             DrawConfettiBlob(a.x, a.y, kConfettiCircles);
             break;
-        case kFuzzyPenState: DrawFuzzyStroke(canvasWindow, appPalette, a.x, a.y, currentColour, a.x, a.y); break;
+        case kFuzzyPenState: DrawFuzzyStroke(canvasWindow, appPalette, a.x, a.y, CurrentBrush().currentColour, a.x, a.y); break;
         case kSlashNibState: case kBackslashNibState: case kVerticalNibState: case kHorizontalNibState:
-            DrawNibStroke(canvasWindow, appPalette, a.x, a.y, penWidth, currentColour, NibStyle(state), 0, 0);
+            DrawNibStroke(canvasWindow, appPalette, a.x, a.y, CurrentBrush().penWidth, CurrentBrush().currentColour, NibStyle(state), 0, 0);
             break;
         case kBirdsState:
-            PlaySoundEffect(kBirdsSound, soundOn);
+            PlaySoundEffect(kBirdsSound);
             DrawBirdSpeck(a.x, a.y);
             break;
         case kGrassState:
-            PlaySoundEffect(kGrassSound, soundOn);
-            DrawGrassTuft(a.x, a.y, currentColour, canvasWindow, appPalette);
+            PlaySoundEffect(kGrassSound);
+            DrawGrassTuft(a.x, a.y, CurrentBrush().currentColour, canvasWindow, appPalette);
             break;
         case kBubblesState:
-            PlaySoundEffect(kBubblesSound, soundOn);
-            DrawBubbles(penWidth, a.x, a.y, currentColour, canvasWindow, appPalette);
+            PlaySoundEffect(kBubblesSound);
+            DrawBubbles(CurrentBrush().penWidth, a.x, a.y, CurrentBrush().currentColour, canvasWindow, appPalette);
             break;
         case kShadeSprayState:
-            PlaySoundEffect(kSpraySound, soundOn);
+            PlaySoundEffect(kSpraySound);
             SprayShadeDots(a.x, a.y);
             break;
         case kConfettiSquaresState:
-            PlaySoundEffect(kConfettiSound, soundOn);
+            PlaySoundEffect(kConfettiSound);
             DrawConfettiBlob(a.x, a.y, kConfettiSquares);
             break;
         case kSparkleState:
             UpdateShadeTriple();
-            DrawSparkleStroke(canvasWindow, appPalette, currentColour, ShadeColour(0), ShadeColour(1), ShadeColour(2),
+            DrawSparkleStroke(canvasWindow, appPalette, CurrentBrush().currentColour, ShadeColour(0), ShadeColour(1), ShadeColour(2),
                               a.x, a.y, a.x, a.y);
             break;
         case kCrossHairState: DrawCrossHairLines(a.x, a.y); break;
         case kSpeckledBlocksState: DrawSpeckledBlock(a.x, a.y); break;
         case kPixelScatterState:
-            PlaySoundEffect(kPixelScatterSound, soundOn);
+            PlaySoundEffect(kPixelScatterSound);
             ScatterPixels(a.x, a.y, canvasWindow, appPalette);
             break;
-        case kForkPenState: PenDot(pointA, currentColour, penWidth); break;
+        case kForkPenState: PenDot(pointA, CurrentBrush().currentColour, CurrentBrush().penWidth); break;
         case kSparkCrossState: DrawSparkCross(a.x, a.y); break;
     }
 }
@@ -102,13 +103,13 @@ bool PressBrushState(int state) {
 bool MoveBrushState(int state, POINT p) {
     switch (state) {
         case kFreehandPenState:
-            PenSegment(pointA, p, penWidth, RainbowColour());
+            PenSegment(pointA, p, CurrentBrush().penWidth, RainbowColour());
             pointA = p;
             return true;
         case kSprayCanState:
-            SprayDots(p.x, p.y, penWidth, RainbowColour(), colouringMode, canvasWindow, appPalette);
+            SprayDots(p.x, p.y, CurrentBrush().penWidth, RainbowColour(), CurrentBrush().colouringMode, canvasWindow, appPalette);
             return true;
-        case kLineBurstState: DrawLineBurst(canvasWindow, appPalette, penWidth, currentColour, p.x, p.y); return true;
+        case kLineBurstState: DrawLineBurst(canvasWindow, appPalette, CurrentBrush().penWidth, CurrentBrush().currentColour, p.x, p.y); return true;
         case kSmallEraserState: case kLargeEraserState:
             DrawEraserSquare(canvasWindow, appPalette, p.x, p.y, EraserSide(state), pointA.x, pointA.y, 1);
             pointA = p;
@@ -119,19 +120,19 @@ bool MoveBrushState(int state, POINT p) {
             pointA = p;
             return true;
         case kSlashNibState: case kBackslashNibState: case kVerticalNibState: case kHorizontalNibState:
-            DrawNibStroke(canvasWindow, appPalette, pointA.x, pointA.y, penWidth, RainbowColour(), NibStyle(state) + 4,
+            DrawNibStroke(canvasWindow, appPalette, pointA.x, pointA.y, CurrentBrush().penWidth, RainbowColour(), NibStyle(state) + 4,
                           p.x, p.y);
             pointA = p;
             return true;
         case kBirdsState: DrawBirdSpeck(p.x, p.y); return true;
         case kGrassState: DrawGrassTuft(p.x, p.y, RainbowColour(), canvasWindow, appPalette); return true;
-        case kBubblesState: DrawBubbles(penWidth, p.x, p.y, RainbowColour(), canvasWindow, appPalette); return true;
+        case kBubblesState: DrawBubbles(CurrentBrush().penWidth, p.x, p.y, RainbowColour(), canvasWindow, appPalette); return true;
         // The fan: every line starts at the press point.
-        case kFanState: PenSegment(pointA, p, penWidth, RainbowColour()); return true;
+        case kFanState: PenSegment(pointA, p, CurrentBrush().penWidth, RainbowColour()); return true;
         case kShadeSprayState: SprayShadeDots(p.x, p.y); return true;
         case kConfettiSquaresState: DrawConfettiBlob(p.x, p.y, kConfettiSquares); return true;
         case kSparkleState:
-            DrawSparkleStroke(canvasWindow, appPalette, currentColour, ShadeColour(0), ShadeColour(1), ShadeColour(2),
+            DrawSparkleStroke(canvasWindow, appPalette, CurrentBrush().currentColour, ShadeColour(0), ShadeColour(1), ShadeColour(2),
                               p.x, p.y, pointA.x, pointA.y);
             pointA = p;
             return true;

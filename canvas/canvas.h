@@ -10,6 +10,9 @@ void TakeSnapshot();
 // the picture chooser.
 void ShowSnapshotOnCanvas();
 
+// Until the canvas's first paint: the start-up sound and the white picture come with it.
+bool CanvasFirstPaintDone();
+
 // pictureDC's bitmap, canvasWidth × canvasHeight.
 extern HBITMAP pictureBitmap;
 

@@ -1,6 +1,7 @@
 // The canvas window's procedure: its creation, painting, cursor and end; mouse input goes to the tools.
 #include "base/sound.h"
 #include "base/state.h"
+#include "canvas/brush_choice.h"
 #include "canvas/canvas.h"
 #include "canvas/cursors.h"
 #include "canvas/selection.h"
@@ -10,6 +11,8 @@
 #include "shell/frame.h"
 
 namespace {
+
+bool firstPaintPending = true;
 
 POINT MousePoint(LPARAM lParam) { return {short(LOWORD(lParam)), short(HIWORD(lParam))}; }
 
@@ -23,27 +26,27 @@ void CreateCanvasContents(HWND window) {
 // Once: the program's folder becomes current, the start-up sound plays to its end, the music starts,
 // and the picture is white.
 void FirstPaint(HWND window) {
-    firstPaintPending = 0;
+    firstPaintPending = false;
     SetCurrentDirectoryA(programDirectory.c_str());
     PlayStartUpSoundAndMusic();
     PAINTSTRUCT paint;
     BeginPaint(window, &paint);
     EndPaint(window, &paint);
     BitBlt(pictureDC, 0, 0, canvasWidth, canvasHeight, nullptr, 0, 0, WHITENESS);
-    DrawColourPanel(colourFamily);
+    DrawColourPanel(CurrentBrush().colourFamily);
 }
 
 // Every repaint shows the snapshot, so whatever was drawn since is undone, and returns the child to the
 // first tool page with shade 5.
 void PaintCanvas(HWND window) {
-    if (firstPaintPending == 1) FirstPaint(window);
+    if (firstPaintPending) FirstPaint(window);
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     BitBlt(dc, 0, 0, canvasWidth, canvasHeight, pictureDC, 0, 0, SRCCOPY);
     EndPaint(window, &paint);
     ForgetSelectionMarquee();
     ShowToolPage(1);
-    DrawColourPanel(colourFamily);
+    DrawColourPanel(CurrentBrush().colourFamily);
 }
 
 // A text still being typed when the program ends (a close from the system) lets go of its canvas copy.
@@ -56,6 +59,8 @@ void DestroyCanvasContents() {
 
 }  // namespace
 
+bool CanvasFirstPaintDone() { return !firstPaintPending; }
+
 LRESULT CALLBACK PWinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
@@ -65,7 +70,7 @@ LRESULT CALLBACK PWinProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             PaintCanvas(window);
             return 0;
         case WM_SETCURSOR:
-            SetCursor(CursorForToolState(toolState));
+            SetCursor(CursorForToolState(CurrentToolState()));
             return 0;
         case WM_DESTROY:
             DestroyCanvasContents();

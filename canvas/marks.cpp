@@ -2,6 +2,7 @@
 #include "base/random.h"
 #include "base/sound.h"
 #include "base/state.h"
+#include "canvas/brush_choice.h"
 #include "canvas/marks.h"
 #include "canvas/polygon_tools.h"
 #include "canvas/tool_colours.h"
@@ -25,16 +26,16 @@ void DrawConfettiBlob(int x, int y, int kind) {
 
 void DrawForkStroke(int x, int y) {
     CanvasDrawing d(canvasWindow, appPalette);
-    d.UsePen(d.MakePen(penWidth, RainbowColour()));
-    DrawLine(d.dc(), pointA.x, pointA.y, x, y - 4 * penWidth);
-    DrawLine(d.dc(), pointA.x, pointA.y, x, y + 4 * penWidth);
+    d.UsePen(d.MakePen(CurrentBrush().penWidth, RainbowColour()));
+    DrawLine(d.dc(), pointA.x, pointA.y, x, y - 4 * CurrentBrush().penWidth);
+    DrawLine(d.dc(), pointA.x, pointA.y, x, y + 4 * CurrentBrush().penWidth);
 }
 
 void DrawSparkCross(int x, int y) {
     COLORREF colour = RainbowColour();
     CanvasDrawing d(canvasWindow, appPalette);
-    d.UsePen(d.MakePen(penWidth, colour));
-    int size = 6 * penWidth;
+    d.UsePen(d.MakePen(CurrentBrush().penWidth, colour));
+    int size = 6 * CurrentBrush().penWidth;
     int cx = x + RandomBelow(size) - size / 2;
     int cy = y + RandomBelow(size) - size / 2;
     int a = (RandomBelow(size) + 2) / 2;
@@ -44,7 +45,7 @@ void DrawSparkCross(int x, int y) {
 }
 
 void DrawSplatPolygon(int x, int y) {
-    PlaySoundEffect(kSplatSound, soundOn);
+    PlaySoundEffect(kSplatSound);
     int n = RandomBelow(20);
     // One point more is made than the polygon uses.
     for (int i = 0; i <= n + 5; i++) {
@@ -52,8 +53,8 @@ void DrawSplatPolygon(int x, int y) {
         polygonPoints[i] = {px, y + RandomBelow(160) - 80};
     }
     CanvasDrawing d(canvasWindow, appPalette);
-    d.UsePen(d.MakePen(1, currentColour));
-    d.UseBrush(d.MakeSolidBrush(currentColour));
+    d.UsePen(d.MakePen(1, CurrentBrush().currentColour));
+    d.UseBrush(d.MakeSolidBrush(CurrentBrush().currentColour));
     Polygon(d.dc(), polygonPoints, n + 5);
 }
 
@@ -61,7 +62,7 @@ void DrawCrossHairLines(int x, int y) {
     UpdateShadeTriple();
     COLORREF colour = ShadeColour(RandomBelow(3));
     CanvasDrawing d(canvasWindow, appPalette);
-    d.UsePen(d.MakePen(penWidth, colour));
+    d.UsePen(d.MakePen(CurrentBrush().penWidth, colour));
     DrawLine(d.dc(), x, y, x, 0);
     DrawLine(d.dc(), x, y, x, canvasHeight);
     DrawLine(d.dc(), x, y, canvasWidth, y);

@@ -1,6 +1,7 @@
 // The tools whose press does all the work: the flood fill, the stamp, the blob trail and the splat.
 #include "base/sound.h"
 #include "base/state.h"
+#include "canvas/brush_choice.h"
 #include "canvas/marks.h"
 #include "canvas/tool_states.h"
 #include "canvas/tools.h"
@@ -18,17 +19,17 @@ constexpr COLORREF kBlack = 0;
 void Fill(POINT a) {
     CanvasDrawing d(canvasWindow, appPalette);
     COLORREF under = GetPixel(d.dc(), a.x, a.y);
-    if (under == currentColour || (colouringMode == 1 && under == kBlack)) return;
-    PlaySoundEffect(kFillSound, soundOn);
+    if (under == CurrentBrush().currentColour || (CurrentBrush().colouringMode && under == kBlack)) return;
+    PlaySoundEffect(kFillSound);
     SetBkMode(d.dc(), TRANSPARENT);
-    d.UseBrush(MakeFillBrush(d, fillPattern, currentColour, kNeverHollow));
+    d.UseBrush(MakeFillBrush(d, CurrentBrush().fillPattern, CurrentBrush().currentColour, kNeverHollow));
     ExtFloodFill(d.dc(), a.x, a.y, PaletteColour(GetPixel(d.dc(), a.x, a.y)), FLOODFILLSURFACE);
     strokeActive = 0;
 }
 
 // Centred on the press point, whatever the stamp; drawn without the palette.
 void Stamp(POINT a) {
-    if (soundOn == 1) sndPlaySoundA("a11.mub", SND_ASYNC);
+    PlayStampSound();
     HDC dc = GetDC(canvasWindow);
     DrawIcon(dc, a.x - 16, a.y - 16, stampIcon);
     ReleaseDC(canvasWindow, dc);
@@ -43,8 +44,8 @@ bool PressOneClickState(int state) {
         case kFillState: Fill(a); return true;
         case kStampState: Stamp(a); return true;
         case kBlobState:
-            PlaySoundEffect(kBurstSound, soundOn);
-            DrawBlobTrail(a.x, a.y, canvasWindow, appPalette, currentColour);
+            PlaySoundEffect(kBurstSound);
+            DrawBlobTrail(a.x, a.y, canvasWindow, appPalette, CurrentBrush().currentColour);
             strokeActive = 0;
             return true;
         case kSplatState:

@@ -6,6 +6,7 @@
 #include "base/random.h"
 #include "base/sound.h"
 #include "base/state.h"
+#include "canvas/brush_choice.h"
 #include "canvas/pen_strokes.h"
 #include "canvas/tool_colours.h"
 #include "canvas/tool_states.h"
@@ -37,14 +38,14 @@ void Zigzag(POINT p) {
     int k = RandomBelow(140) - 70;
     COLORREF colour = RainbowColour();
     POINT up{m1, p.y + k}, down{m2, p.y - k};
-    PenSegment(a, up, penWidth, colour);
-    PenSegment(up, down, penWidth, colour);
-    PenSegment(down, p, penWidth, colour);
+    PenSegment(a, up, CurrentBrush().penWidth, colour);
+    PenSegment(up, down, CurrentBrush().penWidth, colour);
+    PenSegment(down, p, CurrentBrush().penWidth, colour);
 }
 
 // The jittered point starts the next segment.
 POINT Jitter(POINT p) {
-    int spread = 20 * penWidth, half = 10 * penWidth;
+    int spread = 20 * CurrentBrush().penWidth, half = 10 * CurrentBrush().penWidth;
     int jx = RandomBelow(spread) + p.x - half;
     int jy = RandomBelow(spread) + p.y - half;
     return {jx, jy};
@@ -65,9 +66,9 @@ COLORREF RibbonColour(int state, int band) {
 // 5 × penWidth two-pixel lines side by side along the down-right diagonal, matching the press's dab.
 void Ribbon(int state, POINT p) {
     UpdateShadeTriple();
-    int t = StripedDabStart(penWidth);
+    int t = StripedDabStart(CurrentBrush().penWidth);
     for (int band = 0; band < 5; band++)
-        for (int i = 0; i < penWidth; i++, t++)
+        for (int i = 0; i < CurrentBrush().penWidth; i++, t++)
             PenSegment({pointA.x + t, pointA.y + t}, {p.x + t, p.y + t}, 2, RibbonColour(state, band));
 }
 
@@ -75,15 +76,15 @@ void Ribbon(int state, POINT p) {
 void Drip(POINT p) {
     COLORREF colour = RainbowColour();
     CanvasDrawing d(canvasWindow, appPalette);
-    HPEN wide = d.MakePen(penWidth, colour);
+    HPEN wide = d.MakePen(CurrentBrush().penWidth, colour);
     HPEN thin = d.MakePen(1, colour);
     d.UsePen(wide);
     d.UseBrush(d.MakeSolidBrush(colour));
     DrawLine(d.dc(), pointA.x, pointA.y, p.x, p.y);
     pointA = p;
     if (RandomBelow(10) <= 7) return;
-    int r = RandomBelow(2 * penWidth) + 3;
-    int e = p.y + RandomBelow(20 * penWidth);
+    int r = RandomBelow(2 * CurrentBrush().penWidth) + 3;
+    int e = p.y + RandomBelow(20 * CurrentBrush().penWidth);
     DrawLine(d.dc(), p.x, p.y, p.x, e);
     d.UsePen(thin);
     Ellipse(d.dc(), p.x - r, e - r, p.x + r, e + r);
@@ -104,14 +105,14 @@ void RedGreenBlue(POINT p) {
 bool PressGeometryPenState(int state) {
     switch (state) {
         case kThinWhenFastState:
-            PlaySoundEffect(kConfettiSound, soundOn);
-            PenDot(pointA, currentColour, 5);
+            PlaySoundEffect(kConfettiSound);
+            PenDot(pointA, CurrentBrush().currentColour, 5);
             break;
-        case kThickWhenFastState: PenDot(pointA, currentColour, 1); break;
-        case kZigzagState: PlaySoundEffect(kZigzagSound, soundOn); break;
+        case kThickWhenFastState: PenDot(pointA, CurrentBrush().currentColour, 1); break;
+        case kZigzagState: PlaySoundEffect(kZigzagSound); break;
         case kJitteryState:
-            PlaySoundEffect(kJitterySound, soundOn);
-            PenDot(pointA, currentColour, penWidth);
+            PlaySoundEffect(kJitterySound);
+            PenDot(pointA, CurrentBrush().currentColour, CurrentBrush().penWidth);
             break;
         case kStripedState: case kSpeckledState: case kStripedReversedState: {
             UpdateShadeTriple();
@@ -119,10 +120,10 @@ bool PressGeometryPenState(int state) {
             int middle = state == kSpeckledState ? 2 : 1;
             int last = state == kStripedState ? 2 : 0;
             DrawStripedDab(canvasWindow, appPalette, pointA.x, pointA.y, ShadeColour(first), ShadeColour(middle),
-                           ShadeColour(last), penWidth);
+                           ShadeColour(last), CurrentBrush().penWidth);
             break;
         }
-        case kDrippingState: PenDot(pointA, currentColour, penWidth); break;
+        case kDrippingState: PenDot(pointA, CurrentBrush().currentColour, CurrentBrush().penWidth); break;
         case kRedGreenBlueState: DrawRgbDab(canvasWindow, appPalette, pointA.x, pointA.y); break;
         default: return false;
     }
@@ -133,7 +134,7 @@ bool PressGeometryPenState(int state) {
 bool MoveGeometryPenState(int state, POINT p) {
     switch (state) {
         case kThinWhenFastState: case kThickWhenFastState:
-            PenSegment(pointA, p, SpeedWidth(state, p), currentColour);
+            PenSegment(pointA, p, SpeedWidth(state, p), CurrentBrush().currentColour);
             pointA = p;
             return true;
         case kZigzagState:
@@ -142,7 +143,7 @@ bool MoveGeometryPenState(int state, POINT p) {
             return true;
         case kJitteryState: {
             POINT to = Jitter(p);
-            PenSegment(pointA, to, penWidth, RainbowColour());
+            PenSegment(pointA, to, CurrentBrush().penWidth, RainbowColour());
             pointA = to;
             return true;
         }

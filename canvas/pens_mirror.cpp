@@ -3,6 +3,7 @@
 #include "base/random.h"
 #include "base/sound.h"
 #include "base/state.h"
+#include "canvas/brush_choice.h"
 #include "canvas/pen_strokes.h"
 #include "canvas/tool_colours.h"
 #include "canvas/tool_states.h"
@@ -16,7 +17,7 @@ int MirrorX(int x) { return 2 * (canvasWidth / 2) - x; }
 int MirrorY(int y) { return 2 * (canvasHeight / 2) - y; }
 
 // A dot as wide as the pen, drawn as a line one pixel long downwards.
-void DotDown(POINT q) { PenSegment(q, {q.x, q.y + 1}, penWidth, currentColour); }
+void DotDown(POINT q) { PenSegment(q, {q.x, q.y + 1}, CurrentBrush().penWidth, CurrentBrush().currentColour); }
 
 // The press point and its three mirror images; B keeps the previous x and its image, pointC the
 // previous y and its image.
@@ -25,7 +26,7 @@ void PressFourWay() {
     int mx = MirrorX(a.x), my = MirrorY(a.y);
     {
         CanvasDrawing d(canvasWindow, appPalette);
-        d.UsePen(d.MakePen(penWidth, currentColour));
+        d.UsePen(d.MakePen(CurrentBrush().penWidth, CurrentBrush().currentColour));
         HDC dc = d.dc();
         DrawLine(dc, a.x, a.y, a.x + 1, a.y);
         DrawLine(dc, mx, a.y, mx + 1, a.y);
@@ -42,8 +43,8 @@ void PressFourWay() {
 void MoveFourWay(POINT p) {
     int mx = MirrorX(p.x);
     int r = RandomBelow(kFamilyColours);
-    COLORREF colour = rainbowMode == 1 ? paletteColours[r] : currentColour;
-    int w = penWidth;
+    COLORREF colour = CurrentBrush().rainbowMode ? paletteColours[r] : CurrentBrush().currentColour;
+    int w = CurrentBrush().penWidth;
     PenSegment({pointB.x, pointA.y}, p, w, colour);
     PenSegment({pointB.y, pointA.y}, {mx, p.y}, w, colour);
     int previousMirrorX = pointB.y;
@@ -59,8 +60,8 @@ void MoveFourWay(POINT p) {
 void MoveTopToBottom(POINT p) {
     int my = MirrorY(p.y);
     COLORREF colour = RainbowColour();
-    PenSegment({pointA.x, pointB.x}, p, penWidth, colour);
-    PenSegment({pointA.x, pointB.y}, {p.x, my}, penWidth, colour);
+    PenSegment({pointA.x, pointB.x}, p, CurrentBrush().penWidth, colour);
+    PenSegment({pointA.x, pointB.y}, {p.x, my}, CurrentBrush().penWidth, colour);
     pointA = p;
     pointB = {p.y, my};
 }
@@ -69,8 +70,8 @@ void MoveTopToBottom(POINT p) {
 void MoveLeftToRight(POINT p, bool curtain) {
     int mx = MirrorX(p.x);
     COLORREF colour = RainbowColour();
-    PenSegment({pointB.x, pointA.y}, p, penWidth, colour);
-    PenSegment({pointB.y, pointA.y}, {mx, p.y}, penWidth, colour);
+    PenSegment({pointB.x, pointA.y}, p, CurrentBrush().penWidth, colour);
+    PenSegment({pointB.y, pointA.y}, {mx, p.y}, CurrentBrush().penWidth, colour);
     if (!curtain) pointA = p;
     pointB = {p.x, mx};
 }
@@ -81,11 +82,11 @@ bool PressMirrorPenState(int state) {
     POINT a = pointA;
     switch (state) {
         case kFourWayState:
-            PlaySoundEffect(kFourWaySound, soundOn);
+            PlaySoundEffect(kFourWaySound);
             PressFourWay();
             break;
         case kTopToBottomState: {
-            PlaySoundEffect(kChoiceSound, soundOn);
+            PlaySoundEffect(kChoiceSound);
             int my = MirrorY(a.y);
             DotDown(a);
             DotDown({a.x, my});
@@ -94,13 +95,13 @@ bool PressMirrorPenState(int state) {
         }
         case kLeftToRightState: {
             int mx = MirrorX(a.x);
-            PenDot(a, currentColour, penWidth);
-            PenDot({mx, a.y}, currentColour, penWidth);
+            PenDot(a, CurrentBrush().currentColour, CurrentBrush().penWidth);
+            PenDot({mx, a.y}, CurrentBrush().currentColour, CurrentBrush().penWidth);
             pointB = {a.x, mx};
             break;
         }
         case kCurtainState:
-            PenDot(a, currentColour, penWidth);
+            PenDot(a, CurrentBrush().currentColour, CurrentBrush().penWidth);
             pointB = {a.x, MirrorX(a.x)};
             break;
         default: return false;

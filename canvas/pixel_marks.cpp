@@ -3,6 +3,7 @@
 
 #include "base/random.h"
 #include "base/state.h"
+#include "canvas/brush_choice.h"
 #include "canvas/marks.h"
 #include "canvas/tool_colours.h"
 #include "draw/canvas_drawing.h"
@@ -33,7 +34,7 @@ void DrawBirdSpeck(int x, int y) {
     int by = y + RandomBelow(40) - 20;
     int s = RandomBelow(6);
     CanvasDrawing d(canvasWindow, appPalette);
-    COLORREF colour = PaletteColour(currentColour);
+    COLORREF colour = PaletteColour(CurrentBrush().currentColour);
     SetPixel(d.dc(), bx, by, colour);
     if (s == 0) return;
     for (Offset o : kBirds[s - 1]) SetPixel(d.dc(), bx + o.dx, by + o.dy, colour);
@@ -41,10 +42,10 @@ void DrawBirdSpeck(int x, int y) {
 
 void DrawSpeckledBlock(int x, int y) {
     UpdateShadeTriple();
-    int w = penWidth;
+    int w = CurrentBrush().penWidth;
     CanvasDrawing d(canvasWindow, appPalette);
-    d.UsePen(d.MakePen(1, currentColour));
-    d.UseBrush(d.MakeSolidBrush(currentColour));
+    d.UsePen(d.MakePen(1, CurrentBrush().currentColour));
+    d.UseBrush(d.MakeSolidBrush(CurrentBrush().currentColour));
     int left = x - 3 * w, top = y - 6 * w;
     Rectangle(d.dc(), left, top, x + 3 * w, y + 6 * w);
     for (int shade = 0; shade < 3; shade++) {
@@ -59,7 +60,7 @@ void DrawSpeckledBlock(int x, int y) {
 
 void SprayShadeDots(int x, int y) {
     UpdateShadeTriple();
-    int w = penWidth;
+    int w = CurrentBrush().penWidth;
     CanvasDrawing d(canvasWindow, appPalette);
     HPEN pens[3];
     for (int shade = 0; shade < 3; shade++) pens[shade] = d.MakePen(w, ShadeColour(shade));

@@ -5,6 +5,7 @@
 #include "base/colours.h"
 #include "base/sound.h"
 #include "base/state.h"
+#include "canvas/brush_choice.h"
 #include "canvas/tool_states.h"
 #include "canvas/tools.h"
 #include "draw/canvas_drawing.h"
@@ -32,18 +33,18 @@ void CloseOutline(HDC dc, POINT p) {
 }
 
 void FillPolygon(POINT p) {
-    PlaySoundEffect(kSplatSound, soundOn);
+    PlaySoundEffect(kSplatSound);
     CanvasDrawing d(canvasWindow, appPalette);
-    d.UsePen(d.MakePen(1, currentColour));
+    d.UsePen(d.MakePen(1, CurrentBrush().currentColour));
     CloseOutline(d.dc(), p);
     SetBkMode(d.dc(), TRANSPARENT);
-    d.UseBrush(MakeFillBrush(d, fillPattern, currentColour, kPatternOneHollow));
+    d.UseBrush(MakeFillBrush(d, CurrentBrush().fillPattern, CurrentBrush().currentColour, kPatternOneHollow));
     Polygon(d.dc(), polygonPoints, polygonCount);
 }
 
 // Plain white without the palette.
 void WhitePolygon(POINT p) {
-    PlaySoundEffect(kStreaksSound, soundOn);
+    PlaySoundEffect(kStreaksSound);
     HDC dc = GetDC(canvasWindow);
     HPEN pen = CreatePen(PS_SOLID, 1, kPlainWhite);
     HBRUSH brush = CreateSolidBrush(kPlainWhite);
@@ -71,7 +72,7 @@ bool PressPolygonState(int state) {
 
 bool MovePolygonState(int state, POINT p) {
     if (!IsPolygonState(state)) return false;
-    COLORREF colour = state == kFilledPolygonState ? currentColour : kPlainWhite;
+    COLORREF colour = state == kFilledPolygonState ? CurrentBrush().currentColour : kPlainWhite;
     DrawNibStroke(canvasWindow, appPalette, pointA.x, pointA.y, 1, colour, 9, p.x, p.y);
     pointA = p;
     AddVertex(p);

@@ -2,6 +2,7 @@
 // filled with the shrunk picture, or blown up to the whole canvas; and the drag that makes a selection.
 #include "base/colours.h"
 #include "base/state.h"
+#include "canvas/brush_choice.h"
 #include "canvas/selection.h"
 #include "canvas/tool_states.h"
 #include "canvas/tools.h"
@@ -40,7 +41,7 @@ void ActOnRegion(HDC dc, int state, POINT a, POINT p, MadeObjects& made) {
     switch (state) {
         case kWhiteRectangleState:
             // A border of half the pen width around the rectangle goes white too.
-            made.pen = CreatePen(PS_SOLID, penWidth, kPlainWhite);
+            made.pen = CreatePen(PS_SOLID, CurrentBrush().penWidth, kPlainWhite);
             SelectObject(dc, made.pen);
             SetROP2(dc, R2_COPYPEN);
             made.brush = CreateSolidBrush(kPlainWhite);
@@ -69,7 +70,7 @@ void ActOnRegion(HDC dc, int state, POINT a, POINT p, MadeObjects& made) {
         case kSelectState:
             // Drawn once more, the marquee stays on the screen until the selection is moved or dropped.
             KeepSelectionMarquee(dc, {a.x, a.y, p.x, p.y});
-            toolState = kNoToolState;
+            SetToolState(kNoToolState);
             break;
     }
 }

@@ -9,6 +9,7 @@
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
 #include "draw/frame_drawing.h"
+#include "options/option_strip.h"
 #include "options/select.h"
 
 RECT selectionRect;
@@ -16,8 +17,8 @@ RECT selectionRect;
 namespace {
 
 bool marqueeShown;
+SelectionMode selectionMode = kNoSelection;
 
-constexpr int kCutMode = 1;
 // Option button 12 is the copy selection.
 constexpr int kCopyButton = 12;
 
@@ -57,6 +58,10 @@ void RemoveCopyHighlight() {
 
 }  // namespace
 
+SelectionMode CurrentSelectionMode() { return selectionMode; }
+
+void SetSelectionMode(SelectionMode mode) { selectionMode = mode; }
+
 void KeepSelectionMarquee(HDC dc, RECT r) {
     DrawRectOutline(dc, r.left, r.top, r.right, r.bottom);
     selectionRect = r;
@@ -74,7 +79,7 @@ void CancelSelection() {
         DrawRectOutline(d.dc(), selectionRect.left, selectionRect.top, selectionRect.right, selectionRect.bottom);
     }
     marqueeShown = false;
-    selectionMode = 0;
+    selectionMode = kNoSelection;
 }
 
 void BeginSelectionMove(int x, int y) {
@@ -103,15 +108,15 @@ void PasteSelection() {
         d.UseBrush(d.MakePlainSolidBrush(kPlainWhite));
         const RECT& r = selectionRect;
         // A cut leaves white where the selection came from; an overlapping paste lands on top of it.
-        if (selectionMode == kCutMode) Rectangle(d.dc(), r.left, r.top, r.right, r.bottom);
+        if (selectionMode == kCutSelection) Rectangle(d.dc(), r.left, r.top, r.right, r.bottom);
         BitBlt(d.dc(), pointB.x - pointD.x, pointB.y - pointD.y, pointC.x, pointC.y, pictureDC, r.left, r.top,
                SRCCOPY);
     }
-    toolState = kNoToolState;
-    if (selectionMode != kCutMode) RemoveCopyHighlight();
-    selectionMode = 0;
+    SetToolState(kNoToolState);
+    if (selectionMode != kCutSelection) RemoveCopyHighlight();
+    selectionMode = kNoSelection;
     // Off the canvas, so that no press can hit the old rectangle.
     selectionRect.left = selectionRect.right = screenWidth + 3;
-    selectedOption = 2;
+    SetSelectedOption(2);
     SelectOption(1);
 }

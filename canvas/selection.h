@@ -4,6 +4,13 @@
 
 #include "platform/win32.h"
 
+// What pasting the selection does to where it came from: a cut leaves white there, a copy leaves it.
+enum SelectionMode : int { kNoSelection = 0, kCutSelection = 1, kCopySelection = 2 };
+
+// Set by the selection tools' option buttons, and by nothing else until the selection ends.
+SelectionMode CurrentSelectionMode();
+void SetSelectionMode(SelectionMode mode);
+
 // The selection as dragged out, its corners in either order; ordered (left <= right, top <= bottom) once
 // it is grabbed, and moved off the canvas once it is pasted.
 extern RECT selectionRect;

@@ -3,6 +3,7 @@
 #include "base/colours.h"
 #include "base/sound.h"
 #include "base/state.h"
+#include "canvas/brush_choice.h"
 #include "canvas/tool_states.h"
 #include "canvas/tools.h"
 #include "draw/canvas_drawing.h"
@@ -41,17 +42,17 @@ bool MoveShapeState(int state, POINT p) {
 
 bool ReleaseShapeState(int state, POINT p) {
     if (state == kLineState) {
-        PlaySoundEffect(kLineSound, soundOn);
-        DrawFinishedLine(canvasWindow, appPalette, pointA.x, pointA.y, pointB.x, pointB.y, p.x, p.y, penWidth,
-                         currentColour);
+        PlaySoundEffect(kLineSound);
+        DrawFinishedLine(canvasWindow, appPalette, pointA.x, pointA.y, pointB.x, pointB.y, p.x, p.y, CurrentBrush().penWidth,
+                         CurrentBrush().currentColour);
     } else if (state == kBoxState) {
-        PlaySoundEffect(kBoxSound, soundOn);
-        DrawFinishedBox(canvasWindow, appPalette, pointA.x, pointA.y, pointB.x, pointB.y, p.x, p.y, penWidth,
-                        currentColour);
+        PlaySoundEffect(kBoxSound);
+        DrawFinishedBox(canvasWindow, appPalette, pointA.x, pointA.y, pointB.x, pointB.y, p.x, p.y, CurrentBrush().penWidth,
+                        CurrentBrush().currentColour);
     } else if (IsShape(state)) {
-        PlaySoundEffect(state == kIsoscelesTriangleState ? kSplatSound : kShapeSound, soundOn);
+        PlaySoundEffect(state == kIsoscelesTriangleState ? kSplatSound : kShapeSound);
         DrawFinishedShape(canvasWindow, appPalette, state, p.x, p.y, pointA.x, pointA.y, pointB.x, pointB.y,
-                          fillPattern, penWidth, currentColour);
+                          CurrentBrush().fillPattern, CurrentBrush().penWidth, CurrentBrush().currentColour);
     } else {
         return false;
     }

@@ -4,6 +4,7 @@
 
 #include "base/colours.h"
 #include "base/state.h"
+#include "canvas/brush_choice.h"
 #include "draw/canvas_drawing.h"
 #include "options/pages.h"
 
@@ -11,6 +12,9 @@ POINT textOrigin;
 char textBuffer[kTextLimit + 2];
 
 namespace {
+
+bool textPlacePending = false;
+bool textEntryActive = false;
 
 constexpr char kCaret = '|';
 constexpr int kBackspace = 8;
@@ -33,7 +37,7 @@ void DrawTextOverBackground(HDC dc) {
     HFONT font = CreateFontIndirectA(&textFont);
     HGDIOBJ keptFont = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, currentColour | kPaletteRelative);
+    SetTextColor(dc, CurrentBrush().currentColour | kPaletteRelative);
     RECT area{textOrigin.x, textOrigin.y, canvasWidth, canvasHeight};
     DrawTextA(dc, textBuffer, -1, &area, DT_NOPREFIX | DT_WORDBREAK);
     SetBkMode(dc, OPAQUE);
@@ -58,10 +62,18 @@ void EditText(int code) {
 
 }  // namespace
 
+bool TextPlacePending() { return textPlacePending; }
+
+void AwaitTextPlace() { textPlacePending = true; }
+
+void CancelTextPlace() { textPlacePending = false; }
+
+bool TextEntryActive() { return textEntryActive; }
+
 void BeginTextEntry(POINT origin) {
     textOrigin = origin;
-    textPlacePending = 0;
-    textEntryActive = 1;
+    textPlacePending = false;
+    textEntryActive = true;
     {
         CanvasDrawing d(canvasWindow, appPalette);
         std::memset(textBuffer, 0, sizeof textBuffer);
@@ -88,13 +100,13 @@ void FinishText() {
         DrawTextOverBackground(d.dc());
     }
     DeleteTextBackground();
-    textEntryActive = 0;
-    textPlacePending = 0;
+    textEntryActive = false;
+    textPlacePending = false;
     ShowToolPage(1);
 }
 
 void DropTextEntry() {
-    if (textEntryActive != 1) return;
+    if (!textEntryActive) return;
     DeleteTextBackground();
-    textEntryActive = 0;
+    textEntryActive = false;
 }

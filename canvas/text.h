@@ -16,6 +16,13 @@ constexpr int kTextLimit = 254;
 // The typed text, zero-terminated; while typing it ends with the caret "|".
 extern char textBuffer[kTextLimit + 2];
 
+// The text button waits for the canvas press that places the text.
+bool TextPlacePending();
+void AwaitTextPlace();
+void CancelTextPlace();
+// Between that press and the text's end: typed characters go to the text.
+bool TextEntryActive();
+
 // A canvas press while text placement is pending: typing begins there.
 void BeginTextEntry(POINT origin);
 // Ends the text being typed: drawn without its caret, the canvas copy freed, tool page 1 shown.

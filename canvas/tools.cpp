@@ -7,6 +7,12 @@
 #include "canvas/tool_states.h"
 
 int strokeActive;
+
+namespace {
+
+ToolState toolState = kNoToolState;
+
+}  // namespace
 POINT pointA, pointB, pointC, pointD;
 
 namespace {
@@ -27,7 +33,7 @@ void PressWithSelection(POINT p) {
     }
 }
 
-void RunPressAction(int state) {
+void RunPressAction(ToolState state) {
     // Nothing is drawn with no tool, and text is placed before any dispatch.
     if (state == kNoToolState || state > kLastToolState) return;
     if (PressBrushState(state) || PressOneClickState(state) || PressGeometryPenState(state) ||
@@ -36,17 +42,21 @@ void RunPressAction(int state) {
     DefaultPress();
 }
 
-bool RunMoveAction(int state, POINT p) {
+bool RunMoveAction(ToolState state, POINT p) {
     return MoveBrushState(state, p) || MoveShapeState(state, p) || MoveGeometryPenState(state, p) ||
            MoveMirrorPenState(state, p) || MovePolygonState(state, p) || MoveRegionState(state, p);
 }
 
-bool RunReleaseAction(int state, POINT p) {
+bool RunReleaseAction(ToolState state, POINT p) {
     return ReleaseBrushState(state) || ReleaseShapeState(state, p) || ReleasePolygonState(state, p) ||
            ReleaseRegionState(state, p);
 }
 
 }  // namespace
+
+ToolState CurrentToolState() { return toolState; }
+
+void SetToolState(ToolState state) { toolState = state; }
 
 void DefaultPress() {
     pointB = pointA;
@@ -55,15 +65,15 @@ void DefaultPress() {
 
 void ToolPress(POINT point) {
     pointA = point;
-    if (textEntryActive == 1) {
+    if (TextEntryActive()) {
         FinishText();
         return;
     }
-    if (textPlacePending == 1) {
+    if (TextPlacePending()) {
         BeginTextEntry(point);
         return;
     }
-    if (selectionMode > 0 && toolState == kNoToolState) PressWithSelection(point);
+    if (CurrentSelectionMode() != kNoSelection && toolState == kNoToolState) PressWithSelection(point);
     RunPressAction(toolState);
     SetCapture(canvasWindow);
 }

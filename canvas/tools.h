@@ -72,6 +72,10 @@ enum ToolState : int {
     kTextState = 99,
 };
 
+ToolState CurrentToolState();
+// The option strip's tool rows and pages choose the tool; a selection picked up or pasted changes it too.
+void SetToolState(ToolState state);
+
 // 1 from a press that starts a stroke until its release; moves are ignored while it is 0.
 extern int strokeActive;
 // The tools' scratch points; never cleared, so a tool may see what the one before left.

@@ -5,6 +5,7 @@
 #include "base/colours.h"
 #include "base/sound.h"
 #include "base/state.h"
+#include "canvas/brush_choice.h"
 #include "canvas/canvas.h"
 #include "draw/draw.h"
 #include "effects/canvas_effects.h"
@@ -62,12 +63,12 @@ const EffectsRow kEffectsPage2[12] = {
 
 }  // namespace
 
-void RunEffectsAction(int n) {
+void RunEffectsAction(ToolGroup page, int n) {
     TakeSnapshot();
-    colouringMode = 0;
+    UseColouringMode(false);
     if (n >= 1 && n <= 12) {
-        const EffectsRow& row = (toolGroup == kFirstEffectsGroup ? kEffectsPage1 : kEffectsPage2)[n - 1];
-        if (row.sound) PlaySoundEffect(row.sound, soundOn);
+        const EffectsRow& row = (page == kFirstEffectsGroup ? kEffectsPage1 : kEffectsPage2)[n - 1];
+        if (row.sound) PlaySoundEffect(row.sound);
         row.action();
     }
     ShowToolPage(1);

@@ -1,5 +1,7 @@
 // The effects pages' one-click actions on the whole picture.
 #pragma once
 
-// The action of button n (1 to 12) of the effects page shown.
-void RunEffectsAction(int n);
+#include "base/tool_groups.h"
+
+// The action of button n (1 to 12) of the effects page shown, one of the two effects groups.
+void RunEffectsAction(ToolGroup page, int n);

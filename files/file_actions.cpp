@@ -1,6 +1,7 @@
 #include "files/file_actions.h"
 
 #include "base/frame_layout.h"
+#include "base/sound.h"
 #include "base/state.h"
 #include "canvas/canvas.h"
 #include "canvas/tools.h"
@@ -17,19 +18,8 @@ constexpr int kSoundButton = 5;
 // The sound button's icon at once, and the music closed when sound goes off; it is not started again.
 void ToggleSound() {
     HDC frame = GetDC(frameWindow);
-    HICON icon;
-    if (soundOn == 1) {
-        icon = LoadIconA(appInstance, "ICON_210");
-        soundOn = 0;
-        if (musicOpen == 1) {
-            char answer[255];
-            mciSendStringA("close midi", answer, sizeof answer, frameWindow);
-            musicOpen = 0;
-        }
-    } else {
-        icon = LoadIconA(appInstance, "ICON_209");
-        soundOn = 1;
-    }
+    HICON icon = LoadIconA(appInstance, SoundIsOn() ? "ICON_210" : "ICON_209");
+    SwitchSound();
     POINT at = OptionButtonOrigin(kSoundButton);
     DrawIcon(frame, at.x, at.y, icon);
     ReleaseDC(frameWindow, frame);
@@ -41,25 +31,25 @@ void ToggleSound() {
 void FilesPageAction(int n) {
     switch (n) {
         case 1:
-            toolState = kNoToolState;
+            SetToolState(kNoToolState);
             deletePictureMode = 0;
             ClearChooserArea();
             OpenPictureChooser();
             break;
         case 2:
-            toolState = kNoToolState;
+            SetToolState(kNoToolState);
             ClearChooserArea();
             SavePicture();
             ShowToolPage(1);
             ShowSnapshotOnCanvas();
             break;
         case 3:
-            toolState = kNoToolState;
+            SetToolState(kNoToolState);
             ClearChooserArea();
             PrintPicture();
             break;
         case 4:
-            toolState = kNoToolState;
+            SetToolState(kNoToolState);
             deletePictureMode = 1;
             ClearChooserArea();
             OpenPictureChooser();

@@ -5,6 +5,7 @@
 
 #include "base/frame_layout.h"
 #include "base/state.h"
+#include "canvas/brush_choice.h"
 #include "canvas/canvas.h"
 #include "draw/frame_drawing.h"
 #include "files/dib.h"
@@ -14,16 +15,17 @@
 #include "options/pages.h"
 
 std::vector<std::string> pictureList;
-int pictureListEnd;
+int pictureListEnd = 1;
 int chooserFirst;
 int chooserLast;
 int deletePictureMode;
 
 namespace {
 
+bool pictureChooserShown = false;
+
 constexpr COLORREF kTitleColour = 0x02FFFFFF;
 constexpr char kTitle[] = "Choose a picture by clicking it...";
-
 
 // A colouring picture fills a 640 × 480 screen's canvas unscaled; larger canvases get it stretched.
 constexpr int kColouringWidth = 590;
@@ -95,7 +97,7 @@ bool DrawLoadedPicture(HDC canvas, const char* name) {
     bool colouring = IsColouringPictureName(name);
     if (colouring) {
         SetStretchBltMode(canvas, BLACKONWHITE);
-        colouringMode = 1;
+        UseColouringMode(true);
     } else {
         SetStretchBltMode(canvas, COLORONCOLOR);
     }
@@ -125,6 +127,10 @@ void MoveToTrash(const char* name) {
 }
 
 }  // namespace
+
+bool PictureChooserShown() { return pictureChooserShown; }
+
+void LeavePictureChooser() { pictureChooserShown = false; }
 
 const char* PictureSlotName(int index) {
     if (index < 1 || index >= pictureListEnd) return "";
@@ -163,7 +169,7 @@ void OpenPictureChooser() {
     ShowWindow(canvasWindow, SW_HIDE);
     UpdateWindow(frameWindow);
     DrawChooserPage();
-    pictureChooserShown = 1;
+    pictureChooserShown = true;
 }
 
 void DrawChooserPage() {
@@ -218,6 +224,6 @@ void LoadPicture(int index) {
         }
     }
     deletePictureMode = 0;
-    pictureChooserShown = 0;
+    pictureChooserShown = false;
     ShowToolPage(1);
 }

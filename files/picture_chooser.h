@@ -18,6 +18,11 @@ extern int chooserLast;
 // 1 while the chooser was opened to delete a picture rather than open one.
 extern int deletePictureMode;
 
+// While the chooser hides the canvas.
+bool PictureChooserShown();
+// The canvas is back.
+void LeavePictureChooser();
+
 // The name in that slot; "" for an empty slot and for any index outside the list.
 const char* PictureSlotName(int index);
 // Whether the name is a colouring picture's: its first two letters are C and B, in any case.

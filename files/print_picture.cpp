@@ -69,7 +69,7 @@ RECT PrintedArea(int pageWidth, int pageHeight, int pictureWidth, int pictureHei
 
 void PrintPicture() {
     if (!PrintAllowedNow()) {
-        PlaySoundEffect(kRefusedSound, soundOn);
+        PlaySoundEffect(kRefusedSound);
         return;
     }
     HDC canvas = GetDC(canvasWindow);
@@ -89,7 +89,7 @@ void PrintPicture() {
 
     if (printed) {
         NotePagePrinted();
-        PlaySoundEffect(kPrintSound, soundOn);
+        PlaySoundEffect(kPrintSound);
     } else {
         ShowPrintWarning(page ? "THE PICTURE WAS NOT PRINTED!" : "THERE IS NO PRINTER.");
     }

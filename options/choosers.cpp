@@ -4,10 +4,11 @@
 #include "base/colours.h"
 #include "base/frame_layout.h"
 #include "base/state.h"
+#include "canvas/brush_choice.h"
 #include "draw/draw.h"
 #include "draw/fill_brush.h"
 #include "draw/frame_drawing.h"
-#include "options/pages.h"
+#include "options/option_strip.h"
 
 HICON stampIcon;
 HCURSOR stampCursor;
@@ -72,10 +73,8 @@ void MakeStampCursor(HDC frame) {
 void ClearChooserArea() {
     FrameDrawing d;
     DrawNavyRectangle(d, kChooserArea);
-    widthChooserShown = 0;
-    patternChooserShown = 0;
-    rainbowChooserShown = 0;
-    if (IsStampGroup(toolGroup)) MakeStampCursor(d.dc());
+    NoteChoosersHidden();
+    if (IsStampGroup(CurrentStrip().toolGroup)) MakeStampCursor(d.dc());
 }
 
 void DrawWidthChooser() {
@@ -88,13 +87,14 @@ void DrawWidthChooser() {
     d.Use(highlight);
     for (const WidthChooserRow& row : kWidthChooserRows)
         for (int y = row.sampleTop; y <= row.sampleBottom; y++) Line(dc, 315, y, 340, y);
-    int a = kWidthChooserRows[(penWidth >= 1 && penWidth <= kPenWidths ? penWidth : 1) - 1].knobY;
+    int width = CurrentBrush().penWidth;
+    int a = kWidthChooserRows[(width >= 1 && width <= kPenWidths ? width : 1) - 1].knobY;
     Line(dc, 348, 7, 348, 66);
     Line(dc, 349, 7, 349, 66);
     d.Use(body);
     Ellipse(dc, 345, a - 4, 353, a + 4);
     DrawKnobShine(d, 348, a);
-    widthChooserShown = 1;
+    NoteChooserShown(Chooser::kWidth);
 }
 
 void DrawRainbowChooser() {
@@ -102,24 +102,25 @@ void DrawRainbowChooser() {
     HDC dc = d.dc();
     // Read afresh each time the chooser is drawn.
     DrawPictureFile(dc, "A4.MUB", kSideChooserLeft, 0, kSideChooserWidth, kCanvasTop, kSideChooserWidth, kCanvasTop);
-    int a = rainbowMode == 1 ? 43 : 8;
+    int a = CurrentBrush().rainbowMode ? 43 : 8;
     d.Use(GetStockObject(BLACK_PEN));
     d.Use(d.MakeSolidBrush(KnobBody()));
     Ellipse(dc, 379, a - 4, 387, a + 4);
     DrawKnobShine(d, 383, a);
-    rainbowChooserShown = 1;
+    NoteChooserShown(Chooser::kRainbow);
 }
 
 void DrawPatternChooser() {
     FrameDrawing d;
     HDC dc = d.dc();
     DrawPictureFile(dc, "A3.MUB", kSideChooserLeft, 0, kSideChooserWidth, kCanvasTop, kSideChooserWidth, kCanvasTop);
-    COLORREF colour = currentColour | kPaletteRelative;
+    const BrushChoice& brush = CurrentBrush();
+    COLORREF colour = brush.currentColour | kPaletteRelative;
     // The hollow pattern's swatch is white, without the palette.
-    int hatch = FillPatternHatch(fillPattern);
-    d.Use(fillPattern == 1 ? d.MakeSolidBrush(kPlainWhite)
+    int hatch = FillPatternHatch(brush.fillPattern);
+    d.Use(brush.fillPattern == 1 ? d.MakeSolidBrush(kPlainWhite)
           : hatch >= 0     ? d.MakeHatchBrush(hatch, colour)
                            : d.MakeSolidBrush(colour));
     ExtFloodFill(dc, 372, 56, GetPixel(dc, 372, 56) | kPaletteRelative, FLOODFILLSURFACE);
-    patternChooserShown = 1;
+    NoteChooserShown(Chooser::kPattern);
 }

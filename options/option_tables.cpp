@@ -1,8 +1,9 @@
 #include "options/option_tables.h"
 
 #include "base/state.h"
+#include "base/tool_groups.h"
+#include "canvas/selection.h"
 #include "effects/canvas_effects.h"
-#include "options/pages.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ const OptionRow kRegionPage1[12] = {
     Effect(195, [] { StripeCanvas(1); }, kNoSound),
 };
 
-OptionRow Selection(int icon, int mode) {
+OptionRow Selection(int icon, SelectionMode mode) {
     OptionRow row = Tool(icon, kSelectState, 0);
     row.selection = mode;
     return row;
@@ -60,7 +61,7 @@ OptionRow ZoomRegion() {
 }
 
 const OptionRow kRegionPage2[12] = {
-    Selection(196, 1),
+    Selection(196, kCutSelection),
     Effect(197, JumbleCanvas, kJumbleSound),
     Effect(198, [] { SwapCanvasHalves(1); }, kSwapHalvesSound),
     Tool(199, kShrinkState, 0),
@@ -71,7 +72,7 @@ const OptionRow kRegionPage2[12] = {
     Tool(204, kPixelScatterState, 0),
     Effect(205, QuarterCanvas, kGraphPaperSound),
     Effect(206, DrawViewfinder, kViewfinderSound),
-    Selection(207, 2),
+    Selection(207, kCopySelection),
 };
 
 // The first icon of each stamp page, in the order of the stamp groups; the page's twelve icons follow it.
@@ -104,7 +105,7 @@ int PageIcon(int toolGroup, int n) {
     if (toolGroup == kFirstEffectsGroup || toolGroup == kSecondEffectsGroup)
         return n >= 1 && n <= 12 ? kEffectsPageIcons[toolGroup - kFirstEffectsGroup][n - 1] : 0;
     if (toolGroup == kFilesGroup) {
-        const int files[5] = {49, 48, 50, 126, soundOn == 1 ? 209 : 210};
+        const int files[5] = {49, 48, 50, 126, SoundIsOn() ? 209 : 210};
         return n >= 1 && n <= 5 ? files[n - 1] : 0;
     }
     OptionRow row;

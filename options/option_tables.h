@@ -15,7 +15,7 @@ struct OptionRow {
     Sound sound = kNoSound;    // effect rows: the sound before the effect; tool rows: the sound after
                                // the choosers
     void (*effect)() = nullptr;  // effect rows
-    int selection = -1;        // tool rows of the selection: the selectionMode they set, -1 for none
+    int selection = -1;        // tool rows of the selection: the SelectionMode they set, -1 for none
 };
 
 // The row of option n (1 to 12) of a page; false for the files and effects pages, which have none.

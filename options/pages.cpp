@@ -7,9 +7,11 @@
 
 #include "base/frame_layout.h"
 #include "base/state.h"
+#include "canvas/brush_choice.h"
 #include "canvas/tools.h"
 #include "draw/frame_drawing.h"
 #include "options/choosers.h"
+#include "options/option_strip.h"
 #include "options/option_tables.h"
 #include "options/select.h"
 
@@ -42,57 +44,49 @@ void ClearOptionStrip() {
     DrawNavyRectangle(d, kOptionStripArea);
 }
 
-// Each page sets selectedOption to another number than the one it selects, so that the selection is never
+// Each page sets the selected option to another number than the one it selects, so that the selection is never
 // skipped and its un-highlight falls on the freshly cleared strip.
 
 void ShowToolPage(int page) {
     DrawPage(page, true);
-    toolGroup = page;
     // A colouring picture starts with the fill.
-    if (page == 1 && colouringMode == 1) {
-        selectedOption = 3;
-        SelectOption(2);
-    } else {
-        selectedOption = 2;
-        SelectOption(1);
-    }
+    bool fill = page == 1 && CurrentBrush().colouringMode;
+    SetStripPage(ToolGroup(page), fill ? 3 : 2);
+    SelectOption(fill ? 2 : 1);
 }
 
 void ShowEffectsPage(int page) {
-    int group = page == 1 ? kFirstEffectsGroup : kSecondEffectsGroup;
+    ToolGroup group = page == 1 ? kFirstEffectsGroup : kSecondEffectsGroup;
     DrawPage(group, true);
-    toolGroup = group;
-    toolState = kNoToolState;
-    selectedOption = 1;
+    SetStripPage(group, 1);
+    SetToolState(kNoToolState);
     ClearChooserArea();
 }
 
 void ShowRegionToolPage(int page) {
-    int group = page == 1 ? kFirstRegionGroup : kSecondRegionGroup;
+    ToolGroup group = page == 1 ? kFirstRegionGroup : kSecondRegionGroup;
     DrawPage(group, true);
-    toolGroup = group;
-    toolState = page == 1 ? kWhiteRectangleState : kNoToolState;
-    selectedOption = 2;
+    SetStripPage(group, 2);
+    SetToolState(page == 1 ? kWhiteRectangleState : kNoToolState);
     SelectOption(1);
 }
 
 void ShowStampPage(int group) {
     DrawPage(group, true);
-    toolGroup = group;
-    toolState = kStampState;
-    selectedOption = 2;
+    SetStripPage(ToolGroup(group), 2);
+    SetToolState(kStampState);
     SelectOption(1);
 }
 
 void ShowFilesPage() {
     DrawPage(kFilesGroup, false);
-    toolGroup = kFilesGroup;
-    toolState = kNoToolState;
-    selectedOption = 1;
+    SetStripPage(kFilesGroup, 1);
+    SetToolState(kNoToolState);
     ClearChooserArea();
 }
 
 void NextPage() {
+    const int toolGroup = CurrentStrip().toolGroup;
     if (IsBrushGroup(toolGroup)) ShowToolPage(toolGroup == kLastBrushGroup ? kFirstBrushGroup : toolGroup + 1);
     else if (IsStampGroup(toolGroup)) ShowStampPage(toolGroup == kLastStampGroup ? kFirstStampGroup : toolGroup + 1);
     else if (IsRegionGroup(toolGroup)) ShowRegionToolPage(toolGroup == kFirstRegionGroup ? 2 : 1);
@@ -100,6 +94,7 @@ void NextPage() {
 }
 
 void PreviousPage() {
+    const int toolGroup = CurrentStrip().toolGroup;
     if (IsBrushGroup(toolGroup)) ShowToolPage(toolGroup == kFirstBrushGroup ? kLastBrushGroup : toolGroup - 1);
     else if (IsStampGroup(toolGroup)) ShowStampPage(toolGroup == kFirstStampGroup ? kLastStampGroup : toolGroup - 1);
     else if (IsRegionGroup(toolGroup)) ShowRegionToolPage(toolGroup == kFirstRegionGroup ? 2 : 1);

@@ -7,9 +7,12 @@
 #include "base/frame_layout.h"
 #include "base/sound.h"
 #include "base/state.h"
+#include "canvas/brush_choice.h"
+#include "canvas/selection.h"
 #include "draw/draw.h"
 #include "draw/frame_drawing.h"
 #include "options/choosers.h"
+#include "options/option_strip.h"
 #include "options/option_tables.h"
 
 namespace {
@@ -45,20 +48,20 @@ void ShowChoosers(int choosers) {
 void ApplyRow(const OptionRow& row) {
     switch (row.kind) {
         case OptionRow::kTool:
-            toolState = row.state;
-            if (row.selection >= 0) selectionMode = row.selection;
+            SetToolState(row.state);
+            if (row.selection >= 0) SetSelectionMode(SelectionMode(row.selection));
             ClearChooserArea();
             ShowChoosers(row.choosers);
-            if (row.sound) PlaySoundEffect(row.sound, soundOn);
+            if (row.sound) PlaySoundEffect(row.sound);
             break;
         case OptionRow::kStamp:
             stampIcon = LoadIconA(appInstance, ("ICON_" + std::to_string(row.icon)).c_str());
             ClearChooserArea();
             break;
         case OptionRow::kEffect:
-            toolState = 0;
+            SetToolState(kNoToolState);
             ClearChooserArea();
-            if (row.sound) PlaySoundEffect(row.sound, soundOn);
+            if (row.sound) PlaySoundEffect(row.sound);
             row.effect();
             SelectOption(1);
             break;
@@ -68,10 +71,11 @@ void ApplyRow(const OptionRow& row) {
 }  // namespace
 
 void SelectOption(int n) {
-    if (n == selectedOption) return;
-    rainbowMode = 0;
-    MoveHighlight(selectedOption, n);
-    selectedOption = n;
+    const int from = CurrentStrip().selectedOption;
+    if (n == from) return;
+    ChooseRainbow(false);
+    MoveHighlight(from, n);
+    SetSelectedOption(n);
     OptionRow row;
-    if (FindOptionRow(toolGroup, n, row)) ApplyRow(row);
+    if (FindOptionRow(CurrentStrip().toolGroup, n, row)) ApplyRow(row);
 }

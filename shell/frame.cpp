@@ -7,7 +7,9 @@
 #include "base/program_directory.h"
 #include "base/random.h"
 #include "base/settings.h"
+#include "base/sound.h"
 #include "base/state.h"
+#include "canvas/brush_choice.h"
 #include "canvas/canvas.h"
 #include "canvas/tools.h"
 #include "files/journal.h"
@@ -15,22 +17,6 @@
 #include "shell/quit_button.h"
 
 namespace {
-
-void SetToolDefaults() {
-    selectionMode = 0;
-    colourFamily = 0;
-    // Pure red until the first frame paint picks shade 5 of family 0.
-    currentColour = 255;
-    strokeActive = 0;
-    penWidth = 1;
-    fillPattern = 2;
-    pictureListEnd = 1;
-    pictureChooserShown = 0;
-    textEntryActive = 0;
-    textPlacePending = 0;
-    colouringMode = 0;
-    rainbowMode = 0;
-}
 
 void RegisterCanvasClass() {
     WNDCLASSA canvasClass{};
@@ -54,8 +40,7 @@ LRESULT CreateFrameContents(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     appPalette = BuildAppPalette();
     FindProgramDirectory();
     ReadSettings();
-    if (!CurrentSettings().sound) soundOn = 0;
-    SetToolDefaults();
+    StartSoundAsSet();
     SeedRandom(ClockSeconds());
     RegisterCanvasClass();
     CreateCanvas(window);
@@ -68,7 +53,7 @@ void ReturnToCanvas() {
     UpdateWindow(frameWindow);
     ShowWindow(canvasWindow, SW_SHOWNORMAL);
     ShowSnapshotOnCanvas();
-    pictureChooserShown = 0;
+    LeavePictureChooser();
 }
 
 LRESULT CALLBACK PaintWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

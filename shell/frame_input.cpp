@@ -4,6 +4,7 @@
 #include "base/random.h"
 #include "base/sound.h"
 #include "base/state.h"
+#include "canvas/brush_choice.h"
 #include "canvas/canvas.h"
 #include "canvas/selection.h"
 #include "canvas/text.h"
@@ -12,6 +13,7 @@
 #include "files/file_actions.h"
 #include "files/picture_chooser.h"
 #include "options/choosers.h"
+#include "options/option_strip.h"
 #include "options/pages.h"
 #include "options/select.h"
 #include "shell/frame.h"
@@ -20,7 +22,7 @@
 namespace {
 
 void LeaveChooserView() {
-    if (pictureChooserShown == 1) ReturnToCanvas();
+    if (PictureChooserShown()) ReturnToCanvas();
 }
 
 bool ShowsAPage(LeftColumnButton button) {
@@ -29,7 +31,7 @@ bool ShowsAPage(LeftColumnButton button) {
 }
 
 void Undo() {
-    PlaySoundEffect(kUndoSound, soundOn);
+    PlaySoundEffect(kUndoSound);
     ShowSnapshotOnCanvas();
 }
 
@@ -44,9 +46,9 @@ void LeftColumnClick(int y) {
         case kEffectsButton: ShowEffectsPage(1); break;
         case kRegionToolsButton: ShowRegionToolPage(1); break;
         case kTextButton:
-            textPlacePending = 1;
-            PlaySoundEffect(kTextButtonSound, soundOn);
-            toolState = kTextState;
+            AwaitTextPlace();
+            PlaySoundEffect(kTextButtonSound);
+            SetToolState(kTextState);
             TakeSnapshot();
             break;
         case kStampsButton: ShowStampPage(kFirstStampGroup + RandomBelow(3)); break;
@@ -69,31 +71,32 @@ void ChooserViewClick(int x, int y) {
 void OptionStripClick(int x, int y) {
     if (int n = OptionButtonAt(x, y)) {
         TakeSnapshot();
+        const ToolGroup toolGroup = CurrentStrip().toolGroup;
         if (toolGroup < kFilesGroup || toolGroup > kSecondEffectsGroup) SelectOption(n);
-        if (toolGroup == kFirstEffectsGroup || toolGroup == kSecondEffectsGroup) RunEffectsAction(n);
+        if (toolGroup == kFirstEffectsGroup || toolGroup == kSecondEffectsGroup) RunEffectsAction(toolGroup, n);
         // The files page has one row.
         if (toolGroup == kFilesGroup && y < kOptionStripMiddle) FilesPageAction(n);
-    } else if (widthChooserShown == 1 && InWidthChooser(x)) {
-        if (int width = WidthAt(y)) penWidth = width;
-        PlaySoundEffect(kChoiceSound, soundOn);
+    } else if (CurrentStrip().widthChooserShown && InWidthChooser(x)) {
+        if (int width = WidthAt(y)) ChoosePenWidth(width);
+        PlaySoundEffect(kChoiceSound);
         DrawWidthChooser();
         TakeSnapshot();
-    } else if (patternChooserShown == 1 && InSideChooser(x) && y < kCanvasTop) {
-        PlaySoundEffect(kChoiceSound, soundOn);
-        fillPattern = fillPattern >= 2 ? fillPattern - 1 : 8;
+    } else if (CurrentStrip().patternChooserShown && InSideChooser(x) && y < kCanvasTop) {
+        PlaySoundEffect(kChoiceSound);
+        ChooseFillPattern(CurrentBrush().fillPattern >= 2 ? CurrentBrush().fillPattern - 1 : 8);
         DrawPatternChooser();
         TakeSnapshot();
-    } else if (rainbowChooserShown == 1 && InSideChooser(x)) {
-        if (y < kOptionStripMiddle) rainbowMode = 0;
-        if (y > kOptionStripMiddle) rainbowMode = 1;
-        PlaySoundEffect(kChoiceSound, soundOn);
+    } else if (CurrentStrip().rainbowChooserShown && InSideChooser(x)) {
+        if (y < kOptionStripMiddle) ChooseRainbow(false);
+        if (y > kOptionStripMiddle) ChooseRainbow(true);
+        PlaySoundEffect(kChoiceSound);
         DrawRainbowChooser();
         TakeSnapshot();
-    } else if (toolGroup != kFilesGroup && toolGroup != kUnusedGroup && InPageArrows(x)) {
+    } else if (CurrentStrip().toolGroup != kFilesGroup && CurrentStrip().toolGroup != kUnusedGroup && InPageArrows(x)) {
         PageArrow arrow = PageArrowAt(y);
         if (arrow == kNoArrow) return;
         TakeSnapshot();
-        PlaySoundEffect(kPageArrowSound, soundOn);
+        PlaySoundEffect(kPageArrowSound);
         if (arrow == kPreviousArrow) PreviousPage();
         if (arrow == kNextArrow) NextPage();
     }
@@ -103,33 +106,33 @@ void OptionStripClick(int x, int y) {
 
 void FrameClick(LPARAM point) {
     int x = short(LOWORD(point)), y = short(HIWORD(point));
-    if (textEntryActive == 1) {
+    if (TextEntryActive()) {
         FinishText();
-    } else if (textPlacePending == 1) {
-        textPlacePending = 0;
+    } else if (TextPlacePending()) {
+        CancelTextPlace();
         ShowToolPage(1);
-    } else if (selectionMode > 0 && toolState == kNoToolState && SelectionMarqueeShown()) {
+    } else if (CurrentSelectionMode() != kNoSelection && CurrentToolState() == kNoToolState && SelectionMarqueeShown()) {
         // Only a marquee on the screen takes the click; a selection mode left behind by a page or an
         // effect lets it act at once.
         CancelSelection();
     } else if (x < kCanvasLeft && y < kColourButtonsBottom) {
         LeaveChooserView();
-        PlaySoundEffect(kChoiceSound, soundOn);
-        colourFamily = FamilyAt(x, y);
-        DrawColourPanel(colourFamily);
-        if (patternChooserShown == 1) DrawPatternChooser();
+        PlaySoundEffect(kChoiceSound);
+        ChooseColourFamily(FamilyAt(x, y));
+        DrawColourPanel(CurrentBrush().colourFamily);
+        if (CurrentStrip().patternChooserShown) DrawPatternChooser();
         TakeSnapshot();
     } else if (int shade = ShadeAt(x, y); shade >= 0) {
         LeaveChooserView();
-        PlaySoundEffect(kChoiceSound, soundOn);
+        PlaySoundEffect(kChoiceSound);
         SelectShade(shade);
-        if (patternChooserShown == 1) DrawPatternChooser();
+        if (CurrentStrip().patternChooserShown) DrawPatternChooser();
     } else if (InQuitButton(screenWidth, x, y)) {
         QuitPicturePressed();
     } else if (x < kCanvasLeft && y > kLeftColumnTop) {
         LeaveChooserView();
         LeftColumnClick(y);
-    } else if (pictureChooserShown == 1) {
+    } else if (PictureChooserShown()) {
         ChooserViewClick(x, y);
     } else {
         OptionStripClick(x, y);
@@ -137,6 +140,6 @@ void FrameClick(LPARAM point) {
 }
 
 void FrameCharacter(WPARAM code) {
-    if (textEntryActive != 1) return;
+    if (!TextEntryActive()) return;
     if (code == 8 || code == 13 || (code >= 32 && code <= 126)) TypeTextChar(int(code));
 }

@@ -3,6 +3,7 @@
 #include "base/colours.h"
 #include "base/frame_layout.h"
 #include "base/state.h"
+#include "canvas/brush_choice.h"
 #include "canvas/canvas.h"
 #include "canvas/selection.h"
 #include "draw/draw.h"
@@ -40,10 +41,10 @@ void PaintFrame() {
                         kLeftColumnHeight);
     }
 
-    DrawColourPanel(colourFamily);
-    if (firstPaintPending == 0) ShowPictureOnCanvas();
+    DrawColourPanel(CurrentBrush().colourFamily);
+    if (CanvasFirstPaintDone()) ShowPictureOnCanvas();
     SelectOption(1);
-    DrawColourPanel(colourFamily);
+    DrawColourPanel(CurrentBrush().colourFamily);
 }
 
 void DrawColourPanel(int family) {
@@ -68,7 +69,6 @@ void DrawColourPanel(int family) {
             Rectangle(dc, r.left, r.top, r.right, r.bottom);
         }
     }
-    colourShade = 5;
     SelectShade(5);
 }
 
@@ -94,6 +94,5 @@ void SelectShade(int shade) {
         DrawLine(dc, 9, c + 2, 12, c + 1);
         DrawLine(dc, 8, c + 3, 13, c);
     }
-    colourShade = shade;
-    currentColour = paletteColours[colourFamily * 10 + shade];
+    ChooseShade(shade);
 }

@@ -43,9 +43,6 @@ void CreateFrame(HINSTANCE instance, int show) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-    firstPaintPending = 1;
-    soundOn = 1;
-    musicOpen = 0;
     stampCursorExists = 0;
     RegisterFrameClass(instance);
     CreateFrame(instance, show);

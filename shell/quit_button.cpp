@@ -24,7 +24,7 @@ void EndHold() {
 // The picture is taken before the question covers it, and kept in the snapshot, so that the canvas's
 // repaint after a No shows the drawing rather than an older snapshot.
 void AskToQuit() {
-    PlaySoundEffect(kQuitQuestionSound, soundOn);
+    PlaySoundEffect(kQuitQuestionSound);
     if (IsWindowVisible(canvasWindow)) TakeSnapshot();
     HGLOBAL unsaved = UnsavedPicture();
     HoldJournal(true);

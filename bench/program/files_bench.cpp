@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "base/sound.h"
 #include "base/state.h"
 #include "bench_canvas.h"
 #include "files/journal.h"
@@ -53,7 +54,7 @@ void OpenChooser() {
 
 void UseFolder(const fs::path& folder) {
     StartBenchProgram();
-    soundOn = 0;
+    if (SoundIsOn()) SwitchSound();
     programDirectory = folder.string();
 }
 

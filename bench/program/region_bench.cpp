@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "base/sound.h"
 #include "base/state.h"
 #include "bench_canvas.h"
 #include "canvas/selection.h"
@@ -20,15 +21,15 @@ constexpr ToolState kMovingStates[] = {kWhiteRectangleState, kTurnState, kMirror
 
 void StartStroke(int state) {
     StartBenchProgram();
-    soundOn = 0;
+    if (SoundIsOn()) SwitchSound();
     if (state == kMoveSelectionState) {
         // A selection to grab: the press inside it picks it up.
-        toolState = kNoToolState;
-        selectionMode = 1;
+        SetToolState(kNoToolState);
+        SetSelectionMode(kCutSelection);
         selectionRect = {200, 150, 900, 600};
         PressOnCanvas({400, 300});
     } else {
-        toolState = state;
+        SetToolState(ToolState(state));
         PressOnCanvas(Wander(0));
     }
     testing::WaitUntilIdle();
@@ -47,19 +48,19 @@ void DirectMove(benchmark::State& run, int state) {
 // The release of a region from (x1, y1) to (x2, y2), pressed and released as PWinProc does it.
 void Release(benchmark::State& run, int state, RECT r) {
     StartBenchProgram();
-    soundOn = 0;
+    if (SoundIsOn()) SwitchSound();
     for (auto _ : run) {
-        toolState = state;
+        SetToolState(ToolState(state));
         ToolPress({r.left, r.top});
         ToolRelease({r.right, r.bottom});
     }
-    toolState = kNoToolState;
+    SetToolState(kNoToolState);
 }
 
 // Typing at the end of a 200-character text: a character, then a backspace, over and over.
 void TextKeystroke(benchmark::State& run) {
     StartBenchProgram();
-    textPlacePending = 1;
+    AwaitTextPlace();
     PressOnCanvas({40, 40});
     testing::WaitUntilIdle();
     for (int i = 0; i < 199; i++) TypeTextChar(i % 6 == 5 ? ' ' : 'a' + i % 26);

@@ -5,8 +5,10 @@
 
 #include <string>
 
+#include "base/sound.h"
 #include "base/state.h"
 #include "bench_canvas.h"
+#include "canvas/brush_choice.h"
 #include "canvas/tools.h"
 #include "options/choosers.h"
 #include "platform/testing.h"
@@ -29,11 +31,11 @@ constexpr ToolState kStates[] = {
 void BeginStroke(int state, int width) {
     StartBenchProgram();
     if (!stampIcon) stampIcon = LoadIconA(appInstance, "ICON_1");
-    toolState = state;
-    penWidth = width;
-    rainbowMode = 1;
-    fillPattern = 7;
-    soundOn = 0;
+    SetToolState(ToolState(state));
+    ChoosePenWidth(width);
+    ChooseRainbow(true);
+    ChooseFillPattern(7);
+    if (SoundIsOn()) SwitchSound();
     PressOnCanvas(Wander(0));
     testing::WaitUntilIdle();
 }

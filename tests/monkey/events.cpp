@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "base/frame_layout.h"
-#include "options/pages.h"
+#include "base/tool_groups.h"
 #include "platform/testing.h"
 
 namespace monkey {

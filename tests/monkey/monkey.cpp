@@ -17,11 +17,15 @@
 #include <thread>
 #include <tuple>
 
+#include "base/sound.h"
 #include "base/state.h"
 #include "canvas/polygon_tools.h"
+#include "canvas/selection.h"
+#include "canvas/text.h"
 #include "canvas/tools.h"
 #include "files/picture_chooser.h"
 #include "options/choosers.h"
+#include "options/option_strip.h"
 #include "platform/testing.h"
 #include "tests/monkey/health.h"
 
@@ -134,8 +138,9 @@ private:
 // find the same number of objects.
 using IdleKind = std::tuple<int, int, int, int, int, int, int, int, int, int, int>;
 IdleKind KindNow() {
-    return {toolGroup,    toolState,          textEntryActive, textPlacePending, selectionMode,
-            pictureChooserShown, stampCursorExists, strokeActive, polygonCount > 0, deletePictureMode, musicOpen};
+    return {CurrentStrip().toolGroup, CurrentToolState(),  TextEntryActive(), TextPlacePending(),
+            CurrentSelectionMode(),   PictureChooserShown(), stampCursorExists, strokeActive,
+            polygonCount > 0,         deletePictureMode,     TunePlaying() != 0};
 }
 
 std::string KindText(const IdleKind& k) {
@@ -151,10 +156,11 @@ ProgramView ViewNow() {
     ProgramView v;
     v.screenWidth = screenWidth;
     v.screenHeight = screenHeight;
-    v.toolGroup = toolGroup;
-    v.pictureChooserShown = pictureChooserShown == 1;
-    v.textEntryActive = textEntryActive == 1;
-    v.quitAsks = textEntryActive != 1 && textPlacePending != 1 && !(selectionMode > 0 && toolState == kNoToolState) &&
+    v.toolGroup = CurrentStrip().toolGroup;
+    v.pictureChooserShown = PictureChooserShown();
+    v.textEntryActive = TextEntryActive();
+    v.quitAsks = !TextEntryActive() && !TextPlacePending() &&
+                 !(CurrentSelectionMode() != kNoSelection && CurrentToolState() == kNoToolState) &&
                  GetCapture() == nullptr;
     return v;
 }
@@ -265,8 +271,9 @@ private:
     }
 
     void Reach() {
-        if (toolGroup >= 0 && toolGroup < 32) shared_.toolGroupsReached[toolGroup] = true;
-        if (toolState >= 0 && toolState < 128) shared_.toolStatesReached[toolState] = true;
+        const int group = CurrentStrip().toolGroup, state = CurrentToolState();
+        if (group >= 0 && group < 32) shared_.toolGroupsReached[group] = true;
+        if (state >= 0 && state < 128) shared_.toolStatesReached[state] = true;
     }
 
     // Makes sure a box the event raises has its answer, hands the event over and waits for the program.
@@ -279,7 +286,7 @@ private:
             testing::AnswerMessageBox(IDNO);
             answersQueued_ = 1;
         }
-        int group = toolGroup;
+        int group = CurrentStrip().toolGroup;
         if (event.kind == kQuitAndRestart && run_.quit != "ask") return TryToLeave(event);
         Inject(event);
         if (event.kind == kQuitAndRestart) {
@@ -343,7 +350,8 @@ private:
         shared_.memoryBlocks = long(now.memoryBlocks);
         // The heap is compared at moments that hold nothing the child may leave for a while: a selection,
         // the picture chooser, text being typed.
-        bool plain = selectionMode == 0 && pictureChooserShown == 0 && textEntryActive == 0 && strokeActive == 0;
+        bool plain = CurrentSelectionMode() == kNoSelection && !PictureChooserShown() && !TextEntryActive() &&
+                     strokeActive == 0;
         if (n >= 0 && n % kHeapSampleEvery == 0 && plain) heap_.Add(now.heapBytes);
         shared_.peakKilobytes = std::max(shared_.peakKilobytes, now.peakKilobytes);
         return "";

@@ -14,8 +14,8 @@ using dab_test::RunDab;
 
 namespace {
 
-HCURSOR CursorOverCanvasIn(int state) {
-    toolState = state;
+HCURSOR CursorOverCanvasIn(ToolState state) {
+    SetToolState(state);
     // Two moves, so that each is a new WM_SETCURSOR whatever the pointer showed before.
     testing::Move(CanvasToScreenX(200), CanvasToScreenY(150));
     testing::Move(CanvasToScreenX(201), CanvasToScreenY(150));
@@ -41,7 +41,7 @@ TEST(Cursors, EachToolStateShowsItsCursor) {
             if (state == kStampState) continue;
             auto it = named.find(state);
             int expected = it == named.end() ? 1 : it->second;
-            EXPECT_EQ(CursorOverCanvasIn(state), Resource(expected)) << "toolState " << state;
+            EXPECT_EQ(CursorOverCanvasIn(ToolState(state)), Resource(expected)) << "tool state " << state;
         }
         EXPECT_EQ(CursorOverCanvasIn(kTextState), Resource(9));
         EXPECT_EQ(CursorOverCanvasIn(kStarState), Resource(1));

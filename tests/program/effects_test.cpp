@@ -6,11 +6,14 @@
 
 #include "base/colours.h"
 #include "base/random.h"
+#include "base/tool_groups.h"
+#include "canvas/brush_choice.h"
 #include "canvas/canvas.h"
 #include "effects/canvas_effects.h"
 #include "effects/effects_pages.h"
 #include "effects/page_actions.h"
 #include "frame_helpers.h"
+#include "options/option_strip.h"
 #include "options/pages.h"
 #include "tools_helpers.h"
 
@@ -180,16 +183,16 @@ TEST(Effects, UndoAfterEveryOptionBarEffectBringsBackThePicture) {
 
 TEST(Effects, EveryEffectsPageActionEndsOnBrushPageOneAndUndoesToThePicture) {
     RunDab({800, 600}, [] {
-        for (int group : {15, 16}) {
+        for (ToolGroup group : {kFirstEffectsGroup, kSecondEffectsGroup}) {
             for (int n = 0; n <= 13; n++) {
-                ShowEffectsPage(group == 15 ? 1 : 2);
-                colouringMode = 1;
+                ShowEffectsPage(group == kFirstEffectsGroup ? 1 : 2);
+                UseColouringMode(true);
                 PaintCanvas(Checks);
                 CanvasImage before = ReadCanvas();
-                RunEffectsAction(n);
-                EXPECT_EQ(toolGroup, kFirstBrushGroup) << group << " " << n;
-                EXPECT_EQ(selectedOption, 1) << group << " " << n;
-                EXPECT_EQ(colouringMode, 0) << group << " " << n;
+                RunEffectsAction(group, n);
+                EXPECT_EQ(CurrentStrip().toolGroup, kFirstBrushGroup) << group << " " << n;
+                EXPECT_EQ(CurrentStrip().selectedOption, 1) << group << " " << n;
+                EXPECT_EQ(CurrentBrush().colouringMode, 0) << group << " " << n;
                 bool action = n >= 1 && n <= 12;
                 EXPECT_EQ(ReadCanvas() != before, action) << group << " " << n;
                 Undo();

@@ -1,8 +1,12 @@
 // The files page's sound switch and its empty buttons.
 #include <gtest/gtest.h>
 
+#include "base/sound.h"
+#include "base/tool_groups.h"
 #include "canvas/tools.h"
+#include "files/picture_chooser.h"
 #include "files_helpers.h"
+#include "options/option_strip.h"
 #include "options/pages.h"
 
 using namespace dab_test;
@@ -21,31 +25,31 @@ TEST(FilesActions, SoundOffAndOnAgain) {
         std::vector<COLORREF> onIcon = SoundIcon();
         testing::ClearMediaRecords();
         ClickFilesButton(kSound);
-        EXPECT_EQ(soundOn, 0);
-        EXPECT_EQ(musicOpen, 0);
+        EXPECT_EQ(SoundIsOn(), 0);
+        EXPECT_EQ(TunePlaying(), 0);
         EXPECT_EQ(testing::MciCommandsSent(), std::vector<std::string>{"close midi"});
         EXPECT_EQ(testing::MusicPlaying(), "");
         std::vector<COLORREF> offIcon = SoundIcon();
         EXPECT_NE(offIcon, onIcon);
-        EXPECT_EQ(toolGroup, kFilesGroup);
+        EXPECT_EQ(CurrentStrip().toolGroup, kFilesGroup);
 
         // A colour click would play sound 31.
         ClickFrame(10, 40);
         EXPECT_TRUE(testing::SoundsPlayed().empty());
 
         ClickFilesButton(kSound);
-        EXPECT_EQ(soundOn, 1);
+        EXPECT_EQ(SoundIsOn(), 1);
         EXPECT_EQ(SoundIcon(), onIcon);
         ClickFrame(10, 40);
         EXPECT_EQ(SoundFiles(), std::vector<std::string>{"a41.mub"});
         EXPECT_EQ(testing::MciCommandsSent(), std::vector<std::string>{"close midi"}) << "the music stays off";
         EXPECT_EQ(testing::MusicPlaying(), "");
-        EXPECT_EQ(musicOpen, 0);
+        EXPECT_EQ(TunePlaying(), 0);
 
         // Off again with no music: nothing is sent.
         testing::ClearMediaRecords();
         ClickFilesButton(kSound);
-        EXPECT_EQ(soundOn, 0);
+        EXPECT_EQ(SoundIsOn(), 0);
         EXPECT_TRUE(testing::MciCommandsSent().empty());
     });
 }
@@ -64,10 +68,10 @@ TEST(FilesActions, TheEmptyButtonRedrawsThePageAndChangesNothingElse) {
         testing::ClearMediaRecords();
         for (int n = 6; n <= 12; n++) {
             ChooseOptionButton(n);
-            EXPECT_EQ(toolGroup, kFilesGroup);
-            EXPECT_EQ(toolState, kNoToolState);
-            EXPECT_EQ(soundOn, 1);
-            EXPECT_EQ(pictureChooserShown, 0);
+            EXPECT_EQ(CurrentStrip().toolGroup, kFilesGroup);
+            EXPECT_EQ(CurrentToolState(), kNoToolState);
+            EXPECT_EQ(SoundIsOn(), 1);
+            EXPECT_EQ(PictureChooserShown(), 0);
         }
         EXPECT_TRUE(FrameArea(50, 0, 470, 72) == strip);
         EXPECT_TRUE(ReadCanvas() == canvas);

@@ -2,8 +2,12 @@
 // colouring pictures, the delete mode, and the list's limits.
 #include <gtest/gtest.h>
 
+#include "base/tool_groups.h"
+#include "canvas/brush_choice.h"
 #include "canvas/tools.h"
+#include "files/picture_chooser.h"
 #include "files_helpers.h"
+#include "options/option_strip.h"
 #include "options/pages.h"
 
 using namespace dab_test;
@@ -57,7 +61,7 @@ TEST(FilesChooser, PagesOfFourWithTheEmptySlotBehindTheLastName) {
             TestProgramFolder folder(names);
             ShowFiles();
             ClickFilesButton(kOpen);
-            ASSERT_EQ(pictureChooserShown, 1);
+            ASSERT_EQ(PictureChooserShown(), 1);
             EXPECT_FALSE(IsWindowVisible(canvasWindow));
             EXPECT_EQ(pictureListEnd, c.pictures + 1);
             for (int i = 0; i < c.pictures; i++) EXPECT_EQ(pictureList[size_t(i + 1)], names[size_t(i)]);
@@ -78,10 +82,10 @@ TEST(FilesChooser, WithoutPicturesOpenOnlyShowsToolPageOne) {
         std::filesystem::create_directory(folder / "FOLDER.BMP");
         ShowFiles();
         ClickFilesButton(kOpen);
-        EXPECT_EQ(pictureChooserShown, 0);
+        EXPECT_EQ(PictureChooserShown(), 0);
         EXPECT_EQ(pictureListEnd, 1);
         EXPECT_TRUE(IsWindowVisible(canvasWindow));
-        EXPECT_EQ(toolGroup, kFirstBrushGroup);
+        EXPECT_EQ(CurrentStrip().toolGroup, kFirstBrushGroup);
         EXPECT_EQ(CanvasPixel(300, 200), RGB(255, 255, 255));
     });
 }
@@ -93,7 +97,7 @@ TEST(FilesChooser, TheFourthCellOfAThreePicturePageDoesNothing) {
         ClickFilesButton(kOpen);
         std::vector<COLORREF> before = FrameArea(50, 72, 700, 500);
         ClickCell(3);
-        EXPECT_EQ(pictureChooserShown, 1);
+        EXPECT_EQ(PictureChooserShown(), 1);
         EXPECT_FALSE(IsWindowVisible(canvasWindow));
         EXPECT_TRUE(FrameArea(50, 72, 700, 500) == before);
         EXPECT_EQ(folder.Files().size(), 3u);
@@ -118,12 +122,12 @@ TEST(FilesChooser, ColouringPictureThenAnOrdinaryOne) {
             EXPECT_EQ(pictureList[1], "CBHOUSE.BMP");
             EXPECT_EQ(pictureList[2], "HOUSE.BMP");
             ClickCell(0);
-            EXPECT_EQ(pictureChooserShown, 0);
+            EXPECT_EQ(PictureChooserShown(), 0);
             EXPECT_TRUE(IsWindowVisible(canvasWindow));
-            EXPECT_EQ(colouringMode, 1);
-            EXPECT_EQ(toolGroup, kFirstBrushGroup);
-            EXPECT_EQ(selectedOption, 2);
-            EXPECT_EQ(toolState, kFillState) << "the fill";
+            EXPECT_EQ(CurrentBrush().colouringMode, 1);
+            EXPECT_EQ(CurrentStrip().toolGroup, kFirstBrushGroup);
+            EXPECT_EQ(CurrentStrip().selectedOption, 2);
+            EXPECT_EQ(CurrentToolState(), kFillState) << "the fill";
             if (c.unscaled) {
                 std::vector<COLORREF> picture = DrawnPicture(folder / "cbhouse.bmp", 590, 408, BLACKONWHITE, 590, 408);
                 EXPECT_TRUE(CanvasClient() == TopLeft(picture, 590, 588, 406));
@@ -136,7 +140,7 @@ TEST(FilesChooser, ColouringPictureThenAnOrdinaryOne) {
             ShowFiles();
             ClickFilesButton(kOpen);
             ClickCell(1);
-            EXPECT_EQ(colouringMode, 1);
+            EXPECT_EQ(CurrentBrush().colouringMode, 1);
             EXPECT_TRUE(CanvasClient() == OpenedPicture(folder / "house.bmp", COLORONCOLOR));
         });
     }
@@ -149,14 +153,14 @@ TEST(FilesChooser, DeleteModeDeletesTheChosenFileAndKeepsTheCanvas) {
         CanvasImage painted = ReadCanvas();
         ShowFiles();
         ClickFilesButton(kDelete);
-        ASSERT_EQ(pictureChooserShown, 1);
+        ASSERT_EQ(PictureChooserShown(), 1);
         EXPECT_EQ(deletePictureMode, 1);
         ClickCell(1);
         EXPECT_EQ(folder.Files(), (std::vector<std::string>{"CAKE.BMP", "SEA.BMP"}));
         EXPECT_EQ(deletePictureMode, 0);
-        EXPECT_EQ(pictureChooserShown, 0);
-        EXPECT_EQ(toolGroup, kFirstBrushGroup);
-        EXPECT_EQ(colouringMode, 0);
+        EXPECT_EQ(PictureChooserShown(), 0);
+        EXPECT_EQ(CurrentStrip().toolGroup, kFirstBrushGroup);
+        EXPECT_EQ(CurrentBrush().colouringMode, 0);
         EXPECT_TRUE(ReadCanvas() == painted);
     });
 }
@@ -176,9 +180,9 @@ TEST(FilesChooser, ABrokenPictureChangesNothing) {
         EXPECT_TRUE(CellShowsPreview(1));
         EXPECT_TRUE(CellShowsPreview(2));
         ClickCell(0);
-        EXPECT_EQ(pictureChooserShown, 0);
+        EXPECT_EQ(PictureChooserShown(), 0);
         EXPECT_TRUE(ReadCanvas() == painted);
-        EXPECT_EQ(toolGroup, kFirstBrushGroup);
+        EXPECT_EQ(CurrentStrip().toolGroup, kFirstBrushGroup);
     });
 }
 
@@ -189,7 +193,7 @@ TEST(FilesChooser, OpenLeaveThenDelete) {
         ShowFiles();
         ClickFilesButton(kOpen);
         ClickFrame(400, 30);
-        EXPECT_EQ(pictureChooserShown, 0);
+        EXPECT_EQ(PictureChooserShown(), 0);
         EXPECT_TRUE(IsWindowVisible(canvasWindow));
         ShowFiles();
         ClickFilesButton(kDelete);
@@ -235,9 +239,9 @@ TEST(FilesChooser, LongNamesManyPicturesAndTheNewestFirst) {
         EXPECT_TRUE(CellShowsPreview(0));
         EXPECT_FALSE(CellShowsPreview(1));
         ClickCell(1);
-        EXPECT_EQ(pictureChooserShown, 1) << "slot 402 is past the list";
+        EXPECT_EQ(PictureChooserShown(), 1) << "slot 402 is past the list";
         ClickCell(0);
-        EXPECT_EQ(pictureChooserShown, 0);
+        EXPECT_EQ(PictureChooserShown(), 0);
         EXPECT_TRUE(CanvasClient() == OpenedPicture(folder / "P399.BMP", COLORONCOLOR));
     });
 }

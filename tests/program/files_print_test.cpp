@@ -3,9 +3,11 @@
 // box when there is no printer or the printer refuses it.
 #include <gtest/gtest.h>
 
+#include "base/tool_groups.h"
 #include "canvas/tools.h"
 #include "files/save_print.h"
 #include "files_helpers.h"
+#include "options/option_strip.h"
 #include "options/pages.h"
 
 using namespace dab_test;
@@ -67,8 +69,8 @@ TEST(FilesPrint, ThePrintedPictureIsTheCanvasLessItsBorder) {
             EXPECT_TRUE(printed == canvas);
             EXPECT_EQ(SoundFiles(), std::vector<std::string>{"a48.mub"});
             EXPECT_TRUE(testing::MessageBoxesShown().empty());
-            EXPECT_EQ(toolState, kNoToolState);
-            EXPECT_EQ(toolGroup, kFilesGroup);
+            EXPECT_EQ(CurrentToolState(), kNoToolState);
+            EXPECT_EQ(CurrentStrip().toolGroup, kFilesGroup);
         });
     }
 }

@@ -5,9 +5,12 @@
 #include <sys/resource.h>
 
 #include "base/random.h"
+#include "base/tool_groups.h"
+#include "canvas/brush_choice.h"
 #include "canvas/tools.h"
 #include "files/save_print.h"
 #include "files_helpers.h"
+#include "options/option_strip.h"
 #include "options/pages.h"
 
 using namespace dab_test;
@@ -47,7 +50,7 @@ TEST(FilesSave, TwoSavesGiveTwoFilesOfTheCanvas) {
             ASSERT_EQ(saved.size(), 1u);
             ExpectSavedCanvas(folder / saved[0], first);
             // Tool page 1, and the canvas as it was when the save began.
-            EXPECT_EQ(toolGroup, kFirstBrushGroup);
+            EXPECT_EQ(CurrentStrip().toolGroup, kFirstBrushGroup);
             EXPECT_TRUE(CanvasClient() == first);
 
             PaintCanvas([](int x, int y) { return PaletteChecks(y, x); });
@@ -111,12 +114,12 @@ TEST(FilesSave, ASavedNameBeginningWithCBIsAColouringPicture) {
         std::vector<std::string> saved = SavedPictureNames(folder.Files());
         ASSERT_EQ(saved.size(), 1u);
         EXPECT_EQ(saved[0].substr(0, 2), "CB");
-        EXPECT_EQ(colouringMode, 0);
+        EXPECT_EQ(CurrentBrush().colouringMode, 0);
         ShowFiles();
         ClickFilesButton(kOpen);
         ClickCell(0);
-        EXPECT_EQ(colouringMode, 1);
-        EXPECT_EQ(toolState, kFillState) << "the fill";
+        EXPECT_EQ(CurrentBrush().colouringMode, 1);
+        EXPECT_EQ(CurrentToolState(), kFillState) << "the fill";
     });
 }
 
@@ -139,7 +142,7 @@ TEST(FilesSave, AFailedWriteSaysSoAndLeavesNothing) {
             setrlimit(RLIMIT_FSIZE, &kept);
             EXPECT_EQ(testing::MessageBoxesShown(), std::vector<std::string>{kNotSaved});
             EXPECT_EQ(folder.Files(), std::vector<std::string>{"CAKE.BMP"});
-            EXPECT_EQ(toolGroup, kFirstBrushGroup);
+            EXPECT_EQ(CurrentStrip().toolGroup, kFirstBrushGroup);
             EXPECT_TRUE(CanvasClient() == canvas);
 
             // The next save, with room again, works.

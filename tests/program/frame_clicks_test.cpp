@@ -2,9 +2,16 @@
 #include <gtest/gtest.h>
 
 #include "base/colours.h"
+#include "base/tool_groups.h"
+#include "canvas/brush_choice.h"
+#include "canvas/selection.h"
+#include "canvas/text.h"
 #include "canvas/tools.h"
 #include "canvas_pixels.h"
+#include "files/picture_chooser.h"
 #include "frame_helpers.h"
+#include "options/choosers.h"
+#include "options/option_strip.h"
 #include "options/pages.h"
 
 using namespace dab_test;
@@ -15,18 +22,18 @@ TEST(FrameClicks, ColourButtonsByColumnAndRow) {
     RunDab({640, 480}, [] {
         testing::ClearMediaRecords();
         ClickFrame(24, 50);
-        EXPECT_EQ(colourFamily, 3);
-        EXPECT_EQ(currentColour, paletteColours[35]);
+        EXPECT_EQ(CurrentBrush().colourFamily, 3);
+        EXPECT_EQ(CurrentBrush().currentColour, paletteColours[35]);
         EXPECT_EQ(SoundFiles(), std::vector<std::string>{"a41.mub"});
         ClickFrame(25, 50);
-        EXPECT_EQ(colourFamily, 11);
+        EXPECT_EQ(CurrentBrush().colourFamily, 11);
         ClickFrame(10, 103);
-        EXPECT_EQ(colourFamily, 7);
+        EXPECT_EQ(CurrentBrush().colourFamily, 7);
         // The shades on the strip are the new family's.
         EXPECT_EQ(FramePixel(35, 108), paletteColours[70]);
         testing::ClearMediaRecords();
         ClickFrame(10, 104);
-        EXPECT_EQ(colourFamily, 7);
+        EXPECT_EQ(CurrentBrush().colourFamily, 7);
         EXPECT_TRUE(SoundFiles().empty()) << "y 104 is below the buttons and left of the strip";
     });
 }
@@ -53,63 +60,63 @@ TEST(FrameClicks, ColourChoiceTakesASnapshotSoUndoKeepsTheStrokeBefore) {
 TEST(FrameClicks, ShadeStripBounds) {
     RunDab({640, 480}, [] {
         ClickFrame(30, 105);
-        EXPECT_EQ(colourShade, 0);
-        EXPECT_EQ(currentColour, paletteColours[0]);
+        EXPECT_EQ(CurrentBrush().colourShade, 0);
+        EXPECT_EQ(CurrentBrush().currentColour, paletteColours[0]);
         ClickFrame(30, 183);
-        EXPECT_EQ(colourShade, 9);
+        EXPECT_EQ(CurrentBrush().colourShade, 9);
         testing::ClearMediaRecords();
         for (POINT p : {POINT{20, 150}, POINT{30, 104}, POINT{30, 184}}) ClickFrame(p.x, p.y);
-        EXPECT_EQ(colourShade, 9);
+        EXPECT_EQ(CurrentBrush().colourShade, 9);
         EXPECT_TRUE(SoundFiles().empty());
         // Family 6, shade 9: the near-black, not black.
         ClickFrame(10, 80);
         ClickFrame(30, 183);
-        EXPECT_EQ(currentColour, RGB(0, 0, 1));
+        EXPECT_EQ(CurrentBrush().currentColour, RGB(0, 0, 1));
     });
 }
 
 TEST(FrameClicks, WidthChooserBandsAndTheirBorders) {
     RunDab({640, 480}, [] {
-        widthChooserShown = 1;
+        DrawWidthChooser();
         const int middles[8] = {7, 12, 19, 25, 34, 43, 54, 65};
         for (int w = 0; w < 8; w++) {
             ClickFrame(320, middles[w]);
-            EXPECT_EQ(penWidth, w + 1) << "at y " << middles[w];
+            EXPECT_EQ(CurrentBrush().penWidth, w + 1) << "at y " << middles[w];
         }
         for (int border : {10, 15, 22, 31, 38, 48, 58}) {
             testing::ClearMediaRecords();
             ClickFrame(344, border);
-            EXPECT_EQ(penWidth, 8) << "a border only redraws";
+            EXPECT_EQ(CurrentBrush().penWidth, 8) << "a border only redraws";
             EXPECT_EQ(SoundFiles(), std::vector<std::string>{"a41.mub"});
         }
-        widthChooserShown = 0;
+        ClearChooserArea();
         ClickFrame(320, 7);
-        EXPECT_EQ(penWidth, 8) << "no chooser, no width";
+        EXPECT_EQ(CurrentBrush().penWidth, 8) << "no chooser, no width";
     });
 }
 
 TEST(FrameClicks, PatternChooserStepsDownAndRoundInEightClicks) {
     RunDab({640, 480}, [] {
-        patternChooserShown = 1;
+        DrawPatternChooser();
         const int expected[8] = {1, 8, 7, 6, 5, 4, 3, 2};
         for (int i = 0; i < 8; i++) {
             ClickFrame(375, 30);
-            EXPECT_EQ(fillPattern, expected[i]);
+            EXPECT_EQ(CurrentBrush().fillPattern, expected[i]);
         }
         ClickFrame(360, 30);
-        EXPECT_EQ(fillPattern, 2) << "x 360 is outside the chooser";
+        EXPECT_EQ(CurrentBrush().fillPattern, 2) << "x 360 is outside the chooser";
     });
 }
 
 TEST(FrameClicks, RainbowChooserHalves) {
     RunDab({640, 480}, [] {
-        rainbowChooserShown = 1;
+        DrawRainbowChooser();
         ClickFrame(375, 50);
-        EXPECT_EQ(rainbowMode, 1);
+        EXPECT_EQ(CurrentBrush().rainbowMode, 1);
         ClickFrame(375, 36);
-        EXPECT_EQ(rainbowMode, 1) << "the middle line changes nothing";
+        EXPECT_EQ(CurrentBrush().rainbowMode, 1) << "the middle line changes nothing";
         ClickFrame(375, 10);
-        EXPECT_EQ(rainbowMode, 0);
+        EXPECT_EQ(CurrentBrush().rainbowMode, 0);
     });
 }
 
@@ -133,17 +140,17 @@ TEST(FrameClicks, QuitRegionIsOneHundredPixelsAndNoKeepsTheProgram) {
 
 TEST(FrameClicks, TextEntrySwallowsFrameClicks) {
     RunDab({640, 480}, [] {
-        textEntryActive = 1;
+        BeginTextEntry({100, 100});
         ClickFrame(30, 20);
-        EXPECT_EQ(colourFamily, 0) << "the click only finishes the text";
-        EXPECT_EQ(textEntryActive, 0);
+        EXPECT_EQ(CurrentBrush().colourFamily, 0) << "the click only finishes the text";
+        EXPECT_EQ(TextEntryActive(), 0);
         // Text placement pending: the next frame click goes back to the first brush page instead.
-        textPlacePending = 1;
-        toolGroup = kFirstStampGroup + 1;
+        AwaitTextPlace();
+        ShowStampPage(kFirstStampGroup + 1);
         ClickFrame(30, 20);
-        EXPECT_EQ(textPlacePending, 0);
-        EXPECT_EQ(toolGroup, kFirstBrushGroup);
-        EXPECT_EQ(colourFamily, 0);
+        EXPECT_EQ(TextPlacePending(), 0);
+        EXPECT_EQ(CurrentStrip().toolGroup, kFirstBrushGroup);
+        EXPECT_EQ(CurrentBrush().colourFamily, 0);
     });
 }
 
@@ -151,29 +158,29 @@ TEST(FrameClicks, LeftColumnButtonsAndTheirBorders) {
     RunDab({640, 480}, [] {
         testing::ClearMediaRecords();
         ClickFrame(20, 340);
-        EXPECT_EQ(textPlacePending, 1);
-        EXPECT_EQ(toolState, kTextState);
+        EXPECT_EQ(TextPlacePending(), 1);
+        EXPECT_EQ(CurrentToolState(), kTextState);
         EXPECT_EQ(SoundFiles(), std::vector<std::string>{"a26.mub"});
-        textPlacePending = 0;
+        CancelTextPlace();
         ClickFrame(20, 250);
-        EXPECT_EQ(toolGroup, kFirstEffectsGroup);
+        EXPECT_EQ(CurrentStrip().toolGroup, kFirstEffectsGroup);
         ClickFrame(20, 300);
-        EXPECT_EQ(toolGroup, kFirstRegionGroup);
-        EXPECT_EQ(toolState, kWhiteRectangleState);
+        EXPECT_EQ(CurrentStrip().toolGroup, kFirstRegionGroup);
+        EXPECT_EQ(CurrentToolState(), kWhiteRectangleState);
         ClickFrame(20, 420);
-        EXPECT_EQ(toolGroup, kFilesGroup);
+        EXPECT_EQ(CurrentStrip().toolGroup, kFilesGroup);
         for (int i = 0; i < 20; i++) {
             ClickFrame(20, 380);
-            EXPECT_GE(toolGroup, kFirstStampGroup);
-            EXPECT_LE(toolGroup, kFirstStampGroup + 2);
-            EXPECT_EQ(toolState, kStampState);
+            EXPECT_GE(CurrentStrip().toolGroup, kFirstStampGroup);
+            EXPECT_LE(CurrentStrip().toolGroup, kFirstStampGroup + 2);
+            EXPECT_EQ(CurrentToolState(), kStampState);
         }
         ClickFrame(20, 200);
-        EXPECT_EQ(toolGroup, kFirstBrushGroup);
+        EXPECT_EQ(CurrentStrip().toolGroup, kFirstBrushGroup);
         for (int border : {232, 274, 316, 358, 400, 442}) {
             ClickFrame(20, border);
-            EXPECT_EQ(toolGroup, kFirstBrushGroup) << "y " << border;
-            EXPECT_EQ(textPlacePending, 0);
+            EXPECT_EQ(CurrentStrip().toolGroup, kFirstBrushGroup) << "y " << border;
+            EXPECT_EQ(TextPlacePending(), 0);
         }
     });
 }
@@ -183,38 +190,38 @@ TEST(FrameClicks, PageArrowsGoRoundTheirRings) {
         const int forward[] = {2, 3, 4, 1};
         for (int page : forward) {
             ClickFrame(290, 50);
-            EXPECT_EQ(toolGroup, page);
+            EXPECT_EQ(CurrentStrip().toolGroup, page);
         }
         const int back[] = {4, 3, 2, 1};
         for (int page : back) {
             ClickFrame(290, 20);
-            EXPECT_EQ(toolGroup, page);
+            EXPECT_EQ(CurrentStrip().toolGroup, page);
         }
         ShowStampPage(kLastStampGroup);
         ClickFrame(290, 50);
-        EXPECT_EQ(toolGroup, kFirstStampGroup);
+        EXPECT_EQ(CurrentStrip().toolGroup, kFirstStampGroup);
         ClickFrame(290, 20);
-        EXPECT_EQ(toolGroup, kLastStampGroup);
+        EXPECT_EQ(CurrentStrip().toolGroup, kLastStampGroup);
         ShowRegionToolPage(1);
         ClickFrame(290, 20);
-        EXPECT_EQ(toolGroup, kSecondRegionGroup);
+        EXPECT_EQ(CurrentStrip().toolGroup, kSecondRegionGroup);
         ClickFrame(290, 20);
-        EXPECT_EQ(toolGroup, kFirstRegionGroup);
+        EXPECT_EQ(CurrentStrip().toolGroup, kFirstRegionGroup);
         // The effects pages are a ring of two, with the arrows' sound.
         ClickFrame(20, 250);
         testing::ClearMediaRecords();
         for (ToolGroup group : {kSecondEffectsGroup, kFirstEffectsGroup}) {
             ClickFrame(290, 50);
-            EXPECT_EQ(toolGroup, group);
+            EXPECT_EQ(CurrentStrip().toolGroup, group);
         }
         ClickFrame(290, 20);
-        EXPECT_EQ(toolGroup, kSecondEffectsGroup);
+        EXPECT_EQ(CurrentStrip().toolGroup, kSecondEffectsGroup);
         EXPECT_EQ(SoundFiles(), std::vector<std::string>(3, "a27.mub"));
         // The files page has no arrows, not even silent ones.
         ShowFilesPage();
         testing::ClearMediaRecords();
         ClickFrame(290, 50);
-        EXPECT_EQ(toolGroup, kFilesGroup);
+        EXPECT_EQ(CurrentStrip().toolGroup, kFilesGroup);
         EXPECT_TRUE(SoundFiles().empty());
     });
 }
@@ -225,32 +232,32 @@ TEST(FrameClicks, AClickAfterTheRegionPagesActsAtOnce) {
     RunDab({640, 480}, [] {
         ClickFrame(20, 295);
         ClickFrame(290, 54);
-        ASSERT_EQ(selectionMode, 1);
+        ASSERT_EQ(CurrentSelectionMode(), 1);
         ClickFrame(20, 250);
-        ASSERT_EQ(toolState, kNoToolState);
+        ASSERT_EQ(CurrentToolState(), kNoToolState);
         CanvasImage before = ReadCanvas();
         ClickFrame(76, 18);
         EXPECT_NE(ReadCanvas(), before) << "the effect's click was swallowed";
         ClickFrame(20, 420);
         ClickFrame(10, 40);
-        EXPECT_EQ(colourFamily, 3) << "the colour button's click was swallowed";
+        EXPECT_EQ(CurrentBrush().colourFamily, 3) << "the colour button's click was swallowed";
     });
 }
 
 TEST(FrameClicks, ColourClickLeavesTheChooserView) {
     RunDab({640, 480}, [] {
-        pictureChooserShown = 1;
-        ShowWindow(canvasWindow, SW_HIDE);
+        OpenPictureChooser();
+        ASSERT_TRUE(PictureChooserShown());
         ClickFrame(30, 20);
-        EXPECT_EQ(pictureChooserShown, 0);
+        EXPECT_EQ(PictureChooserShown(), 0);
         EXPECT_TRUE(IsWindowVisible(canvasWindow));
-        EXPECT_EQ(colourFamily, 9);
+        EXPECT_EQ(CurrentBrush().colourFamily, 9);
         // In the chooser view a click left of the pictures only returns to the canvas.
-        pictureChooserShown = 1;
-        ShowWindow(canvasWindow, SW_HIDE);
+        OpenPictureChooser();
+        ASSERT_TRUE(PictureChooserShown());
         ClickFrame(10, 104);
-        EXPECT_EQ(pictureChooserShown, 0);
-        EXPECT_EQ(colourFamily, 9);
+        EXPECT_EQ(PictureChooserShown(), 0);
+        EXPECT_EQ(CurrentBrush().colourFamily, 9);
     });
 }
 

@@ -6,6 +6,7 @@
 #include <utility>
 #include "base/colours.h"
 #include "base/state.h"
+#include "canvas/brush_choice.h"
 #include "canvas_pixels.h"
 #include "draw/frame_drawing.h"
 #include "frame_helpers.h"
@@ -42,7 +43,7 @@ TEST(FramePaint, ColourButtonsShadesAndSlider) {
 TEST(FramePaint, RepaintOfTheFrameSetsTheShadeBackToFiveAndShowsThePicture) {
     RunDab({640, 480}, [] {
         SelectShade(8);
-        EXPECT_EQ(colourShade, 8);
+        EXPECT_EQ(CurrentBrush().colourShade, 8);
         // Drawn on the canvas since the snapshot: a frame repaint puts the snapshot back too.
         HDC dc = GetDC(canvasWindow);
         PatBlt(dc, 10, 10, 50, 50, BLACKNESS);
@@ -51,8 +52,8 @@ TEST(FramePaint, RepaintOfTheFrameSetsTheShadeBackToFiveAndShowsThePicture) {
         // Wakes the program, which then finds the frame to repaint.
         PostMessageA(frameWindow, WM_NULL, 0, 0);
         testing::WaitUntilIdle();
-        EXPECT_EQ(colourShade, 5);
-        EXPECT_EQ(currentColour, paletteColours[5]);
+        EXPECT_EQ(CurrentBrush().colourShade, 5);
+        EXPECT_EQ(CurrentBrush().currentColour, paletteColours[5]);
         EXPECT_EQ(CanvasPixel(30, 30), RGB(255, 255, 255));
     });
 }
@@ -82,15 +83,15 @@ TEST(FramePaint, AHundredOfEachFrameDrawingLeakNothing) {
             {"ClearOptionStrip", [](int) { ClearOptionStrip(); }},
             {"ClearChooserArea", [](int) { ClearChooserArea(); }},
             {"DrawWidthChooser", [](int i) {
-                 penWidth = i % 8 + 1;
+                 ChoosePenWidth(i % 8 + 1);
                  DrawWidthChooser();
              }},
             {"DrawRainbowChooser", [](int i) {
-                 rainbowMode = i % 2;
+                 ChooseRainbow(i % 2 != 0);
                  DrawRainbowChooser();
              }},
             {"DrawPatternChooser", [](int i) {
-                 fillPattern = i % 8 + 1;
+                 ChooseFillPattern(i % 8 + 1);
                  DrawPatternChooser();
              }},
             {"SelectOption", [](int i) { SelectOption(i % 12 + 1); }},

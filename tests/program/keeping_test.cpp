@@ -7,6 +7,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include "canvas/tools.h"
 #include "files/journal.h"
 #include "files_helpers.h"
 #include "region_helpers.h"
@@ -280,12 +281,12 @@ TEST(Keeping, APageChangeKeepsTheDrawingInTheSnapshot) {
     RunDab({640, 480}, [] {
         PaintCanvas(Gradient);
         ChooseRegionOption(1, 3);
-        ASSERT_EQ(toolState, kMirrorState);
+        ASSERT_EQ(CurrentToolState(), kMirrorState);
         Stroke({{100, 100}, {300, 250}});
         CanvasImage mirrored = ReadCanvas();
         // The arrow to page 2, which chooses its cut selection, and the selection moved 40 to the right.
         ClickFrame(290, 54);
-        ASSERT_EQ(toolState, kSelectState);
+        ASSERT_EQ(CurrentToolState(), kSelectState);
         Stroke({{100, 100}, {200, 200}});
         Stroke({{150, 150}, {190, 150}});
         CanvasImage after = ReadCanvas();
@@ -297,11 +298,11 @@ TEST(Keeping, APageChangeKeepsTheDrawingInTheSnapshot) {
         // The fill, the stamps button, two stamps: undo takes back the stamps only.
         ClickFrame(20, 210);
         ChooseOptionButton(2);
-        ASSERT_EQ(toolState, kFillState);
+        ASSERT_EQ(CurrentToolState(), kFillState);
         Click({300, 300});
         CanvasImage filled = ReadCanvas();
         ClickFrame(20, 380);
-        ASSERT_EQ(toolState, kStampState);
+        ASSERT_EQ(CurrentToolState(), kStampState);
         Click({120, 200});
         Click({320, 200});
         ASSERT_NE(ReadCanvas(), filled);

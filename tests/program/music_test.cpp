@@ -1,6 +1,7 @@
 // The background music: five tunes in turn on completion notices, and its end with the canvas.
 #include <gtest/gtest.h>
 
+#include "base/sound.h"
 #include "base/state.h"
 #include "dab.h"
 
@@ -25,8 +26,7 @@ TEST(Music, EachTuneEndMovesToTheNextAndRoundAgain) {
             ASSERT_TRUE(testing::FinishMusic()) << "no tune plays before dab" << next;
             testing::WaitUntilIdle();
             EXPECT_EQ(testing::MciCommandsSent(), NextTune(next));
-            EXPECT_EQ(musicNumber, next);
-            EXPECT_EQ(musicOpen, 1);
+            EXPECT_EQ(TunePlaying(), next);
             EXPECT_NE(testing::MusicPlaying().find("dab" + std::to_string(next) + ".mid"), std::string::npos);
         }
     });
@@ -41,7 +41,7 @@ TEST(Music, AbortedTuneMovesOnToo) {
         std::vector<std::string> expected = NextTune(2);
         expected.insert(expected.begin(), "close midi");
         EXPECT_EQ(testing::MciCommandsSent(), expected);
-        EXPECT_EQ(musicNumber, 2);
+        EXPECT_EQ(TunePlaying(), 2);
     });
 }
 
@@ -50,14 +50,14 @@ TEST(Music, FailureNoticeAndNoticeWithoutMusicChangeNothing) {
         testing::ClearMediaRecords();
         Notice(MCI_NOTIFY_FAILURE);
         EXPECT_TRUE(testing::MciCommandsSent().empty());
-        EXPECT_EQ(musicNumber, 1);
+        EXPECT_EQ(TunePlaying(), 1);
 
-        // As after the sound switch: the music is closed, so its abort notice must not restart it.
-        musicOpen = 0;
+        // After the sound switch the music is closed, so its abort notice must not restart it.
+        SwitchSound();
+        testing::ClearMediaRecords();
         Notice(MCI_NOTIFY_ABORTED);
         EXPECT_TRUE(testing::MciCommandsSent().empty());
-        EXPECT_EQ(musicNumber, 1);
-        EXPECT_EQ(musicOpen, 0);
+        EXPECT_EQ(TunePlaying(), 0);
     });
 }
 
@@ -72,7 +72,7 @@ TEST(Music, CanvasEndClosesTheMusicAndTheProgramEndsWithZero) {
 
 TEST(Music, NoMusicToCloseWhenNoneIsOpen) {
     RunDab({640, 480}, [] {
-        musicOpen = 0;
+        SwitchSound();
         testing::ClearMediaRecords();
         PostMessageA(frameWindow, WM_CLOSE, 0, 0);
         EXPECT_EQ(testing::WaitForExit(), 0);

@@ -2,10 +2,15 @@
 #include <gtest/gtest.h>
 
 #include "base/colours.h"
+#include "base/sound.h"
 #include "base/state.h"
+#include "base/tool_groups.h"
+#include "canvas/brush_choice.h"
+#include "canvas/selection.h"
 #include "canvas/tools.h"
 #include "frame_helpers.h"
 #include "options/choosers.h"
+#include "options/option_strip.h"
 #include "options/pages.h"
 #include "options/select.h"
 #include "platform/user/cursors.h"
@@ -25,8 +30,8 @@ TEST(Options, HighlightMovesFromButtonToButton) {
         EXPECT_EQ(FramePixel(59, 1), kHighlight) << "option 1's outline";
         EXPECT_EQ(FramePixel(60, 2), kHighlight) << "option 1's background";
         ClickOption(9);
-        EXPECT_EQ(selectedOption, 9);
-        EXPECT_EQ(toolState, kLineBurstState);
+        EXPECT_EQ(CurrentStrip().selectedOption, 9);
+        EXPECT_EQ(CurrentToolState(), kLineBurstState);
         EXPECT_EQ(FramePixel(59, 1), kNavy);
         EXPECT_EQ(FramePixel(60, 2), kNavy);
         // Option 9's icon is at (130, 38): its outline runs one pixel round it.
@@ -39,37 +44,37 @@ TEST(Options, HighlightMovesFromButtonToButton) {
 TEST(Options, ChoosingTheHighlightedOptionAgainDoesNothing) {
     RunDab({640, 480}, [] {
         ClickOption(3);
-        EXPECT_EQ(toolState, kSprayCanState);
-        rainbowMode = 1;
+        EXPECT_EQ(CurrentToolState(), kSprayCanState);
+        ChooseRainbow(true);
         testing::ClearMediaRecords();
         ClickOption(3);
-        EXPECT_EQ(rainbowMode, 1);
+        EXPECT_EQ(CurrentBrush().rainbowMode, 1);
         ClickOption(4);
-        EXPECT_EQ(rainbowMode, 0) << "every change of option";
+        EXPECT_EQ(CurrentBrush().rainbowMode, 0) << "every change of option";
     });
 }
 
 TEST(Options, EachRowShowsItsChoosersOnly) {
     RunDab({640, 480}, [] {
         ClickOption(2);
-        EXPECT_EQ(toolState, kFillState);
-        EXPECT_EQ(widthChooserShown, 0);
-        EXPECT_EQ(rainbowChooserShown, 0);
-        EXPECT_EQ(patternChooserShown, 1);
+        EXPECT_EQ(CurrentToolState(), kFillState);
+        EXPECT_EQ(CurrentStrip().widthChooserShown, 0);
+        EXPECT_EQ(CurrentStrip().rainbowChooserShown, 0);
+        EXPECT_EQ(CurrentStrip().patternChooserShown, 1);
         EXPECT_EQ(FramePixel(320, 7), kNavy) << "no width samples";
-        int width = penWidth;
+        int width = CurrentBrush().penWidth;
         ClickFrame(320, 60);
-        EXPECT_EQ(penWidth, width) << "the blank width area takes no clicks";
+        EXPECT_EQ(CurrentBrush().penWidth, width) << "the blank width area takes no clicks";
 
         ClickOption(4);
-        EXPECT_EQ(toolState, kThinWhenFastState);
-        EXPECT_EQ(widthChooserShown + patternChooserShown + rainbowChooserShown, 0);
+        EXPECT_EQ(CurrentToolState(), kThinWhenFastState);
+        EXPECT_EQ(CurrentStrip().widthChooserShown + CurrentStrip().patternChooserShown + CurrentStrip().rainbowChooserShown, 0);
         for (int x = 310; x < 440; x += 7)
             for (int y = 0; y < 72; y += 5) ASSERT_EQ(FramePixel(x, y), kNavy) << x << ", " << y;
 
         ClickOption(1);
-        EXPECT_EQ(widthChooserShown, 1);
-        EXPECT_EQ(rainbowChooserShown, 1);
+        EXPECT_EQ(CurrentStrip().widthChooserShown, 1);
+        EXPECT_EQ(CurrentStrip().rainbowChooserShown, 1);
         EXPECT_EQ(FramePixel(320, 7), kHighlight) << "the width samples";
     });
 }
@@ -77,7 +82,7 @@ TEST(Options, EachRowShowsItsChoosersOnly) {
 TEST(Options, WidthKnobFollowsThePenWidth) {
     RunDab({640, 480}, [] {
         for (int width : {8, 1}) {
-            penWidth = width;
+            ChoosePenWidth(width);
             DrawWidthChooser();
             int top = 100, bottom = -1;
             for (int y = 0; y < 72; y++)
@@ -103,21 +108,21 @@ TEST(Options, EffectOptionsFallBackToOptionOne) {
     RunDab({640, 480}, [] {
         ShowRegionToolPage(1);
         ClickOption(5);
-        EXPECT_EQ(selectedOption, 1);
-        EXPECT_EQ(toolState, kWhiteRectangleState);
+        EXPECT_EQ(CurrentStrip().selectedOption, 1);
+        EXPECT_EQ(CurrentToolState(), kWhiteRectangleState);
         EXPECT_EQ(SoundFiles().back(), "a37.mub");
         ShowRegionToolPage(2);
         ClickOption(12);
-        EXPECT_EQ(selectionMode, 2);
-        EXPECT_EQ(toolState, kSelectState);
+        EXPECT_EQ(CurrentSelectionMode(), 2);
+        EXPECT_EQ(CurrentToolState(), kSelectState);
         ClickOption(3);
-        EXPECT_EQ(selectedOption, 1);
-        EXPECT_EQ(toolState, kSelectState);
-        EXPECT_EQ(selectionMode, 1);
+        EXPECT_EQ(CurrentStrip().selectedOption, 1);
+        EXPECT_EQ(CurrentToolState(), kSelectState);
+        EXPECT_EQ(CurrentSelectionMode(), 1);
         // Option 8 sets its state, then plays its sound.
         testing::ClearMediaRecords();
         ClickOption(8);
-        EXPECT_EQ(toolState, kZoomState);
+        EXPECT_EQ(CurrentToolState(), kZoomState);
         EXPECT_EQ(SoundFiles(), std::vector<std::string>{"a44.mub"});
     });
 }
@@ -125,10 +130,10 @@ TEST(Options, EffectOptionsFallBackToOptionOne) {
 TEST(Options, StampsBecomeTheCursorAndKeepTheStampState) {
     RunDab({640, 480}, [] {
         ShowStampPage(10);
-        EXPECT_EQ(toolState, kStampState);
+        EXPECT_EQ(CurrentToolState(), kStampState);
         EXPECT_EQ(stampIcon, LoadIconA(appInstance, "ICON_112"));
         ClickOption(5);
-        EXPECT_EQ(toolState, kStampState);
+        EXPECT_EQ(CurrentToolState(), kStampState);
         EXPECT_EQ(stampIcon, LoadIconA(appInstance, "ICON_116"));
         ASSERT_EQ(stampCursorExists, 1);
         const backend::CursorImage* cursor = user::FindCursor(stampCursor);
@@ -149,17 +154,17 @@ TEST(Options, FilesAndEffectsPagesHaveNoHighlightAndTheEarShowsTheSound) {
     RunDab({640, 480}, [] {
         ShowFilesPage();
         EXPECT_EQ(FramePixel(59, 1), kNavy);
-        EXPECT_EQ(toolState, kNoToolState);
+        EXPECT_EQ(CurrentToolState(), kNoToolState);
         ClickFrame(80, 20);
         EXPECT_EQ(FramePixel(59, 1), kNavy) << "an option click there draws no highlight";
-        soundOn = 0;
+        SwitchSound();
         ShowFilesPage();
         COLORREF off = FramePixel(216, 18);
-        soundOn = 1;
+        SwitchSound();
         ShowFilesPage();
         EXPECT_NE(FramePixel(216, 18), off) << "ICON_209 and ICON_210 differ where the ear is crossed out";
         ShowEffectsPage(2);
-        EXPECT_EQ(toolGroup, kSecondEffectsGroup);
+        EXPECT_EQ(CurrentStrip().toolGroup, kSecondEffectsGroup);
         EXPECT_EQ(FramePixel(59, 1), kNavy);
         EXPECT_NE(FramePixel(280, 10), kNavy) << "the effects pages have arrows";
         ShowFilesPage();

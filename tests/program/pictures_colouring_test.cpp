@@ -6,6 +6,7 @@
 #include <deque>
 
 #include "base/colours.h"
+#include "canvas/brush_choice.h"
 #include "canvas/canvas.h"
 #include "canvas/tools.h"
 #include "canvas_pixels.h"
@@ -68,7 +69,7 @@ void LoadColouringPicture(const std::string& name) {
     ReleaseDC(canvasWindow, dc);
     GlobalFree(block);
     TakeSnapshot();
-    colouringMode = 1;
+    UseColouringMode(true);
 }
 
 void ClickCanvas(POINT p) {
@@ -78,11 +79,10 @@ void ClickCanvas(POINT p) {
 }
 
 // A different bright colour for each area in turn, none of them white or black.
-COLORREF FillColour(int area) {
-    static const int kFamilies[] = {0, 1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 13, 14, 15};
-    int family = kFamilies[area % 15], shade = 2 + (area / 15) % 6;
-    return paletteColours[10 * family + shade];
-}
+const int kFamilies[] = {0, 1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+int FillFamily(int area) { return kFamilies[area % 15]; }
+int FillShade(int area) { return 2 + (area / 15) % 6; }
+COLORREF FillColour(int area) { return paletteColours[10 * FillFamily(area) + FillShade(area)]; }
 
 struct Case {
     std::string picture;
@@ -102,8 +102,8 @@ TEST_P(PicturesColouring, EveryAreaFillsAloneAndTheOutlinesStay) {
     ASSERT_GE(named.size(), 6u) << "the source names the areas a child fills";
     RunDab(c.screen, [&] {
         LoadColouringPicture(c.picture);
-        toolState = kFillState;
-        fillPattern = 2;
+        SetToolState(kFillState);
+        ChooseFillPattern(2);
         CanvasImage before = ReadCanvas();
         WhiteAreas areas = FindWhiteAreas(before);
         ASSERT_GT(areas.first.size(), named.size());
@@ -135,7 +135,8 @@ TEST_P(PicturesColouring, EveryAreaFillsAloneAndTheOutlinesStay) {
 
         // Fill every white area with the tool, each in its own colour.
         for (size_t k = 0; k < areas.first.size(); k++) {
-            currentColour = FillColour(int(k));
+            ChooseColourFamily(FillFamily(int(k)));
+            ChooseShade(FillShade(int(k)));
             ClickCanvas(areas.first[k]);
         }
         CanvasImage after = ReadCanvas();
@@ -150,7 +151,8 @@ TEST_P(PicturesColouring, EveryAreaFillsAloneAndTheOutlinesStay) {
         auto outline = std::find(before.pixels.begin(), before.pixels.end(), kBlack);
         size_t onOutline = size_t(outline - before.pixels.begin());
         ASSERT_LT(onOutline, before.pixels.size());
-        currentColour = paletteColours[95];
+        ChooseColourFamily(9);
+        ChooseShade(5);
         ClickCanvas({LONG(onOutline % size_t(before.width)), LONG(onOutline / size_t(before.width))});
         EXPECT_EQ(ReadCanvas(), after);
     });

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "base/state.h"
+#include "canvas/brush_choice.h"
 #include "frame_helpers.h"
 #include "options/choosers.h"
 #include "pictures_tool.h"
@@ -51,8 +52,9 @@ TEST(PicturesFrame, PatternChooserFillsOnlyItsSwatch) {
     RunDab({800, 600}, [] {
         Drawn chooser("A3.MUB", 30, 72);
         for (int pattern : {2, 1}) {
-            fillPattern = pattern;
-            currentColour = paletteColours[113];
+            ChooseFillPattern(pattern);
+            ChooseColourFamily(11);
+            ChooseShade(3);
             DrawPatternChooser();
             std::string first;
             auto inSwatch = [](int x, int y) { return x >= 4 && x <= 25 && y >= 45 && y <= 67; };
@@ -70,7 +72,7 @@ TEST(PicturesFrame, RainbowKnobCoversOnlyItsRoom) {
     RunDab({800, 600}, [] {
         Drawn chooser("A4.MUB", 30, 72);
         for (int mode : {0, 1}) {
-            rainbowMode = mode;
+            ChooseRainbow(mode != 0);
             DrawRainbowChooser();
             int a = mode == 1 ? 43 : 8;
             std::string first;

@@ -3,9 +3,11 @@
 // zoom working from the snapshot; and a frame click while the marquee shows only dropping it.
 #include <gtest/gtest.h>
 
+#include "canvas/brush_choice.h"
 #include "canvas/canvas.h"
 #include "canvas/selection.h"
 #include "canvas/tools.h"
+#include "options/option_strip.h"
 #include "region_helpers.h"
 
 using namespace dab_test;
@@ -79,7 +81,7 @@ TEST(RegionTools, WhiteRectangleWhitensTheRegionAndHalfThePenAround) {
     RunDab({640, 480}, [] {
         PaintCanvas(Checks);
         CanvasImage before = ReadCanvas();
-        penWidth = 6;
+        ChoosePenWidth(6);
         UseTool(kWhiteRectangleState);
         DragRegion({300, 250}, {100, 100});
         CanvasImage after = ReadCanvas();
@@ -116,7 +118,7 @@ TEST(RegionTools, ShrinkAndZoomAgainWorkFromTheSnapshot) {
         for (int n : {4, 8}) {
             PaintCanvas(Gradient);
             ChooseRegionOption(2, n);
-            int state = toolState;
+            int state = CurrentToolState();
             ASSERT_EQ(state, n == 4 ? kShrinkState : kZoomState);
             DragRegion({100, 100}, {180, 160});
             CanvasImage first = ReadCanvas();
@@ -157,12 +159,12 @@ TEST(RegionTools, SelectionPastesTheSnapshotWhereTheMarqueeWasLast) {
         for (const SelectionCase& c : kSelectionCases) {
             PaintCanvas(Gradient);
             ChooseRegionOption(2, c.option);
-            ASSERT_EQ(toolState, kSelectState);
-            ASSERT_EQ(selectionMode, c.cut ? 1 : 2);
+            ASSERT_EQ(CurrentToolState(), kSelectState);
+            ASSERT_EQ(CurrentSelectionMode(), c.cut ? 1 : 2);
             CanvasImage before = ReadCanvas();
             // Dragged from bottom right to top left: 100 × 60 from (100, 100).
             DragRegion({200, 160}, {100, 100});
-            EXPECT_EQ(toolState, kNoToolState) << c.name;
+            EXPECT_EQ(CurrentToolState(), kNoToolState) << c.name;
             std::vector<POINT> marquee = Differences(before, ReadCanvas());
             EXPECT_GT(marquee.size(), 300u) << c.name << ": the marquee shows";
             for (POINT p : marquee)
@@ -173,7 +175,7 @@ TEST(RegionTools, SelectionPastesTheSnapshotWhereTheMarqueeWasLast) {
             CanvasMove({170, 140});
             CanvasMove({180, 150});
             testing::WaitUntilIdle();
-            EXPECT_EQ(toolState, kMoveSelectionState) << c.name;
+            EXPECT_EQ(CurrentToolState(), kMoveSelectionState) << c.name;
             EXPECT_EQ(selectionRect.left, 100);
             EXPECT_EQ(selectionRect.bottom, 160);
             CanvasRelease({260, 200});
@@ -189,9 +191,9 @@ TEST(RegionTools, SelectionPastesTheSnapshotWhereTheMarqueeWasLast) {
                 }
             EXPECT_EQ(wrong, 0) << c.name;
             // The cut selection is chosen again, the copy's highlight is gone.
-            EXPECT_EQ(toolState, kSelectState) << c.name;
-            EXPECT_EQ(selectionMode, 1) << c.name;
-            EXPECT_EQ(selectedOption, 1);
+            EXPECT_EQ(CurrentToolState(), kSelectState) << c.name;
+            EXPECT_EQ(CurrentSelectionMode(), 1) << c.name;
+            EXPECT_EQ(CurrentStrip().selectedOption, 1);
             EXPECT_EQ(selectionRect.left, 640 + 3);
             EXPECT_EQ(FramePixel(59, 1), kHighlight) << c.name;
             EXPECT_NE(FramePixel(234, 37), kHighlight) << c.name;
@@ -205,18 +207,18 @@ TEST(RegionTools, FrameClickWhileTheMarqueeShowsOnlyDropsIt) {
         ChooseRegionOption(2, 1);
         CanvasImage before = ReadCanvas();
         DragRegion({100, 100}, {200, 160});
-        int family = colourFamily;
+        int family = CurrentBrush().colourFamily;
         // A colour button.
         ClickFrame(10, 40);
-        EXPECT_EQ(selectionMode, 0);
-        EXPECT_EQ(colourFamily, family) << "the click did not choose a colour";
+        EXPECT_EQ(CurrentSelectionMode(), 0);
+        EXPECT_EQ(CurrentBrush().colourFamily, family) << "the click did not choose a colour";
         EXPECT_EQ(ReadCanvas(), before) << "the marquee is erased";
         // A press outside the rectangle on the canvas drops it too (the copy selection this time: the
         // cut is still the chosen option, and choosing it again does nothing).
         ChooseOptionButton(12);
         DragRegion({100, 100}, {200, 160});
         Click({300, 300});
-        EXPECT_EQ(selectionMode, 0);
+        EXPECT_EQ(CurrentSelectionMode(), 0);
         EXPECT_EQ(ReadCanvas(), before);
     });
 }
@@ -234,8 +236,8 @@ TEST(RegionTools, DroppingASelectionWithNoMarqueeShownDrawsNothing) {
         // The copy selection chosen, then the effects page, then a click on its first effect.
         ChooseOptionButton(12);
         ClickFrame(20, 250);
-        EXPECT_EQ(toolState, kNoToolState);
-        EXPECT_EQ(selectionMode, 2);
+        EXPECT_EQ(CurrentToolState(), kNoToolState);
+        EXPECT_EQ(CurrentSelectionMode(), 2);
         CanvasImage before = ReadCanvas();
         ChooseOptionButton(1);
         EXPECT_NE(ReadCanvas(), before) << "the effect ran at once";
@@ -248,11 +250,11 @@ TEST(RegionTools, DroppingASelectionWithNoMarqueeShownDrawsNothing) {
         testing::WaitUntilIdle();
         EXPECT_EQ(ReadCanvas(), picture);
         ClickFrame(20, 250);
-        EXPECT_EQ(toolState, kNoToolState);
-        EXPECT_GT(selectionMode, 0);
+        EXPECT_EQ(CurrentToolState(), kNoToolState);
+        EXPECT_GT(CurrentSelectionMode(), 0);
         Click({150, 130});
-        EXPECT_EQ(toolState, kNoToolState) << "nothing to grab";
-        EXPECT_EQ(selectionMode, 0);
+        EXPECT_EQ(CurrentToolState(), kNoToolState) << "nothing to grab";
+        EXPECT_EQ(CurrentSelectionMode(), 0);
         EXPECT_EQ(ReadCanvas(), picture) << "no stray marquee";
     });
 }

@@ -4,7 +4,9 @@
 // to look at.
 #include <gtest/gtest.h>
 
+#include "base/tool_groups.h"
 #include "frame_helpers.h"
+#include "options/option_strip.h"
 #include "options/pages.h"
 #include "tools_helpers.h"
 
@@ -56,13 +58,13 @@ void RunEffectsPage(int page, const std::vector<Button>& buttons, const CanvasIm
             ShowEffectsPage(2);
             testing::WaitUntilIdle();
         }
-        ASSERT_EQ(toolGroup, page == 1 ? kFirstEffectsGroup : kSecondEffectsGroup);
+        ASSERT_EQ(CurrentStrip().toolGroup, page == 1 ? kFirstEffectsGroup : kSecondEffectsGroup);
         testing::ClearMediaRecords();
         ChooseOptionButton(b.n);
         EXPECT_EQ(SoundFiles(), Sound(b.sound)) << "effects page " << page << " button " << b.n;
         EXPECT_NE(ReadCanvas(), picture) << "effects page " << page << " button " << b.n;
-        EXPECT_EQ(toolGroup, kFirstBrushGroup) << "back on brush page 1";
-        EXPECT_EQ(selectedOption, 1);
+        EXPECT_EQ(CurrentStrip().toolGroup, kFirstBrushGroup) << "back on brush page 1";
+        EXPECT_EQ(CurrentStrip().selectedOption, 1);
         SaveSession("effects-" + std::to_string(page) + "-" + std::to_string(b.n));
         Undo();
         EXPECT_EQ(ReadCanvas(), picture) << "undo after effects page " << page << " button " << b.n;
@@ -98,13 +100,13 @@ TEST(SessionEffects, EveryEffectOfBothRegionToolPages) {
             for (const Button& b : pages[page - 1]) {
                 RegionToolsButton();
                 if (page == 2) NextPageArrow();
-                ASSERT_EQ(toolGroup, page == 1 ? kFirstRegionGroup : kSecondRegionGroup);
+                ASSERT_EQ(CurrentStrip().toolGroup, page == 1 ? kFirstRegionGroup : kSecondRegionGroup);
                 testing::ClearMediaRecords();
                 ChooseOptionButton(b.n);
                 EXPECT_EQ(SoundFiles(), Sound(b.sound)) << "region page " << page << " option " << b.n;
                 EXPECT_NE(ReadCanvas(), picture) << "region page " << page << " option " << b.n;
-                EXPECT_EQ(toolGroup, page == 1 ? kFirstRegionGroup : kSecondRegionGroup) << "the page stays";
-                EXPECT_EQ(selectedOption, 1) << "option 1 chosen again";
+                EXPECT_EQ(CurrentStrip().toolGroup, page == 1 ? kFirstRegionGroup : kSecondRegionGroup) << "the page stays";
+                EXPECT_EQ(CurrentStrip().selectedOption, 1) << "option 1 chosen again";
                 SaveSession("region-" + std::to_string(page) + "-" + std::to_string(b.n));
                 Undo();
                 EXPECT_EQ(ReadCanvas(), picture) << "undo after region page " << page << " option " << b.n;

@@ -3,6 +3,7 @@
 // build's test folder, for a person to look at.
 #include <gtest/gtest.h>
 
+#include "canvas/brush_choice.h"
 #include "canvas/tools.h"
 #include "files_helpers.h"
 #include "tools_helpers.h"
@@ -73,8 +74,8 @@ TEST(SessionFiles, SaveOpenAgainColourInAndDelete) {
         ShowFiles();
         ClickFilesButton(kOpen);
         ClickCell(SlotOf("CBHOUSE.BMP") - 1);
-        ASSERT_EQ(colouringMode, 1);
-        ASSERT_EQ(toolState, kFillState);
+        ASSERT_EQ(CurrentBrush().colouringMode, 1);
+        ASSERT_EQ(CurrentToolState(), kFillState);
         std::vector<COLORREF> outline = CanvasClient();
         struct Area {
             POINT at;

@@ -4,8 +4,12 @@
 // test folder, for a person to look at.
 #include <gtest/gtest.h>
 
+#include "base/tool_groups.h"
+#include "canvas/brush_choice.h"
+#include "canvas/selection.h"
 #include "canvas/text.h"
 #include "canvas/tools.h"
+#include "options/option_strip.h"
 #include "options/pages.h"
 #include "region_helpers.h"
 
@@ -53,7 +57,7 @@ TEST(Session, RegionToolsOfThePageOneOverAPicture) {
                               {9, kInvertState, {100, 30}, {560, 110}}};
         for (const Step& s : steps) {
             ChooseRegionOption(1, s.option);
-            EXPECT_EQ(toolState, s.state);
+            EXPECT_EQ(CurrentToolState(), s.state);
             testing::ClearMediaRecords();
             CanvasImage before = ReadCanvas();
             Stroke({s.from, {s.to.x + 40, s.to.y + 50}, s.to});
@@ -76,10 +80,10 @@ TEST(Session, CutCopyShrinkAndZoomOfThePageTwo) {
         // Cut the first stamps and put them lower down.
         ChooseRegionOption(2, 1);
         Stroke({{40, 180}, {200, 260}});
-        EXPECT_EQ(selectionMode, 1);
+        EXPECT_EQ(CurrentSelectionMode(), 1);
         CanvasImage marked = ReadCanvas();
         Stroke({{100, 220}, {150, 300}, {200, 400}});
-        EXPECT_EQ(toolState, kSelectState) << "the cut selection is chosen again";
+        EXPECT_EQ(CurrentToolState(), kSelectState) << "the cut selection is chosen again";
         EXPECT_EQ(ReadCanvas().at(100, 220), kWhite) << "the cut part's place is white";
         EXPECT_EQ(ReadCanvas().at(200, 400), marked.at(100, 220)) << "and the part is 180 lower";
         // Copy the third rectangle's top to the right.
@@ -88,7 +92,7 @@ TEST(Session, CutCopyShrinkAndZoomOfThePageTwo) {
         Stroke({{400, 80}, {700, 80}});
         CanvasImage copied = ReadCanvas();
         EXPECT_EQ(copied.at(400, 80), copied.at(700, 80));
-        EXPECT_EQ(selectedOption, 1);
+        EXPECT_EQ(CurrentStrip().selectedOption, 1);
         SaveSession("region-cut-and-copy");
         // Shrink the whole picture into the bottom right corner twice: the same picture both times.
         ChooseOptionButton(4);
@@ -118,9 +122,9 @@ TEST(Session, TextTypedCorrectedAndFinishedByAClick) {
         CanvasImage picture = ReadCanvas();
         // A colour, then the text button and a place under the stamps.
         ClickFrame(10, 45);
-        COLORREF colour = currentColour;
+        COLORREF colour = CurrentBrush().currentColour;
         ClickTextButton();
-        EXPECT_EQ(toolState, kTextState);
+        EXPECT_EQ(CurrentToolState(), kTextState);
         Click({40, 360});
         testing::Type("Hello dob");
         testing::Key(VK_BACK);
@@ -130,8 +134,8 @@ TEST(Session, TextTypedCorrectedAndFinishedByAClick) {
         EXPECT_STREQ(textBuffer, "Hello dab!|");
         // A click on the frame finishes it: no caret, tool page 1.
         ClickFrame(450, 30);
-        EXPECT_EQ(textEntryActive, 0);
-        EXPECT_EQ(toolGroup, kFirstBrushGroup);
+        EXPECT_EQ(TextEntryActive(), 0);
+        EXPECT_EQ(CurrentStrip().toolGroup, kFirstBrushGroup);
         std::vector<POINT> letters = Differences(picture, ReadCanvas());
         ASSERT_GT(letters.size(), 100u);
         for (POINT p : letters) {

@@ -6,9 +6,12 @@
 #include <cstdlib>
 #include <set>
 
+#include "base/tool_groups.h"
+#include "canvas/brush_choice.h"
 #include "canvas/tools.h"
 #include "frame_helpers.h"
 #include "options/choosers.h"
+#include "options/option_strip.h"
 #include "options/pages.h"
 #include "tools_helpers.h"
 
@@ -32,26 +35,26 @@ TEST(Session, EveryToolOfTheFirstTwoBrushPagesPaints) {
         // Blue, a dark shade; a wide pen; solid fill.
         ClickFrame(10, 40);
         ClickFrame(30, 170);
-        EXPECT_EQ(colourFamily, 3);
-        EXPECT_EQ(colourShade, 8);
+        EXPECT_EQ(CurrentBrush().colourFamily, 3);
+        EXPECT_EQ(CurrentBrush().colourShade, 8);
         for (int page = 1; page <= 2; page++) {
-            EXPECT_EQ(toolGroup, page);
+            EXPECT_EQ(CurrentStrip().toolGroup, page);
             for (int n = 1; n <= 12; n++) {
                 ChooseOptionButton(n);
-                EXPECT_EQ(selectedOption, n);
+                EXPECT_EQ(CurrentStrip().selectedOption, n);
                 POINT at = OptionButtonCentre(n);
                 EXPECT_EQ(FramePixel(at.x - 16, at.y - 16), kHighlight) << "page " << page << " option " << n;
-                if (widthChooserShown) ClickFrame(320, 44);
+                if (CurrentStrip().widthChooserShown) ClickFrame(320, 44);
                 // A colour of its own for each tool, so that it shows over the fill's.
                 int family = (page * 12 + n) % 16;
                 ClickFrame(family < 8 ? 10 : 35, 13 * (family % 8) + 6);
                 CanvasImage before = ReadCanvas();
                 // The erasers go over the pencil's line, since on white they leave nothing to see.
-                bool eraser = toolState == kSmallEraserState || toolState == kLargeEraserState;
+                bool eraser = CurrentToolState() == kSmallEraserState || CurrentToolState() == kLargeEraserState;
                 Stroke(BandStroke(eraser ? 0 : (page - 1) * 12 + n - 1));
-                EXPECT_GT(PaintedPixels(before), 0) << "page " << page << " option " << n << ", state " << toolState;
+                EXPECT_GT(PaintedPixels(before), 0) << "page " << page << " option " << n << ", state " << CurrentToolState();
                 // The fill took the whole canvas: undo it, so the next tools paint on white.
-                if (toolState == kFillState) ClickFrame(20, 460);
+                if (CurrentToolState() == kFillState) ClickFrame(20, 460);
             }
             // The next page by its arrow.
             ClickFrame(290, 54);
@@ -67,9 +70,9 @@ TEST(Session, EveryToolOfTheFirstTwoBrushPagesPaints) {
 TEST(Session, StampsThenUndoTakesBackOnlyTheStampsSinceTheLastClick) {
     RunDab({800, 600}, [] {
         ClickFrame(20, 380);
-        ASSERT_GE(toolGroup, kFirstStampGroup);
-        ASSERT_LE(toolGroup, kFirstStampGroup + 2);
-        EXPECT_EQ(toolState, kStampState);
+        ASSERT_GE(CurrentStrip().toolGroup, kFirstStampGroup);
+        ASSERT_LE(CurrentStrip().toolGroup, kFirstStampGroup + 2);
+        EXPECT_EQ(CurrentToolState(), kStampState);
         std::vector<CanvasImage> after;
         for (int i = 0; i < 3; i++) {
             ChooseOptionButton(i + 2);
@@ -97,8 +100,8 @@ TEST(Session, ChoosersAndArrowsAsAChildUsesThem) {
         ChooseOptionButton(3);
         ClickFrame(375, 55);
         ClickFrame(320, 65);
-        EXPECT_EQ(rainbowMode, 1);
-        EXPECT_EQ(penWidth, 8);
+        EXPECT_EQ(CurrentBrush().rainbowMode, 1);
+        EXPECT_EQ(CurrentBrush().penWidth, 8);
         CanvasImage before = ReadCanvas();
         Stroke({{300, 200}, {320, 210}, {340, 220}, {360, 230}});
         std::vector<POINT> dots = Differences(before, ReadCanvas());
@@ -107,12 +110,12 @@ TEST(Session, ChoosersAndArrowsAsAChildUsesThem) {
         EXPECT_GT(colours.size(), 3u) << "a rainbow spray";
         // Round the brush pages: four arrows forward come back.
         for (int i = 0; i < 4; i++) ClickFrame(290, 54);
-        EXPECT_EQ(toolGroup, kFirstBrushGroup);
-        EXPECT_EQ(rainbowMode, 0) << "the page's first option was chosen anew";
+        EXPECT_EQ(CurrentStrip().toolGroup, kFirstBrushGroup);
+        EXPECT_EQ(CurrentBrush().rainbowMode, 0) << "the page's first option was chosen anew";
         // The fill with a hatched pattern.
         ChooseOptionButton(2);
         for (int i = 0; i < 3; i++) ClickFrame(375, 30);
-        EXPECT_EQ(fillPattern, 7);
+        EXPECT_EQ(CurrentBrush().fillPattern, 7);
         Click({500, 400});
         SaveSession("choosers");
     });
@@ -120,10 +123,10 @@ TEST(Session, ChoosersAndArrowsAsAChildUsesThem) {
 
 TEST(Session, ColouringModeOpensBrushPageOneOnTheFill) {
     RunDab({640, 480}, [] {
-        colouringMode = 1;
+        UseColouringMode(true);
         ClickFrame(20, 200);
-        EXPECT_EQ(selectedOption, 2);
-        EXPECT_EQ(toolState, kFillState);
+        EXPECT_EQ(CurrentStrip().selectedOption, 2);
+        EXPECT_EQ(CurrentToolState(), kFillState);
         EXPECT_EQ(FramePixel(94, 1), kHighlight);
         EXPECT_NE(FramePixel(59, 1), kHighlight);
     });

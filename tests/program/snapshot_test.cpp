@@ -2,9 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "base/state.h"
+#include "base/tool_groups.h"
+#include "canvas/brush_choice.h"
 #include "canvas/canvas.h"
 #include "dab.h"
+#include "options/option_strip.h"
 #include "options/pages.h"
+#include "options/select.h"
 
 using dab_test::CanvasToScreenX;
 using dab_test::CanvasToScreenY;
@@ -58,24 +62,24 @@ TEST(Snapshot, TakenSnapshotSurvivesRepaints) {
 TEST(Snapshot, ScreenExposedShowsTheSnapshotOnce) {
     RunDab({640, 480}, [] {
         DrawStroke();
-        toolGroup = kFirstStampGroup + 2;
+        ShowStampPage(kFirstStampGroup + 2);
         testing::Expose();
         testing::WaitUntilIdle();
         EXPECT_EQ(OnCanvas(120, 110), RGB(255, 255, 255));
-        EXPECT_EQ(toolGroup, kFirstStampGroup + 2) << "the canvas itself did not repaint";
+        EXPECT_EQ(CurrentStrip().toolGroup, kFirstStampGroup + 2) << "the canvas itself did not repaint";
     });
 }
 
 TEST(Snapshot, RepaintReturnsToTheFirstToolPageAndShadeFive) {
     RunDab({640, 480}, [] {
-        toolGroup = kFirstStampGroup + 2;
-        selectedOption = 4;
-        colourShade = 8;
+        ShowStampPage(kFirstStampGroup + 2);
+        SelectOption(4);
+        ChooseShade(8);
         Repaint();
-        EXPECT_EQ(toolGroup, kFirstBrushGroup);
-        EXPECT_EQ(selectedOption, 1);
-        EXPECT_EQ(colourShade, 5);
-        EXPECT_EQ(currentColour, RGB(0xB5, 0x20, 0xFF));
+        EXPECT_EQ(CurrentStrip().toolGroup, kFirstBrushGroup);
+        EXPECT_EQ(CurrentStrip().selectedOption, 1);
+        EXPECT_EQ(CurrentBrush().colourShade, 5);
+        EXPECT_EQ(CurrentBrush().currentColour, RGB(0xB5, 0x20, 0xFF));
     });
 }
 

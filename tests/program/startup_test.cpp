@@ -6,9 +6,16 @@
 #include <filesystem>
 
 #include "base/colours.h"
+#include "base/sound.h"
 #include "base/state.h"
+#include "base/tool_groups.h"
+#include "canvas/brush_choice.h"
 #include "canvas/canvas.h"
+#include "canvas/selection.h"
+#include "canvas/text.h"
 #include "dab.h"
+#include "files/picture_chooser.h"
+#include "options/option_strip.h"
 #include "options/pages.h"
 
 using dab_test::CanvasToScreenX;
@@ -93,24 +100,23 @@ TEST(Startup, SharedStateStartsAtItsInitialValues) {
         GetWindowTextA(frameWindow, title, sizeof title);
         EXPECT_STREQ(title, "dab");
         // The first frame paint replaced the red of frame creation by violet, shade 5 of family 0.
-        EXPECT_EQ(currentColour, RGB(0xB5, 0x20, 0xFF));
-        EXPECT_EQ(colourFamily, 0);
-        EXPECT_EQ(colourShade, 5);
-        EXPECT_EQ(penWidth, 1);
-        EXPECT_EQ(fillPattern, 2);
-        EXPECT_EQ(rainbowMode, 0);
-        EXPECT_EQ(colouringMode, 0);
-        EXPECT_EQ(selectionMode, 0);
-        EXPECT_EQ(textPlacePending, 0);
-        EXPECT_EQ(textEntryActive, 0);
-        EXPECT_EQ(pictureChooserShown, 0);
-        EXPECT_EQ(soundOn, 1);
-        EXPECT_EQ(musicOpen, 1);
-        EXPECT_EQ(musicNumber, 1);
-        EXPECT_EQ(firstPaintPending, 0);
+        EXPECT_EQ(CurrentBrush().currentColour, RGB(0xB5, 0x20, 0xFF));
+        EXPECT_EQ(CurrentBrush().colourFamily, 0);
+        EXPECT_EQ(CurrentBrush().colourShade, 5);
+        EXPECT_EQ(CurrentBrush().penWidth, 1);
+        EXPECT_EQ(CurrentBrush().fillPattern, 2);
+        EXPECT_EQ(CurrentBrush().rainbowMode, 0);
+        EXPECT_EQ(CurrentBrush().colouringMode, 0);
+        EXPECT_EQ(CurrentSelectionMode(), 0);
+        EXPECT_EQ(TextPlacePending(), 0);
+        EXPECT_EQ(TextEntryActive(), 0);
+        EXPECT_EQ(PictureChooserShown(), 0);
+        EXPECT_EQ(SoundIsOn(), 1);
+        EXPECT_EQ(TunePlaying(), 1);
+        EXPECT_EQ(!CanvasFirstPaintDone(), 0);
         // Each canvas paint shows the first brush page.
-        EXPECT_EQ(toolGroup, kFirstBrushGroup);
-        EXPECT_EQ(selectedOption, 1);
+        EXPECT_EQ(CurrentStrip().toolGroup, kFirstBrushGroup);
+        EXPECT_EQ(CurrentStrip().selectedOption, 1);
     });
 }
 

@@ -7,8 +7,11 @@
 #include <cstring>
 #include <string>
 
+#include "base/tool_groups.h"
+#include "canvas/brush_choice.h"
 #include "canvas/text.h"
 #include "canvas/tools.h"
+#include "options/option_strip.h"
 #include "options/pages.h"
 #include "region_helpers.h"
 
@@ -24,7 +27,7 @@ CanvasImage TextOver(COLORREF (*picture)(int, int), POINT origin, const std::str
     HFONT font = CreateFontIndirectA(&textFont);
     HGDIOBJ kept = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, currentColour | 0x02000000);
+    SetTextColor(dc, CurrentBrush().currentColour | 0x02000000);
     RECT area{origin.x, origin.y, canvasWidth, canvasHeight};
     DrawTextA(dc, text.c_str(), -1, &area, DT_NOPREFIX | DT_WORDBREAK);
     SelectObject(dc, kept);
@@ -36,7 +39,7 @@ CanvasImage TextOver(COLORREF (*picture)(int, int), POINT origin, const std::str
 void PlaceText(POINT origin) {
     ClickTextButton();
     Click(origin);
-    ASSERT_EQ(textEntryActive, 1);
+    ASSERT_EQ(TextEntryActive(), 1);
 }
 
 struct TypingCase {
@@ -69,9 +72,9 @@ TEST(TextTool, TypedTextShowsWithItsCaretAndFinishesWithout) {
             EXPECT_EQ(typing, TextOver(Checks, origin, buffer)) << c.name;
             // The finish draws over the canvas copy, whatever the reference left on the screen.
             Click({400, 300});
-            EXPECT_EQ(textEntryActive, 0) << c.name;
-            EXPECT_EQ(toolGroup, kFirstBrushGroup) << c.name;
-            EXPECT_EQ(toolState, kFreehandPenState) << c.name;
+            EXPECT_EQ(TextEntryActive(), 0) << c.name;
+            EXPECT_EQ(CurrentStrip().toolGroup, kFirstBrushGroup) << c.name;
+            EXPECT_EQ(CurrentToolState(), kFreehandPenState) << c.name;
             CanvasImage finished = ReadCanvas();
             EXPECT_EQ(finished, TextOver(Checks, origin, c.text)) << c.name;
             if (c.text.empty()) {
@@ -90,7 +93,7 @@ TEST(TextTool, TextWrapsBetweenWordsAtTheCanvasEdge) {
         PlaceText(origin);
         testing::Type("one two three four five");
         ClickFrame(450, 30);
-        EXPECT_EQ(textEntryActive, 0) << "a frame click finishes the text";
+        EXPECT_EQ(TextEntryActive(), 0) << "a frame click finishes the text";
         std::vector<POINT> painted = Painted(ReadCanvas());
         ASSERT_FALSE(painted.empty());
         int lowest = 0, leftmostBelow = canvasWidth;

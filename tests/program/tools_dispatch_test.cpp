@@ -2,6 +2,7 @@
 // placement and the selection before any tool, and the rubber-band shapes finished on release.
 #include <gtest/gtest.h>
 
+#include "canvas/brush_choice.h"
 #include "canvas/selection.h"
 #include "canvas/text.h"
 #include "canvas/tools.h"
@@ -15,7 +16,7 @@ namespace {
 TEST(Tools, MoveWithoutAPressDrawsNothing) {
     RunDab({640, 480}, [] {
         UseTool(kFreehandPenState);
-        penWidth = 4;
+        ChoosePenWidth(4);
         CanvasImage before = ReadCanvas();
         for (int x = 50; x < 300; x += 10) CanvasMove({x, 100});
         testing::WaitUntilIdle();
@@ -62,7 +63,7 @@ TEST(Tools, CapturedStrokeGoesOnOutsideTheCanvas) {
 TEST(Tools, RightPressStopsTheStrokeAndTheReleaseFinishesFromTheLastCorner) {
     RunDab({640, 480}, [] {
         UseTool(kRectangleState);
-        fillPattern = 1;
+        ChooseFillPattern(1);
         CanvasPress({100, 100});
         CanvasMove({200, 150});
         CanvasRightPress({200, 150});
@@ -92,9 +93,9 @@ TEST(Tools, LineAndBoxRubberBandsVanishOnRelease) {
             CanvasImage stroke = ReadCanvas();
             ClearCanvas();
             if (state == kLineState)
-                DrawFinishedLine(canvasWindow, appPalette, 100, 100, 100, 100, 200, 150, penWidth, currentColour);
+                DrawFinishedLine(canvasWindow, appPalette, 100, 100, 100, 100, 200, 150, CurrentBrush().penWidth, CurrentBrush().currentColour);
             else
-                DrawFinishedBox(canvasWindow, appPalette, 100, 100, 100, 100, 200, 150, penWidth, currentColour);
+                DrawFinishedBox(canvasWindow, appPalette, 100, 100, 100, 100, 200, 150, CurrentBrush().penWidth, CurrentBrush().currentColour);
             EXPECT_EQ(ReadCanvas(), stroke) << "state " << state;
             EXPECT_EQ(SoundsHeard(), std::vector<std::string>{state == kLineState ? "a45.mub" : "a46.mub"});
         }
@@ -104,21 +105,21 @@ TEST(Tools, LineAndBoxRubberBandsVanishOnRelease) {
 TEST(Tools, TextComesBeforeAnyTool) {
     RunDab({640, 480}, [] {
         UseTool(kTextState);
-        textPlacePending = 1;
+        AwaitTextPlace();
         CanvasImage before = ReadCanvas();
         CanvasPress({150, 120});
         testing::WaitUntilIdle();
-        EXPECT_EQ(textEntryActive, 1);
-        EXPECT_EQ(textPlacePending, 0);
+        EXPECT_EQ(TextEntryActive(), 1);
+        EXPECT_EQ(TextPlacePending(), 0);
         EXPECT_EQ(textOrigin.x, 150);
         EXPECT_EQ(textOrigin.y, 120);
         EXPECT_EQ(GetCapture(), nullptr) << "placing text does not capture";
         CanvasRelease({150, 120});
         // While text is typed, a press with the pen only finishes the text.
-        toolState = kFreehandPenState;
+        SetToolState(kFreehandPenState);
         CanvasPress({200, 120});
         testing::WaitUntilIdle();
-        EXPECT_EQ(textEntryActive, 0);
+        EXPECT_EQ(TextEntryActive(), 0);
         EXPECT_EQ(strokeActive, 0);
         CanvasRelease({200, 120});
         testing::WaitUntilIdle();
@@ -129,27 +130,27 @@ TEST(Tools, TextComesBeforeAnyTool) {
 TEST(Tools, PressInsideTheSelectionPicksItUpAndOutsideDropsIt) {
     RunDab({640, 480}, [] {
         auto select = [] {
-            selectionMode = 1;
+            SetSelectionMode(SelectionMode(1));
             UseTool(kSelectState);
             Stroke({{100, 100}, {200, 160}});
         };
         select();
         CanvasPress({200, 160});
         testing::WaitUntilIdle();
-        EXPECT_EQ(toolState, kMoveSelectionState) << "the rectangle's edges count as inside";
-        EXPECT_EQ(selectionMode, 1);
+        EXPECT_EQ(CurrentToolState(), kMoveSelectionState) << "the rectangle's edges count as inside";
+        EXPECT_EQ(CurrentSelectionMode(), 1);
         CanvasRelease({200, 160});
         testing::WaitUntilIdle();
         select();
         Click({201, 130});
-        EXPECT_EQ(toolState, kNoToolState);
-        EXPECT_EQ(selectionMode, 0);
+        EXPECT_EQ(CurrentToolState(), kNoToolState);
+        EXPECT_EQ(CurrentSelectionMode(), 0);
     });
 }
 
 TEST(Tools, ShapesFinishWithTheirSoundsInTheFillPattern) {
     RunDab({640, 480}, [] {
-        fillPattern = 2;
+        ChooseFillPattern(2);
         for (ToolState shape : {kStarState, kOctagonState, kRectangleState, kEllipseState, kRightTriangleState,
                                  kIsoscelesTriangleState}) {
             ClearCanvas();

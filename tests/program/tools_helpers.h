@@ -30,7 +30,7 @@ inline void Click(POINT p) { Stroke({p}); }
 
 // The tool as the option bar leaves it: the state, with sound records cleared.
 inline void UseTool(ToolState state) {
-    toolState = state;
+    SetToolState(state);
     testing::ClearMediaRecords();
 }
 

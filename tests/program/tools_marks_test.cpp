@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "canvas/brush_choice.h"
 #include "canvas/tools.h"
 #include "tools_helpers.h"
 
@@ -13,10 +14,10 @@ namespace {
 
 TEST(Pens, SpeckledBlockIsSixByTwelveWithTwentyTwoDotsOfEachShade) {
     RunDab({640, 480}, [] {
-        colourFamily = 3;
-        colourShade = 7;
-        currentColour = paletteColours[113];
-        penWidth = 1;
+        // Shade 3's neighbours are shades 0 to 2: the block's own colour is none of them.
+        ChooseColourFamily(3);
+        ChooseShade(3);
+        ChoosePenWidth(1);
         UseTool(kSpeckledBlocksState);
         for (int round = 0; round < 10; round++) {
             ClearCanvas();
@@ -32,13 +33,13 @@ TEST(Pens, SpeckledBlockIsSixByTwelveWithTwentyTwoDotsOfEachShade) {
             int total = 0;
             for (auto [colour, n] : counts) total += n;
             EXPECT_EQ(total, 72) << "the whole block is painted";
-            for (int shade : {35, 36, 37}) {
+            for (int shade : {30, 31, 32}) {
                 EXPECT_GT(counts[paletteColours[shade]], 0) << shade;
                 EXPECT_LE(counts[paletteColours[shade]], 22) << shade;
             }
             // Later shades cover earlier dots, never the other way round, so the last shade keeps most.
-            EXPECT_GE(counts[paletteColours[37]], 14);
-            EXPECT_EQ(counts.size() - counts.count(paletteColours[113]), 3u);
+            EXPECT_GE(counts[paletteColours[32]], 14);
+            EXPECT_EQ(counts.size() - counts.count(paletteColours[33]), 3u);
         }
     });
 }
@@ -72,9 +73,9 @@ TEST(Pens, BirdSpecksStayInTheirBoundsAndAreWholeBirds) {
 
 TEST(Pens, ShadeDotsFallInsideTheirCircleInTheThreeShades) {
     RunDab({640, 480}, [] {
-        colourFamily = 9;
-        colourShade = 2;
-        penWidth = 2;
+        ChooseColourFamily(9);
+        ChooseShade(2);
+        ChoosePenWidth(2);
         UseTool(kShadeSprayState);
         Stroke({{200, 200}, {200, 200}, {200, 200}});
         std::set<COLORREF> colours;
@@ -106,7 +107,7 @@ TEST(Pens, CrossHairLinesReachAllFourEdgesInOneShade) {
 
 TEST(Pens, ForkStrokeMeetsAtEachPreviousPoint) {
     RunDab({640, 480}, [] {
-        penWidth = 1;
+        ChoosePenWidth(1);
         UseTool(kForkPenState);
         Stroke({{100, 200}, {200, 200}});
         // From (100, 200) to (200, 196) and to (200, 204).

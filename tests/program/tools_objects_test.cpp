@@ -2,6 +2,7 @@
 // moves leaves as many objects alive as there were, and a context held meanwhile keeps its state.
 #include <gtest/gtest.h>
 
+#include "canvas/brush_choice.h"
 #include "canvas/tools.h"
 #include "options/choosers.h"
 #include "tools_helpers.h"
@@ -38,9 +39,9 @@ void ThousandMoveStroke(ToolState state) {
 TEST(Tools, AThousandMovesOfEachToolLeakNothingAndLeaveAHeldContextAlone) {
     RunDab({640, 480}, [] {
         stampIcon = LoadIconA(appInstance, "ICON_1");
-        penWidth = 3;
-        rainbowMode = 1;
-        fillPattern = 4;
+        ChoosePenWidth(3);
+        ChooseRainbow(true);
+        ChooseFillPattern(4);
         // Stock objects come into being on first use; count after one round.
         for (ToolState state : kStates) {
             UseTool(state);

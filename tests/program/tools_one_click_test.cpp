@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "base/sound.h"
+#include "canvas/brush_choice.h"
 #include "canvas/marks.h"
 #include "canvas/polygon_tools.h"
 #include "canvas/tools.h"
@@ -32,7 +34,7 @@ TEST(Tools, FillPaintsTheConnectedAreaAndEndsTheStroke) {
     RunDab({640, 480}, [] {
         DrawBlackBox();
         UseTool(kFillState);
-        fillPattern = 2;
+        ChooseFillPattern(2);
         Click({150, 150});
         COLORREF k = paletteColours[5];
         EXPECT_EQ(CanvasPixel(101, 101), k);
@@ -48,7 +50,7 @@ TEST(Tools, FillHatchesLeaveTheGapsAsTheyWere) {
     RunDab({640, 480}, [] {
         DrawBlackBox();
         UseTool(kFillState);
-        fillPattern = 5;
+        ChooseFillPattern(5);
         Click({150, 150});
         int painted = 0, white = 0;
         for (int y = 101; y < 200; y++) (CanvasPixel(150, y) == paletteColours[5] ? painted : white)++;
@@ -67,13 +69,13 @@ TEST(Tools, FillOnTheCurrentColourOrOnBlackInColouringModeDoesNothing) {
         Click({150, 150});
         EXPECT_EQ(ReadCanvas(), filled) << "a pixel already in the current colour";
         EXPECT_TRUE(SoundsHeard().empty());
-        colouringMode = 1;
+        UseColouringMode(true);
         UseTool(kFillState);
         Click({100, 150});
         EXPECT_EQ(ReadCanvas(), filled) << "a black outline in colouring mode";
         EXPECT_TRUE(SoundsHeard().empty());
         // Out of colouring mode the outline is an area like any other.
-        colouringMode = 0;
+        UseColouringMode(false);
         Click({100, 150});
         EXPECT_EQ(CanvasPixel(100, 150), paletteColours[5]);
     });
@@ -92,7 +94,7 @@ TEST(Tools, StampIsCentredOnThePressAndDraggingDoesNotRepeatIt) {
         Stroke({{200, 150}, {260, 190}, {330, 230}});
         EXPECT_EQ(ReadCanvas(), expected);
         EXPECT_EQ(SoundsHeard(), std::vector<std::string>{"a11.mub"});
-        soundOn = 0;
+        SwitchSound();
         UseTool(kStampState);
         Click({100, 100});
         EXPECT_TRUE(SoundsHeard().empty());

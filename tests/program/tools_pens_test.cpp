@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <set>
 
+#include "canvas/brush_choice.h"
 #include "canvas/tool_colours.h"
 #include "canvas/tools.h"
 #include "tools_helpers.h"
@@ -16,7 +17,7 @@ namespace {
 TEST(Pens, RainbowSegmentsInNewColoursAfterAPressDotInTheCurrentColour) {
     RunDab({640, 480}, [] {
         UseTool(kFreehandPenState);
-        rainbowMode = 1;
+        ChooseRainbow(true);
         CanvasPress({50, 100});
         testing::WaitUntilIdle();
         EXPECT_EQ(CanvasPixel(50, 100), paletteColours[5]);
@@ -48,7 +49,7 @@ int SpeedPenThickness(ToolState state, int step) {
 
 TEST(Pens, SpeedPenWidthsFollowTheDistanceOfEachMove) {
     RunDab({640, 480}, [] {
-        penWidth = 8;
+        ChoosePenWidth(8);
         EXPECT_EQ(SpeedPenThickness(kThinWhenFastState, 4), 4) << "slow and thick";
         EXPECT_EQ(SpeedPenThickness(kThinWhenFastState, 20), 1) << "fast and thin";
         EXPECT_EQ(SpeedPenThickness(kThickWhenFastState, 4), 2) << "slow and thin";
@@ -182,9 +183,9 @@ TEST(Pens, RedGreenBluePenDrawsSixLinesAlongTheDiagonal) {
 
 TEST(Pens, StripedRibbonBandsRunAcrossTheDiagonal) {
     RunDab({640, 480}, [] {
-        colourFamily = 3;
-        colourShade = 7;
-        penWidth = 2;
+        ChooseColourFamily(3);
+        ChooseShade(7);
+        ChoosePenWidth(2);
         for (ToolState state : {kStripedState, kStripedReversedState}) {
             ClearCanvas();
             UseTool(state);
@@ -203,13 +204,13 @@ TEST(Pens, StripedRibbonBandsRunAcrossTheDiagonal) {
 
 TEST(Pens, ShadeTripleIsThreeNeighbouringShadesOfTheFamily) {
     RunDab({640, 480}, [] {
-        colourFamily = 4;
+        ChooseColourFamily(4);
         for (auto [shade, first] : {std::pair{0, 40}, {3, 40}, {4, 42}, {9, 47}}) {
-            colourShade = shade;
+            ChooseShade(shade);
             UpdateShadeTriple();
-            EXPECT_EQ(shadeTriple[0], first) << shade;
-            EXPECT_EQ(shadeTriple[1], first + 1);
-            EXPECT_EQ(shadeTriple[2], first + 2);
+            EXPECT_EQ(ShadeColour(0), paletteColours[first]) << shade;
+            EXPECT_EQ(ShadeColour(1), paletteColours[first + 1]);
+            EXPECT_EQ(ShadeColour(2), paletteColours[first + 2]);
         }
     });
 }

@@ -2,6 +2,7 @@
 // than the vertex list still draws its outline without writing past the list.
 #include <gtest/gtest.h>
 
+#include "canvas/brush_choice.h"
 #include "canvas/polygon_tools.h"
 #include "canvas/tools.h"
 #include "tools_helpers.h"
@@ -12,7 +13,7 @@ namespace {
 
 TEST(Pens, PolygonIsFilledInTheFillPatternOnRelease) {
     RunDab({640, 480}, [] {
-        fillPattern = 2;
+        ChooseFillPattern(2);
         UseTool(kFilledPolygonState);
         Stroke({{100, 100}, {200, 100}, {200, 200}, {100, 200}});
         COLORREF k = paletteColours[5];
@@ -23,7 +24,7 @@ TEST(Pens, PolygonIsFilledInTheFillPatternOnRelease) {
         EXPECT_EQ(SoundsHeard(), std::vector<std::string>{"a38.mub"});
         // Hollow keeps only the outline.
         ClearCanvas();
-        fillPattern = 1;
+        ChooseFillPattern(1);
         Stroke({{100, 100}, {200, 100}, {200, 200}, {100, 200}});
         EXPECT_EQ(CanvasPixel(150, 150), kWhite);
         EXPECT_EQ(CanvasPixel(150, 100), k);
@@ -45,7 +46,7 @@ TEST(Pens, WhitePolygonEraserWhitensTheInside) {
 TEST(Pens, PolygonPressAndReleaseWithoutAMoveFillsNothingVisible) {
     RunDab({640, 480}, [] {
         for (int pattern : {1, 2, 7}) {
-            fillPattern = pattern;
+            ChooseFillPattern(pattern);
             UseTool(kFilledPolygonState);
             CanvasImage before = ReadCanvas();
             Click({200, 200});
@@ -57,7 +58,7 @@ TEST(Pens, PolygonPressAndReleaseWithoutAMoveFillsNothingVisible) {
 
 TEST(Pens, PolygonOfSixThousandMovesKeepsToItsListAndDrawsItsOutline) {
     RunDab({640, 480}, [] {
-        fillPattern = 1;
+        ChooseFillPattern(1);
         UseTool(kFilledPolygonState);
         CanvasPress({20, 20});
         // Back and forth along rows 20 to 319, then a last run far to the right.

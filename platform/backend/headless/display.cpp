@@ -29,6 +29,9 @@ struct Events {
     // A display of a test's own (UseFakeDisplay): its clock and what it showed when.
     bool fakeDisplay = false;
     int64_t now = 0;
+    // The test saw the program idle: its next input comes after a person's pause. Inputs a test sends
+    // together (a stroke) come as fast as a hand moves, however the threads happen to interleave.
+    bool personPausing = false;
     testing::Showings showings;
 };
 
@@ -97,7 +100,6 @@ bool NextEvent(InputEvent& event, int timeoutMs) {
     Events& e = TheEvents();
     std::unique_lock<std::mutex> lock(e.mutex);
     auto ready = [&] { return !e.queue.empty() || e.woken; };
-    bool personAwaited = false;
     if (!ready() && timeoutMs > 0 && e.fakeDisplay) {
         // Waiting for the display passes on its clock alone.
         e.now += int64_t(timeoutMs) * 1000;
@@ -109,11 +111,11 @@ bool NextEvent(InputEvent& event, int timeoutMs) {
         else
             e.changed.wait_for(lock, std::chrono::milliseconds(timeoutMs), ready);
         e.waiting--;
-        personAwaited = timeoutMs < 0;
     }
     e.woken = false;
     if (e.queue.empty()) return false;
-    if (e.fakeDisplay && personAwaited) e.now += kPersonsPauseMicroseconds;
+    if (e.fakeDisplay && e.personPausing) e.now += kPersonsPauseMicroseconds;
+    e.personPausing = false;
     if (e.fakeDisplay && e.showings.inputAt < 0) e.showings.inputAt = e.now;
     event = e.queue.front();
     e.queue.pop_front();
@@ -147,6 +149,7 @@ void WaitUntilWaiting() {
     Events& e = TheEvents();
     std::unique_lock<std::mutex> lock(e.mutex);
     e.changed.wait(lock, [&] { return e.waiting > 0 && e.queue.empty() && !e.woken; });
+    e.personPausing = true;
 }
 
 void PassTime(int64_t milliseconds) {
