@@ -1,13 +1,19 @@
 #include "canvas/cursors.h"
 
 #include "base/state.h"
+#include "canvas/tool_table.h"
 #include "canvas/tools.h"
-#include "options/choosers.h"
+
+namespace {
+
+constexpr int kCursorSlots = 23;
+// Slot 22 is the stamp's cursor, which the option bar makes from the current stamp.
+constexpr int kStampCursorSlot = 22;
 
 HCURSOR cursorTable[kCursorSlots];
 HCURSOR arrowCursor;
-
-namespace {
+// Made from the stamp: destroyed before the next is made.
+HCURSOR stampCursor;
 
 // CURSOR_4 and CURSOR_5 trade places in the table: the slots, not the names, are what the states use.
 constexpr const char* kSlotResources[kStampCursorSlot] = {
@@ -15,6 +21,8 @@ constexpr const char* kSlotResources[kStampCursorSlot] = {
     "CURSOR_9",  "CURSOR_10", "CURSOR_11", "CURSOR_12", "CURSOR_13", "CURSOR_14", "CURSOR_15", "CURSOR_16",
     "CURSOR_17", "CURSOR_18", "CURSOR_19", "CURSOR_20", "CURSOR_21", "CURSOR_22",
 };
+
+constexpr int kTextCursor = 9;
 
 // The slot of a cursor resource's number.
 int Slot(int resource) {
@@ -26,7 +34,8 @@ int Slot(int resource) {
 }  // namespace
 
 void LoadToolCursors() {
-    for (int slot = 0; slot < kStampCursorSlot; slot++) cursorTable[slot] = LoadCursorA(appInstance, kSlotResources[slot]);
+    for (int slot = 0; slot < kStampCursorSlot; slot++)
+        cursorTable[slot] = LoadCursorA(appInstance, kSlotResources[slot]);
     arrowCursor = LoadCursorA(nullptr, IDC_ARROW);
 }
 
@@ -35,40 +44,40 @@ void DestroyToolCursors() {
     for (HCURSOR cursor : cursorTable) DestroyCursor(cursor);
 }
 
-HCURSOR CursorForToolState(int state) {
-    int resource;
-    switch (state) {
-        case kNoToolState: return arrowCursor;
-        case kStampState: return stampCursor;
-        case kFreehandPenState: case kThickWhenFastState: case kFourWayState: case kJitteryState:
-        case kTopToBottomState: case kLeftToRightState:
-            resource = 2;
-            break;
-        case kSprayCanState: case kShadeSprayState: resource = 16; break;
-        case kFillState: resource = 11; break;
-        case kWhiteRectangleState: case kTurnState: case kMirrorState: case kInvertState:
-            resource = 15;
-            break;
-        case kThinWhenFastState: resource = 14; break;
-        case kLineBurstState: resource = 18; break;
-        case kConfettiCirclesState: case kConfettiSquaresState: case kBlobState: case kSplatState:
-        case kSparkCrossState:
-            resource = 21;
-            break;
-        case kFuzzyPenState: case kSparkleState: resource = 12; break;
-        case kVerticalNibState: resource = 19; break;
-        case kHorizontalNibState: resource = 20; break;
-        case kWhitePolygonState: resource = 13; break;
-        case kBirdsState: resource = 8; break;
-        case kGrassState: resource = 7; break;
-        case kBubblesState: resource = 17; break;
-        case kStripedState: case kSpeckledState: resource = 3; break;
-        case kDrippingState: resource = 5; break;
-        case kStripedReversedState: resource = 10; break;
-        case kSpeckledBlocksState: resource = 4; break;
-        case kMoveSelectionState: resource = 22; break;
-        case kTextState: resource = 9; break;
-        default: resource = 1; break;
-    }
+// Transparent where the icon is, white where it is pure white, black elsewhere.
+void MakeStampCursor(HDC frame, HICON stamp) {
+    if (stampCursor) DestroyCursor(stampCursor);
+    stampCursor = nullptr;
+    HDC w = CreateCompatibleDC(frame), k = CreateCompatibleDC(frame), m = CreateCompatibleDC(frame);
+    HBITMAP wb = CreateBitmap(32, 32, 1, 1, nullptr), kb = CreateBitmap(32, 32, 1, 1, nullptr),
+            mb = CreateBitmap(32, 32, 1, 1, nullptr);
+    HGDIOBJ wOld = SelectObject(w, wb), kOld = SelectObject(k, kb), mOld = SelectObject(m, mb);
+    PatBlt(w, 0, 0, 32, 32, WHITENESS);
+    PatBlt(k, 0, 0, 32, 32, BLACKNESS);
+    DrawIcon(w, 0, 0, stamp);
+    DrawIcon(k, 0, 0, stamp);
+    BitBlt(m, 0, 0, 32, 32, w, 0, 0, SRCCOPY);
+    BitBlt(m, 0, 0, 32, 32, k, 0, 0, SRCINVERT);
+    BYTE xorBits[128] = {}, andBits[128] = {};
+    SelectObject(k, kOld);
+    SelectObject(m, mOld);
+    GetBitmapBits(kb, sizeof xorBits, xorBits);
+    GetBitmapBits(mb, sizeof andBits, andBits);
+    stampCursor = CreateCursor(appInstance, 16, 16, 32, 32, andBits, xorBits);
+    SelectObject(w, wOld);
+    DeleteDC(w);
+    DeleteDC(k);
+    DeleteDC(m);
+    DeleteObject(wb);
+    DeleteObject(kb);
+    DeleteObject(mb);
+}
+
+HCURSOR StampCursor() { return stampCursor; }
+
+HCURSOR CursorForToolState(ToolState state) {
+    if (state == kNoToolState) return arrowCursor;
+    if (state == kStampState) return stampCursor;
+    int resource = state == kTextState ? kTextCursor : state <= kLastToolState ? ToolRowFor(state).cursor : 1;
     return cursorTable[Slot(resource)];
 }

@@ -24,11 +24,12 @@ void DrawConfettiBlob(int x, int y, int kind) {
         Rectangle(d.dc(), cx - r, cy - r, cx + r, cy + r);
 }
 
-void DrawForkStroke(int x, int y) {
+void DrawForkStroke(POINT from, int x, int y) {
     CanvasDrawing d(canvasWindow, appPalette);
-    d.UsePen(d.MakePen(CurrentBrush().penWidth, RainbowColour()));
-    DrawLine(d.dc(), pointA.x, pointA.y, x, y - 4 * CurrentBrush().penWidth);
-    DrawLine(d.dc(), pointA.x, pointA.y, x, y + 4 * CurrentBrush().penWidth);
+    int w = CurrentBrush().penWidth;
+    d.UsePen(d.MakePen(w, RainbowColour()));
+    DrawLine(d.dc(), from.x, from.y, x, y - 4 * w);
+    DrawLine(d.dc(), from.x, from.y, x, y + 4 * w);
 }
 
 void DrawSparkCross(int x, int y) {
@@ -48,14 +49,15 @@ void DrawSplatPolygon(int x, int y) {
     PlaySoundEffect(kSplatSound);
     int n = RandomBelow(20);
     // One point more is made than the polygon uses.
+    POINT* points = PolygonVertices();
     for (int i = 0; i <= n + 5; i++) {
         int px = x + RandomBelow(160) - 80;
-        polygonPoints[i] = {px, y + RandomBelow(160) - 80};
+        points[i] = {px, y + RandomBelow(160) - 80};
     }
     CanvasDrawing d(canvasWindow, appPalette);
     d.UsePen(d.MakePen(1, CurrentBrush().currentColour));
     d.UseBrush(d.MakeSolidBrush(CurrentBrush().currentColour));
-    Polygon(d.dc(), polygonPoints, n + 5);
+    Polygon(d.dc(), points, n + 5);
 }
 
 void DrawCrossHairLines(int x, int y) {

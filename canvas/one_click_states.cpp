@@ -3,56 +3,42 @@
 #include "base/state.h"
 #include "canvas/brush_choice.h"
 #include "canvas/marks.h"
+#include "canvas/stamp.h"
 #include "canvas/tool_states.h"
-#include "canvas/tools.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
 #include "draw/fill_brush.h"
-#include "options/choosers.h"
 
 namespace {
 
 constexpr COLORREF kBlack = 0;
 
+}  // namespace
+
 // The area of the press pixel's colour takes the current colour or its hatch; a pixel already in the
 // current colour, or a black outline in colouring mode, is left as it is, silently.
-void Fill(POINT a) {
+void PressFill(Stroke& stroke, ToolState) {
+    const BrushChoice& brush = CurrentBrush();
+    POINT a = stroke.from;
     CanvasDrawing d(canvasWindow, appPalette);
     COLORREF under = GetPixel(d.dc(), a.x, a.y);
-    if (under == CurrentBrush().currentColour || (CurrentBrush().colouringMode && under == kBlack)) return;
+    if (under == brush.currentColour || (brush.colouringMode && under == kBlack)) return;
     PlaySoundEffect(kFillSound);
     SetBkMode(d.dc(), TRANSPARENT);
-    d.UseBrush(MakeFillBrush(d, CurrentBrush().fillPattern, CurrentBrush().currentColour, kNeverHollow));
+    d.UseBrush(MakeFillBrush(d, brush.fillPattern, brush.currentColour, kNeverHollow));
     ExtFloodFill(d.dc(), a.x, a.y, PaletteColour(GetPixel(d.dc(), a.x, a.y)), FLOODFILLSURFACE);
-    strokeActive = 0;
 }
 
 // Centred on the press point, whatever the stamp; drawn without the palette.
-void Stamp(POINT a) {
+void PressStamp(Stroke& stroke, ToolState) {
     PlayStampSound();
     HDC dc = GetDC(canvasWindow);
-    DrawIcon(dc, a.x - 16, a.y - 16, stampIcon);
+    DrawIcon(dc, stroke.from.x - 16, stroke.from.y - 16, StampIcon());
     ReleaseDC(canvasWindow, dc);
-    strokeActive = 1;
 }
 
-}  // namespace
-
-bool PressOneClickState(int state) {
-    POINT a = pointA;
-    switch (state) {
-        case kFillState: Fill(a); return true;
-        case kStampState: Stamp(a); return true;
-        case kBlobState:
-            PlaySoundEffect(kBurstSound);
-            DrawBlobTrail(a.x, a.y, canvasWindow, appPalette, CurrentBrush().currentColour);
-            strokeActive = 0;
-            return true;
-        case kSplatState:
-            DrawSplatPolygon(a.x, a.y);
-            strokeActive = 0;
-            return true;
-        default:
-            return false;
-    }
+void PressBlobTrail(Stroke& stroke, ToolState) {
+    DrawBlobTrail(stroke.from.x, stroke.from.y, canvasWindow, appPalette, CurrentBrush().currentColour);
 }
+
+void PressSplat(Stroke& stroke, ToolState) { DrawSplatPolygon(stroke.from.x, stroke.from.y); }

@@ -16,17 +16,15 @@
 
 namespace {
 
-
 // The further the mouse went since the last move, the thinner (state 13) or thicker (14) the line.
-int SpeedWidth(int state, POINT p) {
-    int d = std::max(std::abs(p.x - pointA.x), std::abs(p.y - pointA.y));
+int SpeedWidth(ToolState state, POINT from, POINT p) {
+    int d = std::max(std::abs(p.x - from.x), std::abs(p.y - from.y));
     int step = d <= 4 ? 0 : d <= 9 ? 1 : d <= 19 ? 2 : 3;
     return state == kThinWhenFastState ? 4 - step : 2 + step;
 }
 
 // Kinks at a third and two thirds of the way across, k above and k below the mouse's height.
-void Zigzag(POINT p) {
-    POINT a = pointA;
+void Zigzag(POINT a, POINT p) {
     int m1, m2;
     if (p.x > a.x) {
         m1 = a.x + (p.x - a.x) / 3;
@@ -37,15 +35,17 @@ void Zigzag(POINT p) {
     }
     int k = RandomBelow(140) - 70;
     COLORREF colour = RainbowColour();
+    int w = CurrentBrush().penWidth;
     POINT up{m1, p.y + k}, down{m2, p.y - k};
-    PenSegment(a, up, CurrentBrush().penWidth, colour);
-    PenSegment(up, down, CurrentBrush().penWidth, colour);
-    PenSegment(down, p, CurrentBrush().penWidth, colour);
+    PenSegment(a, up, w, colour);
+    PenSegment(up, down, w, colour);
+    PenSegment(down, p, w, colour);
 }
 
 // The jittered point starts the next segment.
 POINT Jitter(POINT p) {
-    int spread = 20 * CurrentBrush().penWidth, half = 10 * CurrentBrush().penWidth;
+    int w = CurrentBrush().penWidth;
+    int spread = 20 * w, half = 10 * w;
     int jx = RandomBelow(spread) + p.x - half;
     int jy = RandomBelow(spread) + p.y - half;
     return {jx, jy};
@@ -57,105 +57,94 @@ COLORREF SpeckledShade() {
     return ShadeColour(q < 4 ? 0 : q < 8 ? 1 : 2);
 }
 
-COLORREF RibbonColour(int state, int band) {
+COLORREF RibbonColour(ToolState state, int band) {
     static constexpr int kBands[] = {0, 1, 2, 1, 0};
     if (state == kSpeckledState) return SpeckledShade();
     return ShadeColour(state == kStripedState ? kBands[band] : 2 - kBands[band]);
 }
 
 // 5 × penWidth two-pixel lines side by side along the down-right diagonal, matching the press's dab.
-void Ribbon(int state, POINT p) {
+void Ribbon(ToolState state, POINT a, POINT p) {
     UpdateShadeTriple();
-    int t = StripedDabStart(CurrentBrush().penWidth);
+    int w = CurrentBrush().penWidth;
+    int t = StripedDabStart(w);
     for (int band = 0; band < 5; band++)
-        for (int i = 0; i < CurrentBrush().penWidth; i++, t++)
-            PenSegment({pointA.x + t, pointA.y + t}, {p.x + t, p.y + t}, 2, RibbonColour(state, band));
+        for (int i = 0; i < w; i++, t++)
+            PenSegment({a.x + t, a.y + t}, {p.x + t, p.y + t}, 2, RibbonColour(state, band));
 }
 
 // Now and then a drip runs down from the point and ends in a drop.
-void Drip(POINT p) {
+void Drip(POINT& from, POINT p) {
     COLORREF colour = RainbowColour();
+    int w = CurrentBrush().penWidth;
     CanvasDrawing d(canvasWindow, appPalette);
-    HPEN wide = d.MakePen(CurrentBrush().penWidth, colour);
+    HPEN wide = d.MakePen(w, colour);
     HPEN thin = d.MakePen(1, colour);
     d.UsePen(wide);
     d.UseBrush(d.MakeSolidBrush(colour));
-    DrawLine(d.dc(), pointA.x, pointA.y, p.x, p.y);
-    pointA = p;
+    DrawLine(d.dc(), from.x, from.y, p.x, p.y);
+    from = p;
     if (RandomBelow(10) <= 7) return;
-    int r = RandomBelow(2 * CurrentBrush().penWidth) + 3;
-    int e = p.y + RandomBelow(20 * CurrentBrush().penWidth);
+    int r = RandomBelow(2 * w) + 3;
+    int e = p.y + RandomBelow(20 * w);
     DrawLine(d.dc(), p.x, p.y, p.x, e);
     d.UsePen(thin);
     Ellipse(d.dc(), p.x - r, e - r, p.x + r, e + r);
 }
 
-void RedGreenBlue(POINT p) {
+void RedGreenBlue(POINT a, POINT p) {
     static constexpr struct {
         int offset;
         COLORREF colour;
     } kLines[] = {{-3, 0x0000FF}, {-2, 0x0000FF}, {-1, 0x00FF00}, {0, 0x00FF00}, {1, 0xFF0000}, {2, 0xFF0000}};
     for (auto line : kLines)
-        PenSegment({pointA.x + line.offset, pointA.y + line.offset}, {p.x + line.offset, p.y + line.offset}, 1,
-                line.colour);
+        PenSegment({a.x + line.offset, a.y + line.offset}, {p.x + line.offset, p.y + line.offset}, 1, line.colour);
 }
 
 }  // namespace
 
-bool PressGeometryPenState(int state) {
-    switch (state) {
-        case kThinWhenFastState:
-            PlaySoundEffect(kConfettiSound);
-            PenDot(pointA, CurrentBrush().currentColour, 5);
-            break;
-        case kThickWhenFastState: PenDot(pointA, CurrentBrush().currentColour, 1); break;
-        case kZigzagState: PlaySoundEffect(kZigzagSound); break;
-        case kJitteryState:
-            PlaySoundEffect(kJitterySound);
-            PenDot(pointA, CurrentBrush().currentColour, CurrentBrush().penWidth);
-            break;
-        case kStripedState: case kSpeckledState: case kStripedReversedState: {
-            UpdateShadeTriple();
-            int first = state == kStripedState ? 0 : state == kSpeckledState ? 1 : 2;
-            int middle = state == kSpeckledState ? 2 : 1;
-            int last = state == kStripedState ? 2 : 0;
-            DrawStripedDab(canvasWindow, appPalette, pointA.x, pointA.y, ShadeColour(first), ShadeColour(middle),
-                           ShadeColour(last), CurrentBrush().penWidth);
-            break;
-        }
-        case kDrippingState: PenDot(pointA, CurrentBrush().currentColour, CurrentBrush().penWidth); break;
-        case kRedGreenBlueState: DrawRgbDab(canvasWindow, appPalette, pointA.x, pointA.y); break;
-        default: return false;
-    }
-    strokeActive = 1;
-    return true;
+void PressThinWhenFast(Stroke& stroke, ToolState) { PenDot(stroke.from, CurrentBrush().currentColour, 5); }
+
+void PressThickWhenFast(Stroke& stroke, ToolState) { PenDot(stroke.from, CurrentBrush().currentColour, 1); }
+
+// The striped ribbons' and the speckled ribbon's dab of three shades.
+void PressRibbon(Stroke& stroke, ToolState state) {
+    UpdateShadeTriple();
+    int first = state == kStripedState ? 0 : state == kSpeckledState ? 1 : 2;
+    int middle = state == kSpeckledState ? 2 : 1;
+    int last = state == kStripedState ? 2 : 0;
+    DrawStripedDab(canvasWindow, appPalette, stroke.from.x, stroke.from.y, ShadeColour(first), ShadeColour(middle),
+                   ShadeColour(last), CurrentBrush().penWidth);
 }
 
-bool MoveGeometryPenState(int state, POINT p) {
-    switch (state) {
-        case kThinWhenFastState: case kThickWhenFastState:
-            PenSegment(pointA, p, SpeedWidth(state, p), CurrentBrush().currentColour);
-            pointA = p;
-            return true;
-        case kZigzagState:
-            Zigzag(p);
-            pointA = p;
-            return true;
-        case kJitteryState: {
-            POINT to = Jitter(p);
-            PenSegment(pointA, to, CurrentBrush().penWidth, RainbowColour());
-            pointA = to;
-            return true;
-        }
-        case kStripedState: case kSpeckledState: case kStripedReversedState:
-            Ribbon(state, p);
-            pointA = p;
-            return true;
-        case kDrippingState: Drip(p); return true;
-        case kRedGreenBlueState:
-            RedGreenBlue(p);
-            pointA = p;
-            return true;
-        default: return false;
-    }
+void PressRedGreenBlue(Stroke& stroke, ToolState) {
+    DrawRgbDab(canvasWindow, appPalette, stroke.from.x, stroke.from.y);
+}
+
+void MoveSpeedPen(Stroke& stroke, ToolState state, POINT p) {
+    PenSegment(stroke.from, p, SpeedWidth(state, stroke.from, p), CurrentBrush().currentColour);
+    stroke.from = p;
+}
+
+void MoveZigzag(Stroke& stroke, ToolState, POINT p) {
+    Zigzag(stroke.from, p);
+    stroke.from = p;
+}
+
+void MoveJittery(Stroke& stroke, ToolState, POINT p) {
+    POINT to = Jitter(p);
+    PenSegment(stroke.from, to, CurrentBrush().penWidth, RainbowColour());
+    stroke.from = to;
+}
+
+void MoveRibbon(Stroke& stroke, ToolState state, POINT p) {
+    Ribbon(state, stroke.from, p);
+    stroke.from = p;
+}
+
+void MoveDripping(Stroke& stroke, ToolState, POINT p) { Drip(stroke.from, p); }
+
+void MoveRedGreenBlue(Stroke& stroke, ToolState, POINT p) {
+    RedGreenBlue(stroke.from, p);
+    stroke.from = p;
 }

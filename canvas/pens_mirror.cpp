@@ -19,10 +19,27 @@ int MirrorY(int y) { return 2 * (canvasHeight / 2) - y; }
 // A dot as wide as the pen, drawn as a line one pixel long downwards.
 void DotDown(POINT q) { PenSegment(q, {q.x, q.y + 1}, CurrentBrush().penWidth, CurrentBrush().currentColour); }
 
-// The press point and its three mirror images; B keeps the previous x and its image, pointC the
-// previous y and its image.
-void PressFourWay() {
-    POINT a = pointA;
+// The segment from the last point on the side of the stroke along a mirror line, and its image across it.
+void MirroredSegments(Stroke& stroke, POINT p, bool leftToRight, COLORREF colour) {
+    int w = CurrentBrush().penWidth;
+    if (leftToRight) {
+        int mx = MirrorX(p.x);
+        PenSegment({stroke.lastX.at, stroke.from.y}, p, w, colour);
+        PenSegment({stroke.lastX.image, stroke.from.y}, {mx, p.y}, w, colour);
+        stroke.lastX = {p.x, mx};
+    } else {
+        int my = MirrorY(p.y);
+        PenSegment({stroke.from.x, stroke.lastY.at}, p, w, colour);
+        PenSegment({stroke.from.x, stroke.lastY.image}, {p.x, my}, w, colour);
+        stroke.lastY = {p.y, my};
+    }
+}
+
+}  // namespace
+
+// The press point and its three mirror images.
+void PressFourWay(Stroke& stroke, ToolState) {
+    POINT a = stroke.from;
     int mx = MirrorX(a.x), my = MirrorY(a.y);
     {
         CanvasDrawing d(canvasWindow, appPalette);
@@ -34,92 +51,64 @@ void PressFourWay() {
         DrawLine(dc, a.x, my, a.x, my + 1);
         DrawLine(dc, mx, my, mx + 1, my);
     }
-    pointB = {a.x, mx};
-    pointC = {a.y, my};
+    stroke.lastX = {a.x, mx};
+    stroke.lastY = {a.y, my};
+}
+
+void PressTopToBottom(Stroke& stroke, ToolState) {
+    POINT a = stroke.from;
+    int my = MirrorY(a.y);
+    DotDown(a);
+    DotDown({a.x, my});
+    stroke.lastY = {a.y, my};
+}
+
+void PressLeftToRight(Stroke& stroke, ToolState) {
+    POINT a = stroke.from;
+    int mx = MirrorX(a.x);
+    PenDot(a, CurrentBrush().currentColour, CurrentBrush().penWidth);
+    PenDot({mx, a.y}, CurrentBrush().currentColour, CurrentBrush().penWidth);
+    stroke.lastX = {a.x, mx};
+}
+
+void PressCurtain(Stroke& stroke, ToolState) {
+    PenDot(stroke.from, CurrentBrush().currentColour, CurrentBrush().penWidth);
+    stroke.lastX = {stroke.from.x, MirrorX(stroke.from.x)};
+}
+
+// The press point stays where the stroke starts: every move adds one thin line through it.
+void MovePointMirrored(Stroke& stroke, ToolState, POINT p) {
+    PenSegment({2 * stroke.from.x - p.x, 2 * stroke.from.y - p.y}, p, 1, RainbowColour());
 }
 
 // The segment, its image across the vertical middle line, the segment again, its image across the
 // horizontal middle line and its image through the centre.
-void MoveFourWay(POINT p) {
+void MoveFourWay(Stroke& stroke, ToolState, POINT p) {
     int mx = MirrorX(p.x);
     int r = RandomBelow(kFamilyColours);
     COLORREF colour = CurrentBrush().rainbowMode ? paletteColours[r] : CurrentBrush().currentColour;
     int w = CurrentBrush().penWidth;
-    PenSegment({pointB.x, pointA.y}, p, w, colour);
-    PenSegment({pointB.y, pointA.y}, {mx, p.y}, w, colour);
-    int previousMirrorX = pointB.y;
-    pointB = {p.x, mx};
+    PenSegment({stroke.lastX.at, stroke.from.y}, p, w, colour);
+    PenSegment({stroke.lastX.image, stroke.from.y}, {mx, p.y}, w, colour);
+    int previousMirrorX = stroke.lastX.image;
+    stroke.lastX = {p.x, mx};
     int my = MirrorY(p.y);
-    PenSegment({pointA.x, pointC.x}, p, w, colour);
-    PenSegment({pointA.x, pointC.y}, {p.x, my}, w, colour);
-    PenSegment({previousMirrorX, pointC.y}, {mx, my}, w, colour);
-    pointC = {p.y, my};
-    pointA = p;
+    PenSegment({stroke.from.x, stroke.lastY.at}, p, w, colour);
+    PenSegment({stroke.from.x, stroke.lastY.image}, {p.x, my}, w, colour);
+    PenSegment({previousMirrorX, stroke.lastY.image}, {mx, my}, w, colour);
+    stroke.lastY = {p.y, my};
+    stroke.from = p;
 }
 
-void MoveTopToBottom(POINT p) {
-    int my = MirrorY(p.y);
-    COLORREF colour = RainbowColour();
-    PenSegment({pointA.x, pointB.x}, p, CurrentBrush().penWidth, colour);
-    PenSegment({pointA.x, pointB.y}, {p.x, my}, CurrentBrush().penWidth, colour);
-    pointA = p;
-    pointB = {p.y, my};
+void MoveTopToBottom(Stroke& stroke, ToolState, POINT p) {
+    MirroredSegments(stroke, p, false, RainbowColour());
+    stroke.from = p;
 }
 
-// Left to right; the curtain keeps A at the press point, so each segment starts on the press row.
-void MoveLeftToRight(POINT p, bool curtain) {
-    int mx = MirrorX(p.x);
-    COLORREF colour = RainbowColour();
-    PenSegment({pointB.x, pointA.y}, p, CurrentBrush().penWidth, colour);
-    PenSegment({pointB.y, pointA.y}, {mx, p.y}, CurrentBrush().penWidth, colour);
-    if (!curtain) pointA = p;
-    pointB = {p.x, mx};
+void MoveLeftToRight(Stroke& stroke, ToolState, POINT p) {
+    MirroredSegments(stroke, p, true, RainbowColour());
+    stroke.from = p;
 }
 
-}  // namespace
-
-bool PressMirrorPenState(int state) {
-    POINT a = pointA;
-    switch (state) {
-        case kFourWayState:
-            PlaySoundEffect(kFourWaySound);
-            PressFourWay();
-            break;
-        case kTopToBottomState: {
-            PlaySoundEffect(kChoiceSound);
-            int my = MirrorY(a.y);
-            DotDown(a);
-            DotDown({a.x, my});
-            pointB = {a.y, my};
-            break;
-        }
-        case kLeftToRightState: {
-            int mx = MirrorX(a.x);
-            PenDot(a, CurrentBrush().currentColour, CurrentBrush().penWidth);
-            PenDot({mx, a.y}, CurrentBrush().currentColour, CurrentBrush().penWidth);
-            pointB = {a.x, mx};
-            break;
-        }
-        case kCurtainState:
-            PenDot(a, CurrentBrush().currentColour, CurrentBrush().penWidth);
-            pointB = {a.x, MirrorX(a.x)};
-            break;
-        default: return false;
-    }
-    strokeActive = 1;
-    return true;
-}
-
-bool MoveMirrorPenState(int state, POINT p) {
-    switch (state) {
-        case kPointMirroredState:
-            // A stays the press point: every move adds one thin line through it.
-            PenSegment({2 * pointA.x - p.x, 2 * pointA.y - p.y}, p, 1, RainbowColour());
-            return true;
-        case kFourWayState: MoveFourWay(p); return true;
-        case kTopToBottomState: MoveTopToBottom(p); return true;
-        case kLeftToRightState: MoveLeftToRight(p, false); return true;
-        case kCurtainState: MoveLeftToRight(p, true); return true;
-        default: return false;
-    }
-}
+// The curtain keeps the press point, so each segment starts on the press row.
+void MoveCurtain(Stroke& stroke, ToolState, POINT p) { MirroredSegments(stroke, p, true, RainbowColour()); }

@@ -12,13 +12,10 @@
 #include "draw/draw.h"
 #include "draw/fill_brush.h"
 
-POINT polygonPoints[kPolygonPoints];
-int polygonCount;
-
 namespace {
 
-
-bool IsPolygonState(int state) { return state == kFilledPolygonState || state == kWhitePolygonState; }
+POINT polygonPoints[kPolygonPoints];
+int polygonCount;
 
 // Once the list is full further vertices are dropped; the outline still follows the mouse.
 void AddVertex(POINT p) {
@@ -26,30 +23,35 @@ void AddVertex(POINT p) {
 }
 
 // The closing line to the release point; the point is kept after the vertices but not counted.
-void CloseOutline(HDC dc, POINT p) {
-    DrawLine(dc, pointA.x, pointA.y, p.x, p.y);
-    pointA = p;
+void CloseOutline(HDC dc, POINT& from, POINT p) {
+    DrawLine(dc, from.x, from.y, p.x, p.y);
+    from = p;
     if (polygonCount < kPolygonPoints) polygonPoints[polygonCount] = p;
 }
 
-void FillPolygon(POINT p) {
-    PlaySoundEffect(kSplatSound);
+}  // namespace
+
+POINT* PolygonVertices() { return polygonPoints; }
+
+int PolygonVertexCount() { return polygonCount; }
+
+void ReleaseFilledPolygon(Stroke& stroke, ToolState, POINT p) {
+    const BrushChoice& brush = CurrentBrush();
     CanvasDrawing d(canvasWindow, appPalette);
-    d.UsePen(d.MakePen(1, CurrentBrush().currentColour));
-    CloseOutline(d.dc(), p);
+    d.UsePen(d.MakePen(1, brush.currentColour));
+    CloseOutline(d.dc(), stroke.from, p);
     SetBkMode(d.dc(), TRANSPARENT);
-    d.UseBrush(MakeFillBrush(d, CurrentBrush().fillPattern, CurrentBrush().currentColour, kPatternOneHollow));
+    d.UseBrush(MakeFillBrush(d, brush.fillPattern, brush.currentColour, kPatternOneHollow));
     Polygon(d.dc(), polygonPoints, polygonCount);
 }
 
 // Plain white without the palette.
-void WhitePolygon(POINT p) {
-    PlaySoundEffect(kStreaksSound);
+void ReleaseWhitePolygon(Stroke& stroke, ToolState, POINT p) {
     HDC dc = GetDC(canvasWindow);
     HPEN pen = CreatePen(PS_SOLID, 1, kPlainWhite);
     HBRUSH brush = CreateSolidBrush(kPlainWhite);
     HGDIOBJ keptPen = SelectObject(dc, pen);
-    CloseOutline(dc, p);
+    CloseOutline(dc, stroke.from, p);
     HGDIOBJ keptBrush = SelectObject(dc, brush);
     Polygon(dc, polygonPoints, polygonCount);
     SelectObject(dc, keptPen);
@@ -59,32 +61,14 @@ void WhitePolygon(POINT p) {
     DeleteObject(brush);
 }
 
-}  // namespace
-
-bool PressPolygonState(int state) {
-    if (!IsPolygonState(state)) return false;
+void PressPolygon(Stroke& stroke, ToolState) {
     polygonCount = 0;
-    pointB = pointA;
-    AddVertex(pointA);
-    strokeActive = 1;
-    return true;
+    AddVertex(stroke.from);
 }
 
-bool MovePolygonState(int state, POINT p) {
-    if (!IsPolygonState(state)) return false;
+void MovePolygon(Stroke& stroke, ToolState state, POINT p) {
     COLORREF colour = state == kFilledPolygonState ? CurrentBrush().currentColour : kPlainWhite;
-    DrawNibStroke(canvasWindow, appPalette, pointA.x, pointA.y, 1, colour, 9, p.x, p.y);
-    pointA = p;
+    DrawNibStroke(canvasWindow, appPalette, stroke.from.x, stroke.from.y, 1, colour, 9, p.x, p.y);
+    stroke.from = p;
     AddVertex(p);
-    return true;
-}
-
-bool ReleasePolygonState(int state, POINT p) {
-    if (state == kFilledPolygonState)
-        FillPolygon(p);
-    else if (state == kWhitePolygonState)
-        WhitePolygon(p);
-    else
-        return false;
-    return true;
 }

@@ -5,6 +5,7 @@
 
 constexpr int kPolygonPoints = 5000;
 
-extern POINT polygonPoints[kPolygonPoints];
-// How many of polygonPoints are recorded.
-extern int polygonCount;
+// The list the polygon tools record their vertices in, and the splat makes its polygon in.
+POINT* PolygonVertices();
+// How many vertices the polygon tools recorded.
+int PolygonVertexCount();

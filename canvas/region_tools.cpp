@@ -10,15 +10,10 @@
 
 namespace {
 
-bool IsRegionDrag(int state) {
-    return state == kWhiteRectangleState || state == kTurnState || state == kMirrorState ||
-           state == kInvertState || state == kShrinkState || state == kZoomState || state == kSelectState;
-}
-
 // The whole snapshot into the rectangle (shrink), or the rectangle of the snapshot onto the whole canvas
 // (zoom), with the palette in pictureDC for the copy. Both read the snapshot, so repeating one does not
 // compound.
-void CopyFromSnapshot(HDC canvas, int state, POINT a, int w, int h) {
+void CopyFromSnapshot(HDC canvas, ToolState state, POINT a, int w, int h) {
     HPALETTE keptPicturePalette = SelectPalette(pictureDC, appPalette, FALSE);
     RealizePalette(pictureDC);
     if (state == kShrinkState) {
@@ -36,7 +31,7 @@ struct MadeObjects {
 };
 
 // What the release does to the rectangle from A to P, once the rubber outline is gone.
-void ActOnRegion(HDC dc, int state, POINT a, POINT p, MadeObjects& made) {
+void ActOnRegion(HDC dc, ToolState state, POINT a, POINT p, MadeObjects& made) {
     int w = p.x - a.x, h = p.y - a.y;
     switch (state) {
         case kWhiteRectangleState:
@@ -72,12 +67,15 @@ void ActOnRegion(HDC dc, int state, POINT a, POINT p, MadeObjects& made) {
             KeepSelectionMarquee(dc, {a.x, a.y, p.x, p.y});
             SetToolState(kNoToolState);
             break;
+        default: break;
     }
 }
 
+}  // namespace
+
 // Every region release: the last rubber outline (A to B) is erased first, then the region is acted on.
 // The white rectangle works without the palette; none of them plays a sound.
-void ReleaseRegion(int state, POINT p) {
+void ReleaseRegion(Stroke& stroke, ToolState state, POINT p) {
     HDC dc = GetDC(canvasWindow);
     bool palette = state != kWhiteRectangleState;
     HPALETTE keptPalette = nullptr;
@@ -88,9 +86,9 @@ void ReleaseRegion(int state, POINT p) {
     SetROP2(dc, R2_XORPEN);
     HPEN outlinePen = CreatePen(PS_SOLID, 1, kPlainWhite);
     HGDIOBJ keptPen = SelectObject(dc, outlinePen);
-    DrawRectOutline(dc, pointA.x, pointA.y, pointB.x, pointB.y);
+    DrawRectOutline(dc, stroke.from.x, stroke.from.y, stroke.outlineCorner.x, stroke.outlineCorner.y);
     MadeObjects made;
-    ActOnRegion(dc, state, pointA, p, made);
+    ActOnRegion(dc, state, stroke.from, p, made);
     SelectObject(dc, keptPen);
     if (made.keptBrush) SelectObject(dc, made.keptBrush);
     if (palette) SelectPalette(dc, keptPalette, FALSE);
@@ -100,32 +98,8 @@ void ReleaseRegion(int state, POINT p) {
     if (made.brush) DeleteObject(made.brush);
 }
 
-}  // namespace
+void PressMoveSelection(Stroke& stroke, ToolState) { BeginSelectionMove(stroke.from.x, stroke.from.y); }
 
-bool PressRegionState(int state) {
-    if (state != kMoveSelectionState) return false;
-    BeginSelectionMove(pointA.x, pointA.y);
-    strokeActive = 1;
-    return true;
-}
+void MoveSelectionAlong(Stroke&, ToolState, POINT p) { MoveSelection(p); }
 
-bool MoveRegionState(int state, POINT p) {
-    if (state == kMoveSelectionState) {
-        MoveSelection(p);
-        return true;
-    }
-    if (!IsRegionDrag(state)) return false;
-    TrackShapeOutline(canvasWindow, appPalette, kRectangle, p.x, p.y, pointB.x, pointB.y, pointA.x, pointA.y);
-    pointB = p;
-    return true;
-}
-
-bool ReleaseRegionState(int state, POINT p) {
-    if (state == kMoveSelectionState) {
-        PasteSelection();
-        return true;
-    }
-    if (!IsRegionDrag(state)) return false;
-    ReleaseRegion(state, p);
-    return true;
-}
+void ReleaseMovedSelection(Stroke&, ToolState, POINT) { PasteSelection(); }

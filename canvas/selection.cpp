@@ -12,12 +12,14 @@
 #include "options/option_strip.h"
 #include "options/select.h"
 
-RECT selectionRect;
-
 namespace {
+
+RECT selectionRect;
 
 bool marqueeShown;
 SelectionMode selectionMode = kNoSelection;
+// A selection picked up: where its marquee was last drawn, its size, and the grab point within it.
+POINT grabbedAt, selectionSize, grabOffset;
 
 // Option button 12 is the copy selection.
 constexpr int kCopyButton = 12;
@@ -30,9 +32,13 @@ struct MarqueeDrawing : CanvasDrawing {
     }
 };
 
+// Between the two ends, edges included, in whichever order they lie.
+bool Between(LONG v, LONG a, LONG b) { return a <= b ? v >= a && v <= b : v >= b && v <= a; }
+
 // The marquee of the grabbed selection with the grab point at (x, y).
 void DrawGrabbedMarquee(HDC dc, int x, int y) {
-    DrawRectOutline(dc, x - pointD.x, y - pointD.y, x + pointC.x - pointD.x, y + pointC.y - pointD.y);
+    int left = x - grabOffset.x, top = y - grabOffset.y;
+    DrawRectOutline(dc, left, top, left + selectionSize.x, top + selectionSize.y);
 }
 
 // One axis of the grab: the extent into size, the grab point's offset into offset, the ends ordered.
@@ -57,6 +63,13 @@ void RemoveCopyHighlight() {
 }
 
 }  // namespace
+
+RECT CurrentSelectionRect() { return selectionRect; }
+
+bool SelectionUnder(POINT p) {
+    const RECT& r = selectionRect;
+    return marqueeShown && Between(p.x, r.left, r.right) && Between(p.y, r.top, r.bottom);
+}
 
 SelectionMode CurrentSelectionMode() { return selectionMode; }
 
@@ -87,30 +100,30 @@ void BeginSelectionMove(int x, int y) {
     MarqueeDrawing d;
     RECT& r = selectionRect;
     DrawRectOutline(d.dc(), r.left, r.top, r.right, r.bottom);
-    OrderAxis(r.left, r.right, x, pointC.x, pointD.x);
-    OrderAxis(r.top, r.bottom, y, pointC.y, pointD.y);
-    pointB = {x, y};
+    OrderAxis(r.left, r.right, x, selectionSize.x, grabOffset.x);
+    OrderAxis(r.top, r.bottom, y, selectionSize.y, grabOffset.y);
+    grabbedAt = {x, y};
     DrawGrabbedMarquee(d.dc(), x, y);
 }
 
 void MoveSelection(POINT p) {
     MarqueeDrawing d;
-    DrawGrabbedMarquee(d.dc(), pointB.x, pointB.y);
-    pointB = p;
+    DrawGrabbedMarquee(d.dc(), grabbedAt.x, grabbedAt.y);
+    grabbedAt = p;
     DrawGrabbedMarquee(d.dc(), p.x, p.y);
 }
 
 void PasteSelection() {
     {
         MarqueeDrawing d;
-        DrawGrabbedMarquee(d.dc(), pointB.x, pointB.y);
+        DrawGrabbedMarquee(d.dc(), grabbedAt.x, grabbedAt.y);
         SetROP2(d.dc(), R2_COPYPEN);
         d.UseBrush(d.MakePlainSolidBrush(kPlainWhite));
         const RECT& r = selectionRect;
         // A cut leaves white where the selection came from; an overlapping paste lands on top of it.
         if (selectionMode == kCutSelection) Rectangle(d.dc(), r.left, r.top, r.right, r.bottom);
-        BitBlt(d.dc(), pointB.x - pointD.x, pointB.y - pointD.y, pointC.x, pointC.y, pictureDC, r.left, r.top,
-               SRCCOPY);
+        BitBlt(d.dc(), grabbedAt.x - grabOffset.x, grabbedAt.y - grabOffset.y, selectionSize.x, selectionSize.y,
+               pictureDC, r.left, r.top, SRCCOPY);
     }
     SetToolState(kNoToolState);
     if (selectionMode != kCutSelection) RemoveCopyHighlight();

@@ -13,7 +13,10 @@ void SetSelectionMode(SelectionMode mode);
 
 // The selection as dragged out, its corners in either order; ordered (left <= right, top <= bottom) once
 // it is grabbed, and moved off the canvas once it is pasted.
-extern RECT selectionRect;
+RECT CurrentSelectionRect();
+// Whether a press at p picks the selection up: its marquee is on the screen and p is inside, edges
+// included, whichever way round it was dragged out.
+bool SelectionUnder(POINT p);
 
 // The marquee drawn for good at the end of the drag, in the exclusive-or mode of dc, around r.
 void KeepSelectionMarquee(HDC dc, RECT r);
@@ -25,7 +28,7 @@ void ForgetSelectionMarquee();
 
 // Erases the marquee, when it is shown, and ends the selection.
 void CancelSelection();
-// Grabs the selection at (x, y): pointC becomes its size, pointD the grab point within it.
+// Grabs the selection at (x, y).
 void BeginSelectionMove(int x, int y);
 // The marquee follows the mouse to p.
 void MoveSelection(POINT p);

@@ -8,11 +8,12 @@
 #include "draw/canvas_drawing.h"
 #include "options/pages.h"
 
-POINT textOrigin;
-char textBuffer[kTextLimit + 2];
 
 namespace {
 
+POINT textOrigin;
+// Zero-terminated, with room for the longest text and its terminating zero.
+char textBuffer[kTextLimit + 2];
 bool textPlacePending = false;
 bool textEntryActive = false;
 
@@ -34,7 +35,7 @@ void DeleteTextBackground() {
 // the right edge; the picture shows between the letters.
 void DrawTextOverBackground(HDC dc) {
     BitBlt(dc, 0, 0, canvasWidth, canvasHeight, textBackgroundDC, 0, 0, SRCCOPY);
-    HFONT font = CreateFontIndirectA(&textFont);
+    HFONT font = CreateFontIndirectA(&TextFont());
     HGDIOBJ keptFont = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, CurrentBrush().currentColour | kPaletteRelative);
@@ -61,6 +62,10 @@ void EditText(int code) {
 }
 
 }  // namespace
+
+POINT TextOrigin() { return textOrigin; }
+
+const char* TypedText() { return textBuffer; }
 
 bool TextPlacePending() { return textPlacePending; }
 

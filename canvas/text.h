@@ -4,17 +4,16 @@
 #include "platform/win32.h"
 
 // The font the text tool and the record effect make their fonts from; set once with the canvas.
-extern LOGFONTA textFont;
-
 void InitialiseTextFont();
+const LOGFONTA& TextFont();
 
 // Where the text begins: the canvas press that places it.
-extern POINT textOrigin;
+POINT TextOrigin();
 
-// The longest text, caret included; the buffer has room for it and its terminating zero.
+// The longest text, caret included.
 constexpr int kTextLimit = 254;
-// The typed text, zero-terminated; while typing it ends with the caret "|".
-extern char textBuffer[kTextLimit + 2];
+// The typed text; while typing it ends with the caret "|".
+const char* TypedText();
 
 // The text button waits for the canvas press that places the text.
 bool TextPlacePending();

@@ -5,7 +5,12 @@
 #include "base/state.h"
 #include "canvas/brush_choice.h"
 
+namespace {
+
+// Three indices into paletteColours.
 int shadeTriple[3];
+
+}  // namespace
 
 void UpdateShadeTriple() {
     int f = CurrentBrush().colourFamily * 10, s = CurrentBrush().colourShade;
@@ -15,4 +20,7 @@ void UpdateShadeTriple() {
 
 COLORREF ShadeColour(int i) { return paletteColours[shadeTriple[i]]; }
 
-COLORREF RainbowColour() { return CurrentBrush().rainbowMode ? paletteColours[RandomBelow(kFamilyColours)] : CurrentBrush().currentColour; }
+COLORREF RainbowColour() {
+    const BrushChoice& brush = CurrentBrush();
+    return brush.rainbowMode ? paletteColours[RandomBelow(kFamilyColours)] : brush.currentColour;
+}

@@ -4,12 +4,9 @@
 
 #include "platform/win32.h"
 
-// Three indices into paletteColours, set by UpdateShadeTriple.
-extern int shadeTriple[3];
-
 // Three neighbouring shades of the current family around the current shade.
 void UpdateShadeTriple();
 // paletteColours[shadeTriple[i]].
 COLORREF ShadeColour(int i);
-// A random family colour when rainbowMode is 1, else currentColour; one draw per call.
+// A random family colour in rainbow mode, else the current colour; one draw per call.
 COLORREF RainbowColour();

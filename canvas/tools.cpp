@@ -1,31 +1,22 @@
 #include "canvas/tools.h"
 
+#include "base/sound.h"
 #include "base/state.h"
 #include "canvas/cursors.h"
 #include "canvas/selection.h"
+#include "canvas/stroke.h"
 #include "canvas/text.h"
-#include "canvas/tool_states.h"
-
-int strokeActive;
+#include "canvas/tool_table.h"
 
 namespace {
 
 ToolState toolState = kNoToolState;
+// Never cleared: a press sets what its tool's moves and release read.
+Stroke stroke;
 
-}  // namespace
-POINT pointA, pointB, pointC, pointD;
-
-namespace {
-
-// Between the two ends, edges included, in whichever order they lie.
-bool Between(LONG v, LONG a, LONG b) { return a <= b ? v >= a && v <= b : v >= b && v <= a; }
-
-// A press in state 0 inside the selection picks it up to move it; anywhere else drops it. A selection
-// dragged out leftwards or upwards is stored with its ends the other way round, and is inside all the same;
-// one whose marquee is not shown is not there to pick up.
+// A press in state 0 on the selection picks it up to move it; anywhere else drops it.
 void PressWithSelection(POINT p) {
-    const RECT& r = selectionRect;
-    if (SelectionMarqueeShown() && Between(p.x, r.left, r.right) && Between(p.y, r.top, r.bottom)) {
+    if (SelectionUnder(p)) {
         SetCursor(CursorForToolState(kMoveSelectionState));
         toolState = kMoveSelectionState;
     } else {
@@ -33,23 +24,18 @@ void PressWithSelection(POINT p) {
     }
 }
 
+bool HasRow(ToolState state) { return state > kNoToolState && state <= kLastToolState; }
+
 void RunPressAction(ToolState state) {
     // Nothing is drawn with no tool, and text is placed before any dispatch.
-    if (state == kNoToolState || state > kLastToolState) return;
-    if (PressBrushState(state) || PressOneClickState(state) || PressGeometryPenState(state) ||
-        PressMirrorPenState(state) || PressPolygonState(state) || PressRegionState(state))
-        return;
-    DefaultPress();
-}
-
-bool RunMoveAction(ToolState state, POINT p) {
-    return MoveBrushState(state, p) || MoveShapeState(state, p) || MoveGeometryPenState(state, p) ||
-           MoveMirrorPenState(state, p) || MovePolygonState(state, p) || MoveRegionState(state, p);
-}
-
-bool RunReleaseAction(ToolState state, POINT p) {
-    return ReleaseBrushState(state) || ReleaseShapeState(state, p) || ReleasePolygonState(state, p) ||
-           ReleaseRegionState(state, p);
+    if (!HasRow(state)) return;
+    const ToolRow& row = ToolRowFor(state);
+    if (row.pressSound) PlaySoundEffect(row.pressSound);
+    if (row.press)
+        row.press(stroke, state);
+    else
+        stroke.outlineCorner = stroke.from;
+    stroke.active = !row.oneClick;
 }
 
 }  // namespace
@@ -58,13 +44,10 @@ ToolState CurrentToolState() { return toolState; }
 
 void SetToolState(ToolState state) { toolState = state; }
 
-void DefaultPress() {
-    pointB = pointA;
-    strokeActive = 1;
-}
+bool StrokeActive() { return stroke.active; }
 
 void ToolPress(POINT point) {
-    pointA = point;
+    stroke.from = point;
     if (TextEntryActive()) {
         FinishText();
         return;
@@ -79,14 +62,18 @@ void ToolPress(POINT point) {
 }
 
 void ToolMove(POINT point) {
-    if (strokeActive == 0 || toolState > kLastToolState) return;
-    RunMoveAction(toolState, point);
+    if (!stroke.active || !HasRow(toolState)) return;
+    if (MoveAction move = ToolRowFor(toolState).move) move(stroke, toolState, point);
 }
 
 void ToolRelease(POINT point) {
-    strokeActive = 0;
+    stroke.active = false;
     ReleaseCapture();
-    RunReleaseAction(toolState, point);
+    if (!HasRow(toolState)) return;
+    const ToolRow& row = ToolRowFor(toolState);
+    if (!row.release) return;
+    if (row.releaseSound) PlaySoundEffect(row.releaseSound);
+    row.release(stroke, toolState, point);
 }
 
-void ToolStop() { strokeActive = 0; }
+void ToolStop() { stroke.active = false; }

@@ -1,10 +1,10 @@
-// The tool state machine: what a press, a move and a release on the canvas do in each toolState.
+// The tool dispatcher: what a press, a move and a release on the canvas do in the current tool state.
 #pragma once
 
 #include "platform/win32.h"
 
 // The tool states: what a mouse action on the canvas does. The numbers are the ones the option tables
-// store in toolState; 29, 31 and 33 are not used.
+// store; 29, 31 and 33 are not used.
 enum ToolState : int {
     kNoToolState = 0,
     kFreehandPenState = 1,
@@ -76,10 +76,8 @@ ToolState CurrentToolState();
 // The option strip's tool rows and pages choose the tool; a selection picked up or pasted changes it too.
 void SetToolState(ToolState state);
 
-// 1 from a press that starts a stroke until its release; moves are ignored while it is 0.
-extern int strokeActive;
-// The tools' scratch points; never cleared, so a tool may see what the one before left.
-extern POINT pointA, pointB, pointC, pointD;
+// From a press that starts a stroke until its release.
+bool StrokeActive();
 
 void ToolPress(POINT point);
 void ToolMove(POINT point);

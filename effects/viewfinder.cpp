@@ -35,7 +35,7 @@ void DrawViewfinder() {
     d.UseBrush(d.MakePlainSolidBrush(0x0000FF));
     Ellipse(dc, w - 130, h - 25, w - 110, h - 5);
 
-    HFONT font = CreateFontIndirectA(&textFont);
+    HFONT font = CreateFontIndirectA(&TextFont());
     HGDIOBJ keptFont = SelectObject(dc, font);
     SetTextColor(dc, 0xFFFFFF);
     SetBkMode(dc, TRANSPARENT);

@@ -32,9 +32,8 @@ void FilesPageAction(int n) {
     switch (n) {
         case 1:
             SetToolState(kNoToolState);
-            deletePictureMode = 0;
             ClearChooserArea();
-            OpenPictureChooser();
+            OpenPictureChooser(false);
             break;
         case 2:
             SetToolState(kNoToolState);
@@ -50,9 +49,8 @@ void FilesPageAction(int n) {
             break;
         case 4:
             SetToolState(kNoToolState);
-            deletePictureMode = 1;
             ClearChooserArea();
-            OpenPictureChooser();
+            OpenPictureChooser(true);
             break;
         case 5:
             ToggleSound();

@@ -169,7 +169,7 @@ void JournalTimer() {
         return;
     }
     // Never part way through a stroke, and never the box or the selection's marquee over the canvas.
-    if (journal.held || strokeActive || SelectionMarqueeShown()) return;
+    if (journal.held || StrokeActive() || SelectionMarqueeShown()) return;
     DWORD now = GetTickCount();
     if (now - journal.lastActivity < kPauseMilliseconds && now - journal.firstActivity < kLongestWaitMilliseconds)
         return;

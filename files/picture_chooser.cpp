@@ -14,13 +14,13 @@
 #include "files/save_print.h"
 #include "options/pages.h"
 
+namespace {
+
 std::vector<std::string> pictureList;
 int pictureListEnd = 1;
 int chooserFirst;
 int chooserLast;
-int deletePictureMode;
-
-namespace {
+bool deletePictureMode;
 
 bool pictureChooserShown = false;
 
@@ -128,6 +128,16 @@ void MoveToTrash(const char* name) {
 
 }  // namespace
 
+const std::vector<std::string>& PictureList() { return pictureList; }
+
+int PictureListEnd() { return pictureListEnd; }
+
+int ChooserFirst() { return chooserFirst; }
+
+int ChooserLast() { return chooserLast; }
+
+bool DeletingPictures() { return deletePictureMode; }
+
 bool PictureChooserShown() { return pictureChooserShown; }
 
 void LeavePictureChooser() { pictureChooserShown = false; }
@@ -157,7 +167,8 @@ void BuildPictureList() {
     pictureListEnd = int(pictureList.size());
 }
 
-void OpenPictureChooser() {
+void OpenPictureChooser(bool toDelete) {
+    deletePictureMode = toDelete;
     pictureListEnd = chooserFirst = chooserLast = 1;
     BuildPictureList();
     if (pictureListEnd < 2) {
@@ -210,7 +221,7 @@ void LoadPicture(int index) {
     if (index > pictureListEnd - 1) return;
     ShowWindow(canvasWindow, SW_SHOWNORMAL);
     HDC canvas = GetDC(canvasWindow);
-    if (deletePictureMode == 1) {
+    if (deletePictureMode) {
         MoveToTrash(PictureSlotName(index));
         ReleaseDC(canvasWindow, canvas);
     } else {
@@ -223,7 +234,7 @@ void LoadPicture(int index) {
             PictureKept(CanvasPicture(pictureDC));
         }
     }
-    deletePictureMode = 0;
+    deletePictureMode = false;
     pictureChooserShown = false;
     ShowToolPage(1);
 }

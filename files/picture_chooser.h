@@ -9,14 +9,14 @@
 
 // Upper-cased file names, newest first, from slot 1 on; slot 0 is never used. Every picture of the program's
 // folder is listed, however many there are, and of a separate pictures' folder, named with that folder.
-extern std::vector<std::string> pictureList;
+const std::vector<std::string>& PictureList();
 // One past the last filled slot: 1 for an empty list.
-extern int pictureListEnd;
+int PictureListEnd();
 // The slots of the first and last preview of the page shown.
-extern int chooserFirst;
-extern int chooserLast;
-// 1 while the chooser was opened to delete a picture rather than open one.
-extern int deletePictureMode;
+int ChooserFirst();
+int ChooserLast();
+// While the chooser was opened to delete a picture rather than open one.
+bool DeletingPictures();
 
 // While the chooser hides the canvas.
 bool PictureChooserShown();
@@ -29,9 +29,9 @@ const char* PictureSlotName(int index);
 bool IsColouringPictureName(const char* name);
 
 void BuildPictureList();
-// Lists the pictures and shows their first page; with none, only tool page 1.
-void OpenPictureChooser();
-// The panel, its title and the previews of chooserFirst .. chooserLast, up to the first empty slot.
+// Lists the pictures and shows their first page, to open one or to delete one; with none, only tool page 1.
+void OpenPictureChooser(bool toDelete);
+// The panel, its title and the previews of the page's slots, up to the first empty slot.
 void DrawChooserPage();
 // The arrow to the next page when show is 1; any other value draws nothing.
 void DrawChooserArrow(int show);

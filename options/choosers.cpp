@@ -1,18 +1,16 @@
-// The width, rainbow and pattern choosers in the chooser area, and the stamp cursor.
+// The width, rainbow and pattern choosers in the chooser area.
 #include "options/choosers.h"
 
 #include "base/colours.h"
 #include "base/frame_layout.h"
 #include "base/state.h"
 #include "canvas/brush_choice.h"
+#include "canvas/cursors.h"
+#include "canvas/stamp.h"
 #include "draw/draw.h"
 #include "draw/fill_brush.h"
 #include "draw/frame_drawing.h"
 #include "options/option_strip.h"
-
-HICON stampIcon;
-HCURSOR stampCursor;
-int stampCursorExists;
 
 namespace {
 
@@ -38,35 +36,6 @@ void DrawKnobShine(FrameDrawing& d, int x, int a) {
     d.Use(kept);
 }
 
-// The stamp as a cursor: transparent where the icon is, white where it is pure white, black elsewhere.
-void MakeStampCursor(HDC frame) {
-    if (stampCursorExists == 1) DestroyCursor(stampCursor);
-    stampCursorExists = 0;
-    HDC w = CreateCompatibleDC(frame), k = CreateCompatibleDC(frame), m = CreateCompatibleDC(frame);
-    HBITMAP wb = CreateBitmap(32, 32, 1, 1, nullptr), kb = CreateBitmap(32, 32, 1, 1, nullptr),
-            mb = CreateBitmap(32, 32, 1, 1, nullptr);
-    HGDIOBJ wOld = SelectObject(w, wb), kOld = SelectObject(k, kb), mOld = SelectObject(m, mb);
-    PatBlt(w, 0, 0, 32, 32, WHITENESS);
-    PatBlt(k, 0, 0, 32, 32, BLACKNESS);
-    DrawIcon(w, 0, 0, stampIcon);
-    DrawIcon(k, 0, 0, stampIcon);
-    BitBlt(m, 0, 0, 32, 32, w, 0, 0, SRCCOPY);
-    BitBlt(m, 0, 0, 32, 32, k, 0, 0, SRCINVERT);
-    BYTE xorBits[128] = {}, andBits[128] = {};
-    SelectObject(k, kOld);
-    SelectObject(m, mOld);
-    GetBitmapBits(kb, sizeof xorBits, xorBits);
-    GetBitmapBits(mb, sizeof andBits, andBits);
-    stampCursor = CreateCursor(appInstance, 16, 16, 32, 32, andBits, xorBits);
-    SelectObject(w, wOld);
-    DeleteDC(w);
-    DeleteDC(k);
-    DeleteDC(m);
-    DeleteObject(wb);
-    DeleteObject(kb);
-    DeleteObject(mb);
-    stampCursorExists = 1;
-}
 
 }  // namespace
 
@@ -74,7 +43,7 @@ void ClearChooserArea() {
     FrameDrawing d;
     DrawNavyRectangle(d, kChooserArea);
     NoteChoosersHidden();
-    if (IsStampGroup(CurrentStrip().toolGroup)) MakeStampCursor(d.dc());
+    if (IsStampGroup(CurrentStrip().toolGroup)) MakeStampCursor(d.dc(), StampIcon());
 }
 
 void DrawWidthChooser() {

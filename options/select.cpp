@@ -9,6 +9,7 @@
 #include "base/state.h"
 #include "canvas/brush_choice.h"
 #include "canvas/selection.h"
+#include "canvas/stamp.h"
 #include "draw/draw.h"
 #include "draw/frame_drawing.h"
 #include "options/choosers.h"
@@ -55,7 +56,7 @@ void ApplyRow(const OptionRow& row) {
             if (row.sound) PlaySoundEffect(row.sound);
             break;
         case OptionRow::kStamp:
-            stampIcon = LoadIconA(appInstance, ("ICON_" + std::to_string(row.icon)).c_str());
+            ChooseStamp(row.icon);
             ClearChooserArea();
             break;
         case OptionRow::kEffect:

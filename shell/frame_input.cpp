@@ -62,7 +62,7 @@ void ChooserViewClick(int x, int y) {
     if (x < kCanvasLeft || y < kCanvasTop) {
         ReturnToCanvas();
     } else if (int cell = PictureCellAt(x, y); cell >= 0) {
-        LoadPicture(chooserFirst + cell);
+        LoadPicture(ChooserFirst() + cell);
     } else if (OnChooserArrow(x, y)) {
         NextChooserPage();
     }
@@ -111,7 +111,8 @@ void FrameClick(LPARAM point) {
     } else if (TextPlacePending()) {
         CancelTextPlace();
         ShowToolPage(1);
-    } else if (CurrentSelectionMode() != kNoSelection && CurrentToolState() == kNoToolState && SelectionMarqueeShown()) {
+    } else if (CurrentSelectionMode() != kNoSelection && CurrentToolState() == kNoToolState &&
+               SelectionMarqueeShown()) {
         // Only a marquee on the screen takes the click; a selection mode left behind by a page or an
         // effect lets it act at once.
         CancelSelection();

@@ -3,7 +3,6 @@
 #include "base/state.h"
 #include "files/journal.h"
 #include "files/picture_chooser.h"
-#include "options/choosers.h"
 #include "shell/frame.h"
 
 namespace {
@@ -43,7 +42,6 @@ void CreateFrame(HINSTANCE instance, int show) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-    stampCursorExists = 0;
     RegisterFrameClass(instance);
     CreateFrame(instance, show);
     StartJournal();

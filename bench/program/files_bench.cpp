@@ -62,7 +62,7 @@ void BM_ChooserPage(benchmark::State& run) {
     UseFolder(PictureFolder());
     OpenChooser();
     for (auto _ : run) DrawChooserPage();
-    run.counters["previews"] = chooserLast - chooserFirst + 1;
+    run.counters["previews"] = ChooserLast() - ChooserFirst() + 1;
     Click(20, 20);
 }
 BENCHMARK(BM_ChooserPage)->Unit(benchmark::kMillisecond);
@@ -114,7 +114,7 @@ void BM_OpenChooser(benchmark::State& run) {
         Click(20, 20);
         run.ResumeTiming();
     }
-    run.counters["listed"] = pictureListEnd - 1;
+    run.counters["listed"] = PictureListEnd() - 1;
     fs::remove_all(folder);
 }
 BENCHMARK(BM_OpenChooser)->Arg(4)->Arg(2000)->Unit(benchmark::kMillisecond);

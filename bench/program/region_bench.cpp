@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "base/frame_layout.h"
 #include "base/sound.h"
 #include "base/state.h"
 #include "bench_canvas.h"
@@ -23,10 +24,12 @@ void StartStroke(int state) {
     StartBenchProgram();
     if (SoundIsOn()) SwitchSound();
     if (state == kMoveSelectionState) {
-        // A selection to grab: the press inside it picks it up.
-        SetToolState(kNoToolState);
+        // A selection dragged out and kept on the screen: the press inside it picks it up.
+        SetToolState(kSelectState);
         SetSelectionMode(kCutSelection);
-        selectionRect = {200, 150, 900, 600};
+        PressOnCanvas({200, 150});
+        testing::Move(900 + kCanvasLeft, 600 + kCanvasTop);
+        testing::Release(900 + kCanvasLeft, 600 + kCanvasTop);
         PressOnCanvas({400, 300});
     } else {
         SetToolState(ToolState(state));

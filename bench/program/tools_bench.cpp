@@ -9,6 +9,7 @@
 #include "base/state.h"
 #include "bench_canvas.h"
 #include "canvas/brush_choice.h"
+#include "canvas/stamp.h"
 #include "canvas/tools.h"
 #include "options/choosers.h"
 #include "platform/testing.h"
@@ -30,7 +31,7 @@ constexpr ToolState kStates[] = {
 
 void BeginStroke(int state, int width) {
     StartBenchProgram();
-    if (!stampIcon) stampIcon = LoadIconA(appInstance, "ICON_1");
+    if (!StampIcon()) ChooseStamp(1);
     SetToolState(ToolState(state));
     ChoosePenWidth(width);
     ChooseRainbow(true);

@@ -19,6 +19,7 @@
 
 #include "base/sound.h"
 #include "base/state.h"
+#include "canvas/cursors.h"
 #include "canvas/polygon_tools.h"
 #include "canvas/selection.h"
 #include "canvas/text.h"
@@ -139,8 +140,8 @@ private:
 using IdleKind = std::tuple<int, int, int, int, int, int, int, int, int, int, int>;
 IdleKind KindNow() {
     return {CurrentStrip().toolGroup, CurrentToolState(),  TextEntryActive(), TextPlacePending(),
-            CurrentSelectionMode(),   PictureChooserShown(), stampCursorExists, strokeActive,
-            polygonCount > 0,         deletePictureMode,     TunePlaying() != 0};
+            CurrentSelectionMode(),   PictureChooserShown(), StampCursor() != nullptr, StrokeActive(),
+            PolygonVertexCount() > 0,         DeletingPictures(),     TunePlaying() != 0};
 }
 
 std::string KindText(const IdleKind& k) {
@@ -351,7 +352,7 @@ private:
         // The heap is compared at moments that hold nothing the child may leave for a while: a selection,
         // the picture chooser, text being typed.
         bool plain = CurrentSelectionMode() == kNoSelection && !PictureChooserShown() && !TextEntryActive() &&
-                     strokeActive == 0;
+                     !StrokeActive();
         if (n >= 0 && n % kHeapSampleEvery == 0 && plain) heap_.Add(now.heapBytes);
         shared_.peakKilobytes = std::max(shared_.peakKilobytes, now.peakKilobytes);
         return "";

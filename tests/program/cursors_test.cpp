@@ -4,9 +4,12 @@
 #include <map>
 
 #include "base/state.h"
+#include "base/tool_groups.h"
+#include "canvas/cursors.h"
 #include "canvas/tools.h"
 #include "dab.h"
 #include "options/choosers.h"
+#include "options/pages.h"
 
 using dab_test::CanvasToScreenX;
 using dab_test::CanvasToScreenY;
@@ -54,11 +57,9 @@ TEST(Cursors, EachToolStateShowsItsCursor) {
 
 TEST(Cursors, StampStateShowsTheStampCursor) {
     RunDab({640, 480}, [] {
-        static const uint8_t andPlane[128] = {}, xorPlane[128] = {};
-        stampCursor = CreateCursor(appInstance, 16, 16, 32, 32, andPlane, xorPlane);
-        stampCursorExists = 1;
-        ASSERT_NE(stampCursor, nullptr);
-        EXPECT_EQ(CursorOverCanvasIn(kStampState), stampCursor);
+        ShowStampPage(kFirstStampGroup);
+        ASSERT_NE(StampCursor(), nullptr);
+        EXPECT_EQ(CursorOverCanvasIn(kStampState), StampCursor());
     });
 }
 

@@ -51,8 +51,8 @@ TEST(ForeignPicturesOpened, EachKindOpensThroughTheChooser) {
             dab_test::ShowFiles();
             dab_test::ClickFilesButton(dab_test::kOpen);
             int slot = 0;
-            for (int i = 1; i < pictureListEnd; i++)
-                if (picture.fileName == pictureList[i]) slot = i;
+            for (int i = 1; i < PictureListEnd(); i++)
+                if (picture.fileName == PictureList()[i]) slot = i;
             ASSERT_GT(slot, 0) << picture.fileName << " is not listed";
             for (int page = 0; page < (slot - 1) / 4; page++) dab_test::ClickChooserArrow();
             dab_test::ClickCell((slot - 1) % 4);

@@ -31,7 +31,7 @@ struct PagesCase {
 };
 
 void ExpectPage(const TestProgramFolder& folder, const Page& page, const std::vector<std::string>& names) {
-    EXPECT_EQ(chooserFirst, page.first);
+    EXPECT_EQ(ChooserFirst(), page.first);
     for (int cell = 0; cell < 4; cell++) {
         SCOPED_TRACE("cell " + std::to_string(cell));
         if (cell >= page.previews) {
@@ -63,8 +63,8 @@ TEST(FilesChooser, PagesOfFourWithTheEmptySlotBehindTheLastName) {
             ClickFilesButton(kOpen);
             ASSERT_EQ(PictureChooserShown(), 1);
             EXPECT_FALSE(IsWindowVisible(canvasWindow));
-            EXPECT_EQ(pictureListEnd, c.pictures + 1);
-            for (int i = 0; i < c.pictures; i++) EXPECT_EQ(pictureList[size_t(i + 1)], names[size_t(i)]);
+            EXPECT_EQ(PictureListEnd(), c.pictures + 1);
+            for (int i = 0; i < c.pictures; i++) EXPECT_EQ(PictureList()[size_t(i + 1)], names[size_t(i)]);
             EXPECT_EQ(FramePixel(60, 300), kPanel);
             for (size_t i = 0; i < c.pages.size(); i++) {
                 SCOPED_TRACE("page " + std::to_string(i + 1));
@@ -83,7 +83,7 @@ TEST(FilesChooser, WithoutPicturesOpenOnlyShowsToolPageOne) {
         ShowFiles();
         ClickFilesButton(kOpen);
         EXPECT_EQ(PictureChooserShown(), 0);
-        EXPECT_EQ(pictureListEnd, 1);
+        EXPECT_EQ(PictureListEnd(), 1);
         EXPECT_TRUE(IsWindowVisible(canvasWindow));
         EXPECT_EQ(CurrentStrip().toolGroup, kFirstBrushGroup);
         EXPECT_EQ(CanvasPixel(300, 200), RGB(255, 255, 255));
@@ -119,8 +119,8 @@ TEST(FilesChooser, ColouringPictureThenAnOrdinaryOne) {
             folder.Add("HILLS.BMP", "house.bmp");
             ShowFiles();
             ClickFilesButton(kOpen);
-            EXPECT_EQ(pictureList[1], "CBHOUSE.BMP");
-            EXPECT_EQ(pictureList[2], "HOUSE.BMP");
+            EXPECT_EQ(PictureList()[1], "CBHOUSE.BMP");
+            EXPECT_EQ(PictureList()[2], "HOUSE.BMP");
             ClickCell(0);
             EXPECT_EQ(PictureChooserShown(), 0);
             EXPECT_TRUE(IsWindowVisible(canvasWindow));
@@ -154,10 +154,10 @@ TEST(FilesChooser, DeleteModeDeletesTheChosenFileAndKeepsTheCanvas) {
         ShowFiles();
         ClickFilesButton(kDelete);
         ASSERT_EQ(PictureChooserShown(), 1);
-        EXPECT_EQ(deletePictureMode, 1);
+        EXPECT_EQ(DeletingPictures(), 1);
         ClickCell(1);
         EXPECT_EQ(folder.Files(), (std::vector<std::string>{"CAKE.BMP", "SEA.BMP"}));
-        EXPECT_EQ(deletePictureMode, 0);
+        EXPECT_EQ(DeletingPictures(), 0);
         EXPECT_EQ(PictureChooserShown(), 0);
         EXPECT_EQ(CurrentStrip().toolGroup, kFirstBrushGroup);
         EXPECT_EQ(CurrentBrush().colouringMode, 0);
@@ -212,8 +212,8 @@ TEST(FilesChooser, LongNamesManyPicturesAndTheNewestFirst) {
         folder.Add("SEA.BMP", longName);
         ShowFiles();
         ClickFilesButton(kOpen);
-        ASSERT_EQ(pictureListEnd, 2);
-        EXPECT_EQ(pictureList[1], "A_PICTURE_WITH_A_LONG_NAME_MADE_BY_A_GROWN_UP.BMP");
+        ASSERT_EQ(PictureListEnd(), 2);
+        EXPECT_EQ(PictureList()[1], "A_PICTURE_WITH_A_LONG_NAME_MADE_BY_A_GROWN_UP.BMP");
         EXPECT_TRUE(CellShowsPreview(0));
         ClickCell(0);
         EXPECT_TRUE(CanvasClient() == OpenedPicture(folder / longName, COLORONCOLOR));
@@ -230,12 +230,12 @@ TEST(FilesChooser, LongNamesManyPicturesAndTheNewestFirst) {
         folder.Add("SEA.BMP", "ZLATEST.BMP", kNewer);
         ShowFiles();
         ClickFilesButton(kOpen);
-        ASSERT_EQ(pictureListEnd, 402);
-        EXPECT_EQ(pictureList[1], "ZLATEST.BMP");
-        EXPECT_EQ(pictureList[2], "P000.BMP");
-        EXPECT_EQ(pictureList[401], "P399.BMP");
+        ASSERT_EQ(PictureListEnd(), 402);
+        EXPECT_EQ(PictureList()[1], "ZLATEST.BMP");
+        EXPECT_EQ(PictureList()[2], "P000.BMP");
+        EXPECT_EQ(PictureList()[401], "P399.BMP");
         for (int page = 1; page < 101; page++) ClickChooserArrow();
-        EXPECT_EQ(chooserFirst, 401);
+        EXPECT_EQ(ChooserFirst(), 401);
         EXPECT_TRUE(CellShowsPreview(0));
         EXPECT_FALSE(CellShowsPreview(1));
         ClickCell(1);

@@ -246,14 +246,14 @@ TEST(FrameClicks, AClickAfterTheRegionPagesActsAtOnce) {
 
 TEST(FrameClicks, ColourClickLeavesTheChooserView) {
     RunDab({640, 480}, [] {
-        OpenPictureChooser();
+        OpenPictureChooser(false);
         ASSERT_TRUE(PictureChooserShown());
         ClickFrame(30, 20);
         EXPECT_EQ(PictureChooserShown(), 0);
         EXPECT_TRUE(IsWindowVisible(canvasWindow));
         EXPECT_EQ(CurrentBrush().colourFamily, 9);
         // In the chooser view a click left of the pictures only returns to the canvas.
-        OpenPictureChooser();
+        OpenPictureChooser(false);
         ASSERT_TRUE(PictureChooserShown());
         ClickFrame(10, 104);
         EXPECT_EQ(PictureChooserShown(), 0);

@@ -224,7 +224,7 @@ TEST(Keeping, TheJournalFollowsThePausesAndOutlivesTheRun) {
         ASSERT_EQ(left.error, "");
         EXPECT_TRUE(DecodeWithPil(folder / recovered).pixels == left.pixels);
         BuildPictureList();
-        EXPECT_EQ(pictureList[1], recovered);
+        EXPECT_EQ(PictureList()[1], recovered);
 
         // A broken journal is set aside and nothing else changes.
         std::ofstream(journal) << "BM cut short by a power cut";

@@ -6,7 +6,9 @@
 #include "base/state.h"
 #include "base/tool_groups.h"
 #include "canvas/brush_choice.h"
+#include "canvas/cursors.h"
 #include "canvas/selection.h"
+#include "canvas/stamp.h"
 #include "canvas/tools.h"
 #include "frame_helpers.h"
 #include "options/choosers.h"
@@ -68,7 +70,8 @@ TEST(Options, EachRowShowsItsChoosersOnly) {
 
         ClickOption(4);
         EXPECT_EQ(CurrentToolState(), kThinWhenFastState);
-        EXPECT_EQ(CurrentStrip().widthChooserShown + CurrentStrip().patternChooserShown + CurrentStrip().rainbowChooserShown, 0);
+        const OptionStrip& strip = CurrentStrip();
+        EXPECT_FALSE(strip.widthChooserShown || strip.patternChooserShown || strip.rainbowChooserShown);
         for (int x = 310; x < 440; x += 7)
             for (int y = 0; y < 72; y += 5) ASSERT_EQ(FramePixel(x, y), kNavy) << x << ", " << y;
 
@@ -131,12 +134,12 @@ TEST(Options, StampsBecomeTheCursorAndKeepTheStampState) {
     RunDab({640, 480}, [] {
         ShowStampPage(10);
         EXPECT_EQ(CurrentToolState(), kStampState);
-        EXPECT_EQ(stampIcon, LoadIconA(appInstance, "ICON_112"));
+        EXPECT_EQ(StampIcon(), LoadIconA(appInstance, "ICON_112"));
         ClickOption(5);
         EXPECT_EQ(CurrentToolState(), kStampState);
-        EXPECT_EQ(stampIcon, LoadIconA(appInstance, "ICON_116"));
-        ASSERT_EQ(stampCursorExists, 1);
-        const backend::CursorImage* cursor = user::FindCursor(stampCursor);
+        EXPECT_EQ(StampIcon(), LoadIconA(appInstance, "ICON_116"));
+        ASSERT_NE(StampCursor(), nullptr);
+        const backend::CursorImage* cursor = user::FindCursor(StampCursor());
         ASSERT_NE(cursor, nullptr);
         EXPECT_EQ(cursor->hotX, 16);
         EXPECT_EQ(cursor->hotY, 16);
@@ -146,7 +149,7 @@ TEST(Options, StampsBecomeTheCursorAndKeepTheStampState) {
         testing::Move(300, 300);
         testing::Move(301, 300);
         testing::WaitUntilIdle();
-        EXPECT_EQ(GetCursor(), stampCursor);
+        EXPECT_EQ(GetCursor(), StampCursor());
     });
 }
 

@@ -176,8 +176,8 @@ TEST(RegionTools, SelectionPastesTheSnapshotWhereTheMarqueeWasLast) {
             CanvasMove({180, 150});
             testing::WaitUntilIdle();
             EXPECT_EQ(CurrentToolState(), kMoveSelectionState) << c.name;
-            EXPECT_EQ(selectionRect.left, 100);
-            EXPECT_EQ(selectionRect.bottom, 160);
+            EXPECT_EQ(CurrentSelectionRect().left, 100);
+            EXPECT_EQ(CurrentSelectionRect().bottom, 160);
             CanvasRelease({260, 200});
             testing::WaitUntilIdle();
             CanvasImage after = ReadCanvas();
@@ -194,7 +194,7 @@ TEST(RegionTools, SelectionPastesTheSnapshotWhereTheMarqueeWasLast) {
             EXPECT_EQ(CurrentToolState(), kSelectState) << c.name;
             EXPECT_EQ(CurrentSelectionMode(), 1) << c.name;
             EXPECT_EQ(CurrentStrip().selectedOption, 1);
-            EXPECT_EQ(selectionRect.left, 640 + 3);
+            EXPECT_EQ(CurrentSelectionRect().left, 640 + 3);
             EXPECT_EQ(FramePixel(59, 1), kHighlight) << c.name;
             EXPECT_NE(FramePixel(234, 37), kHighlight) << c.name;
         }

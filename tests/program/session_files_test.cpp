@@ -20,8 +20,8 @@ void SaveSession(const std::string& name) {
 }
 
 int SlotOf(const std::string& name) {
-    for (int i = 1; i < pictureListEnd; i++)
-        if (name == pictureList[i]) return i;
+    for (int i = 1; i < PictureListEnd(); i++)
+        if (name == PictureList()[i]) return i;
     return 0;
 }
 
@@ -61,7 +61,7 @@ TEST(SessionFiles, SaveOpenAgainColourInAndDelete) {
         Stroke({{10, 390}, {580, 10}});
         ShowFiles();
         ClickFilesButton(kOpen);
-        ASSERT_EQ(pictureListEnd, 3);
+        ASSERT_EQ(PictureListEnd(), 3);
         int slot = SlotOf(name);
         ASSERT_GT(slot, 0);
         SaveSession("files-chooser");
@@ -100,7 +100,7 @@ TEST(SessionFiles, SaveOpenAgainColourInAndDelete) {
         EXPECT_TRUE(CanvasClient() == coloured);
         ShowFiles();
         ClickFilesButton(kOpen);
-        EXPECT_EQ(pictureListEnd, 2);
+        EXPECT_EQ(PictureListEnd(), 2);
         EXPECT_TRUE(CellShowsPreview(0));
         EXPECT_FALSE(CellShowsPreview(1));
         SaveSession("files-after-delete");

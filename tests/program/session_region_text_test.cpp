@@ -131,7 +131,7 @@ TEST(Session, TextTypedCorrectedAndFinishedByAClick) {
         testing::Key(VK_BACK);
         testing::Type("ab!");
         testing::WaitUntilIdle();
-        EXPECT_STREQ(textBuffer, "Hello dab!|");
+        EXPECT_STREQ(TypedText(), "Hello dab!|");
         // A click on the frame finishes it: no caret, tool page 1.
         ClickFrame(450, 30);
         EXPECT_EQ(TextEntryActive(), 0);

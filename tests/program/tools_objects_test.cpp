@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "canvas/brush_choice.h"
+#include "canvas/stamp.h"
 #include "canvas/tools.h"
 #include "options/choosers.h"
 #include "tools_helpers.h"
@@ -38,7 +39,7 @@ void ThousandMoveStroke(ToolState state) {
 
 TEST(Tools, AThousandMovesOfEachToolLeakNothingAndLeaveAHeldContextAlone) {
     RunDab({640, 480}, [] {
-        stampIcon = LoadIconA(appInstance, "ICON_1");
+        ChooseStamp(1);
         ChoosePenWidth(3);
         ChooseRainbow(true);
         ChooseFillPattern(4);

@@ -8,6 +8,7 @@
 #include "canvas/brush_choice.h"
 #include "canvas/marks.h"
 #include "canvas/polygon_tools.h"
+#include "canvas/stamp.h"
 #include "canvas/tools.h"
 #include "draw/draw.h"
 #include "options/choosers.h"
@@ -42,7 +43,7 @@ TEST(Tools, FillPaintsTheConnectedAreaAndEndsTheStroke) {
         EXPECT_EQ(CanvasPixel(100, 150), kBlack) << "the outline stays";
         EXPECT_EQ(CanvasPixel(250, 150), kWhite) << "outside the outline";
         EXPECT_EQ(SoundsHeard(), std::vector<std::string>{"a55.mub"});
-        EXPECT_EQ(strokeActive, 0);
+        EXPECT_FALSE(StrokeActive());
     });
 }
 
@@ -83,9 +84,9 @@ TEST(Tools, FillOnTheCurrentColourOrOnBlackInColouringModeDoesNothing) {
 
 TEST(Tools, StampIsCentredOnThePressAndDraggingDoesNotRepeatIt) {
     RunDab({640, 480}, [] {
-        stampIcon = LoadIconA(appInstance, "ICON_1");
+        ChooseStamp(1);
         HDC dc = GetDC(canvasWindow);
-        DrawIcon(dc, 200 - 16, 150 - 16, stampIcon);
+        DrawIcon(dc, 200 - 16, 150 - 16, StampIcon());
         ReleaseDC(canvasWindow, dc);
         CanvasImage expected = ReadCanvas();
         ASSERT_FALSE(Painted(expected).empty());
@@ -108,7 +109,7 @@ TEST(Tools, BlobTrailAndSplatEndTheStrokeAtOnce) {
             UseTool(state);
             CanvasPress({300, 200});
             testing::WaitUntilIdle();
-            EXPECT_EQ(strokeActive, 0);
+            EXPECT_FALSE(StrokeActive());
             CanvasImage pressed = ReadCanvas();
             EXPECT_FALSE(Painted(pressed).empty());
             CanvasMove({320, 220});
@@ -125,16 +126,16 @@ TEST(Tools, SplatHasFiveToTwentyFourVerticesWithinEightyPixels) {
         constexpr POINT kUnused{-99999, -99999};
         int fewest = 100, most = 0;
         for (int round = 0; round < 300; round++) {
-            std::fill(std::begin(polygonPoints), std::begin(polygonPoints) + 40, kUnused);
+            std::fill(PolygonVertices(), PolygonVertices() + 40, kUnused);
             ClearCanvas();
             DrawSplatPolygon(300, 200);
             // One point more is computed than the polygon uses.
             int computed = 0;
-            while (polygonPoints[computed].x != kUnused.x) {
-                EXPECT_GE(polygonPoints[computed].x, 220);
-                EXPECT_LE(polygonPoints[computed].x, 379);
-                EXPECT_GE(polygonPoints[computed].y, 120);
-                EXPECT_LE(polygonPoints[computed].y, 279);
+            while (PolygonVertices()[computed].x != kUnused.x) {
+                EXPECT_GE(PolygonVertices()[computed].x, 220);
+                EXPECT_LE(PolygonVertices()[computed].x, 379);
+                EXPECT_GE(PolygonVertices()[computed].y, 120);
+                EXPECT_LE(PolygonVertices()[computed].y, 279);
                 computed++;
             }
             fewest = std::min(fewest, computed - 1);

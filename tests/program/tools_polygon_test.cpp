@@ -20,7 +20,7 @@ TEST(Pens, PolygonIsFilledInTheFillPatternOnRelease) {
         EXPECT_EQ(CanvasPixel(150, 150), k);
         EXPECT_EQ(CanvasPixel(100, 150), k) << "the closing line";
         EXPECT_EQ(CanvasPixel(250, 150), kWhite);
-        EXPECT_EQ(polygonCount, 4) << "the press and three moves; the release point is not counted";
+        EXPECT_EQ(PolygonVertexCount(), 4) << "the press and three moves; the release point is not counted";
         EXPECT_EQ(SoundsHeard(), std::vector<std::string>{"a38.mub"});
         // Hollow keeps only the outline.
         ClearCanvas();
@@ -51,7 +51,7 @@ TEST(Pens, PolygonPressAndReleaseWithoutAMoveFillsNothingVisible) {
             CanvasImage before = ReadCanvas();
             Click({200, 200});
             EXPECT_EQ(ReadCanvas(), before) << "pattern " << pattern;
-            EXPECT_EQ(polygonCount, 1);
+            EXPECT_EQ(PolygonVertexCount(), 1);
         }
     });
 }
@@ -65,12 +65,12 @@ TEST(Pens, PolygonOfSixThousandMovesKeepsToItsListAndDrawsItsOutline) {
         for (int i = 0; i < 5990; i++) CanvasMove({20 + (i % 2) * 200, 20 + (i / 20)});
         for (int i = 0; i < 10; i++) CanvasMove({450 + i * 10, 350});
         testing::WaitUntilIdle();
-        EXPECT_EQ(polygonCount, kPolygonPoints);
+        EXPECT_EQ(PolygonVertexCount(), kPolygonPoints);
         EXPECT_EQ(CanvasPixel(475, 350), paletteColours[5]) << "the outline past the full list";
         CanvasRelease({540, 380});
         testing::WaitUntilIdle();
-        EXPECT_EQ(strokeActive, 0);
-        EXPECT_EQ(polygonCount, kPolygonPoints);
+        EXPECT_FALSE(StrokeActive());
+        EXPECT_EQ(PolygonVertexCount(), kPolygonPoints);
         EXPECT_NE(CanvasPixel(540, 365), kWhite) << "the closing line to the release point";
     });
 }
