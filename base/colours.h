@@ -13,8 +13,10 @@ constexpr COLORREF kPaletteRelative = 0x02000000;
 constexpr COLORREF kFrameBackground = 0x027F0000;
 // The chosen option button's outline and background, and the width chooser's samples.
 constexpr COLORREF kHighlight = 0x02E48C00;
-// White as it is, not through the palette: the exclusive-or outlines, and what the erasing tools whiten.
-constexpr COLORREF kPlainWhite = 0x00FFFFFF;
+// Colours as they are, not through the palette: white for the exclusive-or outlines and what the erasing
+// tools whiten; the others for the effects, which add the palette flag themselves where they want it.
+constexpr COLORREF kPlainWhite = 0xFFFFFF, kPlainBlack = 0x000000, kPlainSilver = 0xC0C0C0, kPlainGrey = 0x808080,
+                   kPlainRed = 0x0000FF, kPlainGreen = 0x00FF00;
 
 extern COLORREF paletteColours[kPaletteSize];
 

@@ -17,7 +17,7 @@ int RandomNumber() {
     return int(state >> 33);
 }
 
-int RandomBelow(int n) { return RandomNumber() % n; }
+int RandomBelow(int n) { return n == 0 ? 0 : RandomNumber() % n; }
 
 uint32_t ClockSeconds() {
     FILETIME now;

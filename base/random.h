@@ -6,7 +6,8 @@
 void SeedRandom(uint32_t seconds);
 // A non-negative number below 2^31.
 int RandomNumber();
-// RandomNumber() mod n, for n > 0.
+// RandomNumber() mod n, and 0 without a draw when n is 0. The value is never negative, so a negative n
+// (a canvas smaller than an effect's margins) still gives a number between 0 and |n| - 1.
 int RandomBelow(int n);
 // The current time in seconds, from the system clock.
 uint32_t ClockSeconds();

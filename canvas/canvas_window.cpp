@@ -1,4 +1,5 @@
 // The canvas window's procedure: its creation, painting, cursor and end; mouse input goes to the tools.
+#include "base/frame_requests.h"
 #include "base/sound.h"
 #include "base/state.h"
 #include "canvas/brush_choice.h"
@@ -7,8 +8,6 @@
 #include "canvas/selection.h"
 #include "canvas/text.h"
 #include "canvas/tools.h"
-#include "options/pages.h"
-#include "shell/frame.h"
 
 namespace {
 
@@ -20,7 +19,8 @@ void CreateCanvasContents(HWND window) {
     InitialiseTextFont();
     CreatePicture(window);
     LoadToolCursors();
-    PaintFrame();
+    // The frame is still being made: it is the canvas's parent, and frameWindow is not set yet.
+    AskFrame(kPaintFrame, 0, 0, GetParent(window));
 }
 
 // Once: the program's folder becomes current, the start-up sound plays to its end, the music starts,
@@ -33,7 +33,7 @@ void FirstPaint(HWND window) {
     BeginPaint(window, &paint);
     EndPaint(window, &paint);
     BitBlt(pictureDC, 0, 0, canvasWidth, canvasHeight, nullptr, 0, 0, WHITENESS);
-    DrawColourPanel(CurrentBrush().colourFamily);
+    AskFrame(kShowColourPanel);
 }
 
 // Every repaint shows the snapshot, so whatever was drawn since is undone, and returns the child to the
@@ -45,8 +45,8 @@ void PaintCanvas(HWND window) {
     BitBlt(dc, 0, 0, canvasWidth, canvasHeight, pictureDC, 0, 0, SRCCOPY);
     EndPaint(window, &paint);
     ForgetSelectionMarquee();
-    ShowToolPage(1);
-    DrawColourPanel(CurrentBrush().colourFamily);
+    AskFrame(kShowFirstToolPage);
+    AskFrame(kShowColourPanel);
 }
 
 // A text still being typed when the program ends (a close from the system) lets go of its canvas copy.

@@ -1,4 +1,5 @@
 // The tools whose press does all the work: the flood fill, the stamp, the blob trail and the splat.
+#include "base/colours.h"
 #include "base/sound.h"
 #include "base/state.h"
 #include "canvas/brush_choice.h"
@@ -9,12 +10,6 @@
 #include "draw/draw.h"
 #include "draw/fill_brush.h"
 
-namespace {
-
-constexpr COLORREF kBlack = 0;
-
-}  // namespace
-
 // The area of the press pixel's colour takes the current colour or its hatch; a pixel already in the
 // current colour, or a black outline in colouring mode, is left as it is, silently.
 void PressFill(Stroke& stroke, ToolState) {
@@ -22,7 +17,7 @@ void PressFill(Stroke& stroke, ToolState) {
     POINT a = stroke.from;
     CanvasDrawing d(canvasWindow, appPalette);
     COLORREF under = GetPixel(d.dc(), a.x, a.y);
-    if (under == brush.currentColour || (brush.colouringMode && under == kBlack)) return;
+    if (under == brush.currentColour || (brush.colouringMode && under == kPlainBlack)) return;
     PlaySoundEffect(kFillSound);
     SetBkMode(d.dc(), TRANSPARENT);
     d.UseBrush(MakeFillBrush(d, brush.fillPattern, brush.currentColour, kNeverHollow));

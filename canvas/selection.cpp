@@ -4,13 +4,12 @@
 
 #include "base/colours.h"
 #include "base/frame_layout.h"
+#include "base/frame_requests.h"
 #include "base/state.h"
 #include "canvas/tools.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
 #include "draw/frame_drawing.h"
-#include "options/option_strip.h"
-#include "options/select.h"
 
 namespace {
 
@@ -130,6 +129,5 @@ void PasteSelection() {
     selectionMode = kNoSelection;
     // Off the canvas, so that no press can hit the old rectangle.
     selectionRect.left = selectionRect.right = screenWidth + 3;
-    SetSelectedOption(2);
-    SelectOption(1);
+    AskFrame(kChooseCutSelectionAgain);
 }

@@ -3,10 +3,10 @@
 #include <cstring>
 
 #include "base/colours.h"
+#include "base/frame_requests.h"
 #include "base/state.h"
 #include "canvas/brush_choice.h"
 #include "draw/canvas_drawing.h"
-#include "options/pages.h"
 
 
 namespace {
@@ -107,7 +107,7 @@ void FinishText() {
     DeleteTextBackground();
     textEntryActive = false;
     textPlacePending = false;
-    ShowToolPage(1);
+    AskFrame(kShowFirstToolPage);
 }
 
 void DropTextEntry() {

@@ -1,9 +1,9 @@
 # The program's sources: the base every subsystem shares, then one folder a subsystem, compiled once and
 # linked twice, on SDL2 as dab and on the headless backend for the program tests.
 file(GLOB DAB_PROGRAM_SOURCES CONFIGURE_DEPENDS
-  ${PROJECT_SOURCE_DIR}/base/*.cpp ${PROJECT_SOURCE_DIR}/shell/*.cpp ${PROJECT_SOURCE_DIR}/canvas/*.cpp
-  ${PROJECT_SOURCE_DIR}/draw/*.cpp ${PROJECT_SOURCE_DIR}/options/*.cpp ${PROJECT_SOURCE_DIR}/effects/*.cpp
-  ${PROJECT_SOURCE_DIR}/files/*.cpp)
+  ${PROJECT_SOURCE_DIR}/base/*.cpp ${PROJECT_SOURCE_DIR}/dib/*.cpp ${PROJECT_SOURCE_DIR}/shell/*.cpp
+  ${PROJECT_SOURCE_DIR}/canvas/*.cpp ${PROJECT_SOURCE_DIR}/draw/*.cpp ${PROJECT_SOURCE_DIR}/options/*.cpp
+  ${PROJECT_SOURCE_DIR}/effects/*.cpp ${PROJECT_SOURCE_DIR}/files/*.cpp)
 file(GLOB DAB_DATA_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*)
 
 # dab_copy_data(TARGET FOLDER): the data files beside the program, since it opens them by bare name in its
@@ -35,7 +35,8 @@ function(dab_add_windows_program triple)
     list(APPEND flags -Werror)
   endif()
   file(GLOB resource_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/*/*)
-  file(GLOB_RECURSE headers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/base/*.h ${PROJECT_SOURCE_DIR}/shell/*.h
+  file(GLOB_RECURSE headers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/base/*.h ${PROJECT_SOURCE_DIR}/dib/*.h
+       ${PROJECT_SOURCE_DIR}/shell/*.h
        ${PROJECT_SOURCE_DIR}/canvas/*.h ${PROJECT_SOURCE_DIR}/draw/*.h ${PROJECT_SOURCE_DIR}/options/*.h
        ${PROJECT_SOURCE_DIR}/effects/*.h ${PROJECT_SOURCE_DIR}/files/*.h)
   add_custom_command(

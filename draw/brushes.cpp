@@ -1,17 +1,17 @@
 // Brushes that draw lines and pixels round the point: bursts, sparkles, the eraser, striped and fuzzy
 // strokes, the red-green-blue dab.
+#include "base/random.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
-#include "draw/random_draw.h"
 
 void DrawLineBurst(HWND window, HPALETTE palette, int width, COLORREF colour, int x, int y) {
     CanvasDrawing d(window, palette);
     d.UsePen(d.MakePen(width, colour));
-    int lines = RandomMod(10) + 6;
+    int lines = RandomBelow(10) + 6;
     for (int i = 0; i < lines; i++) {
         int s = 24 * width;
-        int dx = RandomMod(s) - 12 * width;
-        int dy = RandomMod(s) - 12 * width;
+        int dx = RandomBelow(s) - 12 * width;
+        int dy = RandomBelow(s) - 12 * width;
         DrawLine(d.dc(), x, y, x + dx, y + dy);
     }
 }
@@ -24,8 +24,8 @@ void DrawSparkleStroke(HWND window, HPALETTE palette, COLORREF lineColour, COLOR
     const COLORREF sparks[3] = {sparkColour1, sparkColour2, sparkColour3};
     for (int round = 0; round < 15; round++)
         for (COLORREF spark : sparks) {
-            int px = x + RandomMod(16) - 8;
-            int py = y + RandomMod(16) - 8;
+            int px = x + RandomBelow(16) - 8;
+            int py = y + RandomBelow(16) - 8;
             SetPixel(d.dc(), px, py, PaletteColour(spark));
         }
 }
@@ -71,8 +71,8 @@ void DrawFuzzyStroke(HWND window, HPALETTE palette, int x, int y, COLORREF colou
     CanvasDrawing d(window, palette);
     d.UsePen(d.MakePen(10, colour));
     for (int i = 0; i < 50; i++) {
-        int px = x + RandomMod(20) - 10;
-        int py = y + RandomMod(20) - 10;
+        int px = x + RandomBelow(20) - 10;
+        int py = y + RandomBelow(20) - 10;
         if (PointDistance(x, y, px, py) != 0) SetPixel(d.dc(), px, py, PaletteColour(colour));
     }
     DrawLine(d.dc(), x, y, toX, toY);

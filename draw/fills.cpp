@@ -1,7 +1,7 @@
 // Fills of the whole canvas: one colour, or a night sky of stars.
+#include "base/random.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
-#include "draw/random_draw.h"
 #include "draw/star_field.h"
 
 void FillCanvasColour(HWND window, HPALETTE palette, COLORREF colour, int width, int height) {
@@ -26,15 +26,15 @@ std::vector<POINT> StarStreakPath(int step, int clusters, int drift, int startY)
 namespace {
 
 void DrawStarStreak(HDC dc, COLORREF star, int height) {
-    int step = RandomMod(50) + 30;
-    int clusters = RandomMod(20) + 10;
-    int drift = RandomMod(60) + 3;
+    int step = RandomBelow(50) + 30;
+    int clusters = RandomBelow(20) + 10;
+    int drift = RandomBelow(60) + 3;
     if (drift % 2 == 0) drift = -drift;
-    for (POINT corner : StarStreakPath(step, clusters, drift, RandomMod(height))) {
-        int stars = RandomMod(70);
+    for (POINT corner : StarStreakPath(step, clusters, drift, RandomBelow(height))) {
+        int stars = RandomBelow(70);
         for (int i = 0; i < stars; i++) {
-            int px = corner.x + RandomMod(200);
-            int py = corner.y + RandomMod(200);
+            int px = corner.x + RandomBelow(200);
+            int py = corner.y + RandomBelow(200);
             SetPixel(dc, px, py, star);
         }
     }
@@ -52,17 +52,17 @@ void DrawStarField(HWND window, HPALETTE palette, COLORREF starColour, COLORREF 
     d.RestorePenAndBrush();
 
     COLORREF star = PaletteColour(starColour);
-    int singles = RandomMod(1000) + 500;
+    int singles = RandomBelow(1000) + 500;
     for (int i = 0; i < singles; i++) {
-        int px = RandomMod(width);
-        int py = RandomMod(height);
+        int px = RandomBelow(width);
+        int py = RandomBelow(height);
         SetPixel(dc, px, py, star);
     }
-    int streaks = RandomMod(10) + 1;
+    int streaks = RandomBelow(10) + 1;
     for (int i = 0; i < streaks; i++) DrawStarStreak(dc, star, height);
-    int bigStars = RandomMod(5 * streaks);
+    int bigStars = RandomBelow(5 * streaks);
     for (int i = 0; i < bigStars; i++) {
-        int px = RandomMod(width), py = RandomMod(height);
+        int px = RandomBelow(width), py = RandomBelow(height);
         SetPixel(dc, px, py, star);
         SetPixel(dc, px + 1, py, star);
         SetPixel(dc, px, py + 1, star);

@@ -2,7 +2,7 @@
 
 #include "base/colours.h"
 #include "base/state.h"
-#include "files/dib.h"
+#include "dib/dib.h"
 
 FrameDrawing::FrameDrawing(Kind kind)
     : kind_(kind),

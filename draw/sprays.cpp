@@ -1,19 +1,19 @@
 // Brushes that scatter at random round the point: blobs, jumbled pixels, spray, grass and bubbles.
+#include "base/random.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
-#include "draw/random_draw.h"
 
 void DrawBlobTrail(int x, int y, HWND window, HPALETTE palette, COLORREF colour) {
     CanvasDrawing d(window, palette);
     d.UsePen(d.MakePen(1, colour));
     d.UseBrush(d.MakeSolidBrush(colour));
-    int blobs = RandomMod(12) + 4;
+    int blobs = RandomBelow(12) + 4;
     int cx = x, cy = y;
     for (int i = 0; i < blobs; i++) {
-        int a = RandomMod(50) + 3;
-        int b = RandomMod(50) + 3;
-        cx += RandomMod(160) - 77;
-        cy += RandomMod(160) - 77;
+        int a = RandomBelow(50) + 3;
+        int b = RandomBelow(50) + 3;
+        cx += RandomBelow(160) - 77;
+        cy += RandomBelow(160) - 77;
         Ellipse(d.dc(), cx - a, cy - a, cx + b, cy + b);
     }
 }
@@ -21,11 +21,11 @@ void DrawBlobTrail(int x, int y, HWND window, HPALETTE palette, COLORREF colour)
 void ScatterPixels(int x, int y, HWND window, HPALETTE palette) {
     CanvasDrawing d(window, palette);
     for (int i = 0; i < 100; i++) {
-        int fromX = x + RandomMod(32) - 16;
-        int fromY = y + RandomMod(32) - 16;
+        int fromX = x + RandomBelow(32) - 16;
+        int fromY = y + RandomBelow(32) - 16;
         COLORREF colour = GetPixel(d.dc(), fromX, fromY);
-        int toX = x + RandomMod(32) - 16;
-        int toY = y + RandomMod(32) - 16;
+        int toX = x + RandomBelow(32) - 16;
+        int toY = y + RandomBelow(32) - 16;
         SetPixel(d.dc(), toX, toY, PaletteColour(colour));
     }
 }
@@ -34,8 +34,8 @@ void SprayDots(int x, int y, int size, COLORREF colour, int mode, HWND window, H
     CanvasDrawing d(window, palette);
     int radius = 8 * size;
     for (int i = 0; i < size * 8; i++) {
-        int px = x + RandomMod(2 * radius) - radius;
-        int py = y + RandomMod(2 * radius) - radius;
+        int px = x + RandomBelow(2 * radius) - radius;
+        int py = y + RandomBelow(2 * radius) - radius;
         if (PointDistance(x, y, px, py) >= radius) continue;
         // A colouring picture's black outlines stay as they are.
         if (mode == 1 && GetPixel(d.dc(), px, py) == 0) continue;
@@ -46,10 +46,10 @@ void SprayDots(int x, int y, int size, COLORREF colour, int mode, HWND window, H
 void DrawGrassTuft(int x, int y, COLORREF colour, HWND window, HPALETTE palette) {
     CanvasDrawing d(window, palette);
     d.UsePen(d.MakePen(1, colour));
-    int blades = RandomMod(8) + 3;
+    int blades = RandomBelow(8) + 3;
     for (int i = 0; i < blades; i++) {
-        int tipX = x + RandomMod(20) - 10;
-        int tipY = y - RandomMod(20) - 2;
+        int tipX = x + RandomBelow(20) - 10;
+        int tipY = y - RandomBelow(20) - 2;
         DrawLine(d.dc(), x, y, tipX, tipY);
     }
 }
@@ -58,12 +58,12 @@ void DrawBubbles(int size, int x, int y, COLORREF colour, HWND window, HPALETTE 
     CanvasDrawing d(window, palette);
     d.UsePen(d.MakePen(1, colour));
     d.UseBrush(d.MakeHollowBrush());
-    int bubbles = RandomMod(4);
+    int bubbles = RandomBelow(4);
     int cx = x, cy = y;
     for (int i = 0; i < bubbles; i++) {
-        int q = RandomMod(7 * size);
-        cx += RandomMod(20) - 10;
-        cy += RandomMod(20) - 10;
+        int q = RandomBelow(7 * size);
+        cx += RandomBelow(20) - 10;
+        cy += RandomBelow(20) - 10;
         Ellipse(d.dc(), cx - q, cy - q, cx + q, cy + q);
     }
 }

@@ -3,17 +3,15 @@
 #include <array>
 
 #include "base/colours.h"
+#include "base/random.h"
 #include "base/state.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
-#include "effects/effect_random.h"
 #include "effects/page_actions.h"
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF, kBlack = 0, kSilver = 0xC0C0C0, kGreen = 0x00FF00;
-
-COLORREF RandomFamilyColour() { return PaletteColour(paletteColours[EffectRandom(kFamilyColours)]); }
+COLORREF RandomFamilyColour() { return PaletteColour(paletteColours[RandomBelow(kFamilyColours)]); }
 
 }  // namespace
 
@@ -41,11 +39,11 @@ void RingBurst() {
 void DrawRadarScreen(int w, int h, HWND window, HPALETTE palette) {
     CanvasDrawing d(window, palette);
     HDC dc = d.dc();
-    d.UsePen(d.MakePlainPen(1, kSilver));
-    d.UseBrush(d.MakePlainSolidBrush(kSilver));
+    d.UsePen(d.MakePlainPen(1, kPlainSilver));
+    d.UseBrush(d.MakePlainSolidBrush(kPlainSilver));
     Rectangle(dc, 0, 0, w, h);
-    d.UseBrush(d.MakePlainSolidBrush(kBlack));
-    d.UsePen(d.MakePlainPen(1, kGreen));
+    d.UseBrush(d.MakePlainSolidBrush(kPlainBlack));
+    d.UsePen(d.MakePlainPen(1, kPlainGreen));
     // A circle as high as the canvas in its middle, with its cross-hairs.
     int l = (w - h) / 2;
     Ellipse(dc, l, 0, w - l, h);
@@ -55,8 +53,8 @@ void DrawRadarScreen(int w, int h, HWND window, HPALETTE palette) {
 
 void WhiteHalf(int side, HWND window, int w, int h, HPALETTE palette) {
     CanvasDrawing d(window, palette);
-    d.UsePen(d.MakePlainPen(1, kWhite));
-    d.UseBrush(d.MakePlainSolidBrush(kWhite));
+    d.UsePen(d.MakePlainPen(1, kPlainWhite));
+    d.UseBrush(d.MakePlainSolidBrush(kPlainWhite));
     switch (side) {
         case 0: Rectangle(d.dc(), 0, 0, w / 2, h); break;
         case 1: Rectangle(d.dc(), w / 2, 0, w, h); break;
@@ -99,12 +97,12 @@ void RainbowStripes(int direction) {
     for (int i = 0; i < kFamilyColours; i++) pens[size_t(i)] = d.MakePen(1, paletteColours[i]);
     if (direction == 1) {
         for (int x = 0; x < canvasWidth; x++) {
-            d.UsePen(pens[size_t(EffectRandom(kFamilyColours))]);
+            d.UsePen(pens[size_t(RandomBelow(kFamilyColours))]);
             DrawLine(dc, x, 0, x, canvasHeight);
         }
     } else {
         for (int y = 0; y < canvasHeight; y++) {
-            d.UsePen(pens[size_t(EffectRandom(kFamilyColours))]);
+            d.UsePen(pens[size_t(RandomBelow(kFamilyColours))]);
             DrawLine(dc, 0, y, canvasWidth, y);
         }
     }

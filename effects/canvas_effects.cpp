@@ -6,11 +6,11 @@
 #include <array>
 
 #include "base/colours.h"
+#include "base/random.h"
 #include "base/state.h"
 #include "canvas/canvas.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
-#include "effects/effect_random.h"
 
 namespace {
 
@@ -92,10 +92,10 @@ void StripeCanvas(int direction) {
 void InvertRandomRectangles() {
     CanvasDrawing d(canvasWindow, appPalette);
     for (int i = 0; i < 300; i++) {
-        int x = EffectRandom(canvasWidth);
-        int y = EffectRandom(canvasHeight);
-        int a = EffectRandom(100);
-        int b = EffectRandom(100);
+        int x = RandomBelow(canvasWidth);
+        int y = RandomBelow(canvasHeight);
+        int a = RandomBelow(100);
+        int b = RandomBelow(100);
         RECT r{x - a, y - b, x + a, y + b};
         InvertRect(d.dc(), &r);
     }

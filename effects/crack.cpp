@@ -1,12 +1,12 @@
 // Black branching cracks from random centres. The left and upper branches take steps that shrink near the
 // edge; the right and lower ones steps that grow with the distance from the centre. All stop four pixels
 // inside the canvas.
+#include "base/random.h"
 #include "base/state.h"
 #include "canvas/canvas.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
 #include "effects/canvas_effects.h"
-#include "effects/effect_random.h"
 
 namespace {
 
@@ -24,8 +24,8 @@ void GrowBranch(HDC dc, Branch branch, POINT centre, POINT from) {
     int x = from.x, y = from.y;
     int right = screenWidth - 54, bottom = screenHeight - 76;
     for (int segment = 0; segment < kSegmentsPerBranch; segment++) {
-        int dx = EffectRandom(branch.xSign < 0 ? x : x - centre.x) / 3;
-        int dy = EffectRandom(branch.ySign < 0 ? y : y - centre.y) / 3;
+        int dx = RandomBelow(branch.xSign < 0 ? x : x - centre.x) / 3;
+        int dy = RandomBelow(branch.ySign < 0 ? y : y - centre.y) / 3;
         int nx = x + branch.xSign * dx, ny = y + branch.ySign * dy;
         DrawLine(dc, x, y, nx, ny);
         x = nx;
@@ -41,8 +41,8 @@ void DrawCrackStar(HDC dc, POINT centre) {
     const Branch branches[4] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
     POINT ends[4];
     for (int i = 0; i < 4; i++) {
-        int dx = EffectRandom(centre.x);
-        int dy = EffectRandom(centre.y);
+        int dx = RandomBelow(centre.x);
+        int dy = RandomBelow(centre.y);
         ends[i] = {centre.x + branches[i].xSign * dx, centre.y + branches[i].ySign * dy};
     }
     for (int i = 0; i < 4; i++) {
@@ -58,8 +58,8 @@ void CrackCanvas() {
     TakeSnapshot();
     d.UsePen(d.MakePlainPen(1, 0));
     for (int round = 0; round < kRounds; round++) {
-        int cx = canvasWidth / 2 + EffectRandom(400) - 200;
-        int cy = canvasHeight / 2 + EffectRandom(400) - 200;
+        int cx = canvasWidth / 2 + RandomBelow(400) - 200;
+        int cy = canvasHeight / 2 + RandomBelow(400) - 200;
         for (int star = 0; star < 2; star++) DrawCrackStar(d.dc(), {cx, cy});
     }
 }

@@ -3,6 +3,7 @@
 #include "effects/effects_pages.h"
 
 #include "base/colours.h"
+#include "base/frame_requests.h"
 #include "base/sound.h"
 #include "base/state.h"
 #include "canvas/brush_choice.h"
@@ -10,7 +11,6 @@
 #include "draw/draw.h"
 #include "effects/canvas_effects.h"
 #include "effects/page_actions.h"
-#include "options/pages.h"
 
 namespace {
 
@@ -71,5 +71,5 @@ void RunEffectsAction(ToolGroup page, int n) {
         if (row.sound) PlaySoundEffect(row.sound);
         row.action();
     }
-    ShowToolPage(1);
+    AskFrame(kShowFirstToolPage);
 }

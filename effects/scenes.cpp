@@ -1,16 +1,15 @@
 // Two landscapes over the whole canvas: sky above, grass below, and a city or a barn on the horizon. The
 // buildings and the barn are placed by the screen's width, not the canvas's.
 #include "base/colours.h"
+#include "base/random.h"
 #include "base/state.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
-#include "effects/effect_random.h"
 #include "effects/page_actions.h"
 
 namespace {
 
 constexpr int kSkyEntry = 22;
-constexpr COLORREF kGrass = 0x00FF00, kSilver = 0xC0C0C0, kGrey = 0x808080, kRed = 0x0000FF, kWhite = 0xFFFFFF;
 
 // The colour's pen and brush, both palette-relative.
 void Paint(CanvasDrawing& d, COLORREF colour) {
@@ -20,29 +19,29 @@ void Paint(CanvasDrawing& d, COLORREF colour) {
 
 void DrawBuildings(CanvasDrawing& d, int count, int h) {
     for (int i = 0; i < count; i++) {
-        int top = EffectRandom(200) + 10;
-        int left = EffectRandom(screenWidth - 100) + 50;
-        int width = EffectRandom(100) + 50;
+        int top = RandomBelow(200) + 10;
+        int left = RandomBelow(screenWidth - 100) + 50;
+        int width = RandomBelow(100) + 50;
         Rectangle(d.dc(), left, top, left + width, h / 2 + 20);
     }
 }
 
 void DrawCity(CanvasDrawing& d, int h) {
-    Paint(d, kGrey);
+    Paint(d, kPlainGrey);
     DrawBuildings(d, 10, h);
-    Paint(d, kSilver);
+    Paint(d, kPlainSilver);
     DrawBuildings(d, 8, h);
 }
 
 // A red barn with a hipped roof, a white beam under the roof and two white crosses on its wall.
 void DrawBarn(CanvasDrawing& d, int h) {
     HDC dc = d.dc();
-    int b = EffectRandom(screenWidth - 300), m = h / 2;
+    int b = RandomBelow(screenWidth - 300), m = h / 2;
     const POINT outline[8] = {{b, m + 20},       {b, m - 150},       {b + 50, m - 225},  {b + 150, m - 250},
                               {b + 250, m - 225}, {b + 300, m - 150}, {b + 300, m + 20}, {b, m + 20}};
-    Paint(d, kRed);
+    Paint(d, kPlainRed);
     Polygon(dc, outline, 8);
-    d.UsePen(d.MakePen(2, kWhite));
+    d.UsePen(d.MakePen(2, kPlainWhite));
     DrawLine(dc, b + 2, m - 150, b + 298, m - 150);
     DrawLine(dc, b + 2, m - 150, b + 100, m + 20);
     DrawLine(dc, b + 100, m - 150, b + 2, m + 20);
@@ -57,7 +56,7 @@ void DrawScene(int kind) {
     int w = canvasWidth, h = canvasHeight;
     Paint(d, paletteColours[kSkyEntry]);
     Rectangle(d.dc(), 0, 0, w, h / 2);
-    Paint(d, kGrass);
+    Paint(d, kPlainGreen);
     Rectangle(d.dc(), 0, h / 2, w, h);
     if (kind == 1) DrawCity(d, h);
     else if (kind == 2) DrawBarn(d, h);

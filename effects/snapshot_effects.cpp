@@ -1,22 +1,22 @@
 // The option-bar effects that rebuild the visible picture from pieces of the snapshot in pictureDC. Every
 // piece reads the unchanged snapshot, so pieces copied earlier never feed later ones.
+#include "base/random.h"
 #include "base/state.h"
 #include "canvas/canvas.h"
 #include "draw/canvas_drawing.h"
 #include "effects/canvas_effects.h"
-#include "effects/effect_random.h"
 
 void JumbleCanvas() {
     TakeSnapshot();
     CanvasDrawing d(canvasWindow, appPalette);
     int w = canvasWidth, h = canvasHeight;
     for (int i = 0; i < 2500; i++) {
-        int x = EffectRandom(w);
-        int y = EffectRandom(h);
-        int bw = EffectRandom(50) + 10;
-        int bh = EffectRandom(50) + 10;
-        int sx = EffectRandom(w - bw - 4);
-        int sy = EffectRandom(h - bh - 4);
+        int x = RandomBelow(w);
+        int y = RandomBelow(h);
+        int bw = RandomBelow(50) + 10;
+        int bh = RandomBelow(50) + 10;
+        int sx = RandomBelow(w - bw - 4);
+        int sy = RandomBelow(h - bh - 4);
         BitBlt(d.dc(), x, y, bw, bh, pictureDC, sx, sy, SRCCOPY);
     }
 }
@@ -34,11 +34,11 @@ void FlipRandomPatches() {
     TakeSnapshot();
     CanvasDrawing d(canvasWindow, appPalette);
     for (int i = 0; i < 50; i++) {
-        int pw = EffectRandom(100) + 10;
-        int ph = EffectRandom(100) + 10;
-        int x = EffectRandom(canvasWidth - pw);
-        int y = EffectRandom(canvasHeight - ph);
-        int r = EffectRandom(10);
+        int pw = RandomBelow(100) + 10;
+        int ph = RandomBelow(100) + 10;
+        int x = RandomBelow(canvasWidth - pw);
+        int y = RandomBelow(canvasHeight - ph);
+        int r = RandomBelow(10);
         // Four chances in ten to mirror left to right, else upside down.
         if (r > 5) StretchBlt(d.dc(), x, y, pw, ph, pictureDC, x + pw, y, -pw, ph, SRCCOPY);
         else StretchBlt(d.dc(), x, y, pw, ph, pictureDC, x, y + ph, pw, -ph, SRCCOPY);

@@ -1,13 +1,13 @@
 // Wipes that clear the page step by step on the screen, so the child sees them happen. No timer or pause:
 // the display's own speed paces them.
+#include "base/colours.h"
+#include "base/random.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
-#include "effects/effect_random.h"
 #include "effects/page_actions.h"
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF, kBlack = 0;
 constexpr int kSquare = 10;
 
 void WipeFromTheMiddle(HDC dc, int w, int h) {
@@ -26,17 +26,17 @@ void CloseCurtains(HDC dc, int w, int h) {
 
 void Dissolve(HDC dc, int w, int h) {
     for (int i = 0; i < 30000; i++) {
-        int x = EffectRandom(w);
-        int y = EffectRandom(h);
-        SetPixel(dc, x, y, kWhite);
+        int x = RandomBelow(w);
+        int y = RandomBelow(h);
+        SetPixel(dc, x, y, kPlainWhite);
     }
     PatBlt(dc, 0, 0, w, h, WHITENESS);
 }
 
 void RandomSquares(HDC dc, int w, int h) {
     for (int i = 0; i < 1250; i++) {
-        int x = EffectRandom(w);
-        int y = EffectRandom(h);
+        int x = RandomBelow(w);
+        int y = RandomBelow(h);
         Rectangle(dc, x, y, x + kSquare, y + kSquare);
     }
     PatBlt(dc, 0, 0, w, h, WHITENESS);
@@ -58,8 +58,8 @@ void WipeLeftToRight(HDC dc, int w, int h) {
 
 void Streaks(HDC dc, int w, int h) {
     for (int i = 0; i < 150; i++) {
-        int x1 = EffectRandom(w);
-        int x2 = EffectRandom(w);
+        int x1 = RandomBelow(w);
+        int x2 = RandomBelow(w);
         DrawLine(dc, x1, 0, x2, h);
     }
     PatBlt(dc, 0, 0, w, h, WHITENESS);
@@ -72,14 +72,14 @@ struct Transition {
 };
 
 const Transition kTransitions[8] = {
-    {kWhite, kWhite, 1, WipeFromTheMiddle},
-    {kBlack, kBlack, 1, CloseCurtains},
-    {kWhite, kWhite, 1, Dissolve},
-    {kWhite, kWhite, 1, RandomSquares},
-    {kWhite, kBlack, 1, SquaresColumnByColumn},
-    {kWhite, kWhite, 1, SquaresRowByRow},
-    {kWhite, kWhite, 1, WipeLeftToRight},
-    {kWhite, kWhite, 7, Streaks},
+    {kPlainWhite, kPlainWhite, 1, WipeFromTheMiddle},
+    {kPlainBlack, kPlainBlack, 1, CloseCurtains},
+    {kPlainWhite, kPlainWhite, 1, Dissolve},
+    {kPlainWhite, kPlainWhite, 1, RandomSquares},
+    {kPlainWhite, kPlainBlack, 1, SquaresColumnByColumn},
+    {kPlainWhite, kPlainWhite, 1, SquaresRowByRow},
+    {kPlainWhite, kPlainWhite, 1, WipeLeftToRight},
+    {kPlainWhite, kPlainWhite, 7, Streaks},
 };
 
 }  // namespace

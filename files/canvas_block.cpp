@@ -1,5 +1,5 @@
 #include "base/state.h"
-#include "files/dib.h"
+#include "dib/dib.h"
 #include "files/save_print.h"
 
 HGLOBAL CanvasBlock(HDC canvas, int width, int height, int shownWidth, int shownHeight) {

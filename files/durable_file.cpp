@@ -1,6 +1,6 @@
 #include "files/durable_file.h"
 
-#include "files/dib.h"
+#include "dib/dib.h"
 
 namespace {
 

@@ -1,14 +1,13 @@
 #include "files/file_actions.h"
 
 #include "base/frame_layout.h"
+#include "base/frame_requests.h"
 #include "base/sound.h"
 #include "base/state.h"
 #include "canvas/canvas.h"
 #include "canvas/tools.h"
 #include "files/picture_chooser.h"
 #include "files/save_print.h"
-#include "options/choosers.h"
-#include "options/pages.h"
 
 namespace {
 
@@ -32,32 +31,23 @@ void FilesPageAction(int n) {
     switch (n) {
         case 1:
             SetToolState(kNoToolState);
-            ClearChooserArea();
             OpenPictureChooser(false);
             break;
         case 2:
             SetToolState(kNoToolState);
-            ClearChooserArea();
             SavePicture();
-            ShowToolPage(1);
+            AskFrame(kShowFirstToolPage);
             ShowSnapshotOnCanvas();
             break;
         case 3:
             SetToolState(kNoToolState);
-            ClearChooserArea();
             PrintPicture();
             break;
         case 4:
             SetToolState(kNoToolState);
-            ClearChooserArea();
             OpenPictureChooser(true);
             break;
-        case 5:
-            ToggleSound();
-            ShowFilesPage();
-            break;
-        default:
-            if (n >= 6 && n <= 12) ShowFilesPage();
-            break;
+        case 5: ToggleSound(); break;
+        default: break;
     }
 }

@@ -2,5 +2,6 @@
 #pragma once
 
 // The action of button n of the files page: open, save, print, delete, the sound switch; 6 to 12 are
-// empty places that only redraw the page.
+// empty places. The frame clears the chooser area before the first four and shows the page again after
+// the others.
 void FilesPageAction(int n);

@@ -7,7 +7,7 @@
 #include "canvas/canvas.h"
 #include "canvas/selection.h"
 #include "canvas/tools.h"
-#include "files/dib.h"
+#include "dib/dib.h"
 #include "files/durable_file.h"
 #include "files/pictures_folder.h"
 #include "files/save_print.h"

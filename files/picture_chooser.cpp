@@ -4,15 +4,15 @@
 #include <cstring>
 
 #include "base/frame_layout.h"
+#include "base/frame_requests.h"
 #include "base/state.h"
 #include "canvas/brush_choice.h"
 #include "canvas/canvas.h"
 #include "draw/frame_drawing.h"
-#include "files/dib.h"
+#include "dib/dib.h"
 #include "files/journal.h"
 #include "files/pictures_folder.h"
 #include "files/save_print.h"
-#include "options/pages.h"
 
 namespace {
 
@@ -172,7 +172,7 @@ void OpenPictureChooser(bool toDelete) {
     pictureListEnd = chooserFirst = chooserLast = 1;
     BuildPictureList();
     if (pictureListEnd < 2) {
-        ShowToolPage(1);
+        AskFrame(kShowFirstToolPage);
         return;
     }
     chooserFirst = 1;
@@ -236,5 +236,5 @@ void LoadPicture(int index) {
     }
     deletePictureMode = false;
     pictureChooserShown = false;
-    ShowToolPage(1);
+    AskFrame(kShowFirstToolPage);
 }

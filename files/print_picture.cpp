@@ -6,7 +6,7 @@
 
 #include "base/sound.h"
 #include "base/state.h"
-#include "files/dib.h"
+#include "dib/dib.h"
 #include "files/journal.h"
 #include "files/print_limit.h"
 #include "files/save_print.h"

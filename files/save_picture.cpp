@@ -4,7 +4,7 @@
 #include "base/random.h"
 #include "base/state.h"
 #include "canvas/canvas.h"
-#include "files/dib.h"
+#include "dib/dib.h"
 #include "files/durable_file.h"
 #include "files/journal.h"
 #include "files/pictures_folder.h"

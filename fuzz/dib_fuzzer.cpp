@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#include "files/dib.h"
+#include "dib/dib.h"
 
 namespace {
 

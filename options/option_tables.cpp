@@ -1,18 +1,15 @@
 #include "options/option_tables.h"
 
-#include "base/state.h"
 #include "base/tool_groups.h"
 #include "canvas/selection.h"
-#include "effects/canvas_effects.h"
 
 namespace {
 
 constexpr int W = kWidth, R = kRainbow, P = kPattern;
 
 OptionRow Tool(int icon, ToolState state, int choosers) { return {OptionRow::kTool, state, choosers, icon}; }
-OptionRow Effect(int icon, void (*effect)(), Sound sound) {
-    return {OptionRow::kEffect, kNoToolState, kNoChoosers, icon, sound, effect};
-}
+// The effects are the frame's to run; the row only shows the button.
+OptionRow Effect(int icon) { return {OptionRow::kEffect, kNoToolState, kNoChoosers, icon}; }
 
 const OptionRow kBrushPages[4][12] = {
     {Tool(1, kFreehandPenState, W | R), Tool(3, kFillState, P), Tool(5, kSprayCanState, W | R),
@@ -38,14 +35,14 @@ const OptionRow kRegionPage1[12] = {
     Tool(35, kWhitePolygonState, 0),
     Tool(37, kMirrorState, 0),
     Tool(38, kTurnState, 0),
-    Effect(36, InvertCanvas, kInvertSound),
-    Effect(39, ZoomCanvasCentre, kNoSound),
-    Effect(40, [] { ShrinkCanvasStep(canvasWindow, appPalette, canvasWidth, canvasHeight); }, kShrinkStepSound),
-    Effect(41, GreyCanvas, kNoSound),
+    Effect(36),
+    Effect(39),
+    Effect(40),
+    Effect(41),
     Tool(192, kInvertState, 0),
-    Effect(193, ShrinkCanvasTenTimes, kTunnelSound),
-    Effect(194, [] { StripeCanvas(2); }, kNoSound),
-    Effect(195, [] { StripeCanvas(1); }, kNoSound),
+    Effect(193),
+    Effect(194),
+    Effect(195),
 };
 
 OptionRow Selection(int icon, SelectionMode mode) {
@@ -62,16 +59,16 @@ OptionRow ZoomRegion() {
 
 const OptionRow kRegionPage2[12] = {
     Selection(196, kCutSelection),
-    Effect(197, JumbleCanvas, kJumbleSound),
-    Effect(198, [] { SwapCanvasHalves(1); }, kSwapHalvesSound),
+    Effect(197),
+    Effect(198),
     Tool(199, kShrinkState, 0),
-    Effect(200, CrackCanvas, kCrackSound),
-    Effect(201, FlipRandomPatches, kNoSound),
-    Effect(202, InvertRandomRectangles, kInvertSound),
+    Effect(200),
+    Effect(201),
+    Effect(202),
     ZoomRegion(),
     Tool(204, kPixelScatterState, 0),
-    Effect(205, QuarterCanvas, kGraphPaperSound),
-    Effect(206, DrawViewfinder, kViewfinderSound),
+    Effect(205),
+    Effect(206),
     Selection(207, kCopySelection),
 };
 

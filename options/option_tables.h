@@ -12,9 +12,7 @@ struct OptionRow {
     ToolState state = kNoToolState;  // tool rows
     int choosers = kNoChoosers;  // tool rows
     int icon = 0;              // the icon's number (ICON_n)
-    Sound sound = kNoSound;    // effect rows: the sound before the effect; tool rows: the sound after
-                               // the choosers
-    void (*effect)() = nullptr;  // effect rows
+    Sound sound = kNoSound;    // tool rows: the sound after the choosers
     int selection = -1;        // tool rows of the selection: the SelectionMode they set, -1 for none
 };
 

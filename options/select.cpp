@@ -5,6 +5,7 @@
 
 #include "base/colours.h"
 #include "base/frame_layout.h"
+#include "base/frame_requests.h"
 #include "base/sound.h"
 #include "base/state.h"
 #include "canvas/brush_choice.h"
@@ -46,7 +47,7 @@ void ShowChoosers(int choosers) {
     if (choosers & kPattern) DrawPatternChooser();
 }
 
-void ApplyRow(const OptionRow& row) {
+void ApplyRow(const OptionRow& row, int n) {
     switch (row.kind) {
         case OptionRow::kTool:
             SetToolState(row.state);
@@ -62,8 +63,7 @@ void ApplyRow(const OptionRow& row) {
         case OptionRow::kEffect:
             SetToolState(kNoToolState);
             ClearChooserArea();
-            if (row.sound) PlaySoundEffect(row.sound);
-            row.effect();
+            AskFrame(kRunRegionEffect, WPARAM(CurrentStrip().toolGroup), LPARAM(n));
             SelectOption(1);
             break;
     }
@@ -78,5 +78,5 @@ void SelectOption(int n) {
     MoveHighlight(from, n);
     SetSelectedOption(n);
     OptionRow row;
-    if (FindOptionRow(CurrentStrip().toolGroup, n, row)) ApplyRow(row);
+    if (FindOptionRow(CurrentStrip().toolGroup, n, row)) ApplyRow(row, n);
 }

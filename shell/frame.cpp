@@ -4,6 +4,7 @@
 
 #include "base/colours.h"
 #include "base/frame_layout.h"
+#include "base/frame_requests.h"
 #include "base/program_directory.h"
 #include "base/random.h"
 #include "base/settings.h"
@@ -12,8 +13,12 @@
 #include "canvas/brush_choice.h"
 #include "canvas/canvas.h"
 #include "canvas/tools.h"
+#include "effects/region_effects.h"
 #include "files/journal.h"
 #include "files/picture_chooser.h"
+#include "options/option_strip.h"
+#include "options/pages.h"
+#include "options/select.h"
 #include "shell/quit_button.h"
 
 namespace {
@@ -98,7 +103,21 @@ LRESULT CALLBACK PaintWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             FrameCharacter(wParam);
             return 0;
         case WM_PAINT:
+        case kPaintFrame:
             PaintFrame();
+            return 0;
+        case kShowFirstToolPage:
+            ShowToolPage(1);
+            return 0;
+        case kShowColourPanel:
+            DrawColourPanel(CurrentBrush().colourFamily);
+            return 0;
+        case kChooseCutSelectionAgain:
+            SetSelectedOption(2);
+            SelectOption(1);
+            return 0;
+        case kRunRegionEffect:
+            RunRegionEffect(ToolGroup(wParam), int(lParam));
             return 0;
         default:
             return DefWindowProcA(window, message, wParam, lParam);

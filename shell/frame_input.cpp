@@ -68,6 +68,12 @@ void ChooserViewClick(int x, int y) {
     }
 }
 
+void FilesPageClick(int n) {
+    if (n <= 4) ClearChooserArea();
+    FilesPageAction(n);
+    if (n >= 5) ShowFilesPage();
+}
+
 void OptionStripClick(int x, int y) {
     if (int n = OptionButtonAt(x, y)) {
         TakeSnapshot();
@@ -75,7 +81,7 @@ void OptionStripClick(int x, int y) {
         if (toolGroup < kFilesGroup || toolGroup > kSecondEffectsGroup) SelectOption(n);
         if (toolGroup == kFirstEffectsGroup || toolGroup == kSecondEffectsGroup) RunEffectsAction(toolGroup, n);
         // The files page has one row.
-        if (toolGroup == kFilesGroup && y < kOptionStripMiddle) FilesPageAction(n);
+        if (toolGroup == kFilesGroup && y < kOptionStripMiddle) FilesPageClick(n);
     } else if (CurrentStrip().widthChooserShown && InWidthChooser(x)) {
         if (int width = WidthAt(y)) ChoosePenWidth(width);
         PlaySoundEffect(kChoiceSound);

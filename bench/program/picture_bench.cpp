@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "files/dib.h"
+#include "dib/dib.h"
 
 namespace {
 

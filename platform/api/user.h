@@ -130,6 +130,7 @@ typedef struct tagPAINTSTRUCT {
 #define WM_RBUTTONDOWN 0x0204
 #define WM_RBUTTONUP 0x0205
 #define WM_USER 0x0400
+#define WM_APP 0x8000
 #define MM_MCINOTIFY 0x03B9
 
 // WM_SYSCOMMAND

@@ -3,7 +3,7 @@
 // through the chooser by clicks, are the pixels ImageMagick itself reads from the same files.
 #include <gtest/gtest.h>
 
-#include "files/dib.h"
+#include "dib/dib.h"
 #include "files_helpers.h"
 #include "tests/platform/temp_folder.h"
 #include "tests/program/foreign_pictures.h"

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "files/dib.h"
+#include "dib/dib.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "files/dib.h"
+#include "dib/dib.h"
 #include "tests/platform/temp_folder.h"
 
 namespace {

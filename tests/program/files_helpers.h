@@ -16,7 +16,7 @@
 #include "base/colours.h"
 #include "base/state.h"
 #include "canvas_pixels.h"
-#include "files/dib.h"
+#include "dib/dib.h"
 #include "files/picture_chooser.h"
 #include "frame_helpers.h"
 #include "pictures_tool.h"

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "base/colours.h"
-#include "files/dib.h"
+#include "dib/dib.h"
 #include "tools/common/dib_section.h"
 
 namespace dab_test {

@@ -6,7 +6,7 @@
 
 #include "base/colours.h"
 #include "base/state.h"
-#include "files/dib.h"
+#include "dib/dib.h"
 
 namespace pictures {
 

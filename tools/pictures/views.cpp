@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "files/dib.h"
+#include "dib/dib.h"
 #include "picture_draw.h"
 #include "platform/print/png.h"
 #include "platform/win32.h"

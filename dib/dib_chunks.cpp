@@ -1,5 +1,5 @@
 // Moving pixel bits and file headers between files and memory, 32768 bytes per system call at most.
-#include "files/dib.h"
+#include "dib/dib.h"
 
 namespace {
 

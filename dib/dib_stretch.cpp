@@ -2,8 +2,8 @@
 #include <cstring>
 #include <vector>
 
-#include "files/dib.h"
-#include "files/dib_layout.h"
+#include "dib/dib.h"
+#include "dib/dib_layout.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Turning a device bitmap (the canvas picture) into a block through a palette.
 #include <cstring>
 
-#include "files/dib.h"
-#include "files/dib_layout.h"
+#include "dib/dib.h"
+#include "dib/dib_layout.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "files/dib_layout.h"
+#include "dib/dib_layout.h"
 
-#include "files/dib.h"
+#include "dib/dib.h"
 
 namespace dib {
 namespace {

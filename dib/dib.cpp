@@ -1,7 +1,7 @@
 // Picture files: reading one into a block and writing a block to one.
-#include "files/dib.h"
+#include "dib/dib.h"
 
-#include "files/dib_layout.h"
+#include "dib/dib_layout.h"
 
 namespace {
 

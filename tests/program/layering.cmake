@@ -1,0 +1,35 @@
+# Fails when a folder of the program includes a header of a folder that is not below it:
+# base < dib < draw < canvas < options, effects, files (peers, none including another) < shell.
+# ROOT is the source tree. With FOLDER and BELOW only that folder is checked, against the folders BELOW
+# names (separated by commas), so that the check can be shown to catch an include.
+set(layers "base:" "dib:base" "draw:base,dib" "canvas:base,dib,draw" "options:base,dib,draw,canvas"
+           "effects:base,dib,draw,canvas" "files:base,dib,draw,canvas"
+           "shell:base,dib,draw,canvas,options,effects,files")
+if(DEFINED FOLDER)
+  set(layers "${FOLDER}:${BELOW}")
+endif()
+set(program_folders base dib draw canvas options effects files shell)
+set(found "")
+foreach(layer ${layers})
+  string(REGEX REPLACE ":.*" "" folder "${layer}")
+  string(REGEX REPLACE "^[^:]*:" "" below "${layer}")
+  string(REPLACE "," ";" below "${below}")
+  file(GLOB files ${ROOT}/${folder}/*.h ${ROOT}/${folder}/*.cpp)
+  if(NOT files)
+    message(FATAL_ERROR "no sources in ${ROOT}/${folder}")
+  endif()
+  foreach(file ${files})
+    file(STRINGS ${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z_]+/")
+    foreach(line ${lines})
+      string(REGEX REPLACE "^[^\"]*\"([a-z_]+)/.*" "\\1" included "${line}")
+      list(FIND program_folders ${included} is_program)
+      list(FIND below ${included} is_below)
+      if(NOT included STREQUAL folder AND is_program GREATER -1 AND is_below EQUAL -1)
+        string(APPEND found "\n  ${file}: ${line}")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(found)
+  message(FATAL_ERROR "includes of folders not below their own:${found}")
+endif()
