@@ -4,7 +4,7 @@
 #include "canvas/marks.h"
 #include "canvas/pen_strokes.h"
 #include "canvas/tool_colours.h"
-#include "canvas/tool_states.h"
+#include "canvas/tool_table.h"
 #include "draw/draw.h"
 
 namespace {
@@ -18,138 +18,173 @@ int EraserSide(ToolState state) { return state == kSmallEraserState ? kSmallEras
 
 int ConfettiOf(ToolState state) { return state == kConfettiCirclesState ? kConfettiCircles : kConfettiSquares; }
 
-}  // namespace
-
-void PressPenDot(Stroke& stroke, ToolState) {
-    PenDot(stroke.from, CurrentBrush().currentColour, CurrentBrush().penWidth);
-}
-
-void PressSpray(Stroke& stroke, ToolState) {
+void PressSpray(CanvasStroke& stroke, ToolState) {
     const BrushChoice& brush = CurrentBrush();
     SprayDots(stroke.from.x, stroke.from.y, brush.penWidth, brush.currentColour, brush.colouringMode, canvasWindow,
               appPalette);
 }
 
-void PressLineBurst(Stroke& stroke, ToolState) {
+void PressLineBurst(CanvasStroke& stroke, ToolState) {
     DrawLineBurst(canvasWindow, appPalette, CurrentBrush().penWidth, CurrentBrush().currentColour, stroke.from.x,
                   stroke.from.y);
 }
 
-void PressEraser(Stroke& stroke, ToolState state) {
+void PressEraser(CanvasStroke& stroke, ToolState state) {
     DrawEraserSquare(canvasWindow, appPalette, stroke.from.x, stroke.from.y, EraserSide(state), 0, 0, 0);
 }
 
-void PressConfetti(Stroke& stroke, ToolState state) {
+void PressConfetti(CanvasStroke& stroke, ToolState state) {
     DrawConfettiBlob(stroke.from.x, stroke.from.y, ConfettiOf(state));
 }
 
-void PressFuzzyPen(Stroke& stroke, ToolState) {
+void PressFuzzyPen(CanvasStroke& stroke, ToolState) {
     POINT a = stroke.from;
     DrawFuzzyStroke(canvasWindow, appPalette, a.x, a.y, CurrentBrush().currentColour, a.x, a.y);
 }
 
-void PressNib(Stroke& stroke, ToolState state) {
+void PressNib(CanvasStroke& stroke, ToolState state) {
     DrawNibStroke(canvasWindow, appPalette, stroke.from.x, stroke.from.y, CurrentBrush().penWidth,
                   CurrentBrush().currentColour, NibStyle(state), 0, 0);
 }
 
-void PressBirds(Stroke& stroke, ToolState) { DrawBirdSpeck(stroke.from.x, stroke.from.y); }
+void PressBirds(CanvasStroke& stroke, ToolState) { DrawBirdSpeck(stroke.from.x, stroke.from.y); }
 
-void PressGrass(Stroke& stroke, ToolState) {
+void PressGrass(CanvasStroke& stroke, ToolState) {
     DrawGrassTuft(stroke.from.x, stroke.from.y, CurrentBrush().currentColour, canvasWindow, appPalette);
 }
 
-void PressBubbles(Stroke& stroke, ToolState) {
+void PressBubbles(CanvasStroke& stroke, ToolState) {
     DrawBubbles(CurrentBrush().penWidth, stroke.from.x, stroke.from.y, CurrentBrush().currentColour, canvasWindow,
                 appPalette);
 }
 
-void PressShadeSpray(Stroke& stroke, ToolState) { SprayShadeDots(stroke.from.x, stroke.from.y); }
+void PressShadeSpray(CanvasStroke& stroke, ToolState) { SprayShadeDots(stroke.from.x, stroke.from.y); }
 
-void PressSparkle(Stroke& stroke, ToolState) {
+void PressSparkle(CanvasStroke& stroke, ToolState) {
     POINT a = stroke.from;
     UpdateShadeTriple();
     DrawSparkleStroke(canvasWindow, appPalette, CurrentBrush().currentColour, ShadeColour(0), ShadeColour(1),
                       ShadeColour(2), a.x, a.y, a.x, a.y);
 }
 
-void PressCrossHair(Stroke& stroke, ToolState) { DrawCrossHairLines(stroke.from.x, stroke.from.y); }
+void PressCrossHair(CanvasStroke& stroke, ToolState) { DrawCrossHairLines(stroke.from.x, stroke.from.y); }
 
-void PressSpeckledBlock(Stroke& stroke, ToolState) { DrawSpeckledBlock(stroke.from.x, stroke.from.y); }
+void PressSpeckledBlock(CanvasStroke& stroke, ToolState) { DrawSpeckledBlock(stroke.from.x, stroke.from.y); }
 
-void PressPixelScatter(Stroke& stroke, ToolState) {
+void PressPixelScatter(CanvasStroke& stroke, ToolState) {
     ScatterPixels(stroke.from.x, stroke.from.y, canvasWindow, appPalette);
 }
 
-void PressSparkCross(Stroke& stroke, ToolState) { DrawSparkCross(stroke.from.x, stroke.from.y); }
+void PressSparkCross(CanvasStroke& stroke, ToolState) { DrawSparkCross(stroke.from.x, stroke.from.y); }
 
-void MoveFreehandPen(Stroke& stroke, ToolState, POINT p) {
+void MoveFreehandPen(CanvasStroke& stroke, ToolState, POINT p) {
     PenSegment(stroke.from, p, CurrentBrush().penWidth, RainbowColour());
     stroke.from = p;
 }
 
-void MoveSpray(Stroke&, ToolState, POINT p) {
+void MoveSpray(CanvasStroke&, ToolState, POINT p) {
     const BrushChoice& brush = CurrentBrush();
     SprayDots(p.x, p.y, brush.penWidth, RainbowColour(), brush.colouringMode, canvasWindow, appPalette);
 }
 
-void MoveLineBurst(Stroke&, ToolState, POINT p) {
+void MoveLineBurst(CanvasStroke&, ToolState, POINT p) {
     DrawLineBurst(canvasWindow, appPalette, CurrentBrush().penWidth, CurrentBrush().currentColour, p.x, p.y);
 }
 
-void MoveEraser(Stroke& stroke, ToolState state, POINT p) {
+void MoveEraser(CanvasStroke& stroke, ToolState state, POINT p) {
     DrawEraserSquare(canvasWindow, appPalette, p.x, p.y, EraserSide(state), stroke.from.x, stroke.from.y, 1);
     stroke.from = p;
 }
 
-void MoveConfetti(Stroke&, ToolState state, POINT p) { DrawConfettiBlob(p.x, p.y, ConfettiOf(state)); }
+void MoveConfetti(CanvasStroke&, ToolState state, POINT p) { DrawConfettiBlob(p.x, p.y, ConfettiOf(state)); }
 
-void MoveFuzzyPen(Stroke& stroke, ToolState, POINT p) {
+void MoveFuzzyPen(CanvasStroke& stroke, ToolState, POINT p) {
     DrawFuzzyStroke(canvasWindow, appPalette, stroke.from.x, stroke.from.y, RainbowColour(), p.x, p.y);
     stroke.from = p;
 }
 
-void MoveNib(Stroke& stroke, ToolState state, POINT p) {
+void MoveNib(CanvasStroke& stroke, ToolState state, POINT p) {
     DrawNibStroke(canvasWindow, appPalette, stroke.from.x, stroke.from.y, CurrentBrush().penWidth, RainbowColour(),
                   NibStyle(state) + 4, p.x, p.y);
     stroke.from = p;
 }
 
-void MoveBirds(Stroke&, ToolState, POINT p) { DrawBirdSpeck(p.x, p.y); }
+void MoveBirds(CanvasStroke&, ToolState, POINT p) { DrawBirdSpeck(p.x, p.y); }
 
-void MoveGrass(Stroke&, ToolState, POINT p) { DrawGrassTuft(p.x, p.y, RainbowColour(), canvasWindow, appPalette); }
+void MoveGrass(CanvasStroke&, ToolState, POINT p) {
+    DrawGrassTuft(p.x, p.y, RainbowColour(), canvasWindow, appPalette);
+}
 
-void MoveBubbles(Stroke&, ToolState, POINT p) {
+void MoveBubbles(CanvasStroke&, ToolState, POINT p) {
     DrawBubbles(CurrentBrush().penWidth, p.x, p.y, RainbowColour(), canvasWindow, appPalette);
 }
 
 // Every line of the fan starts at the press point.
-void MoveFan(Stroke& stroke, ToolState, POINT p) {
+void MoveFan(CanvasStroke& stroke, ToolState, POINT p) {
     PenSegment(stroke.from, p, CurrentBrush().penWidth, RainbowColour());
 }
 
-void MoveShadeSpray(Stroke&, ToolState, POINT p) { SprayShadeDots(p.x, p.y); }
+void MoveShadeSpray(CanvasStroke&, ToolState, POINT p) { SprayShadeDots(p.x, p.y); }
 
-void MoveSparkle(Stroke& stroke, ToolState, POINT p) {
+void MoveSparkle(CanvasStroke& stroke, ToolState, POINT p) {
     DrawSparkleStroke(canvasWindow, appPalette, CurrentBrush().currentColour, ShadeColour(0), ShadeColour(1),
                       ShadeColour(2), p.x, p.y, stroke.from.x, stroke.from.y);
     stroke.from = p;
 }
 
-void MoveCrossHair(Stroke&, ToolState, POINT p) { DrawCrossHairLines(p.x, p.y); }
+void MoveCrossHair(CanvasStroke&, ToolState, POINT p) { DrawCrossHairLines(p.x, p.y); }
 
-void MoveSpeckledBlock(Stroke&, ToolState, POINT p) { DrawSpeckledBlock(p.x, p.y); }
+void MoveSpeckledBlock(CanvasStroke&, ToolState, POINT p) { DrawSpeckledBlock(p.x, p.y); }
 
-void MovePixelScatter(Stroke&, ToolState, POINT p) { ScatterPixels(p.x, p.y, canvasWindow, appPalette); }
+void MovePixelScatter(CanvasStroke&, ToolState, POINT p) { ScatterPixels(p.x, p.y, canvasWindow, appPalette); }
 
-void MoveFork(Stroke& stroke, ToolState, POINT p) {
+void MoveFork(CanvasStroke& stroke, ToolState, POINT p) {
     DrawForkStroke(stroke.from, p.x, p.y);
     stroke.from = p;
 }
 
-void MoveSparkCross(Stroke&, ToolState, POINT p) { DrawSparkCross(p.x, p.y); }
+void MoveSparkCross(CanvasStroke&, ToolState, POINT p) { DrawSparkCross(p.x, p.y); }
 
 // The erasers' last square goes down without its frame.
-void ReleaseEraser(Stroke& stroke, ToolState state, POINT) {
+void ReleaseEraser(CanvasStroke& stroke, ToolState state, POINT) {
     DrawEraserSquare(canvasWindow, appPalette, stroke.from.x, stroke.from.y, EraserSide(state), 0, 0, 2);
 }
+
+const ToolRow kRows[] = {
+    {.state = kFreehandPenState, .press = PressPenDot, .move = MoveFreehandPen, .cursor = kPenCursor},
+    {.state = kSprayCanState, .press = PressSpray, .move = MoveSpray, .cursor = kSprayCursor,
+     .pressSound = kSpraySound},
+    {.state = kLineBurstState, .press = PressLineBurst, .move = MoveLineBurst, .cursor = kBurstCursor,
+     .pressSound = kBurstSound},
+    {.state = kSmallEraserState, .press = PressEraser, .move = MoveEraser, .release = ReleaseEraser,
+     .pressSound = kSmallEraserSound},
+    {.state = kLargeEraserState, .press = PressEraser, .move = MoveEraser, .release = ReleaseEraser,
+     .pressSound = kLargeEraserSound},
+    {.state = kConfettiCirclesState, .press = PressConfetti, .move = MoveConfetti, .cursor = kConfettiCursor,
+     .pressSound = kConfettiSound},
+    {.state = kFuzzyPenState, .press = PressFuzzyPen, .move = MoveFuzzyPen, .cursor = kSoftPenCursor},
+    {.state = kSlashNibState, .press = PressNib, .move = MoveNib},
+    {.state = kBackslashNibState, .press = PressNib, .move = MoveNib},
+    {.state = kVerticalNibState, .press = PressNib, .move = MoveNib, .cursor = kVerticalNibCursor},
+    {.state = kHorizontalNibState, .press = PressNib, .move = MoveNib, .cursor = kHorizontalNibCursor},
+    {.state = kBirdsState, .press = PressBirds, .move = MoveBirds, .cursor = kBirdsCursor, .pressSound = kBirdsSound},
+    {.state = kGrassState, .press = PressGrass, .move = MoveGrass, .cursor = kGrassCursor, .pressSound = kGrassSound},
+    {.state = kBubblesState, .press = PressBubbles, .move = MoveBubbles, .cursor = kBubblesCursor,
+     .pressSound = kBubblesSound},
+    {.state = kFanState, .move = MoveFan},
+    {.state = kShadeSprayState, .press = PressShadeSpray, .move = MoveShadeSpray, .cursor = kSprayCursor,
+     .pressSound = kSpraySound},
+    {.state = kConfettiSquaresState, .press = PressConfetti, .move = MoveConfetti, .cursor = kConfettiCursor,
+     .pressSound = kConfettiSound},
+    {.state = kSparkleState, .press = PressSparkle, .move = MoveSparkle, .cursor = kSoftPenCursor},
+    {.state = kCrossHairState, .press = PressCrossHair, .move = MoveCrossHair},
+    {.state = kSpeckledBlocksState, .press = PressSpeckledBlock, .move = MoveSpeckledBlock, .cursor = kBlocksCursor},
+    {.state = kPixelScatterState, .press = PressPixelScatter, .move = MovePixelScatter,
+     .pressSound = kPixelScatterSound},
+    {.state = kForkPenState, .press = PressPenDot, .move = MoveFork},
+    {.state = kSparkCrossState, .press = PressSparkCross, .move = MoveSparkCross, .cursor = kConfettiCursor},
+};
+
+}  // namespace
+
+std::span<const ToolRow> BrushRows() { return kRows; }

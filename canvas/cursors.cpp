@@ -22,8 +22,6 @@ constexpr const char* kSlotResources[kStampCursorSlot] = {
     "CURSOR_17", "CURSOR_18", "CURSOR_19", "CURSOR_20", "CURSOR_21", "CURSOR_22",
 };
 
-constexpr int kTextCursor = 9;
-
 // The slot of a cursor resource's number.
 int Slot(int resource) {
     if (resource == 4) return 4;
@@ -78,6 +76,6 @@ HCURSOR StampCursor() { return stampCursor; }
 HCURSOR CursorForToolState(ToolState state) {
     if (state == kNoToolState) return arrowCursor;
     if (state == kStampState) return stampCursor;
-    int resource = state == kTextState ? kTextCursor : state <= kLastToolState ? ToolRowFor(state).cursor : 1;
-    return cursorTable[Slot(resource)];
+    if (state == kTextState) return cursorTable[Slot(kTextCursor)];
+    return cursorTable[Slot(state <= kLastToolState ? ToolRowFor(state).cursor : kPlainCursor)];
 }

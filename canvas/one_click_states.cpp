@@ -5,14 +5,16 @@
 #include "canvas/brush_choice.h"
 #include "canvas/marks.h"
 #include "canvas/stamp.h"
-#include "canvas/tool_states.h"
+#include "canvas/tool_table.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
 #include "draw/fill_brush.h"
 
+namespace {
+
 // The area of the press pixel's colour takes the current colour or its hatch; a pixel already in the
 // current colour, or a black outline in colouring mode, is left as it is, silently.
-void PressFill(Stroke& stroke, ToolState) {
+void PressFill(CanvasStroke& stroke, ToolState) {
     const BrushChoice& brush = CurrentBrush();
     POINT a = stroke.from;
     CanvasDrawing d(canvasWindow, appPalette);
@@ -25,15 +27,30 @@ void PressFill(Stroke& stroke, ToolState) {
 }
 
 // Centred on the press point, whatever the stamp; drawn without the palette.
-void PressStamp(Stroke& stroke, ToolState) {
+void PressStamp(CanvasStroke& stroke, ToolState) {
     PlayStampSound();
     HDC dc = GetDC(canvasWindow);
     DrawIcon(dc, stroke.from.x - 16, stroke.from.y - 16, StampIcon());
     ReleaseDC(canvasWindow, dc);
 }
 
-void PressBlobTrail(Stroke& stroke, ToolState) {
+void PressBlobTrail(CanvasStroke& stroke, ToolState) {
     DrawBlobTrail(stroke.from.x, stroke.from.y, canvasWindow, appPalette, CurrentBrush().currentColour);
 }
 
-void PressSplat(Stroke& stroke, ToolState) { DrawSplatPolygon(stroke.from.x, stroke.from.y); }
+void PressSplat(CanvasStroke& stroke, ToolState) { DrawSplatPolygon(stroke.from.x, stroke.from.y); }
+
+const ToolRow kRows[] = {
+    // The fill's sound plays only when it fills.
+    {.state = kFillState, .press = PressFill, .cursor = kFillCursor, .oneClick = true},
+    // The stamp's cursor is made from the stamp; its sound is its own.
+    {.state = kStampState, .press = PressStamp},
+    {.state = kBlobState, .press = PressBlobTrail, .cursor = kConfettiCursor, .pressSound = kBurstSound,
+     .oneClick = true},
+    // The splat plays its sound itself, once it has made its polygon.
+    {.state = kSplatState, .press = PressSplat, .cursor = kConfettiCursor, .oneClick = true},
+};
+
+}  // namespace
+
+std::span<const ToolRow> OneClickRows() { return kRows; }

@@ -1,6 +1,7 @@
 #include "canvas/pen_strokes.h"
 
 #include "base/state.h"
+#include "canvas/brush_choice.h"
 #include "draw/draw.h"
 
 namespace {
@@ -14,3 +15,7 @@ void PenSegment(POINT from, POINT to, int width, COLORREF colour) {
 }
 
 void PenDot(POINT at, COLORREF colour, int width) { DrawDot(canvasWindow, appPalette, at.x, at.y, colour, width); }
+
+void PressPenDot(CanvasStroke& stroke, ToolState) {
+    PenDot(stroke.from, CurrentBrush().currentColour, CurrentBrush().penWidth);
+}

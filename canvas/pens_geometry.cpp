@@ -9,7 +9,7 @@
 #include "canvas/brush_choice.h"
 #include "canvas/pen_strokes.h"
 #include "canvas/tool_colours.h"
-#include "canvas/tool_states.h"
+#include "canvas/tool_table.h"
 #include "canvas/tools.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
@@ -101,14 +101,12 @@ void RedGreenBlue(POINT a, POINT p) {
         PenSegment({a.x + line.offset, a.y + line.offset}, {p.x + line.offset, p.y + line.offset}, 1, line.colour);
 }
 
-}  // namespace
+void PressThinWhenFast(CanvasStroke& stroke, ToolState) { PenDot(stroke.from, CurrentBrush().currentColour, 5); }
 
-void PressThinWhenFast(Stroke& stroke, ToolState) { PenDot(stroke.from, CurrentBrush().currentColour, 5); }
-
-void PressThickWhenFast(Stroke& stroke, ToolState) { PenDot(stroke.from, CurrentBrush().currentColour, 1); }
+void PressThickWhenFast(CanvasStroke& stroke, ToolState) { PenDot(stroke.from, CurrentBrush().currentColour, 1); }
 
 // The striped ribbons' and the speckled ribbon's dab of three shades.
-void PressRibbon(Stroke& stroke, ToolState state) {
+void PressRibbon(CanvasStroke& stroke, ToolState state) {
     UpdateShadeTriple();
     int first = state == kStripedState ? 0 : state == kSpeckledState ? 1 : 2;
     int middle = state == kSpeckledState ? 2 : 1;
@@ -117,34 +115,52 @@ void PressRibbon(Stroke& stroke, ToolState state) {
                    ShadeColour(last), CurrentBrush().penWidth);
 }
 
-void PressRedGreenBlue(Stroke& stroke, ToolState) {
+void PressRedGreenBlue(CanvasStroke& stroke, ToolState) {
     DrawRgbDab(canvasWindow, appPalette, stroke.from.x, stroke.from.y);
 }
 
-void MoveSpeedPen(Stroke& stroke, ToolState state, POINT p) {
+void MoveSpeedPen(CanvasStroke& stroke, ToolState state, POINT p) {
     PenSegment(stroke.from, p, SpeedWidth(state, stroke.from, p), CurrentBrush().currentColour);
     stroke.from = p;
 }
 
-void MoveZigzag(Stroke& stroke, ToolState, POINT p) {
+void MoveZigzag(CanvasStroke& stroke, ToolState, POINT p) {
     Zigzag(stroke.from, p);
     stroke.from = p;
 }
 
-void MoveJittery(Stroke& stroke, ToolState, POINT p) {
+void MoveJittery(CanvasStroke& stroke, ToolState, POINT p) {
     POINT to = Jitter(p);
     PenSegment(stroke.from, to, CurrentBrush().penWidth, RainbowColour());
     stroke.from = to;
 }
 
-void MoveRibbon(Stroke& stroke, ToolState state, POINT p) {
+void MoveRibbon(CanvasStroke& stroke, ToolState state, POINT p) {
     Ribbon(state, stroke.from, p);
     stroke.from = p;
 }
 
-void MoveDripping(Stroke& stroke, ToolState, POINT p) { Drip(stroke.from, p); }
+void MoveDripping(CanvasStroke& stroke, ToolState, POINT p) { Drip(stroke.from, p); }
 
-void MoveRedGreenBlue(Stroke& stroke, ToolState, POINT p) {
+void MoveRedGreenBlue(CanvasStroke& stroke, ToolState, POINT p) {
     RedGreenBlue(stroke.from, p);
     stroke.from = p;
 }
+
+const ToolRow kRows[] = {
+    {.state = kThinWhenFastState, .press = PressThinWhenFast, .move = MoveSpeedPen, .cursor = kThinPenCursor,
+     .pressSound = kConfettiSound},
+    {.state = kThickWhenFastState, .press = PressThickWhenFast, .move = MoveSpeedPen, .cursor = kPenCursor},
+    {.state = kZigzagState, .move = MoveZigzag, .pressSound = kZigzagSound},
+    {.state = kJitteryState, .press = PressPenDot, .move = MoveJittery, .cursor = kPenCursor,
+     .pressSound = kJitterySound},
+    {.state = kStripedState, .press = PressRibbon, .move = MoveRibbon, .cursor = kRibbonCursor},
+    {.state = kSpeckledState, .press = PressRibbon, .move = MoveRibbon, .cursor = kRibbonCursor},
+    {.state = kStripedReversedState, .press = PressRibbon, .move = MoveRibbon, .cursor = kReversedRibbonCursor},
+    {.state = kDrippingState, .press = PressPenDot, .move = MoveDripping, .cursor = kDripCursor},
+    {.state = kRedGreenBlueState, .press = PressRedGreenBlue, .move = MoveRedGreenBlue},
+};
+
+}  // namespace
+
+std::span<const ToolRow> GeometryPenRows() { return kRows; }

@@ -6,7 +6,7 @@
 #include "canvas/brush_choice.h"
 #include "canvas/pen_strokes.h"
 #include "canvas/tool_colours.h"
-#include "canvas/tool_states.h"
+#include "canvas/tool_table.h"
 #include "canvas/tools.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
@@ -20,7 +20,7 @@ int MirrorY(int y) { return 2 * (canvasHeight / 2) - y; }
 void DotDown(POINT q) { PenSegment(q, {q.x, q.y + 1}, CurrentBrush().penWidth, CurrentBrush().currentColour); }
 
 // The segment from the last point on the side of the stroke along a mirror line, and its image across it.
-void MirroredSegments(Stroke& stroke, POINT p, bool leftToRight, COLORREF colour) {
+void MirroredSegments(CanvasStroke& stroke, POINT p, bool leftToRight, COLORREF colour) {
     int w = CurrentBrush().penWidth;
     if (leftToRight) {
         int mx = MirrorX(p.x);
@@ -35,10 +35,8 @@ void MirroredSegments(Stroke& stroke, POINT p, bool leftToRight, COLORREF colour
     }
 }
 
-}  // namespace
-
 // The press point and its three mirror images.
-void PressFourWay(Stroke& stroke, ToolState) {
+void PressFourWay(CanvasStroke& stroke, ToolState) {
     POINT a = stroke.from;
     int mx = MirrorX(a.x), my = MirrorY(a.y);
     {
@@ -55,7 +53,7 @@ void PressFourWay(Stroke& stroke, ToolState) {
     stroke.lastY = {a.y, my};
 }
 
-void PressTopToBottom(Stroke& stroke, ToolState) {
+void PressTopToBottom(CanvasStroke& stroke, ToolState) {
     POINT a = stroke.from;
     int my = MirrorY(a.y);
     DotDown(a);
@@ -63,7 +61,7 @@ void PressTopToBottom(Stroke& stroke, ToolState) {
     stroke.lastY = {a.y, my};
 }
 
-void PressLeftToRight(Stroke& stroke, ToolState) {
+void PressLeftToRight(CanvasStroke& stroke, ToolState) {
     POINT a = stroke.from;
     int mx = MirrorX(a.x);
     PenDot(a, CurrentBrush().currentColour, CurrentBrush().penWidth);
@@ -71,19 +69,19 @@ void PressLeftToRight(Stroke& stroke, ToolState) {
     stroke.lastX = {a.x, mx};
 }
 
-void PressCurtain(Stroke& stroke, ToolState) {
+void PressCurtain(CanvasStroke& stroke, ToolState) {
     PenDot(stroke.from, CurrentBrush().currentColour, CurrentBrush().penWidth);
     stroke.lastX = {stroke.from.x, MirrorX(stroke.from.x)};
 }
 
 // The press point stays where the stroke starts: every move adds one thin line through it.
-void MovePointMirrored(Stroke& stroke, ToolState, POINT p) {
+void MovePointMirrored(CanvasStroke& stroke, ToolState, POINT p) {
     PenSegment({2 * stroke.from.x - p.x, 2 * stroke.from.y - p.y}, p, 1, RainbowColour());
 }
 
 // The segment, its image across the vertical middle line, the segment again, its image across the
 // horizontal middle line and its image through the centre.
-void MoveFourWay(Stroke& stroke, ToolState, POINT p) {
+void MoveFourWay(CanvasStroke& stroke, ToolState, POINT p) {
     int mx = MirrorX(p.x);
     int r = RandomBelow(kFamilyColours);
     COLORREF colour = CurrentBrush().rainbowMode ? paletteColours[r] : CurrentBrush().currentColour;
@@ -100,15 +98,29 @@ void MoveFourWay(Stroke& stroke, ToolState, POINT p) {
     stroke.from = p;
 }
 
-void MoveTopToBottom(Stroke& stroke, ToolState, POINT p) {
+void MoveTopToBottom(CanvasStroke& stroke, ToolState, POINT p) {
     MirroredSegments(stroke, p, false, RainbowColour());
     stroke.from = p;
 }
 
-void MoveLeftToRight(Stroke& stroke, ToolState, POINT p) {
+void MoveLeftToRight(CanvasStroke& stroke, ToolState, POINT p) {
     MirroredSegments(stroke, p, true, RainbowColour());
     stroke.from = p;
 }
 
 // The curtain keeps the press point, so each segment starts on the press row.
-void MoveCurtain(Stroke& stroke, ToolState, POINT p) { MirroredSegments(stroke, p, true, RainbowColour()); }
+void MoveCurtain(CanvasStroke& stroke, ToolState, POINT p) { MirroredSegments(stroke, p, true, RainbowColour()); }
+
+const ToolRow kRows[] = {
+    {.state = kPointMirroredState, .move = MovePointMirrored},
+    {.state = kFourWayState, .press = PressFourWay, .move = MoveFourWay, .cursor = kPenCursor,
+     .pressSound = kFourWaySound},
+    {.state = kTopToBottomState, .press = PressTopToBottom, .move = MoveTopToBottom, .cursor = kPenCursor,
+     .pressSound = kChoiceSound},
+    {.state = kLeftToRightState, .press = PressLeftToRight, .move = MoveLeftToRight, .cursor = kPenCursor},
+    {.state = kCurtainState, .press = PressCurtain, .move = MoveCurtain},
+};
+
+}  // namespace
+
+std::span<const ToolRow> MirrorPenRows() { return kRows; }

@@ -6,7 +6,7 @@
 #include "base/sound.h"
 #include "base/state.h"
 #include "canvas/brush_choice.h"
-#include "canvas/tool_states.h"
+#include "canvas/tool_table.h"
 #include "canvas/tools.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
@@ -29,13 +29,7 @@ void CloseOutline(HDC dc, POINT& from, POINT p) {
     if (polygonCount < kPolygonPoints) polygonPoints[polygonCount] = p;
 }
 
-}  // namespace
-
-POINT* PolygonVertices() { return polygonPoints; }
-
-int PolygonVertexCount() { return polygonCount; }
-
-void ReleaseFilledPolygon(Stroke& stroke, ToolState, POINT p) {
+void ReleaseFilledPolygon(CanvasStroke& stroke, ToolState, POINT p) {
     const BrushChoice& brush = CurrentBrush();
     CanvasDrawing d(canvasWindow, appPalette);
     d.UsePen(d.MakePen(1, brush.currentColour));
@@ -46,7 +40,7 @@ void ReleaseFilledPolygon(Stroke& stroke, ToolState, POINT p) {
 }
 
 // Plain white without the palette.
-void ReleaseWhitePolygon(Stroke& stroke, ToolState, POINT p) {
+void ReleaseWhitePolygon(CanvasStroke& stroke, ToolState, POINT p) {
     HDC dc = GetDC(canvasWindow);
     HPEN pen = CreatePen(PS_SOLID, 1, kPlainWhite);
     HBRUSH brush = CreateSolidBrush(kPlainWhite);
@@ -61,14 +55,29 @@ void ReleaseWhitePolygon(Stroke& stroke, ToolState, POINT p) {
     DeleteObject(brush);
 }
 
-void PressPolygon(Stroke& stroke, ToolState) {
+void PressPolygon(CanvasStroke& stroke, ToolState) {
     polygonCount = 0;
     AddVertex(stroke.from);
 }
 
-void MovePolygon(Stroke& stroke, ToolState state, POINT p) {
+void MovePolygon(CanvasStroke& stroke, ToolState state, POINT p) {
     COLORREF colour = state == kFilledPolygonState ? CurrentBrush().currentColour : kPlainWhite;
     DrawNibStroke(canvasWindow, appPalette, stroke.from.x, stroke.from.y, 1, colour, 9, p.x, p.y);
     stroke.from = p;
     AddVertex(p);
 }
+
+const ToolRow kRows[] = {
+    {.state = kFilledPolygonState, .press = PressPolygon, .move = MovePolygon, .release = ReleaseFilledPolygon,
+     .releaseSound = kSplatSound},
+    {.state = kWhitePolygonState, .press = PressPolygon, .move = MovePolygon, .release = ReleaseWhitePolygon,
+     .cursor = kWhitePolygonCursor, .releaseSound = kStreaksSound},
+};
+
+}  // namespace
+
+std::span<const ToolRow> PolygonRows() { return kRows; }
+
+POINT* PolygonVertices() { return polygonPoints; }
+
+int PolygonVertexCount() { return polygonCount; }

@@ -4,7 +4,7 @@
 #include "base/state.h"
 #include "canvas/brush_choice.h"
 #include "canvas/selection.h"
-#include "canvas/tool_states.h"
+#include "canvas/tool_table.h"
 #include "canvas/tools.h"
 #include "draw/draw.h"
 
@@ -71,11 +71,9 @@ void ActOnRegion(HDC dc, ToolState state, POINT a, POINT p, MadeObjects& made) {
     }
 }
 
-}  // namespace
-
 // Every region release: the last rubber outline (A to B) is erased first, then the region is acted on.
 // The white rectangle works without the palette; none of them plays a sound.
-void ReleaseRegion(Stroke& stroke, ToolState state, POINT p) {
+void ReleaseRegion(CanvasStroke& stroke, ToolState state, POINT p) {
     HDC dc = GetDC(canvasWindow);
     bool palette = state != kWhiteRectangleState;
     HPALETTE keptPalette = nullptr;
@@ -98,8 +96,34 @@ void ReleaseRegion(Stroke& stroke, ToolState state, POINT p) {
     if (made.brush) DeleteObject(made.brush);
 }
 
-void PressMoveSelection(Stroke& stroke, ToolState) { BeginSelectionMove(stroke.from.x, stroke.from.y); }
+void MoveRegionOutline(CanvasStroke& stroke, ToolState, POINT p) {
+    TrackShapeOutline(canvasWindow, appPalette, kRectangle, p.x, p.y, stroke.outlineCorner.x, stroke.outlineCorner.y,
+                      stroke.from.x, stroke.from.y);
+    stroke.outlineCorner = p;
+}
 
-void MoveSelectionAlong(Stroke&, ToolState, POINT p) { MoveSelection(p); }
+void PressMoveSelection(CanvasStroke& stroke, ToolState) { BeginSelectionMove(stroke.from.x, stroke.from.y); }
 
-void ReleaseMovedSelection(Stroke&, ToolState, POINT) { PasteSelection(); }
+void MoveSelectionAlong(CanvasStroke&, ToolState, POINT p) { MoveSelection(p); }
+
+void ReleaseMovedSelection(CanvasStroke&, ToolState, POINT) { PasteSelection(); }
+
+constexpr ToolRow Region(ToolState state, ToolCursor cursor = kPlainCursor) {
+    return {.state = state, .move = MoveRegionOutline, .release = ReleaseRegion, .cursor = cursor};
+}
+
+const ToolRow kRows[] = {
+    Region(kWhiteRectangleState, kRegionCursor),
+    Region(kTurnState, kRegionCursor),
+    Region(kMirrorState, kRegionCursor),
+    Region(kInvertState, kRegionCursor),
+    Region(kShrinkState),
+    Region(kZoomState),
+    Region(kSelectState),
+    {.state = kMoveSelectionState, .press = PressMoveSelection, .move = MoveSelectionAlong,
+     .release = ReleaseMovedSelection, .cursor = kMoveCursor},
+};
+
+}  // namespace
+
+std::span<const ToolRow> RegionRows() { return kRows; }

@@ -3,11 +3,13 @@
 #include "base/colours.h"
 #include "base/state.h"
 #include "canvas/brush_choice.h"
-#include "canvas/tool_states.h"
+#include "canvas/tool_table.h"
 #include "draw/canvas_drawing.h"
 #include "draw/draw.h"
 
-void MoveRubberLine(Stroke& stroke, ToolState, POINT p) {
+namespace {
+
+void MoveRubberLine(CanvasStroke& stroke, ToolState, POINT p) {
     // The line's rubber band, which the finished line erases.
     CanvasDrawing d(canvasWindow, appPalette);
     SetROP2(d.dc(), R2_XORPEN);
@@ -17,30 +19,45 @@ void MoveRubberLine(Stroke& stroke, ToolState, POINT p) {
     stroke.outlineCorner = p;
 }
 
-void MoveShapeOutline(Stroke& stroke, ToolState state, POINT p) {
-    TrackShapeOutline(canvasWindow, appPalette, state, p.x, p.y, stroke.outlineCorner.x, stroke.outlineCorner.y,
+// The box's outline is the rectangle's.
+void MoveShapeOutline(CanvasStroke& stroke, ToolState state, POINT p) {
+    int shape = state == kBoxState ? int(kRectangle) : int(state);
+    TrackShapeOutline(canvasWindow, appPalette, shape, p.x, p.y, stroke.outlineCorner.x, stroke.outlineCorner.y,
                       stroke.from.x, stroke.from.y);
     stroke.outlineCorner = p;
 }
 
-void MoveRectangleOutline(Stroke& stroke, ToolState, POINT p) {
-    TrackShapeOutline(canvasWindow, appPalette, kRectangle, p.x, p.y, stroke.outlineCorner.x, stroke.outlineCorner.y,
-                      stroke.from.x, stroke.from.y);
-    stroke.outlineCorner = p;
-}
-
-void ReleaseLine(Stroke& stroke, ToolState, POINT p) {
+void ReleaseLine(CanvasStroke& stroke, ToolState, POINT p) {
     DrawFinishedLine(canvasWindow, appPalette, stroke.from.x, stroke.from.y, stroke.outlineCorner.x,
                      stroke.outlineCorner.y, p.x, p.y, CurrentBrush().penWidth, CurrentBrush().currentColour);
 }
 
-void ReleaseBox(Stroke& stroke, ToolState, POINT p) {
+void ReleaseBox(CanvasStroke& stroke, ToolState, POINT p) {
     DrawFinishedBox(canvasWindow, appPalette, stroke.from.x, stroke.from.y, stroke.outlineCorner.x,
                     stroke.outlineCorner.y, p.x, p.y, CurrentBrush().penWidth, CurrentBrush().currentColour);
 }
 
-void ReleaseShape(Stroke& stroke, ToolState state, POINT p) {
+void ReleaseShape(CanvasStroke& stroke, ToolState state, POINT p) {
     const BrushChoice& brush = CurrentBrush();
     DrawFinishedShape(canvasWindow, appPalette, state, p.x, p.y, stroke.from.x, stroke.from.y, stroke.outlineCorner.x,
                       stroke.outlineCorner.y, brush.fillPattern, brush.penWidth, brush.currentColour);
 }
+
+constexpr ToolRow Shape(ToolState state, Sound sound = kShapeSound) {
+    return {.state = state, .move = MoveShapeOutline, .release = ReleaseShape, .releaseSound = sound};
+}
+
+const ToolRow kRows[] = {
+    Shape(kStarState),
+    Shape(kOctagonState),
+    Shape(kRectangleState),
+    Shape(kEllipseState),
+    Shape(kRightTriangleState),
+    Shape(kIsoscelesTriangleState, kSplatSound),
+    {.state = kLineState, .move = MoveRubberLine, .release = ReleaseLine, .releaseSound = kLineSound},
+    {.state = kBoxState, .move = MoveShapeOutline, .release = ReleaseBox, .releaseSound = kBoxSound},
+};
+
+}  // namespace
+
+std::span<const ToolRow> ShapeRows() { return kRows; }

@@ -10,7 +10,7 @@ struct MirroredPair {
     int image = 0;
 };
 
-struct Stroke {
+struct CanvasStroke {
     // From the press until the release; moves are ignored otherwise.
     bool active = false;
     // Where the next segment starts: the press point, then wherever the pen last drew to. The tools that

@@ -1,22 +1,49 @@
-// One row for each tool state: what its press, moves and release do, its cursor and its sounds.
+// One row for each tool state: what its press, moves and release do, its cursor and its sounds. Each kind
+// of tool keeps its rows beside its actions; the dispatcher finds a state's row by the state.
 #pragma once
+
+#include <span>
 
 #include "base/sound.h"
 #include "canvas/stroke.h"
 #include "canvas/tools.h"
 
-using PressAction = void (*)(Stroke& stroke, ToolState state);
-using MoveAction = void (*)(Stroke& stroke, ToolState state, POINT p);
-using ReleaseAction = void (*)(Stroke& stroke, ToolState state, POINT p);
+using PressAction = void (*)(CanvasStroke& stroke, ToolState state);
+using MoveAction = void (*)(CanvasStroke& stroke, ToolState state, POINT p);
+using ReleaseAction = void (*)(CanvasStroke& stroke, ToolState state, POINT p);
+
+// The canvas cursors by resource number (CURSOR_n).
+enum ToolCursor : int {
+    kPlainCursor = 1,
+    kPenCursor = 2,
+    kRibbonCursor = 3,
+    kBlocksCursor = 4,
+    kDripCursor = 5,
+    kGrassCursor = 7,
+    kBirdsCursor = 8,
+    kTextCursor = 9,
+    kReversedRibbonCursor = 10,
+    kFillCursor = 11,
+    kSoftPenCursor = 12,
+    kWhitePolygonCursor = 13,
+    kThinPenCursor = 14,
+    kRegionCursor = 15,
+    kSprayCursor = 16,
+    kBubblesCursor = 17,
+    kBurstCursor = 18,
+    kVerticalNibCursor = 19,
+    kHorizontalNibCursor = 20,
+    kConfettiCursor = 21,
+    kMoveCursor = 22,
+};
 
 struct ToolRow {
-    ToolState state;
+    ToolState state = kNoToolState;
     // Without a press action the stroke starts at the press point, and so does an outline's far corner.
     PressAction press = nullptr;
     MoveAction move = nullptr;
     ReleaseAction release = nullptr;
-    // The number of the canvas cursor resource (CURSOR_n).
-    int cursor = 1;
+    ToolCursor cursor = kPlainCursor;
     // Played before the press's or the release's drawing.
     Sound pressSound = kNoSound;
     Sound releaseSound = kNoSound;
@@ -24,5 +51,14 @@ struct ToolRow {
     bool oneClick = false;
 };
 
-// The row of a state from 1 to kLastToolState.
+// The rows of each kind of tool.
+std::span<const ToolRow> BrushRows();
+std::span<const ToolRow> ShapeRows();
+std::span<const ToolRow> OneClickRows();
+std::span<const ToolRow> GeometryPenRows();
+std::span<const ToolRow> MirrorPenRows();
+std::span<const ToolRow> PolygonRows();
+std::span<const ToolRow> RegionRows();
+
+// The row of a state from 1 to kLastToolState; a state no kind has (29, 31, 33) only starts a stroke.
 const ToolRow& ToolRowFor(ToolState state);

@@ -12,7 +12,7 @@ namespace {
 
 ToolState toolState = kNoToolState;
 // Never cleared: a press sets what its tool's moves and release read.
-Stroke stroke;
+CanvasStroke stroke;
 
 // A press in state 0 on the selection picks it up to move it; anywhere else drops it.
 void PressWithSelection(POINT p) {

@@ -5,6 +5,7 @@
 #include "canvas/brush_choice.h"
 #include "canvas/selection.h"
 #include "canvas/text.h"
+#include "canvas/tool_table.h"
 #include "canvas/tools.h"
 #include "draw/draw.h"
 #include "tools_helpers.h"
@@ -12,6 +13,14 @@
 using namespace dab_test;
 
 namespace {
+
+// Each kind of tool keeps its own rows: a state whose row is missing would only start strokes.
+TEST(Tools, EveryToolStateHasItsOwnRow) {
+    for (int s = kFreehandPenState; s <= kLastToolState; s++) {
+        bool unused = s == 29 || s == 31 || s == 33;
+        EXPECT_EQ(ToolRowFor(ToolState(s)).state, unused ? kNoToolState : ToolState(s)) << "tool state " << s;
+    }
+}
 
 TEST(Tools, MoveWithoutAPressDrawsNothing) {
     RunDab({640, 480}, [] {
