@@ -7,13 +7,13 @@
 #include "canvas/polygon_tools.h"
 #include "canvas/tool_colours.h"
 #include "canvas/tools.h"
-#include "draw/canvas_drawing.h"
 #include "draw/draw.h"
+#include "draw/drawing.h"
 
 void DrawConfettiBlob(int x, int y, int kind) {
     COLORREF colour = RainbowColour();
     int r = RandomBelow(10) + 2;
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     d.UsePen(d.MakePen(1, colour));
     d.UseBrush(d.MakeSolidBrush(colour));
     int cx = x + (RandomBelow(10) + 2) / 2;
@@ -25,7 +25,7 @@ void DrawConfettiBlob(int x, int y, int kind) {
 }
 
 void DrawForkStroke(POINT from, int x, int y) {
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     int w = CurrentBrush().penWidth;
     d.UsePen(d.MakePen(w, RainbowColour()));
     DrawLine(d.dc(), from.x, from.y, x, y - 4 * w);
@@ -34,7 +34,7 @@ void DrawForkStroke(POINT from, int x, int y) {
 
 void DrawSparkCross(int x, int y) {
     COLORREF colour = RainbowColour();
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     d.UsePen(d.MakePen(CurrentBrush().penWidth, colour));
     int size = 6 * CurrentBrush().penWidth;
     int cx = x + RandomBelow(size) - size / 2;
@@ -54,7 +54,7 @@ void DrawSplatPolygon(int x, int y) {
         int px = x + RandomBelow(160) - 80;
         points[i] = {px, y + RandomBelow(160) - 80};
     }
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     d.UsePen(d.MakePen(1, CurrentBrush().currentColour));
     d.UseBrush(d.MakeSolidBrush(CurrentBrush().currentColour));
     Polygon(d.dc(), points, n + 5);
@@ -63,7 +63,7 @@ void DrawSplatPolygon(int x, int y) {
 void DrawCrossHairLines(int x, int y) {
     UpdateShadeTriple();
     COLORREF colour = ShadeColour(RandomBelow(3));
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     d.UsePen(d.MakePen(CurrentBrush().penWidth, colour));
     DrawLine(d.dc(), x, y, x, 0);
     DrawLine(d.dc(), x, y, x, canvasHeight);

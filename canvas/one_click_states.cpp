@@ -6,8 +6,8 @@
 #include "canvas/marks.h"
 #include "canvas/stamp.h"
 #include "canvas/tool_table.h"
-#include "draw/canvas_drawing.h"
 #include "draw/draw.h"
+#include "draw/drawing.h"
 #include "draw/fill_brush.h"
 
 namespace {
@@ -17,7 +17,7 @@ namespace {
 void PressFill(CanvasStroke& stroke, ToolState) {
     const BrushChoice& brush = CurrentBrush();
     POINT a = stroke.from;
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     COLORREF under = GetPixel(d.dc(), a.x, a.y);
     if (under == brush.currentColour || (brush.colouringMode && under == kPlainBlack)) return;
     PlaySoundEffect(kFillSound);
@@ -29,9 +29,8 @@ void PressFill(CanvasStroke& stroke, ToolState) {
 // Centred on the press point, whatever the stamp; drawn without the palette.
 void PressStamp(CanvasStroke& stroke, ToolState) {
     PlayStampSound();
-    HDC dc = GetDC(canvasWindow);
-    DrawIcon(dc, stroke.from.x - 16, stroke.from.y - 16, StampIcon());
-    ReleaseDC(canvasWindow, dc);
+    Drawing d(canvasWindow, nullptr);
+    DrawIcon(d.dc(), stroke.from.x - 16, stroke.from.y - 16, StampIcon());
 }
 
 void PressBlobTrail(CanvasStroke& stroke, ToolState) {

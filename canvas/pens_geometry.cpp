@@ -11,8 +11,8 @@
 #include "canvas/tool_colours.h"
 #include "canvas/tool_table.h"
 #include "canvas/tools.h"
-#include "draw/canvas_drawing.h"
 #include "draw/draw.h"
+#include "draw/drawing.h"
 
 namespace {
 
@@ -77,7 +77,7 @@ void Ribbon(ToolState state, POINT a, POINT p) {
 void Drip(POINT& from, POINT p) {
     COLORREF colour = RainbowColour();
     int w = CurrentBrush().penWidth;
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     HPEN wide = d.MakePen(w, colour);
     HPEN thin = d.MakePen(1, colour);
     d.UsePen(wide);

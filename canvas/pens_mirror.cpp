@@ -8,8 +8,8 @@
 #include "canvas/tool_colours.h"
 #include "canvas/tool_table.h"
 #include "canvas/tools.h"
-#include "draw/canvas_drawing.h"
 #include "draw/draw.h"
+#include "draw/drawing.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ void PressFourWay(CanvasStroke& stroke, ToolState) {
     POINT a = stroke.from;
     int mx = MirrorX(a.x), my = MirrorY(a.y);
     {
-        CanvasDrawing d(canvasWindow, appPalette);
+        Drawing d(canvasWindow, appPalette);
         d.UsePen(d.MakePen(CurrentBrush().penWidth, CurrentBrush().currentColour));
         HDC dc = d.dc();
         DrawLine(dc, a.x, a.y, a.x + 1, a.y);

@@ -6,8 +6,8 @@
 #include "canvas/brush_choice.h"
 #include "canvas/marks.h"
 #include "canvas/tool_colours.h"
-#include "draw/canvas_drawing.h"
 #include "draw/draw.h"
+#include "draw/drawing.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ void DrawBirdSpeck(int x, int y) {
     int bx = x + RandomBelow(40) - 20;
     int by = y + RandomBelow(40) - 20;
     int s = RandomBelow(6);
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     COLORREF colour = PaletteColour(CurrentBrush().currentColour);
     SetPixel(d.dc(), bx, by, colour);
     if (s == 0) return;
@@ -43,7 +43,7 @@ void DrawBirdSpeck(int x, int y) {
 void DrawSpeckledBlock(int x, int y) {
     UpdateShadeTriple();
     int w = CurrentBrush().penWidth;
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     d.UsePen(d.MakePen(1, CurrentBrush().currentColour));
     d.UseBrush(d.MakeSolidBrush(CurrentBrush().currentColour));
     int left = x - 3 * w, top = y - 6 * w;
@@ -61,7 +61,7 @@ void DrawSpeckledBlock(int x, int y) {
 void SprayShadeDots(int x, int y) {
     UpdateShadeTriple();
     int w = CurrentBrush().penWidth;
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     HPEN pens[3];
     for (int shade = 0; shade < 3; shade++) pens[shade] = d.MakePen(w, ShadeColour(shade));
     for (HPEN pen : pens) {

@@ -8,8 +8,8 @@
 #include "canvas/brush_choice.h"
 #include "canvas/tool_table.h"
 #include "canvas/tools.h"
-#include "draw/canvas_drawing.h"
 #include "draw/draw.h"
+#include "draw/drawing.h"
 #include "draw/fill_brush.h"
 
 namespace {
@@ -31,7 +31,7 @@ void CloseOutline(HDC dc, POINT& from, POINT p) {
 
 void ReleaseFilledPolygon(CanvasStroke& stroke, ToolState, POINT p) {
     const BrushChoice& brush = CurrentBrush();
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     d.UsePen(d.MakePen(1, brush.currentColour));
     CloseOutline(d.dc(), stroke.from, p);
     SetBkMode(d.dc(), TRANSPARENT);
@@ -41,18 +41,13 @@ void ReleaseFilledPolygon(CanvasStroke& stroke, ToolState, POINT p) {
 
 // Plain white without the palette.
 void ReleaseWhitePolygon(CanvasStroke& stroke, ToolState, POINT p) {
-    HDC dc = GetDC(canvasWindow);
-    HPEN pen = CreatePen(PS_SOLID, 1, kPlainWhite);
-    HBRUSH brush = CreateSolidBrush(kPlainWhite);
-    HGDIOBJ keptPen = SelectObject(dc, pen);
-    CloseOutline(dc, stroke.from, p);
-    HGDIOBJ keptBrush = SelectObject(dc, brush);
-    Polygon(dc, polygonPoints, polygonCount);
-    SelectObject(dc, keptPen);
-    SelectObject(dc, keptBrush);
-    ReleaseDC(canvasWindow, dc);
-    DeleteObject(pen);
-    DeleteObject(brush);
+    Drawing d(canvasWindow, nullptr);
+    HPEN pen = d.MakePlainPen(1, kPlainWhite);
+    HBRUSH brush = d.MakePlainSolidBrush(kPlainWhite);
+    d.UsePen(pen);
+    CloseOutline(d.dc(), stroke.from, p);
+    d.UseBrush(brush);
+    Polygon(d.dc(), polygonPoints, polygonCount);
 }
 
 void PressPolygon(CanvasStroke& stroke, ToolState) {

@@ -7,6 +7,7 @@
 #include "canvas/tool_table.h"
 #include "canvas/tools.h"
 #include "draw/draw.h"
+#include "draw/drawing.h"
 
 namespace {
 
@@ -25,22 +26,16 @@ void CopyFromSnapshot(HDC canvas, ToolState state, POINT a, int w, int h) {
     SelectPalette(pictureDC, keptPicturePalette, FALSE);
 }
 
-// The pen and brush a release made, and the brush the context came with, to be put back before deleting.
-struct MadeObjects {
-    HGDIOBJ pen = nullptr, brush = nullptr, keptBrush = nullptr;
-};
-
 // What the release does to the rectangle from A to P, once the rubber outline is gone.
-void ActOnRegion(HDC dc, ToolState state, POINT a, POINT p, MadeObjects& made) {
+void ActOnRegion(Drawing& d, ToolState state, POINT a, POINT p) {
+    HDC dc = d.dc();
     int w = p.x - a.x, h = p.y - a.y;
     switch (state) {
         case kWhiteRectangleState:
             // A border of half the pen width around the rectangle goes white too.
-            made.pen = CreatePen(PS_SOLID, CurrentBrush().penWidth, kPlainWhite);
-            SelectObject(dc, made.pen);
+            d.UsePen(d.MakePlainPen(CurrentBrush().penWidth, kPlainWhite));
             SetROP2(dc, R2_COPYPEN);
-            made.brush = CreateSolidBrush(kPlainWhite);
-            made.keptBrush = SelectObject(dc, made.brush);
+            d.UseBrush(d.MakePlainSolidBrush(kPlainWhite));
             Rectangle(dc, a.x, a.y, p.x, p.y);
             break;
         case kTurnState:
@@ -74,26 +69,11 @@ void ActOnRegion(HDC dc, ToolState state, POINT a, POINT p, MadeObjects& made) {
 // Every region release: the last rubber outline (A to B) is erased first, then the region is acted on.
 // The white rectangle works without the palette; none of them plays a sound.
 void ReleaseRegion(CanvasStroke& stroke, ToolState state, POINT p) {
-    HDC dc = GetDC(canvasWindow);
-    bool palette = state != kWhiteRectangleState;
-    HPALETTE keptPalette = nullptr;
-    if (palette) {
-        keptPalette = SelectPalette(dc, appPalette, FALSE);
-        RealizePalette(dc);
-    }
-    SetROP2(dc, R2_XORPEN);
-    HPEN outlinePen = CreatePen(PS_SOLID, 1, kPlainWhite);
-    HGDIOBJ keptPen = SelectObject(dc, outlinePen);
-    DrawRectOutline(dc, stroke.from.x, stroke.from.y, stroke.outlineCorner.x, stroke.outlineCorner.y);
-    MadeObjects made;
-    ActOnRegion(dc, state, stroke.from, p, made);
-    SelectObject(dc, keptPen);
-    if (made.keptBrush) SelectObject(dc, made.keptBrush);
-    if (palette) SelectPalette(dc, keptPalette, FALSE);
-    ReleaseDC(canvasWindow, dc);
-    DeleteObject(outlinePen);
-    if (made.pen) DeleteObject(made.pen);
-    if (made.brush) DeleteObject(made.brush);
+    Drawing d(canvasWindow, state == kWhiteRectangleState ? nullptr : appPalette);
+    SetROP2(d.dc(), R2_XORPEN);
+    d.UsePen(d.MakePlainPen(1, kPlainWhite));
+    DrawRectOutline(d.dc(), stroke.from.x, stroke.from.y, stroke.outlineCorner.x, stroke.outlineCorner.y);
+    ActOnRegion(d, state, stroke.from, p);
 }
 
 void MoveRegionOutline(CanvasStroke& stroke, ToolState, POINT p) {

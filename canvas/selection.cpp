@@ -7,8 +7,8 @@
 #include "base/frame_requests.h"
 #include "base/state.h"
 #include "canvas/tools.h"
-#include "draw/canvas_drawing.h"
 #include "draw/draw.h"
+#include "draw/drawing.h"
 #include "draw/frame_drawing.h"
 
 namespace {
@@ -24,8 +24,8 @@ POINT grabbedAt, selectionSize, grabOffset;
 constexpr int kCopyButton = 12;
 
 // The canvas set up for the marquee: exclusive-or with a white one-pixel pen.
-struct MarqueeDrawing : CanvasDrawing {
-    MarqueeDrawing() : CanvasDrawing(canvasWindow, appPalette) {
+struct MarqueeDrawing : Drawing {
+    MarqueeDrawing() : Drawing(canvasWindow, appPalette) {
         SetROP2(dc(), R2_XORPEN);
         UsePen(MakePlainPen(1, kPlainWhite));
     }
@@ -54,8 +54,8 @@ void OrderAxis(LONG& low, LONG& high, int at, LONG& size, LONG& offset) {
 
 // After a copy its button no longer looks chosen: the highlight is flooded back to the strip's navy.
 void RemoveCopyHighlight() {
-    FrameDrawing d;
-    d.Use(d.MakeSolidBrush(kFrameBackground));
+    Drawing d(Drawing::kFrame);
+    d.Use(d.MakePlainSolidBrush(kFrameBackground));
     POINT at = OptionButtonOrigin(kCopyButton);
     COLORREF under = GetPixel(d.dc(), at.x, at.y);
     ExtFloodFill(d.dc(), at.x, at.y, under | kPaletteRelative, FLOODFILLSURFACE);

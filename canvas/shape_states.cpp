@@ -4,14 +4,14 @@
 #include "base/state.h"
 #include "canvas/brush_choice.h"
 #include "canvas/tool_table.h"
-#include "draw/canvas_drawing.h"
 #include "draw/draw.h"
+#include "draw/drawing.h"
 
 namespace {
 
 void MoveRubberLine(CanvasStroke& stroke, ToolState, POINT p) {
     // The line's rubber band, which the finished line erases.
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     SetROP2(d.dc(), R2_XORPEN);
     d.UsePen(d.MakePlainPen(1, kPlainWhite));
     DrawLine(d.dc(), stroke.from.x, stroke.from.y, stroke.outlineCorner.x, stroke.outlineCorner.y);

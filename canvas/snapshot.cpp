@@ -2,18 +2,18 @@
 #include "base/frame_layout.h"
 #include "base/state.h"
 #include "canvas/canvas.h"
+#include "draw/drawing.h"
 
 HBITMAP pictureBitmap;
 
 void CreatePicture(HWND canvas) {
-    HDC screen = GetDC(canvas);
-    pictureDC = CreateCompatibleDC(screen);
+    Drawing screen(canvas, nullptr);
+    pictureDC = CreateCompatibleDC(screen.dc());
     // The canvas's size, which canvasWidth and canvasHeight are not given until the frame is shown.
     int width = screenWidth - kCanvasLeft, height = screenHeight - kCanvasTop;
-    pictureBitmap = CreateCompatibleBitmap(screen, width, height);
+    pictureBitmap = CreateCompatibleBitmap(screen.dc(), width, height);
     SelectObject(pictureDC, pictureBitmap);
     BitBlt(pictureDC, 0, 0, width, height, nullptr, 0, 0, WHITENESS);
-    ReleaseDC(canvas, screen);
 }
 
 void DeletePicture() {
@@ -22,16 +22,11 @@ void DeletePicture() {
 }
 
 void ShowSnapshotOnCanvas() {
-    HDC canvas = GetDC(canvasWindow);
-    BitBlt(canvas, 0, 0, canvasWidth, canvasHeight, pictureDC, 0, 0, SRCCOPY);
-    ReleaseDC(canvasWindow, canvas);
+    Drawing canvas(canvasWindow, nullptr);
+    BitBlt(canvas.dc(), 0, 0, canvasWidth, canvasHeight, pictureDC, 0, 0, SRCCOPY);
 }
 
 void TakeSnapshot() {
-    HDC screen = GetDC(canvasWindow);
-    HPALETTE kept = SelectPalette(screen, appPalette, FALSE);
-    RealizePalette(screen);
-    BitBlt(pictureDC, 0, 0, canvasWidth, canvasHeight, screen, 0, 0, SRCCOPY);
-    SelectPalette(screen, kept, TRUE);
-    ReleaseDC(canvasWindow, screen);
+    Drawing canvas(canvasWindow, appPalette);
+    BitBlt(pictureDC, 0, 0, canvasWidth, canvasHeight, canvas.dc(), 0, 0, SRCCOPY);
 }

@@ -6,7 +6,7 @@
 #include "base/frame_requests.h"
 #include "base/state.h"
 #include "canvas/brush_choice.h"
-#include "draw/canvas_drawing.h"
+#include "draw/drawing.h"
 
 
 namespace {
@@ -80,7 +80,7 @@ void BeginTextEntry(POINT origin) {
     textPlacePending = false;
     textEntryActive = true;
     {
-        CanvasDrawing d(canvasWindow, appPalette);
+        Drawing d(canvasWindow, appPalette);
         std::memset(textBuffer, 0, sizeof textBuffer);
         textBackgroundDC = CreateCompatibleDC(d.dc());
         textBackgroundBitmap = CreateCompatibleBitmap(d.dc(), canvasWidth, canvasHeight);
@@ -92,14 +92,14 @@ void BeginTextEntry(POINT origin) {
 }
 
 void TypeTextChar(int code) {
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     EditText(code);
     DrawTextOverBackground(d.dc());
 }
 
 void FinishText() {
     {
-        CanvasDrawing d(canvasWindow, appPalette);
+        Drawing d(canvasWindow, appPalette);
         size_t length = std::strlen(textBuffer);
         if (length > 0) textBuffer[length - 1] = '\0';
         DrawTextOverBackground(d.dc());

@@ -1,11 +1,11 @@
 // Brushes that draw lines and pixels round the point: bursts, sparkles, the eraser, striped and fuzzy
 // strokes, the red-green-blue dab.
 #include "base/random.h"
-#include "draw/canvas_drawing.h"
 #include "draw/draw.h"
+#include "draw/drawing.h"
 
 void DrawLineBurst(HWND window, HPALETTE palette, int width, COLORREF colour, int x, int y) {
-    CanvasDrawing d(window, palette);
+    Drawing d(window, palette);
     d.UsePen(d.MakePen(width, colour));
     int lines = RandomBelow(10) + 6;
     for (int i = 0; i < lines; i++) {
@@ -18,7 +18,7 @@ void DrawLineBurst(HWND window, HPALETTE palette, int width, COLORREF colour, in
 
 void DrawSparkleStroke(HWND window, HPALETTE palette, COLORREF lineColour, COLORREF sparkColour1,
                        COLORREF sparkColour2, COLORREF sparkColour3, int x, int y, int fromX, int fromY) {
-    CanvasDrawing d(window, palette);
+    Drawing d(window, palette);
     d.UsePen(d.MakePen(10, lineColour));
     DrawLine(d.dc(), fromX, fromY, x, y);
     const COLORREF sparks[3] = {sparkColour1, sparkColour2, sparkColour3};
@@ -31,7 +31,7 @@ void DrawSparkleStroke(HWND window, HPALETTE palette, COLORREF lineColour, COLOR
 }
 
 void DrawEraserSquare(HWND window, HPALETTE palette, int x, int y, int size, int prevX, int prevY, int mode) {
-    CanvasDrawing d(window, palette);
+    Drawing d(window, palette);
     HDC dc = d.dc();
     int h = size / 2, left = x - h, top = y - h;
     d.UsePen(GetStockObject(WHITE_PEN));
@@ -60,7 +60,7 @@ int StripedDabStart(int width) {
 
 void DrawStripedDab(HWND window, HPALETTE palette, int x, int y, COLORREF colour1, COLORREF colour2,
                     COLORREF colour3, int width) {
-    CanvasDrawing d(window, palette);
+    Drawing d(window, palette);
     const COLORREF bands[5] = {colour1, colour2, colour3, colour2, colour1};
     int offset = StripedDabStart(width);
     for (COLORREF band : bands)
@@ -68,7 +68,7 @@ void DrawStripedDab(HWND window, HPALETTE palette, int x, int y, COLORREF colour
 }
 
 void DrawFuzzyStroke(HWND window, HPALETTE palette, int x, int y, COLORREF colour, int toX, int toY) {
-    CanvasDrawing d(window, palette);
+    Drawing d(window, palette);
     d.UsePen(d.MakePen(10, colour));
     for (int i = 0; i < 50; i++) {
         int px = x + RandomBelow(20) - 10;
@@ -79,7 +79,7 @@ void DrawFuzzyStroke(HWND window, HPALETTE palette, int x, int y, COLORREF colou
 }
 
 void DrawRgbDab(HWND window, HPALETTE palette, int x, int y) {
-    CanvasDrawing d(window, palette);
+    Drawing d(window, palette);
     const COLORREF colours[6] = {0x020000FF, 0x020000FF, 0x0200FF00, 0x0200FF00, 0x02FF0000, 0x02FF0000};
     for (int i = 0; i < 6; i++) SetPixel(d.dc(), x - 3 + i, y - 3 + i, colours[i]);
 }

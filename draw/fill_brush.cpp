@@ -27,7 +27,7 @@ int FillPatternHatch(int pattern) {
     }
 }
 
-HBRUSH MakeFillBrush(CanvasDrawing& drawing, int pattern, COLORREF colour, HollowPatterns hollow) {
+HBRUSH MakeFillBrush(Drawing& drawing, int pattern, COLORREF colour, HollowPatterns hollow) {
     int hatch = FillPatternHatch(pattern);
     if (hatch >= 0) return drawing.MakeHatchBrush(hatch, colour);
     if (IsHollow(pattern, hollow)) return drawing.MakeHollowBrush();

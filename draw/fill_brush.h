@@ -2,7 +2,7 @@
 // pattern that is neither gives the hollow brush depends on what is filled.
 #pragma once
 
-#include "draw/canvas_drawing.h"
+#include "draw/drawing.h"
 
 // The hatch style of patterns 3 to 8, -1 for any other pattern.
 int FillPatternHatch(int pattern);
@@ -17,4 +17,4 @@ enum HollowPatterns {
     kAllButSolidHollow,
 };
 
-HBRUSH MakeFillBrush(CanvasDrawing& drawing, int pattern, COLORREF colour, HollowPatterns hollow);
+HBRUSH MakeFillBrush(Drawing& drawing, int pattern, COLORREF colour, HollowPatterns hollow);

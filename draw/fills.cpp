@@ -1,11 +1,11 @@
 // Fills of the whole canvas: one colour, or a night sky of stars.
 #include "base/random.h"
-#include "draw/canvas_drawing.h"
 #include "draw/draw.h"
+#include "draw/drawing.h"
 #include "draw/star_field.h"
 
 void FillCanvasColour(HWND window, HPALETTE palette, COLORREF colour, int width, int height) {
-    CanvasDrawing d(window, palette);
+    Drawing d(window, palette);
     d.UseBrush(d.MakeSolidBrush(colour));
     d.UsePen(d.MakePen(1, colour));
     Rectangle(d.dc(), 0, 0, width, height);
@@ -44,7 +44,7 @@ void DrawStarStreak(HDC dc, COLORREF star, int height) {
 
 void DrawStarField(HWND window, HPALETTE palette, COLORREF starColour, COLORREF backgroundColour, int width,
                    int height) {
-    CanvasDrawing d(window, palette);
+    Drawing d(window, palette);
     HDC dc = d.dc();
     d.UseBrush(d.MakePlainSolidBrush(backgroundColour));
     d.UsePen(d.MakePlainPen(1, backgroundColour));

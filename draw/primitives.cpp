@@ -2,8 +2,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "draw/canvas_drawing.h"
 #include "draw/draw.h"
+#include "draw/drawing.h"
 
 BOOL DrawLine(HDC dc, int x1, int y1, int x2, int y2) {
     MoveToEx(dc, x1, y1, nullptr);
@@ -25,14 +25,14 @@ int PointDistance(int x1, int y1, int x2, int y2) {
 }
 
 void DrawDot(HWND window, HPALETTE palette, int x, int y, COLORREF colour, int width) {
-    CanvasDrawing d(window, palette);
+    Drawing d(window, palette);
     d.UsePen(d.MakePen(width, colour));
     DrawLine(d.dc(), x, y, x + 1, y);
 }
 
 void DrawNibStroke(HWND window, HPALETTE palette, int x, int y, int width, COLORREF colour, int style, int x2, int y2) {
     if (style < 1 || style > 9) return;
-    CanvasDrawing d(window, palette);
+    Drawing d(window, palette);
     d.UsePen(d.MakePen(style <= 4 ? 1 : width, colour));
     HDC dc = d.dc();
     int w2 = 2 * width;

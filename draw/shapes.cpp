@@ -2,8 +2,8 @@
 #include <vector>
 
 #include "base/colours.h"
-#include "draw/canvas_drawing.h"
 #include "draw/draw.h"
+#include "draw/drawing.h"
 #include "draw/fill_brush.h"
 
 namespace {
@@ -70,7 +70,7 @@ void DrawFigure(HDC dc, int shape, int l, int t, int r, int b) {
 
 void TrackShapeOutline(HWND window, HPALETTE palette, int shape, int newRight, int newBottom, int oldRight,
                        int oldBottom, int left, int top) {
-    CanvasDrawing d(window, palette, CanvasDrawing::kNoRealise);
+    Drawing d(window, palette, Drawing::kNoRealise);
     SetROP2(d.dc(), R2_XORPEN);
     d.UseBrush(d.MakeHollowBrush());
     d.UsePen(GetStockObject(WHITE_PEN));
@@ -80,7 +80,7 @@ void TrackShapeOutline(HWND window, HPALETTE palette, int shape, int newRight, i
 
 void DrawFinishedShape(HWND window, HPALETTE palette, int shape, int right, int bottom, int left, int top,
                        int oldRight, int oldBottom, int fillStyle, int width, COLORREF colour) {
-    CanvasDrawing d(window, palette);
+    Drawing d(window, palette);
     HDC dc = d.dc();
     SetROP2(dc, R2_XORPEN);
     d.UsePen(GetStockObject(WHITE_PEN));
@@ -112,7 +112,7 @@ void DrawBox(HDC dc, int left, int top, int right, int bottom) {
 // drawn with a pen of the width and colour.
 template <typename Erase, typename Draw>
 void FinishRubberBand(HWND window, HPALETTE palette, int width, COLORREF colour, Erase erase, Draw draw) {
-    CanvasDrawing d(window, palette);
+    Drawing d(window, palette);
     HDC dc = d.dc();
     SetROP2(dc, R2_XORPEN);
     HPEN white = d.MakePlainPen(1, kPlainWhite);

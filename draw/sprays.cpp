@@ -1,10 +1,10 @@
 // Brushes that scatter at random round the point: blobs, jumbled pixels, spray, grass and bubbles.
 #include "base/random.h"
-#include "draw/canvas_drawing.h"
 #include "draw/draw.h"
+#include "draw/drawing.h"
 
 void DrawBlobTrail(int x, int y, HWND window, HPALETTE palette, COLORREF colour) {
-    CanvasDrawing d(window, palette);
+    Drawing d(window, palette);
     d.UsePen(d.MakePen(1, colour));
     d.UseBrush(d.MakeSolidBrush(colour));
     int blobs = RandomBelow(12) + 4;
@@ -19,7 +19,7 @@ void DrawBlobTrail(int x, int y, HWND window, HPALETTE palette, COLORREF colour)
 }
 
 void ScatterPixels(int x, int y, HWND window, HPALETTE palette) {
-    CanvasDrawing d(window, palette);
+    Drawing d(window, palette);
     for (int i = 0; i < 100; i++) {
         int fromX = x + RandomBelow(32) - 16;
         int fromY = y + RandomBelow(32) - 16;
@@ -31,7 +31,7 @@ void ScatterPixels(int x, int y, HWND window, HPALETTE palette) {
 }
 
 void SprayDots(int x, int y, int size, COLORREF colour, int mode, HWND window, HPALETTE palette) {
-    CanvasDrawing d(window, palette);
+    Drawing d(window, palette);
     int radius = 8 * size;
     for (int i = 0; i < size * 8; i++) {
         int px = x + RandomBelow(2 * radius) - radius;
@@ -44,7 +44,7 @@ void SprayDots(int x, int y, int size, COLORREF colour, int mode, HWND window, H
 }
 
 void DrawGrassTuft(int x, int y, COLORREF colour, HWND window, HPALETTE palette) {
-    CanvasDrawing d(window, palette);
+    Drawing d(window, palette);
     d.UsePen(d.MakePen(1, colour));
     int blades = RandomBelow(8) + 3;
     for (int i = 0; i < blades; i++) {
@@ -55,7 +55,7 @@ void DrawGrassTuft(int x, int y, COLORREF colour, HWND window, HPALETTE palette)
 }
 
 void DrawBubbles(int size, int x, int y, COLORREF colour, HWND window, HPALETTE palette) {
-    CanvasDrawing d(window, palette);
+    Drawing d(window, palette);
     d.UsePen(d.MakePen(1, colour));
     d.UseBrush(d.MakeHollowBrush());
     int bubbles = RandomBelow(4);

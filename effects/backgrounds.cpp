@@ -5,8 +5,8 @@
 #include "base/colours.h"
 #include "base/random.h"
 #include "base/state.h"
-#include "draw/canvas_drawing.h"
 #include "draw/draw.h"
+#include "draw/drawing.h"
 #include "effects/page_actions.h"
 
 namespace {
@@ -16,13 +16,13 @@ COLORREF RandomFamilyColour() { return PaletteColour(paletteColours[RandomBelow(
 }  // namespace
 
 void ColourNoise() {
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     for (int x = 0; x < canvasWidth; x++)
         for (int y = 0; y < canvasHeight; y++) SetPixel(d.dc(), x, y, RandomFamilyColour());
 }
 
 void RingBurst() {
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     HDC dc = d.dc();
     d.UseBrush(d.MakeHollowBrush());
     int cx = canvasWidth / 2, cy = canvasHeight / 2;
@@ -37,7 +37,7 @@ void RingBurst() {
 }
 
 void DrawRadarScreen(int w, int h, HWND window, HPALETTE palette) {
-    CanvasDrawing d(window, palette);
+    Drawing d(window, palette);
     HDC dc = d.dc();
     d.UsePen(d.MakePlainPen(1, kPlainSilver));
     d.UseBrush(d.MakePlainSolidBrush(kPlainSilver));
@@ -52,7 +52,7 @@ void DrawRadarScreen(int w, int h, HWND window, HPALETTE palette) {
 }
 
 void WhiteHalf(int side, HWND window, int w, int h, HPALETTE palette) {
-    CanvasDrawing d(window, palette);
+    Drawing d(window, palette);
     d.UsePen(d.MakePlainPen(1, kPlainWhite));
     d.UseBrush(d.MakePlainSolidBrush(kPlainWhite));
     switch (side) {
@@ -65,7 +65,7 @@ void WhiteHalf(int side, HWND window, int w, int h, HPALETTE palette) {
 }
 
 void SlideOut(HWND window, HPALETTE palette, int w, int h, HDC source) {
-    CanvasDrawing d(window, palette);
+    Drawing d(window, palette);
     HDC dc = d.dc();
     d.UseBrush(GetStockObject(WHITE_BRUSH));
     d.UsePen(GetStockObject(WHITE_PEN));
@@ -77,7 +77,7 @@ void SlideOut(HWND window, HPALETTE palette, int w, int h, HDC source) {
 }
 
 void DrawWoodenFrame() {
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     HDC dc = d.dc();
     int w = canvasWidth, h = canvasHeight;
     PatBlt(dc, 0, 0, w, h, WHITENESS);
@@ -91,7 +91,7 @@ void DrawWoodenFrame() {
 }
 
 void RainbowStripes(int direction) {
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     HDC dc = d.dc();
     std::array<HPEN, kFamilyColours> pens;
     for (int i = 0; i < kFamilyColours; i++) pens[size_t(i)] = d.MakePen(1, paletteColours[i]);

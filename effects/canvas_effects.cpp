@@ -9,8 +9,8 @@
 #include "base/random.h"
 #include "base/state.h"
 #include "canvas/canvas.h"
-#include "draw/canvas_drawing.h"
 #include "draw/draw.h"
+#include "draw/drawing.h"
 
 namespace {
 
@@ -43,29 +43,28 @@ void ShrinkOnce(HDC dc, int w, int h) {
 
 // The one effect that leaves the palette alone: it inverts the device's own pixel values.
 void InvertCanvas() {
-    HDC dc = GetDC(canvasWindow);
-    BitBlt(dc, 0, 0, canvasWidth, canvasHeight, nullptr, 0, 0, DSTINVERT);
-    ReleaseDC(canvasWindow, dc);
+    Drawing d(canvasWindow, nullptr);
+    BitBlt(d.dc(), 0, 0, canvasWidth, canvasHeight, nullptr, 0, 0, DSTINVERT);
 }
 
 void ZoomCanvasCentre() {
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     int w = canvasWidth, h = canvasHeight;
     StretchBlt(d.dc(), 0, 0, w, h, d.dc(), w / 10, h / 10, w - 2 * (w / 10), h - 2 * (h / 10), SRCCOPY);
 }
 
 void ShrinkCanvasStep(HWND window, HPALETTE palette, int width, int height) {
-    CanvasDrawing d(window, palette);
+    Drawing d(window, palette);
     ShrinkOnce(d.dc(), width, height);
 }
 
 void ShrinkCanvasTenTimes() {
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     for (int i = 0; i < 10; i++) ShrinkOnce(d.dc(), canvasWidth, canvasHeight);
 }
 
 void GreyCanvas() {
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     HDC dc = d.dc();
     const std::array<COLORREF, 256> greys = GreysAbove();
     for (int x = 0; x < canvasWidth; x++)
@@ -79,7 +78,7 @@ void GreyCanvas() {
 
 void StripeCanvas(int direction) {
     TakeSnapshot();
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     HDC dc = d.dc();
     d.UsePen(d.MakePlainPen(1, kPlainWhite));
     if (direction == 1) {
@@ -90,7 +89,7 @@ void StripeCanvas(int direction) {
 }
 
 void InvertRandomRectangles() {
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     for (int i = 0; i < 300; i++) {
         int x = RandomBelow(canvasWidth);
         int y = RandomBelow(canvasHeight);

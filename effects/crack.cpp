@@ -4,8 +4,8 @@
 #include "base/random.h"
 #include "base/state.h"
 #include "canvas/canvas.h"
-#include "draw/canvas_drawing.h"
 #include "draw/draw.h"
+#include "draw/drawing.h"
 #include "effects/canvas_effects.h"
 
 namespace {
@@ -54,7 +54,7 @@ void DrawCrackStar(HDC dc, POINT centre) {
 }  // namespace
 
 void CrackCanvas() {
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     TakeSnapshot();
     d.UsePen(d.MakePlainPen(1, 0));
     for (int round = 0; round < kRounds; round++) {

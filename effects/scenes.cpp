@@ -3,8 +3,8 @@
 #include "base/colours.h"
 #include "base/random.h"
 #include "base/state.h"
-#include "draw/canvas_drawing.h"
 #include "draw/draw.h"
+#include "draw/drawing.h"
 #include "effects/page_actions.h"
 
 namespace {
@@ -12,12 +12,12 @@ namespace {
 constexpr int kSkyEntry = 22;
 
 // The colour's pen and brush, both palette-relative.
-void Paint(CanvasDrawing& d, COLORREF colour) {
+void Paint(Drawing& d, COLORREF colour) {
     d.UsePen(d.MakePen(1, colour));
     d.UseBrush(d.MakeSolidBrush(colour));
 }
 
-void DrawBuildings(CanvasDrawing& d, int count, int h) {
+void DrawBuildings(Drawing& d, int count, int h) {
     for (int i = 0; i < count; i++) {
         int top = RandomBelow(200) + 10;
         int left = RandomBelow(screenWidth - 100) + 50;
@@ -26,7 +26,7 @@ void DrawBuildings(CanvasDrawing& d, int count, int h) {
     }
 }
 
-void DrawCity(CanvasDrawing& d, int h) {
+void DrawCity(Drawing& d, int h) {
     Paint(d, kPlainGrey);
     DrawBuildings(d, 10, h);
     Paint(d, kPlainSilver);
@@ -34,7 +34,7 @@ void DrawCity(CanvasDrawing& d, int h) {
 }
 
 // A red barn with a hipped roof, a white beam under the roof and two white crosses on its wall.
-void DrawBarn(CanvasDrawing& d, int h) {
+void DrawBarn(Drawing& d, int h) {
     HDC dc = d.dc();
     int b = RandomBelow(screenWidth - 300), m = h / 2;
     const POINT outline[8] = {{b, m + 20},       {b, m - 150},       {b + 50, m - 225},  {b + 150, m - 250},
@@ -52,7 +52,7 @@ void DrawBarn(CanvasDrawing& d, int h) {
 }  // namespace
 
 void DrawScene(int kind) {
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     int w = canvasWidth, h = canvasHeight;
     Paint(d, paletteColours[kSkyEntry]);
     Rectangle(d.dc(), 0, 0, w, h / 2);

@@ -3,12 +3,12 @@
 #include "base/random.h"
 #include "base/state.h"
 #include "canvas/canvas.h"
-#include "draw/canvas_drawing.h"
+#include "draw/drawing.h"
 #include "effects/canvas_effects.h"
 
 void JumbleCanvas() {
     TakeSnapshot();
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     int w = canvasWidth, h = canvasHeight;
     for (int i = 0; i < 2500; i++) {
         int x = RandomBelow(w);
@@ -24,7 +24,7 @@ void JumbleCanvas() {
 void SwapCanvasHalves(int direction) {
     TakeSnapshot();
     if (direction != 1) return;
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     int w = canvasWidth, h = canvasHeight;
     BitBlt(d.dc(), w / 2, 0, w / 2, h - 2, pictureDC, 0, 0, SRCCOPY);
     BitBlt(d.dc(), 0, 0, w / 2, h - 2, pictureDC, (w - 4) / 2, 0, SRCCOPY);
@@ -32,7 +32,7 @@ void SwapCanvasHalves(int direction) {
 
 void FlipRandomPatches() {
     TakeSnapshot();
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     for (int i = 0; i < 50; i++) {
         int pw = RandomBelow(100) + 10;
         int ph = RandomBelow(100) + 10;
@@ -46,7 +46,7 @@ void FlipRandomPatches() {
 }
 
 void QuarterCanvas() {
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     HPALETTE kept = SelectPalette(pictureDC, appPalette, FALSE);
     RealizePalette(pictureDC);
     int w = canvasWidth, h = canvasHeight;

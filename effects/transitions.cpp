@@ -2,8 +2,8 @@
 // the display's own speed paces them.
 #include "base/colours.h"
 #include "base/random.h"
-#include "draw/canvas_drawing.h"
 #include "draw/draw.h"
+#include "draw/drawing.h"
 #include "effects/page_actions.h"
 
 namespace {
@@ -87,7 +87,7 @@ const Transition kTransitions[8] = {
 void ClearCanvasWithTransition(HWND window, HPALETTE palette, int w, int h, int mode) {
     if (mode < 0 || mode > 7) return;
     const Transition& t = kTransitions[mode];
-    CanvasDrawing d(window, palette);
+    Drawing d(window, palette);
     d.UseBrush(d.MakePlainSolidBrush(t.brush));
     d.UsePen(d.MakePlainPen(t.penWidth, t.pen));
     t.draw(d.dc(), w, h);

@@ -3,7 +3,7 @@
 
 #include "base/state.h"
 #include "canvas/text.h"
-#include "draw/canvas_drawing.h"
+#include "draw/drawing.h"
 #include "effects/canvas_effects.h"
 
 namespace {
@@ -21,7 +21,7 @@ void DrawCornerMark(HDC dc, bool right, bool bottom, int w, int h) {
 }  // namespace
 
 void DrawViewfinder() {
-    CanvasDrawing d(canvasWindow, appPalette);
+    Drawing d(canvasWindow, appPalette);
     HDC dc = d.dc();
     int w = canvasWidth, h = canvasHeight;
     d.UsePen(d.MakePlainPen(1, 0));

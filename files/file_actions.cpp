@@ -6,6 +6,7 @@
 #include "base/state.h"
 #include "canvas/canvas.h"
 #include "canvas/tools.h"
+#include "draw/drawing.h"
 #include "files/picture_chooser.h"
 #include "files/save_print.h"
 
@@ -16,12 +17,14 @@ constexpr int kSoundButton = 5;
 
 // The sound button's icon at once, and the music closed when sound goes off; it is not started again.
 void ToggleSound() {
-    HDC frame = GetDC(frameWindow);
-    HICON icon = LoadIconA(appInstance, SoundIsOn() ? "ICON_210" : "ICON_209");
-    SwitchSound();
-    POINT at = OptionButtonOrigin(kSoundButton);
-    DrawIcon(frame, at.x, at.y, icon);
-    ReleaseDC(frameWindow, frame);
+    HICON icon;
+    {
+        Drawing frame(frameWindow, nullptr);
+        icon = LoadIconA(appInstance, SoundIsOn() ? "ICON_210" : "ICON_209");
+        SwitchSound();
+        POINT at = OptionButtonOrigin(kSoundButton);
+        DrawIcon(frame.dc(), at.x, at.y, icon);
+    }
     DestroyIcon(icon);
 }
 

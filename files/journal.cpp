@@ -8,6 +8,7 @@
 #include "canvas/selection.h"
 #include "canvas/tools.h"
 #include "dib/dib.h"
+#include "draw/drawing.h"
 #include "files/durable_file.h"
 #include "files/pictures_folder.h"
 #include "files/save_print.h"
@@ -80,10 +81,8 @@ bool SamePicture(HGLOBAL a, HGLOBAL b) {
 // case the snapshot, which that repaint shows.
 HGLOBAL PictureShown() {
     if (!IsWindowVisible(canvasWindow) || GetUpdateRect(canvasWindow, nullptr, FALSE)) return CanvasPicture(pictureDC);
-    HDC canvas = GetDC(canvasWindow);
-    HGLOBAL picture = CanvasPicture(canvas);
-    ReleaseDC(canvasWindow, canvas);
-    return picture;
+    Drawing canvas(canvasWindow, nullptr);
+    return CanvasPicture(canvas.dc());
 }
 
 bool HoldsUnsavedWork(HGLOBAL picture) {

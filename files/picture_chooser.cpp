@@ -8,8 +8,9 @@
 #include "base/state.h"
 #include "canvas/brush_choice.h"
 #include "canvas/canvas.h"
-#include "draw/frame_drawing.h"
 #include "dib/dib.h"
+#include "draw/drawing.h"
+#include "draw/frame_drawing.h"
 #include "files/journal.h"
 #include "files/pictures_folder.h"
 #include "files/save_print.h"
@@ -186,7 +187,7 @@ void OpenPictureChooser(bool toDelete) {
 void DrawChooserPage() {
     bool complete;
     {
-        FrameDrawing d;
+        Drawing d(Drawing::kFrame);
         HDC frame = d.dc();
         DrawNavyRectangle(d, {kCanvasLeft, kCanvasTop, canvasWidth, canvasHeight});
         SetBkMode(frame, TRANSPARENT);
@@ -198,10 +199,12 @@ void DrawChooserPage() {
 }
 
 void DrawChooserArrow(int show) {
-    HDC frame = GetDC(frameWindow);
-    HICON arrow = LoadIconA(appInstance, "ICON_4");
-    if (show == 1) DrawIcon(frame, kChooserArrowOrigin.x, kChooserArrowOrigin.y, arrow);
-    ReleaseDC(frameWindow, frame);
+    HICON arrow;
+    {
+        Drawing frame(frameWindow, nullptr);
+        arrow = LoadIconA(appInstance, "ICON_4");
+        if (show == 1) DrawIcon(frame.dc(), kChooserArrowOrigin.x, kChooserArrowOrigin.y, arrow);
+    }
     DestroyIcon(arrow);
 }
 
@@ -220,13 +223,14 @@ void NextChooserPage() {
 void LoadPicture(int index) {
     if (index > pictureListEnd - 1) return;
     ShowWindow(canvasWindow, SW_SHOWNORMAL);
-    HDC canvas = GetDC(canvasWindow);
     if (deletePictureMode) {
         MoveToTrash(PictureSlotName(index));
-        ReleaseDC(canvasWindow, canvas);
     } else {
-        bool drawn = DrawLoadedPicture(canvas, PictureSlotName(index));
-        ReleaseDC(canvasWindow, canvas);
+        bool drawn;
+        {
+            Drawing canvas(canvasWindow, nullptr);
+            drawn = DrawLoadedPicture(canvas.dc(), PictureSlotName(index));
+        }
         // Until its repaint the canvas shows what the chooser drew there; only a picture drawn over all
         // of it may become the snapshot, else the child's picture would give way to the chooser.
         if (drawn) {

@@ -7,6 +7,7 @@
 #include "base/sound.h"
 #include "base/state.h"
 #include "dib/dib.h"
+#include "draw/drawing.h"
 #include "files/journal.h"
 #include "files/print_limit.h"
 #include "files/save_print.h"
@@ -72,13 +73,12 @@ void PrintPicture() {
         PlaySoundEffect(kRefusedSound);
         return;
     }
-    HDC canvas = GetDC(canvasWindow);
-    HPALETTE kept = SelectPalette(canvas, appPalette, FALSE);
-    RealizePalette(canvas);
     int width = canvasWidth - 2, height = canvasHeight - 2;
-    HGLOBAL block = CanvasBlock(canvas, width, height, width, height);
-    SelectPalette(canvas, kept, TRUE);
-    ReleaseDC(canvasWindow, canvas);
+    HGLOBAL block;
+    {
+        Drawing canvas(canvasWindow, appPalette);
+        block = CanvasBlock(canvas.dc(), width, height, width, height);
+    }
 
     PrinterFields printer;
     ReadDefaultPrinter(printer);

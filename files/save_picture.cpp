@@ -5,6 +5,7 @@
 #include "base/state.h"
 #include "canvas/canvas.h"
 #include "dib/dib.h"
+#include "draw/drawing.h"
 #include "files/durable_file.h"
 #include "files/journal.h"
 #include "files/pictures_folder.h"
@@ -93,8 +94,6 @@ HGLOBAL CanvasPicture(HDC canvas) {
 
 void SavePicture() {
     TakeSnapshot();
-    HDC canvas = GetDC(canvasWindow);
-    int saved = SaveCanvasPicture(canvas);
-    ShowSaveMessage(saved);
-    ReleaseDC(canvasWindow, canvas);
+    Drawing canvas(canvasWindow, nullptr);
+    ShowSaveMessage(SaveCanvasPicture(canvas.dc()));
 }

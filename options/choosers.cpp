@@ -23,10 +23,10 @@ void Line(HDC dc, int x1, int y1, int x2, int y2) { DrawLine(dc, x1, y1, x2, y2)
 
 // The two strokes of light and of shadow on a knob centred at (x, a), as the width chooser's (x 348)
 // and the rainbow chooser's (x 383) have them.
-void DrawKnobShine(FrameDrawing& d, int x, int a) {
+void DrawKnobShine(Drawing& d, int x, int a) {
     HDC dc = d.dc();
-    HPEN light = d.MakePen(KnobLight());
-    HPEN shadow = d.MakePen(KnobShadow());
+    HPEN light = d.MakePlainPen(1, KnobLight());
+    HPEN shadow = d.MakePlainPen(1, KnobShadow());
     HGDIOBJ kept = d.Use(light);
     Line(dc, x - 1, a - 2, x, a - 2);
     Line(dc, x - 1, a - 1, x + 3, a - 3);
@@ -40,19 +40,19 @@ void DrawKnobShine(FrameDrawing& d, int x, int a) {
 }  // namespace
 
 void ClearChooserArea() {
-    FrameDrawing d;
+    Drawing d(Drawing::kFrame);
     DrawNavyRectangle(d, kChooserArea);
     NoteChoosersHidden();
     if (IsStampGroup(CurrentStrip().toolGroup)) MakeStampCursor(d.dc(), StampIcon());
 }
 
 void DrawWidthChooser() {
-    FrameDrawing d;
+    Drawing d(Drawing::kFrame);
     HDC dc = d.dc();
     // The knob's track goes under navy.
     DrawNavyRectangle(d, {341, 0, 359, kCanvasTop});
-    HPEN highlight = d.MakePen(kHighlight);
-    HBRUSH body = d.MakeSolidBrush(KnobBody());
+    HPEN highlight = d.MakePlainPen(1, kHighlight);
+    HBRUSH body = d.MakePlainSolidBrush(KnobBody());
     d.Use(highlight);
     for (const WidthChooserRow& row : kWidthChooserRows)
         for (int y = row.sampleTop; y <= row.sampleBottom; y++) Line(dc, 315, y, 340, y);
@@ -67,29 +67,29 @@ void DrawWidthChooser() {
 }
 
 void DrawRainbowChooser() {
-    FrameDrawing d;
+    Drawing d(Drawing::kFrame);
     HDC dc = d.dc();
     // Read afresh each time the chooser is drawn.
     DrawPictureFile(dc, "A4.MUB", kSideChooserLeft, 0, kSideChooserWidth, kCanvasTop, kSideChooserWidth, kCanvasTop);
     int a = CurrentBrush().rainbowMode ? 43 : 8;
     d.Use(GetStockObject(BLACK_PEN));
-    d.Use(d.MakeSolidBrush(KnobBody()));
+    d.Use(d.MakePlainSolidBrush(KnobBody()));
     Ellipse(dc, 379, a - 4, 387, a + 4);
     DrawKnobShine(d, 383, a);
     NoteChooserShown(Chooser::kRainbow);
 }
 
 void DrawPatternChooser() {
-    FrameDrawing d;
+    Drawing d(Drawing::kFrame);
     HDC dc = d.dc();
     DrawPictureFile(dc, "A3.MUB", kSideChooserLeft, 0, kSideChooserWidth, kCanvasTop, kSideChooserWidth, kCanvasTop);
     const BrushChoice& brush = CurrentBrush();
     COLORREF colour = brush.currentColour | kPaletteRelative;
     // The hollow pattern's swatch is white, without the palette.
     int hatch = FillPatternHatch(brush.fillPattern);
-    d.Use(brush.fillPattern == 1 ? d.MakeSolidBrush(kPlainWhite)
+    d.Use(brush.fillPattern == 1 ? d.MakePlainSolidBrush(kPlainWhite)
           : hatch >= 0     ? d.MakeHatchBrush(hatch, colour)
-                           : d.MakeSolidBrush(colour));
+                           : d.MakePlainSolidBrush(colour));
     ExtFloodFill(dc, 372, 56, GetPixel(dc, 372, 56) | kPaletteRelative, FLOODFILLSURFACE);
     NoteChooserShown(Chooser::kPattern);
 }

@@ -9,6 +9,7 @@
 #include "base/state.h"
 #include "canvas/brush_choice.h"
 #include "canvas/tools.h"
+#include "draw/drawing.h"
 #include "draw/frame_drawing.h"
 #include "options/choosers.h"
 #include "options/option_strip.h"
@@ -23,24 +24,25 @@ HICON LoadNumberedIcon(int number) { return LoadIconA(appInstance, ("ICON_" + st
 // drawing and released after it.
 void DrawPage(int group, bool arrows) {
     ClearOptionStrip();
-    HDC dc = GetDC(frameWindow);
     std::vector<std::pair<POINT, HICON>> icons;
-    for (int n = 1; n <= 12; n++)
-        if (int number = PageIcon(group, n))
-            icons.push_back({OptionButtonOrigin(n), LoadNumberedIcon(number)});
-    if (arrows) {
-        icons.push_back({kPreviousArrowOrigin, LoadNumberedIcon(4)});
-        icons.push_back({kNextArrowOrigin, LoadNumberedIcon(127)});
+    {
+        Drawing d(frameWindow, nullptr);
+        for (int n = 1; n <= 12; n++)
+            if (int number = PageIcon(group, n))
+                icons.push_back({OptionButtonOrigin(n), LoadNumberedIcon(number)});
+        if (arrows) {
+            icons.push_back({kPreviousArrowOrigin, LoadNumberedIcon(4)});
+            icons.push_back({kNextArrowOrigin, LoadNumberedIcon(127)});
+        }
+        for (const auto& [at, icon] : icons) DrawIcon(d.dc(), at.x, at.y, icon);
     }
-    for (const auto& [at, icon] : icons) DrawIcon(dc, at.x, at.y, icon);
-    ReleaseDC(frameWindow, dc);
     for (const auto& icon : icons) DestroyIcon(icon.second);
 }
 
 }  // namespace
 
 void ClearOptionStrip() {
-    FrameDrawing d;
+    Drawing d(Drawing::kFrame);
     DrawNavyRectangle(d, kOptionStripArea);
 }
 

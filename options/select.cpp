@@ -22,11 +22,11 @@ namespace {
 // The old button's outline and background flooded back to navy, then the new one's outline drawn and its
 // background flooded, each flood from a point the icon leaves transparent.
 void MoveHighlight(int from, int to) {
-    FrameDrawing d;
+    Drawing d(Drawing::kFrame);
     HDC dc = d.dc();
-    HBRUSH navy = d.MakeSolidBrush(kFrameBackground);
-    HPEN highlightPen = d.MakePen(kHighlight);
-    HBRUSH highlight = d.MakeSolidBrush(kHighlight);
+    HBRUSH navy = d.MakePlainSolidBrush(kFrameBackground);
+    HPEN highlightPen = d.MakePlainPen(1, kHighlight);
+    HBRUSH highlight = d.MakePlainSolidBrush(kHighlight);
 
     // The old highlight is flooded from its top outline in row 1 and from inside it in row 2.
     POINT old = OptionButtonOrigin(from);

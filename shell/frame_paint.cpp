@@ -7,6 +7,7 @@
 #include "canvas/canvas.h"
 #include "canvas/selection.h"
 #include "draw/draw.h"
+#include "draw/drawing.h"
 #include "draw/frame_drawing.h"
 #include "options/select.h"
 #include "shell/frame.h"
@@ -16,12 +17,10 @@ namespace {
 // The picture behind the canvas shown again, and any repaint the canvas had pending dropped. A selection's
 // marquee goes with it.
 void ShowPictureOnCanvas() {
-    HDC canvas = GetDC(canvasWindow);
-    HPALETTE kept = SelectPalette(canvas, appPalette, TRUE);
-    RealizePalette(canvas);
-    BitBlt(canvas, 0, 0, canvasWidth, canvasHeight, pictureDC, 0, 0, SRCCOPY);
-    SelectPalette(canvas, kept, TRUE);
-    ReleaseDC(canvasWindow, canvas);
+    {
+        Drawing canvas(canvasWindow, appPalette);
+        BitBlt(canvas.dc(), 0, 0, canvasWidth, canvasHeight, pictureDC, 0, 0, SRCCOPY);
+    }
     ValidateRect(canvasWindow, nullptr);
     ForgetSelectionMarquee();
 }
@@ -30,7 +29,7 @@ void ShowPictureOnCanvas() {
 
 void PaintFrame() {
     {
-        FrameDrawing d(FrameDrawing::kPaint);
+        Drawing d(Drawing::kFramePaint);
         HDC dc = d.dc();
         DrawNavyRectangle(d, {0, 0, screenWidth, screenHeight});
         SetStretchBltMode(dc, COLORONCOLOR);
@@ -49,11 +48,11 @@ void PaintFrame() {
 
 void DrawColourPanel(int family) {
     {
-        FrameDrawing d;
+        Drawing d(Drawing::kFrame);
         HDC dc = d.dc();
-        d.Use(d.MakePen(RGB(0, 0, 0)));
+        d.Use(d.MakePlainPen(1, RGB(0, 0, 0)));
         HBRUSH families[16], shades[kShades];
-        for (int k = 0; k < 16; k++) families[k] = d.MakeSolidBrush(paletteColours[10 * k + 5] | kPaletteRelative);
+        for (int k = 0; k < 16; k++) families[k] = d.MakePlainSolidBrush(paletteColours[10 * k + 5] | kPaletteRelative);
         // Row by row, the left button before the right one.
         for (int i = 0; i < kColourButtonRows; i++)
             for (int button : {i, i + kColourButtonRows}) {
@@ -62,7 +61,7 @@ void DrawColourPanel(int family) {
                 Rectangle(dc, r.left, r.top, r.right, r.bottom);
             }
         for (int j = 0; j < kShades; j++)
-            shades[j] = d.MakeSolidBrush(paletteColours[10 * family + j] | kPaletteRelative);
+            shades[j] = d.MakePlainSolidBrush(paletteColours[10 * family + j] | kPaletteRelative);
         for (int j = 0; j < kShades; j++) {
             d.Use(shades[j]);
             RECT r = ShadeSwatchRect(j);
@@ -74,11 +73,11 @@ void DrawColourPanel(int family) {
 
 void SelectShade(int shade) {
     {
-        FrameDrawing d;
+        Drawing d(Drawing::kFrame);
         HDC dc = d.dc();
-        HPEN light = d.MakePen(paletteColours[90] | kPaletteRelative);
-        HPEN dark = d.MakePen(paletteColours[99] | kPaletteRelative);
-        HBRUSH knob = d.MakeSolidBrush(paletteColours[93] | kPaletteRelative);
+        HPEN light = d.MakePlainPen(1, paletteColours[90] | kPaletteRelative);
+        HPEN dark = d.MakePlainPen(1, paletteColours[99] | kPaletteRelative);
+        HBRUSH knob = d.MakePlainSolidBrush(paletteColours[93] | kPaletteRelative);
         // The old slider goes under navy.
         DrawNavyRectangle(d, kShadeSliderArea);
         d.Use(GetStockObject(BLACK_PEN));

@@ -1,6 +1,7 @@
 // The entry point: the frame's class and window, then the one message loop both windows share.
 #include "base/frame_layout.h"
 #include "base/state.h"
+#include "draw/drawing.h"
 #include "files/journal.h"
 #include "files/picture_chooser.h"
 #include "shell/frame.h"
@@ -22,10 +23,11 @@ void RegisterFrameClass(HINSTANCE instance) {
 
 void CreateFrame(HINSTANCE instance, int show) {
     appInstance = instance;
-    HDC desktop = GetDC(GetDesktopWindow());
-    screenWidth = GetDeviceCaps(desktop, HORZRES);
-    screenHeight = GetDeviceCaps(desktop, VERTRES);
-    ReleaseDC(GetDesktopWindow(), desktop);
+    {
+        Drawing desktop(GetDesktopWindow(), nullptr);
+        screenWidth = GetDeviceCaps(desktop.dc(), HORZRES);
+        screenHeight = GetDeviceCaps(desktop.dc(), VERTRES);
+    }
 
     RECT area{0, 0, screenWidth, screenHeight};
     AdjustWindowRect(&area, WS_POPUP | WS_BORDER, FALSE);

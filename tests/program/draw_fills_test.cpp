@@ -78,7 +78,7 @@ enum class Inside { kUntouched, kFilled, kStriped };
 Inside FillOf(int pattern, HollowPatterns hollow) {
     ClearCanvas();
     {
-        CanvasDrawing d(canvasWindow, appPalette);
+        Drawing d(canvasWindow, appPalette);
         SetBkMode(d.dc(), TRANSPARENT);
         d.UseBrush(MakeFillBrush(d, pattern, kBlue, hollow));
         Rectangle(d.dc(), 10, 10, 60, 60);

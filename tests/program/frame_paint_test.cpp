@@ -62,10 +62,10 @@ TEST(FramePaint, WhatADrawingMakesLivesUntilItsEnd) {
     RunDab({640, 480}, [] {
         size_t before = testing::LiveGdiObjects();
         {
-            FrameDrawing d;
+            Drawing d(Drawing::kFrame);
             // The frame's device context is an object of its own.
             size_t opened = testing::LiveGdiObjects();
-            d.Use(d.MakePen(RGB(1, 2, 3)));
+            d.Use(d.MakePen(1, RGB(1, 2, 3)));
             d.Use(d.MakeSolidBrush(RGB(4, 5, 6)));
             d.MakeHatchBrush(HS_CROSS, RGB(7, 8, 9));
             EXPECT_EQ(testing::LiveGdiObjects(), opened + 3);

@@ -1,6 +1,6 @@
-// The frame every drawing routine follows, as one scoped object: get the window's device context, select
-// (and usually realise) the palette, select the pens and brushes; at the end select back the pen and
-// brush the context came with, then the palette, release the context and only then delete what was made.
+// The frame every drawing follows, as one scoped object: get the window's device context (or begin its
+// painting), select the palette and usually realise it, keep the pen and brush the context came with; at
+// the end select those back, then the palette, give the context back, and only then delete what was made.
 #pragma once
 
 #include <vector>
@@ -11,13 +11,18 @@
 // The palette-relative marker every colour of the routines gets.
 inline COLORREF PaletteColour(COLORREF colour) { return colour | kPaletteRelative; }
 
-class CanvasDrawing {
+class Drawing {
 public:
     enum Realise { kRealise, kNoRealise };
-    CanvasDrawing(HWND window, HPALETTE palette, Realise realise = kRealise);
-    ~CanvasDrawing();
-    CanvasDrawing(const CanvasDrawing&) = delete;
-    CanvasDrawing& operator=(const CanvasDrawing&) = delete;
+    // On a window with a palette; a null palette leaves the context's own.
+    Drawing(HWND window, HPALETTE palette, Realise realise = kRealise);
+    // On the frame, at any time or in answer to WM_PAINT: appPalette selected as a background palette and
+    // realised, and the stock black pen and white brush selected to start with.
+    enum Frame { kFrame, kFramePaint };
+    explicit Drawing(Frame frame);
+    ~Drawing();
+    Drawing(const Drawing&) = delete;
+    Drawing& operator=(const Drawing&) = delete;
 
     HDC dc() const { return dc_; }
 
@@ -32,6 +37,8 @@ public:
     // Select a pen or brush (made here or stock), keeping the ones the context came with.
     void UsePen(HGDIOBJ pen);
     void UseBrush(HGDIOBJ brush);
+    // Selects any object and returns the one it replaces, for a drawing that puts it back itself.
+    HGDIOBJ Use(HGDIOBJ object) { return SelectObject(dc_, object); }
     // Back to the pen, or the pen and brush, the context came with, as some routines do before they go on.
     void RestorePen();
     void RestorePenAndBrush();
@@ -40,8 +47,12 @@ private:
     HGDIOBJ Made(HGDIOBJ object);
 
     HWND window_;
+    PAINTSTRUCT paint_{};
+    bool painting_ = false;
     HDC dc_;
-    HPALETTE keptPalette_;
+    HPALETTE keptPalette_ = nullptr;
+    bool palette_ = false;
+    BOOL background_ = FALSE;
     HGDIOBJ keptPen_ = nullptr;
     HGDIOBJ keptBrush_ = nullptr;
     std::vector<HGDIOBJ> made_;
