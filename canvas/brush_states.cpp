@@ -11,8 +11,9 @@ namespace {
 
 constexpr int kSmallEraser = 20, kLargeEraser = 40;
 
-// The four nibs: the nib's mark on the press, its ribbon style four further on while dragging.
-int NibStyle(ToolState state) { return state - kSlashNibState + 1; }
+// The four nibs: the nib's mark on the press, its ribbon while dragging.
+NibStyle NibMark(ToolState state) { return NibStyle(kRisingMark + (state - kSlashNibState)); }
+NibStyle NibRibbon(ToolState state) { return NibStyle(kRisingRibbon + (state - kSlashNibState)); }
 
 int EraserSide(ToolState state) { return state == kSmallEraserState ? kSmallEraser : kLargeEraser; }
 
@@ -20,17 +21,17 @@ int ConfettiOf(ToolState state) { return state == kConfettiCirclesState ? kConfe
 
 void PressSpray(CanvasStroke& stroke, ToolState) {
     const BrushChoice& brush = CurrentBrush();
-    SprayDots(stroke.from.x, stroke.from.y, brush.penWidth, brush.currentColour, brush.colouringMode, canvasWindow,
-              appPalette);
+    SprayDots(canvasWindow, appPalette, stroke.from.x, stroke.from.y, brush.penWidth, brush.currentColour,
+              brush.colouringMode);
 }
 
 void PressLineBurst(CanvasStroke& stroke, ToolState) {
-    DrawLineBurst(canvasWindow, appPalette, CurrentBrush().penWidth, CurrentBrush().currentColour, stroke.from.x,
-                  stroke.from.y);
+    DrawLineBurst(canvasWindow, appPalette, stroke.from.x, stroke.from.y, CurrentBrush().penWidth,
+                  CurrentBrush().currentColour);
 }
 
 void PressEraser(CanvasStroke& stroke, ToolState state) {
-    DrawEraserSquare(canvasWindow, appPalette, stroke.from.x, stroke.from.y, EraserSide(state), 0, 0, 0);
+    DrawEraserSquare(canvasWindow, appPalette, stroke.from.x, stroke.from.y, 0, 0, EraserSide(state), 0);
 }
 
 void PressConfetti(CanvasStroke& stroke, ToolState state) {
@@ -39,23 +40,23 @@ void PressConfetti(CanvasStroke& stroke, ToolState state) {
 
 void PressFuzzyPen(CanvasStroke& stroke, ToolState) {
     POINT a = stroke.from;
-    DrawFuzzyStroke(canvasWindow, appPalette, a.x, a.y, CurrentBrush().currentColour, a.x, a.y);
+    DrawFuzzyStroke(canvasWindow, appPalette, a.x, a.y, a.x, a.y, CurrentBrush().currentColour);
 }
 
 void PressNib(CanvasStroke& stroke, ToolState state) {
-    DrawNibStroke(canvasWindow, appPalette, stroke.from.x, stroke.from.y, CurrentBrush().penWidth,
-                  CurrentBrush().currentColour, NibStyle(state), 0, 0);
+    DrawNibStroke(canvasWindow, appPalette, stroke.from.x, stroke.from.y, 0, 0, CurrentBrush().penWidth,
+                  CurrentBrush().currentColour, NibMark(state));
 }
 
 void PressBirds(CanvasStroke& stroke, ToolState) { DrawBirdSpeck(stroke.from.x, stroke.from.y); }
 
 void PressGrass(CanvasStroke& stroke, ToolState) {
-    DrawGrassTuft(stroke.from.x, stroke.from.y, CurrentBrush().currentColour, canvasWindow, appPalette);
+    DrawGrassTuft(canvasWindow, appPalette, stroke.from.x, stroke.from.y, CurrentBrush().currentColour);
 }
 
 void PressBubbles(CanvasStroke& stroke, ToolState) {
-    DrawBubbles(CurrentBrush().penWidth, stroke.from.x, stroke.from.y, CurrentBrush().currentColour, canvasWindow,
-                appPalette);
+    DrawBubbles(canvasWindow, appPalette, stroke.from.x, stroke.from.y, CurrentBrush().penWidth,
+                CurrentBrush().currentColour);
 }
 
 void PressShadeSpray(CanvasStroke& stroke, ToolState) { SprayShadeDots(stroke.from.x, stroke.from.y); }
@@ -63,8 +64,8 @@ void PressShadeSpray(CanvasStroke& stroke, ToolState) { SprayShadeDots(stroke.fr
 void PressSparkle(CanvasStroke& stroke, ToolState) {
     POINT a = stroke.from;
     UpdateShadeTriple();
-    DrawSparkleStroke(canvasWindow, appPalette, CurrentBrush().currentColour, ShadeColour(0), ShadeColour(1),
-                      ShadeColour(2), a.x, a.y, a.x, a.y);
+    DrawSparkleStroke(canvasWindow, appPalette, a.x, a.y, a.x, a.y, CurrentBrush().currentColour, ShadeColour(0),
+                      ShadeColour(1), ShadeColour(2));
 }
 
 void PressCrossHair(CanvasStroke& stroke, ToolState) { DrawCrossHairLines(stroke.from.x, stroke.from.y); }
@@ -72,7 +73,7 @@ void PressCrossHair(CanvasStroke& stroke, ToolState) { DrawCrossHairLines(stroke
 void PressSpeckledBlock(CanvasStroke& stroke, ToolState) { DrawSpeckledBlock(stroke.from.x, stroke.from.y); }
 
 void PressPixelScatter(CanvasStroke& stroke, ToolState) {
-    ScatterPixels(stroke.from.x, stroke.from.y, canvasWindow, appPalette);
+    ScatterPixels(canvasWindow, appPalette, stroke.from.x, stroke.from.y);
 }
 
 void PressSparkCross(CanvasStroke& stroke, ToolState) { DrawSparkCross(stroke.from.x, stroke.from.y); }
@@ -84,39 +85,39 @@ void MoveFreehandPen(CanvasStroke& stroke, ToolState, POINT p) {
 
 void MoveSpray(CanvasStroke&, ToolState, POINT p) {
     const BrushChoice& brush = CurrentBrush();
-    SprayDots(p.x, p.y, brush.penWidth, RainbowColour(), brush.colouringMode, canvasWindow, appPalette);
+    SprayDots(canvasWindow, appPalette, p.x, p.y, brush.penWidth, RainbowColour(), brush.colouringMode);
 }
 
 void MoveLineBurst(CanvasStroke&, ToolState, POINT p) {
-    DrawLineBurst(canvasWindow, appPalette, CurrentBrush().penWidth, CurrentBrush().currentColour, p.x, p.y);
+    DrawLineBurst(canvasWindow, appPalette, p.x, p.y, CurrentBrush().penWidth, CurrentBrush().currentColour);
 }
 
 void MoveEraser(CanvasStroke& stroke, ToolState state, POINT p) {
-    DrawEraserSquare(canvasWindow, appPalette, p.x, p.y, EraserSide(state), stroke.from.x, stroke.from.y, 1);
+    DrawEraserSquare(canvasWindow, appPalette, p.x, p.y, stroke.from.x, stroke.from.y, EraserSide(state), 1);
     stroke.from = p;
 }
 
 void MoveConfetti(CanvasStroke&, ToolState state, POINT p) { DrawConfettiBlob(p.x, p.y, ConfettiOf(state)); }
 
 void MoveFuzzyPen(CanvasStroke& stroke, ToolState, POINT p) {
-    DrawFuzzyStroke(canvasWindow, appPalette, stroke.from.x, stroke.from.y, RainbowColour(), p.x, p.y);
+    DrawFuzzyStroke(canvasWindow, appPalette, stroke.from.x, stroke.from.y, p.x, p.y, RainbowColour());
     stroke.from = p;
 }
 
 void MoveNib(CanvasStroke& stroke, ToolState state, POINT p) {
-    DrawNibStroke(canvasWindow, appPalette, stroke.from.x, stroke.from.y, CurrentBrush().penWidth, RainbowColour(),
-                  NibStyle(state) + 4, p.x, p.y);
+    DrawNibStroke(canvasWindow, appPalette, stroke.from.x, stroke.from.y, p.x, p.y, CurrentBrush().penWidth,
+                  RainbowColour(), NibRibbon(state));
     stroke.from = p;
 }
 
 void MoveBirds(CanvasStroke&, ToolState, POINT p) { DrawBirdSpeck(p.x, p.y); }
 
 void MoveGrass(CanvasStroke&, ToolState, POINT p) {
-    DrawGrassTuft(p.x, p.y, RainbowColour(), canvasWindow, appPalette);
+    DrawGrassTuft(canvasWindow, appPalette, p.x, p.y, RainbowColour());
 }
 
 void MoveBubbles(CanvasStroke&, ToolState, POINT p) {
-    DrawBubbles(CurrentBrush().penWidth, p.x, p.y, RainbowColour(), canvasWindow, appPalette);
+    DrawBubbles(canvasWindow, appPalette, p.x, p.y, CurrentBrush().penWidth, RainbowColour());
 }
 
 // Every line of the fan starts at the press point.
@@ -127,8 +128,8 @@ void MoveFan(CanvasStroke& stroke, ToolState, POINT p) {
 void MoveShadeSpray(CanvasStroke&, ToolState, POINT p) { SprayShadeDots(p.x, p.y); }
 
 void MoveSparkle(CanvasStroke& stroke, ToolState, POINT p) {
-    DrawSparkleStroke(canvasWindow, appPalette, CurrentBrush().currentColour, ShadeColour(0), ShadeColour(1),
-                      ShadeColour(2), p.x, p.y, stroke.from.x, stroke.from.y);
+    DrawSparkleStroke(canvasWindow, appPalette, p.x, p.y, stroke.from.x, stroke.from.y, CurrentBrush().currentColour,
+                      ShadeColour(0), ShadeColour(1), ShadeColour(2));
     stroke.from = p;
 }
 
@@ -136,7 +137,7 @@ void MoveCrossHair(CanvasStroke&, ToolState, POINT p) { DrawCrossHairLines(p.x, 
 
 void MoveSpeckledBlock(CanvasStroke&, ToolState, POINT p) { DrawSpeckledBlock(p.x, p.y); }
 
-void MovePixelScatter(CanvasStroke&, ToolState, POINT p) { ScatterPixels(p.x, p.y, canvasWindow, appPalette); }
+void MovePixelScatter(CanvasStroke&, ToolState, POINT p) { ScatterPixels(canvasWindow, appPalette, p.x, p.y); }
 
 void MoveFork(CanvasStroke& stroke, ToolState, POINT p) {
     DrawForkStroke(stroke.from, p.x, p.y);
@@ -147,7 +148,7 @@ void MoveSparkCross(CanvasStroke&, ToolState, POINT p) { DrawSparkCross(p.x, p.y
 
 // The erasers' last square goes down without its frame.
 void ReleaseEraser(CanvasStroke& stroke, ToolState state, POINT) {
-    DrawEraserSquare(canvasWindow, appPalette, stroke.from.x, stroke.from.y, EraserSide(state), 0, 0, 2);
+    DrawEraserSquare(canvasWindow, appPalette, stroke.from.x, stroke.from.y, 0, 0, EraserSide(state), 2);
 }
 
 const ToolRow kRows[] = {

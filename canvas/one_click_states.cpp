@@ -34,7 +34,7 @@ void PressStamp(CanvasStroke& stroke, ToolState) {
 }
 
 void PressBlobTrail(CanvasStroke& stroke, ToolState) {
-    DrawBlobTrail(stroke.from.x, stroke.from.y, canvasWindow, appPalette, CurrentBrush().currentColour);
+    DrawBlobTrail(canvasWindow, appPalette, stroke.from.x, stroke.from.y, CurrentBrush().currentColour);
 }
 
 void PressSplat(CanvasStroke& stroke, ToolState) { DrawSplatPolygon(stroke.from.x, stroke.from.y); }

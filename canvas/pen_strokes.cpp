@@ -4,17 +4,11 @@
 #include "canvas/brush_choice.h"
 #include "draw/draw.h"
 
-namespace {
-
-constexpr int kWideLineStyle = 9;
-
-}  // namespace
-
 void PenSegment(POINT from, POINT to, int width, COLORREF colour) {
-    DrawNibStroke(canvasWindow, appPalette, from.x, from.y, width, colour, kWideLineStyle, to.x, to.y);
+    DrawNibStroke(canvasWindow, appPalette, from.x, from.y, to.x, to.y, width, colour, kWideLine);
 }
 
-void PenDot(POINT at, COLORREF colour, int width) { DrawDot(canvasWindow, appPalette, at.x, at.y, colour, width); }
+void PenDot(POINT at, COLORREF colour, int width) { DrawDot(canvasWindow, appPalette, at.x, at.y, width, colour); }
 
 void PressPenDot(CanvasStroke& stroke, ToolState) {
     PenDot(stroke.from, CurrentBrush().currentColour, CurrentBrush().penWidth);

@@ -111,8 +111,8 @@ void PressRibbon(CanvasStroke& stroke, ToolState state) {
     int first = state == kStripedState ? 0 : state == kSpeckledState ? 1 : 2;
     int middle = state == kSpeckledState ? 2 : 1;
     int last = state == kStripedState ? 2 : 0;
-    DrawStripedDab(canvasWindow, appPalette, stroke.from.x, stroke.from.y, ShadeColour(first), ShadeColour(middle),
-                   ShadeColour(last), CurrentBrush().penWidth);
+    DrawStripedDab(canvasWindow, appPalette, stroke.from.x, stroke.from.y, CurrentBrush().penWidth, ShadeColour(first),
+                   ShadeColour(middle), ShadeColour(last));
 }
 
 void PressRedGreenBlue(CanvasStroke& stroke, ToolState) {

@@ -57,7 +57,7 @@ void PressPolygon(CanvasStroke& stroke, ToolState) {
 
 void MovePolygon(CanvasStroke& stroke, ToolState state, POINT p) {
     COLORREF colour = state == kFilledPolygonState ? CurrentBrush().currentColour : kPlainWhite;
-    DrawNibStroke(canvasWindow, appPalette, stroke.from.x, stroke.from.y, 1, colour, 9, p.x, p.y);
+    DrawNibStroke(canvasWindow, appPalette, stroke.from.x, stroke.from.y, p.x, p.y, 1, colour, kWideLine);
     stroke.from = p;
     AddVertex(p);
 }

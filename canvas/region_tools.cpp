@@ -77,8 +77,8 @@ void ReleaseRegion(CanvasStroke& stroke, ToolState state, POINT p) {
 }
 
 void MoveRegionOutline(CanvasStroke& stroke, ToolState, POINT p) {
-    TrackShapeOutline(canvasWindow, appPalette, kRectangle, p.x, p.y, stroke.outlineCorner.x, stroke.outlineCorner.y,
-                      stroke.from.x, stroke.from.y);
+    TrackShapeOutline(canvasWindow, appPalette, kRectangle, stroke.from.x, stroke.from.y, stroke.outlineCorner.x,
+                      stroke.outlineCorner.y, p.x, p.y);
     stroke.outlineCorner = p;
 }
 

@@ -22,8 +22,8 @@ void MoveRubberLine(CanvasStroke& stroke, ToolState, POINT p) {
 // The box's outline is the rectangle's.
 void MoveShapeOutline(CanvasStroke& stroke, ToolState state, POINT p) {
     int shape = state == kBoxState ? int(kRectangle) : int(state);
-    TrackShapeOutline(canvasWindow, appPalette, shape, p.x, p.y, stroke.outlineCorner.x, stroke.outlineCorner.y,
-                      stroke.from.x, stroke.from.y);
+    TrackShapeOutline(canvasWindow, appPalette, shape, stroke.from.x, stroke.from.y, stroke.outlineCorner.x,
+                      stroke.outlineCorner.y, p.x, p.y);
     stroke.outlineCorner = p;
 }
 
@@ -39,8 +39,8 @@ void ReleaseBox(CanvasStroke& stroke, ToolState, POINT p) {
 
 void ReleaseShape(CanvasStroke& stroke, ToolState state, POINT p) {
     const BrushChoice& brush = CurrentBrush();
-    DrawFinishedShape(canvasWindow, appPalette, state, p.x, p.y, stroke.from.x, stroke.from.y, stroke.outlineCorner.x,
-                      stroke.outlineCorner.y, brush.fillPattern, brush.penWidth, brush.currentColour);
+    DrawFinishedShape(canvasWindow, appPalette, state, stroke.from.x, stroke.from.y, stroke.outlineCorner.x,
+                      stroke.outlineCorner.y, p.x, p.y, brush.penWidth, brush.currentColour, brush.fillPattern);
 }
 
 constexpr ToolRow Shape(ToolState state, Sound sound = kShapeSound) {

@@ -4,7 +4,7 @@
 #include "draw/draw.h"
 #include "draw/drawing.h"
 
-void DrawLineBurst(HWND window, HPALETTE palette, int width, COLORREF colour, int x, int y) {
+void DrawLineBurst(HWND window, HPALETTE palette, int x, int y, int width, COLORREF colour) {
     Drawing d(window, palette);
     d.UsePen(d.MakePen(width, colour));
     int lines = RandomBelow(10) + 6;
@@ -16,8 +16,8 @@ void DrawLineBurst(HWND window, HPALETTE palette, int width, COLORREF colour, in
     }
 }
 
-void DrawSparkleStroke(HWND window, HPALETTE palette, COLORREF lineColour, COLORREF sparkColour1,
-                       COLORREF sparkColour2, COLORREF sparkColour3, int x, int y, int fromX, int fromY) {
+void DrawSparkleStroke(HWND window, HPALETTE palette, int x, int y, int fromX, int fromY, COLORREF lineColour,
+                       COLORREF sparkColour1, COLORREF sparkColour2, COLORREF sparkColour3) {
     Drawing d(window, palette);
     d.UsePen(d.MakePen(10, lineColour));
     DrawLine(d.dc(), fromX, fromY, x, y);
@@ -30,7 +30,7 @@ void DrawSparkleStroke(HWND window, HPALETTE palette, COLORREF lineColour, COLOR
         }
 }
 
-void DrawEraserSquare(HWND window, HPALETTE palette, int x, int y, int size, int prevX, int prevY, int mode) {
+void DrawEraserSquare(HWND window, HPALETTE palette, int x, int y, int prevX, int prevY, int size, int mode) {
     Drawing d(window, palette);
     HDC dc = d.dc();
     int h = size / 2, left = x - h, top = y - h;
@@ -58,8 +58,8 @@ int StripedDabStart(int width) {
     }
 }
 
-void DrawStripedDab(HWND window, HPALETTE palette, int x, int y, COLORREF colour1, COLORREF colour2,
-                    COLORREF colour3, int width) {
+void DrawStripedDab(HWND window, HPALETTE palette, int x, int y, int width, COLORREF colour1, COLORREF colour2,
+                    COLORREF colour3) {
     Drawing d(window, palette);
     const COLORREF bands[5] = {colour1, colour2, colour3, colour2, colour1};
     int offset = StripedDabStart(width);
@@ -67,7 +67,7 @@ void DrawStripedDab(HWND window, HPALETTE palette, int x, int y, COLORREF colour
         for (int i = 0; i < width; i++, offset++) SetPixel(d.dc(), x + offset, y + offset, PaletteColour(band));
 }
 
-void DrawFuzzyStroke(HWND window, HPALETTE palette, int x, int y, COLORREF colour, int toX, int toY) {
+void DrawFuzzyStroke(HWND window, HPALETTE palette, int x, int y, int toX, int toY, COLORREF colour) {
     Drawing d(window, palette);
     d.UsePen(d.MakePen(10, colour));
     for (int i = 0; i < 50; i++) {

@@ -4,7 +4,7 @@
 #include "draw/drawing.h"
 #include "draw/star_field.h"
 
-void FillCanvasColour(HWND window, HPALETTE palette, COLORREF colour, int width, int height) {
+void FillCanvasColour(HWND window, HPALETTE palette, int width, int height, COLORREF colour) {
     Drawing d(window, palette);
     d.UseBrush(d.MakeSolidBrush(colour));
     d.UsePen(d.MakePen(1, colour));
@@ -42,8 +42,8 @@ void DrawStarStreak(HDC dc, COLORREF star, int height) {
 
 }  // namespace
 
-void DrawStarField(HWND window, HPALETTE palette, COLORREF starColour, COLORREF backgroundColour, int width,
-                   int height) {
+void DrawStarField(HWND window, HPALETTE palette, int width, int height, COLORREF starColour,
+                   COLORREF backgroundColour) {
     Drawing d(window, palette);
     HDC dc = d.dc();
     d.UseBrush(d.MakePlainSolidBrush(backgroundColour));

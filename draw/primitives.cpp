@@ -24,27 +24,27 @@ int PointDistance(int x1, int y1, int x2, int y2) {
     return int(std::floor(std::sqrt(dx * dx + dy * dy)));
 }
 
-void DrawDot(HWND window, HPALETTE palette, int x, int y, COLORREF colour, int width) {
+void DrawDot(HWND window, HPALETTE palette, int x, int y, int width, COLORREF colour) {
     Drawing d(window, palette);
     d.UsePen(d.MakePen(width, colour));
     DrawLine(d.dc(), x, y, x + 1, y);
 }
 
-void DrawNibStroke(HWND window, HPALETTE palette, int x, int y, int width, COLORREF colour, int style, int x2, int y2) {
-    if (style < 1 || style > 9) return;
+void DrawNibStroke(HWND window, HPALETTE palette, int x, int y, int x2, int y2, int width, COLORREF colour, int style) {
+    if (style < kRisingMark || style > kWideLine) return;
     Drawing d(window, palette);
-    d.UsePen(d.MakePen(style <= 4 ? 1 : width, colour));
+    d.UsePen(d.MakePen(style <= kLevelMark ? 1 : width, colour));
     HDC dc = d.dc();
     int w2 = 2 * width;
     switch (style) {
-        case 1: DrawLine(dc, x - w2, y + w2, x + w2, y - w2); break;
-        case 2: DrawLine(dc, x - w2, y - w2, x + w2, y + w2); break;
-        case 3: DrawLine(dc, x, y - w2, x, y + w2); break;
-        case 4: DrawLine(dc, x - w2, y, x + w2, y); break;
-        case 5: for (int i = -w2; i < w2; i++) DrawLine(dc, x + i, y - i, x2 + i, y2 - i); break;
-        case 6: for (int i = -w2; i < w2; i++) DrawLine(dc, x + i, y + i, x2 + i, y2 + i); break;
-        case 7: for (int i = -w2; i < w2; i++) DrawLine(dc, x, y2 - i, x2, y2 + i); break;
-        case 8: for (int i = -w2; i < w2; i++) DrawLine(dc, x2 - i, y, x2 + i, y2); break;
-        case 9: DrawLine(dc, x, y, x2, y2); break;
+        case kRisingMark: DrawLine(dc, x - w2, y + w2, x + w2, y - w2); break;
+        case kFallingMark: DrawLine(dc, x - w2, y - w2, x + w2, y + w2); break;
+        case kUprightMark: DrawLine(dc, x, y - w2, x, y + w2); break;
+        case kLevelMark: DrawLine(dc, x - w2, y, x + w2, y); break;
+        case kRisingRibbon: for (int i = -w2; i < w2; i++) DrawLine(dc, x + i, y - i, x2 + i, y2 - i); break;
+        case kFallingRibbon: for (int i = -w2; i < w2; i++) DrawLine(dc, x + i, y + i, x2 + i, y2 + i); break;
+        case kUprightRibbon: for (int i = -w2; i < w2; i++) DrawLine(dc, x, y2 - i, x2, y2 + i); break;
+        case kLevelRibbon: for (int i = -w2; i < w2; i++) DrawLine(dc, x2 - i, y, x2 + i, y2); break;
+        case kWideLine: DrawLine(dc, x, y, x2, y2); break;
     }
 }

@@ -68,8 +68,8 @@ void DrawFigure(HDC dc, int shape, int l, int t, int r, int b) {
 
 }  // namespace
 
-void TrackShapeOutline(HWND window, HPALETTE palette, int shape, int newRight, int newBottom, int oldRight,
-                       int oldBottom, int left, int top) {
+void TrackShapeOutline(HWND window, HPALETTE palette, int shape, int left, int top, int oldRight, int oldBottom,
+                       int newRight, int newBottom) {
     Drawing d(window, palette, Drawing::kNoRealise);
     SetROP2(d.dc(), R2_XORPEN);
     d.UseBrush(d.MakeHollowBrush());
@@ -78,8 +78,8 @@ void TrackShapeOutline(HWND window, HPALETTE palette, int shape, int newRight, i
     DrawOutline(d.dc(), shape, left, top, newRight, newBottom);
 }
 
-void DrawFinishedShape(HWND window, HPALETTE palette, int shape, int right, int bottom, int left, int top,
-                       int oldRight, int oldBottom, int fillStyle, int width, COLORREF colour) {
+void DrawFinishedShape(HWND window, HPALETTE palette, int shape, int left, int top, int oldRight, int oldBottom,
+                       int right, int bottom, int width, COLORREF colour, int fillStyle) {
     Drawing d(window, palette);
     HDC dc = d.dc();
     SetROP2(dc, R2_XORPEN);

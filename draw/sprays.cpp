@@ -3,7 +3,7 @@
 #include "draw/draw.h"
 #include "draw/drawing.h"
 
-void DrawBlobTrail(int x, int y, HWND window, HPALETTE palette, COLORREF colour) {
+void DrawBlobTrail(HWND window, HPALETTE palette, int x, int y, COLORREF colour) {
     Drawing d(window, palette);
     d.UsePen(d.MakePen(1, colour));
     d.UseBrush(d.MakeSolidBrush(colour));
@@ -18,7 +18,7 @@ void DrawBlobTrail(int x, int y, HWND window, HPALETTE palette, COLORREF colour)
     }
 }
 
-void ScatterPixels(int x, int y, HWND window, HPALETTE palette) {
+void ScatterPixels(HWND window, HPALETTE palette, int x, int y) {
     Drawing d(window, palette);
     for (int i = 0; i < 100; i++) {
         int fromX = x + RandomBelow(32) - 16;
@@ -30,7 +30,7 @@ void ScatterPixels(int x, int y, HWND window, HPALETTE palette) {
     }
 }
 
-void SprayDots(int x, int y, int size, COLORREF colour, int mode, HWND window, HPALETTE palette) {
+void SprayDots(HWND window, HPALETTE palette, int x, int y, int size, COLORREF colour, int mode) {
     Drawing d(window, palette);
     int radius = 8 * size;
     for (int i = 0; i < size * 8; i++) {
@@ -43,7 +43,7 @@ void SprayDots(int x, int y, int size, COLORREF colour, int mode, HWND window, H
     }
 }
 
-void DrawGrassTuft(int x, int y, COLORREF colour, HWND window, HPALETTE palette) {
+void DrawGrassTuft(HWND window, HPALETTE palette, int x, int y, COLORREF colour) {
     Drawing d(window, palette);
     d.UsePen(d.MakePen(1, colour));
     int blades = RandomBelow(8) + 3;
@@ -54,7 +54,7 @@ void DrawGrassTuft(int x, int y, COLORREF colour, HWND window, HPALETTE palette)
     }
 }
 
-void DrawBubbles(int size, int x, int y, COLORREF colour, HWND window, HPALETTE palette) {
+void DrawBubbles(HWND window, HPALETTE palette, int x, int y, int size, COLORREF colour) {
     Drawing d(window, palette);
     d.UsePen(d.MakePen(1, colour));
     d.UseBrush(d.MakeHollowBrush());

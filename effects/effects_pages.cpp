@@ -32,14 +32,15 @@ void ShrinkAway() {
 }
 
 const EffectsRow kEffectsPage1[12] = {
-    {kNoSound, [] { FillCanvasColour(canvasWindow, appPalette, paletteColours[kChalkboardEntry], canvasWidth, canvasHeight); }},
+    {kNoSound,
+     [] { FillCanvasColour(canvasWindow, appPalette, canvasWidth, canvasHeight, paletteColours[kChalkboardEntry]); }},
     {kWipeSound, [] { Clear(6); }},
     {kStreaksSound, [] { Clear(7); }},
     {kDissolveSound, [] { Clear(0); }},
     {kCurtainsSound, [] { Clear(1); }},
     {kNoSound, ColourNoise},
     {kRingBurstSound, RingBurst},
-    {kStarryNightSound, [] { DrawStarField(canvasWindow, appPalette, 0xFFFFFF, 0, canvasWidth, canvasHeight); }},
+    {kStarryNightSound, [] { DrawStarField(canvasWindow, appPalette, canvasWidth, canvasHeight, 0xFFFFFF, 0); }},
     {kRadarSound, [] { DrawRadarScreen(canvasWidth, canvasHeight, canvasWindow, appPalette); }},
     {kNoSound, [] { Clear(5); }},
     {kGraphPaperSound, [] { Clear(4); }},

@@ -30,36 +30,40 @@ void Run(benchmark::State& state, Draw draw) {
         (void)width; (void)q; body; }); }                                          \
     BENCHMARK(name)->Arg(1)->Arg(8)->Unit(benchmark::kMicrosecond)
 
-DRAW_BENCH(DrawDotBench, DrawDot(canvasWindow, appPalette, p.x, p.y, kColour, width));
-DRAW_BENCH(NibStrokeWideLine, DrawNibStroke(canvasWindow, appPalette, p.x, p.y, width, kColour, 9, q.x, q.y));
-DRAW_BENCH(NibStrokeRibbon, DrawNibStroke(canvasWindow, appPalette, p.x, p.y, width, kColour, 5, p.x + 8, p.y + 5));
-DRAW_BENCH(TrackStar, TrackShapeOutline(canvasWindow, appPalette, kStar, q.x, q.y, p.x, p.y, 300, 300));
-DRAW_BENCH(TrackEllipse, TrackShapeOutline(canvasWindow, appPalette, kEllipse, q.x, q.y, p.x, p.y, 300, 300));
-DRAW_BENCH(FinishedStarHatched, DrawFinishedShape(canvasWindow, appPalette, kStar, q.x, q.y, 300, 300, p.x, p.y, 7, width, kColour));
-DRAW_BENCH(FinishedEllipseSolid, DrawFinishedShape(canvasWindow, appPalette, kEllipse, q.x, q.y, 300, 300, p.x, p.y, 2, width, kColour));
+DRAW_BENCH(DrawDotBench, DrawDot(canvasWindow, appPalette, p.x, p.y, width, kColour));
+DRAW_BENCH(NibStrokeWideLine, DrawNibStroke(canvasWindow, appPalette, p.x, p.y, q.x, q.y, width, kColour, 9));
+DRAW_BENCH(NibStrokeRibbon, DrawNibStroke(canvasWindow, appPalette, p.x, p.y, p.x + 8, p.y + 5, width, kColour, 5));
+DRAW_BENCH(TrackStar, TrackShapeOutline(canvasWindow, appPalette, kStar, 300, 300, p.x, p.y, q.x, q.y));
+DRAW_BENCH(TrackEllipse, TrackShapeOutline(canvasWindow, appPalette, kEllipse, 300, 300, p.x, p.y, q.x, q.y));
+DRAW_BENCH(FinishedStarHatched,
+           DrawFinishedShape(canvasWindow, appPalette, kStar, 300, 300, p.x, p.y, q.x, q.y, width, kColour, 7));
+DRAW_BENCH(FinishedEllipseSolid,
+           DrawFinishedShape(canvasWindow, appPalette, kEllipse, 300, 300, p.x, p.y, q.x, q.y, width, kColour, 2));
 DRAW_BENCH(FinishedLine, DrawFinishedLine(canvasWindow, appPalette, 300, 300, p.x, p.y, q.x, q.y, width, kColour));
 DRAW_BENCH(FinishedBox, DrawFinishedBox(canvasWindow, appPalette, 300, 300, p.x, p.y, q.x, q.y, width, kColour));
-DRAW_BENCH(LineBurst, DrawLineBurst(canvasWindow, appPalette, width, kColour, p.x, p.y));
-DRAW_BENCH(SparkleStroke, DrawSparkleStroke(canvasWindow, appPalette, kColour, 255, 65280, 16711680, q.x, q.y, p.x, p.y));
-DRAW_BENCH(EraserSquare40, DrawEraserSquare(canvasWindow, appPalette, q.x, q.y, 40, p.x, p.y, 1));
-DRAW_BENCH(StripedDab, DrawStripedDab(canvasWindow, appPalette, p.x, p.y, 255, 65280, 16711680, width));
-DRAW_BENCH(FuzzyStroke, DrawFuzzyStroke(canvasWindow, appPalette, p.x, p.y, kColour, q.x, q.y));
+DRAW_BENCH(LineBurst, DrawLineBurst(canvasWindow, appPalette, p.x, p.y, width, kColour));
+DRAW_BENCH(SparkleStroke,
+           DrawSparkleStroke(canvasWindow, appPalette, q.x, q.y, p.x, p.y, kColour, 255, 65280, 16711680));
+DRAW_BENCH(EraserSquare40, DrawEraserSquare(canvasWindow, appPalette, q.x, q.y, p.x, p.y, 40, 1));
+DRAW_BENCH(StripedDab, DrawStripedDab(canvasWindow, appPalette, p.x, p.y, width, 255, 65280, 16711680));
+DRAW_BENCH(FuzzyStroke, DrawFuzzyStroke(canvasWindow, appPalette, p.x, p.y, q.x, q.y, kColour));
 DRAW_BENCH(RgbDab, DrawRgbDab(canvasWindow, appPalette, p.x, p.y));
-DRAW_BENCH(BlobTrail, DrawBlobTrail(p.x, p.y, canvasWindow, appPalette, kColour));
-DRAW_BENCH(Scatter, ScatterPixels(p.x, p.y, canvasWindow, appPalette));
-DRAW_BENCH(Spray, SprayDots(p.x, p.y, width, kColour, 1, canvasWindow, appPalette));
-DRAW_BENCH(GrassTuft, DrawGrassTuft(p.x, p.y, kColour, canvasWindow, appPalette));
-DRAW_BENCH(Bubbles, DrawBubbles(width, p.x, p.y, kColour, canvasWindow, appPalette));
+DRAW_BENCH(BlobTrail, DrawBlobTrail(canvasWindow, appPalette, p.x, p.y, kColour));
+DRAW_BENCH(Scatter, ScatterPixels(canvasWindow, appPalette, p.x, p.y));
+DRAW_BENCH(Spray, SprayDots(canvasWindow, appPalette, p.x, p.y, width, kColour, 1));
+DRAW_BENCH(GrassTuft, DrawGrassTuft(canvasWindow, appPalette, p.x, p.y, kColour));
+DRAW_BENCH(Bubbles, DrawBubbles(canvasWindow, appPalette, p.x, p.y, width, kColour));
 
 void FillCanvas(benchmark::State& state) {
     StartBenchProgram();
-    for (auto _ : state) FillCanvasColour(canvasWindow, appPalette, kColour, canvasWidth, canvasHeight);
+    for (auto _ : state) FillCanvasColour(canvasWindow, appPalette, canvasWidth, canvasHeight, kColour);
 }
 BENCHMARK(FillCanvas)->Unit(benchmark::kMillisecond);
 
 void StarField(benchmark::State& state) {
     StartBenchProgram();
-    for (auto _ : state) DrawStarField(canvasWindow, appPalette, RGB(255, 255, 0), RGB(0, 0, 30), canvasWidth, canvasHeight);
+    for (auto _ : state)
+        DrawStarField(canvasWindow, appPalette, canvasWidth, canvasHeight, RGB(255, 255, 0), RGB(0, 0, 30));
 }
 BENCHMARK(StarField)->Unit(benchmark::kMillisecond);
 

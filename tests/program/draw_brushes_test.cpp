@@ -36,7 +36,7 @@ Box ChangedBox(const CanvasImage& before) {
 TEST(Brushes, EraserSquareAndItsFrame) {
     RunDab({640, 480}, [] {
         PaintCanvas(Checks);
-        DrawEraserSquare(canvasWindow, appPalette, 100, 100, 20, 0, 0, 0);
+        DrawEraserSquare(canvasWindow, appPalette, 100, 100, 0, 0, 20, 0);
         for (int y = 89; y <= 111; y++)
             for (int x = 89; x <= 111; x++) {
                 bool inside = x >= 90 && x <= 110 && y >= 90 && y <= 110;
@@ -48,10 +48,10 @@ TEST(Brushes, EraserSquareAndItsFrame) {
         EXPECT_EQ(CanvasPixel(110, 110), kWhite) << "the frame's bottom-right corner stays white";
 
         // Moving on paints over the old frame; the release leaves no frame at all.
-        DrawEraserSquare(canvasWindow, appPalette, 130, 100, 20, 100, 100, 1);
+        DrawEraserSquare(canvasWindow, appPalette, 130, 100, 100, 100, 20, 1);
         EXPECT_EQ(CanvasPixel(90, 100), kWhite);
         EXPECT_EQ(CanvasPixel(120, 100), kBlack);
-        DrawEraserSquare(canvasWindow, appPalette, 130, 100, 40, 130, 100, 2);
+        DrawEraserSquare(canvasWindow, appPalette, 130, 100, 130, 100, 40, 2);
         for (int y = 60; y <= 140; y++)
             for (int x = 60; x <= 170; x++) ASSERT_NE(CanvasPixel(x, y), kBlack) << "at " << x << ", " << y;
     });
@@ -65,13 +65,13 @@ TEST(Brushes, StripedDabBandsAndExtent) {
         EXPECT_EQ(StripedDabStart(8), -20);
 
         CanvasImage before = ReadCanvas();
-        DrawStripedDab(canvasWindow, appPalette, 100, 100, kRed, kGreen, kBlue, 1);
+        DrawStripedDab(canvasWindow, appPalette, 100, 100, 1, kRed, kGreen, kBlue);
         const COLORREF narrow[5] = {kRed, kGreen, kBlue, kGreen, kRed};
         for (int i = 0; i < 5; i++) EXPECT_EQ(CanvasPixel(98 + i, 98 + i), narrow[i]);
         EXPECT_EQ(Differences(before, ReadCanvas()).size(), 5u);
 
         ClearCanvas();
-        DrawStripedDab(canvasWindow, appPalette, 200, 200, kRed, kGreen, kBlue, 8);
+        DrawStripedDab(canvasWindow, appPalette, 200, 200, 8, kRed, kGreen, kBlue);
         std::vector<POINT> changed = Differences(before, ReadCanvas());
         EXPECT_EQ(changed.size(), 40u);
         const COLORREF wide[5] = {kRed, kGreen, kBlue, kGreen, kRed};
@@ -90,7 +90,7 @@ TEST(Brushes, RgbDabAndFuzzyDot) {
             ClearCanvas();
             SeedRandom(seed);
             CanvasImage before = ReadCanvas();
-            DrawFuzzyStroke(canvasWindow, appPalette, 200, 200, kBlue, 200, 200);
+            DrawFuzzyStroke(canvasWindow, appPalette, 200, 200, 200, 200, kBlue);
             EXPECT_EQ(CanvasPixel(200, 200), kBlue) << "a dot where the stroke starts and ends";
             Box box = ChangedBox(before);
             EXPECT_GE(box.left, 190);
@@ -108,7 +108,7 @@ TEST(Brushes, LineBurstAndSparklesStayInTheirSquares) {
             ClearCanvas();
             SeedRandom(seed);
             CanvasImage before = ReadCanvas();
-            DrawLineBurst(canvasWindow, appPalette, width, kRed, 280, 200);
+            DrawLineBurst(canvasWindow, appPalette, 280, 200, width, kRed);
             Box box = ChangedBox(before);
             // Line ends within 12 × width, plus half the pen round them.
             int reach = 12 * width + width / 2 + 1;
@@ -118,7 +118,7 @@ TEST(Brushes, LineBurstAndSparklesStayInTheirSquares) {
             EXPECT_LE(box.bottom, 200 + reach);
 
             ClearCanvas();
-            DrawSparkleStroke(canvasWindow, appPalette, kRed, kGreen, kBlue, kBlack, 280, 200, 280, 200);
+            DrawSparkleStroke(canvasWindow, appPalette, 280, 200, 280, 200, kRed, kGreen, kBlue, kBlack);
             for (POINT p : Differences(before, ReadCanvas())) {
                 COLORREF c = CanvasPixel(p.x, p.y);
                 if (c == kRed) continue;
@@ -135,7 +135,7 @@ TEST(Sprays, SprayStaysInsideItsCircleAndSparesBlackInColouringMode) {
             ClearCanvas();
             SeedRandom(seed);
             CanvasImage before = ReadCanvas();
-            SprayDots(250, 200, size, kRed, 0, canvasWindow, appPalette);
+            SprayDots(canvasWindow, appPalette, 250, 200, size, kRed, 0);
             std::vector<POINT> dots = Differences(before, ReadCanvas());
             EXPECT_LE(dots.size(), size_t(8 * size));
             for (POINT p : dots) ASSERT_LT(PointDistance(250, 200, p.x, p.y), 8 * size) << "seed " << seed;
@@ -146,7 +146,7 @@ TEST(Sprays, SprayStaysInsideItsCircleAndSparesBlackInColouringMode) {
         int sprayed = 0;
         for (uint32_t seed = 1; seed <= 60; seed++) {
             SeedRandom(seed);
-            SprayDots(250, 200, 8, kRed, 1, canvasWindow, appPalette);
+            SprayDots(canvasWindow, appPalette, 250, 200, 8, kRed, 1);
         }
         for (POINT p : Differences(before, ReadCanvas())) {
             ASSERT_NE(before.at(p.x, p.y), kBlack) << "a black pixel sprayed at " << p.x << ", " << p.y;
@@ -162,7 +162,7 @@ TEST(Sprays, BlobsGrassAndBubblesKeepTheirRanges) {
             ClearCanvas();
             SeedRandom(seed);
             CanvasImage before = ReadCanvas();
-            DrawBlobTrail(480, 340, canvasWindow, appPalette, kBlue);
+            DrawBlobTrail(canvasWindow, appPalette, 480, 340, kBlue);
             Box blobs = ChangedBox(before);
             // At most 15 moves of -77 .. 82, then a blob of at most 52 round its centre.
             EXPECT_GE(blobs.left, 480 - 15 * 77 - 52);
@@ -170,7 +170,7 @@ TEST(Sprays, BlobsGrassAndBubblesKeepTheirRanges) {
             EXPECT_LE(blobs.left, blobs.right) << "at least one blob is drawn";
 
             ClearCanvas();
-            DrawGrassTuft(300, 300, kGreen, canvasWindow, appPalette);
+            DrawGrassTuft(canvasWindow, appPalette, 300, 300, kGreen);
             Box grass = ChangedBox(before);
             EXPECT_GE(grass.left, 290);
             EXPECT_LE(grass.right, 309);
@@ -179,7 +179,7 @@ TEST(Sprays, BlobsGrassAndBubblesKeepTheirRanges) {
 
             int size = int(seed % 8) + 1;
             ClearCanvas();
-            DrawBubbles(size, 300, 300, kBlue, canvasWindow, appPalette);
+            DrawBubbles(canvasWindow, appPalette, 300, 300, size, kBlue);
             Box bubbles = ChangedBox(before);
             int reach = 3 * 10 + 7 * size;
             if (bubbles.left <= bubbles.right) {
@@ -198,7 +198,7 @@ TEST(Sprays, ScatterOnlyMovesPixelsInsideItsSquare) {
             PaintCanvas([](int x, int y) { return RGB(x * 7 % 256, y * 13 % 256, (x * y) % 256); });
             SeedRandom(seed);
             CanvasImage before = ReadCanvas();
-            ScatterPixels(200, 150, canvasWindow, appPalette);
+            ScatterPixels(canvasWindow, appPalette, 200, 150);
             std::vector<POINT> moved = Differences(before, ReadCanvas());
             EXPECT_FALSE(moved.empty());
             for (POINT p : moved) {

@@ -18,7 +18,7 @@ constexpr COLORREF kBlue = RGB(0, 0, 255);
 TEST(Fills, FillCanvasColourCoversThePicture) {
     RunDab({640, 480}, [] {
         PaintCanvas(Checks);
-        FillCanvasColour(canvasWindow, appPalette, RGB(0, 0x9C, 0xFC), canvasWidth, canvasHeight);
+        FillCanvasColour(canvasWindow, appPalette, canvasWidth, canvasHeight, RGB(0, 0x9C, 0xFC));
         CanvasImage after = ReadCanvas();
         for (COLORREF c : after.pixels) ASSERT_EQ(c, RGB(0, 0x9C, 0xFC));
     });
@@ -28,7 +28,7 @@ TEST(Fills, StarFieldIsStarsOnTheBackground) {
     RunDab({640, 480}, [] {
         for (uint32_t seed = 1; seed <= 10; seed++) {
             SeedRandom(seed);
-            DrawStarField(canvasWindow, appPalette, kYellow, kNight, canvasWidth, canvasHeight);
+            DrawStarField(canvasWindow, appPalette, canvasWidth, canvasHeight, kYellow, kNight);
             int stars = 0;
             for (COLORREF c : ReadCanvas().pixels) {
                 ASSERT_TRUE(c == kYellow || c == kNight);
@@ -43,7 +43,7 @@ TEST(Fills, StarFieldIsStarsOnTheBackground) {
 TEST(Fills, StarFieldWithoutWidthOrHeightRunsToItsEnd) {
     RunDab({640, 480}, [] {
         ClearCanvas();
-        DrawStarField(canvasWindow, appPalette, kYellow, kNight, 0, canvasHeight);
+        DrawStarField(canvasWindow, appPalette, 0, canvasHeight, kYellow, kNight);
         // No background to fill; single and big stars all on columns 0 and 1, streaks from the left edge.
         int white = 0;
         for (COLORREF c : ReadCanvas().pixels) white += c == RGB(255, 255, 255);
@@ -51,7 +51,7 @@ TEST(Fills, StarFieldWithoutWidthOrHeightRunsToItsEnd) {
         int onFirstColumns = 0;
         for (int y = 0; y < 400; y++) onFirstColumns += CanvasPixel(0, y) == kYellow;
         EXPECT_GT(onFirstColumns, 0);
-        DrawStarField(canvasWindow, appPalette, kYellow, kNight, canvasWidth, 0);
+        DrawStarField(canvasWindow, appPalette, canvasWidth, 0, kYellow, kNight);
     });
 }
 

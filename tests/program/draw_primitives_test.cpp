@@ -72,13 +72,13 @@ TEST(Primitives, PointDistanceRoundsDown) {
 TEST(Primitives, DotsAreOnePixelOrRound) {
     RunDab({640, 480}, [] {
         CanvasImage before = ReadCanvas();
-        DrawDot(canvasWindow, appPalette, 60, 70, kRed, 1);
+        DrawDot(canvasWindow, appPalette, 60, 70, 1, kRed);
         std::vector<POINT> changed = Differences(before, ReadCanvas());
         ASSERT_EQ(changed.size(), 1u);
         EXPECT_EQ(changed[0].x, 60);
         EXPECT_EQ(changed[0].y, 70);
 
-        DrawDot(canvasWindow, appPalette, 200, 200, kRed, 7);
+        DrawDot(canvasWindow, appPalette, 200, 200, 7, kRed);
         EXPECT_EQ(CanvasPixel(200, 200), kRed);
         EXPECT_EQ(CanvasPixel(197, 200), kRed);
         EXPECT_EQ(CanvasPixel(200, 203), kRed);
@@ -91,7 +91,7 @@ TEST(Primitives, NibMarksAndRibbons) {
     RunDab({640, 480}, [] {
         // Style 1, width 1: the rising slash from (x - 2, y + 2) towards (x + 2, y - 2), its end left out.
         CanvasImage before = ReadCanvas();
-        DrawNibStroke(canvasWindow, appPalette, 100, 100, 1, kRed, 1, 0, 0);
+        DrawNibStroke(canvasWindow, appPalette, 100, 100, 0, 0, 1, kRed, 1);
         std::vector<POINT> slash = Differences(before, ReadCanvas());
         ASSERT_EQ(slash.size(), 4u);
         for (POINT p : slash) EXPECT_EQ(p.x - 100, 100 - p.y) << "on the rising diagonal";
@@ -99,7 +99,7 @@ TEST(Primitives, NibMarksAndRibbons) {
         EXPECT_EQ(CanvasPixel(102, 98), kWhite);
 
         // Styles 3 and 4: one-pixel bars of 4 × width whatever the width.
-        DrawNibStroke(canvasWindow, appPalette, 300, 100, 3, kRed, 3, 0, 0);
+        DrawNibStroke(canvasWindow, appPalette, 300, 100, 0, 0, 3, kRed, 3);
         EXPECT_EQ(CanvasPixel(300, 94), kRed);
         EXPECT_EQ(CanvasPixel(300, 105), kRed);
         EXPECT_EQ(CanvasPixel(301, 100), kWhite);
@@ -107,7 +107,7 @@ TEST(Primitives, NibMarksAndRibbons) {
         // Style 5, width 3: twelve slanted lines of a 3-pixel pen, i = -6 .. 5, from (x + i, y - i) to
         // (x2 + i, y2 - i): the first from (194, 206) to (234, 206), the last from (205, 195) to (245, 195).
         ClearCanvas();
-        DrawNibStroke(canvasWindow, appPalette, 200, 200, 3, kRed, 5, 240, 200);
+        DrawNibStroke(canvasWindow, appPalette, 200, 200, 240, 200, 3, kRed, 5);
         EXPECT_EQ(CanvasPixel(194, 206), kRed);
         EXPECT_EQ(CanvasPixel(233, 206), kRed);
         EXPECT_EQ(CanvasPixel(244, 195), kRed);
@@ -117,22 +117,22 @@ TEST(Primitives, NibMarksAndRibbons) {
 
         // Style 7 takes no notice of y, style 8 none of x.
         ClearCanvas();
-        DrawNibStroke(canvasWindow, appPalette, 100, 50, 2, kRed, 7, 130, 300);
+        DrawNibStroke(canvasWindow, appPalette, 100, 50, 130, 300, 2, kRed, 7);
         CanvasImage seven = ReadCanvas();
         ClearCanvas();
-        DrawNibStroke(canvasWindow, appPalette, 100, 250, 2, kRed, 7, 130, 300);
+        DrawNibStroke(canvasWindow, appPalette, 100, 250, 130, 300, 2, kRed, 7);
         EXPECT_EQ(ReadCanvas(), seven);
         ClearCanvas();
-        DrawNibStroke(canvasWindow, appPalette, 10, 100, 2, kRed, 8, 130, 300);
+        DrawNibStroke(canvasWindow, appPalette, 10, 100, 130, 300, 2, kRed, 8);
         CanvasImage eight = ReadCanvas();
         ClearCanvas();
-        DrawNibStroke(canvasWindow, appPalette, 400, 100, 2, kRed, 8, 130, 300);
+        DrawNibStroke(canvasWindow, appPalette, 400, 100, 130, 300, 2, kRed, 8);
         EXPECT_EQ(ReadCanvas(), eight);
         EXPECT_NE(seven, eight);
 
         // Style 9: the plain wide line.
         ClearCanvas();
-        DrawNibStroke(canvasWindow, appPalette, 100, 100, 8, kRed, 9, 200, 100);
+        DrawNibStroke(canvasWindow, appPalette, 100, 100, 200, 100, 8, kRed, 9);
         EXPECT_EQ(CanvasPixel(150, 97), kRed);
         EXPECT_EQ(CanvasPixel(150, 103), kRed);
         EXPECT_EQ(CanvasPixel(150, 106), kWhite);
@@ -143,7 +143,7 @@ TEST(Primitives, NibStylesOutsideOneToNineDrawNothing) {
     RunDab({640, 480}, [] {
         CanvasImage before = ReadCanvas();
         size_t objects = testing::LiveGdiObjects();
-        for (int style : {0, 10, -1, 99}) DrawNibStroke(canvasWindow, appPalette, 100, 100, 4, kRed, style, 150, 150);
+        for (int style : {0, 10, -1, 99}) DrawNibStroke(canvasWindow, appPalette, 100, 100, 150, 150, 4, kRed, style);
         EXPECT_EQ(ReadCanvas(), before);
         EXPECT_EQ(testing::LiveGdiObjects(), objects);
     });

@@ -18,13 +18,13 @@ TEST(Shapes, RubberBandDrawnTwiceRestoresTheCanvasForEveryShape) {
         CanvasImage before = ReadCanvas();
         for (int shape : kShapes) {
             // Down at (120, 90), out to (300, 250), then up and left of the anchor, then back.
-            TrackShapeOutline(canvasWindow, appPalette, shape, 300, 250, 120, 90, 120, 90);
+            TrackShapeOutline(canvasWindow, appPalette, shape, 120, 90, 120, 90, 300, 250);
             EXPECT_NE(ReadCanvas(), before) << "shape " << shape << " draws an outline";
-            TrackShapeOutline(canvasWindow, appPalette, shape, 20, 30, 300, 250, 120, 90);
+            TrackShapeOutline(canvasWindow, appPalette, shape, 120, 90, 300, 250, 20, 30);
             TrackShapeOutline(canvasWindow, appPalette, shape, 120, 90, 20, 30, 120, 90);
             EXPECT_EQ(ReadCanvas(), before) << "shape " << shape;
         }
-        TrackShapeOutline(canvasWindow, appPalette, 7, 300, 250, 120, 90, 120, 90);
+        TrackShapeOutline(canvasWindow, appPalette, 7, 120, 90, 120, 90, 300, 250);
         EXPECT_EQ(ReadCanvas(), before) << "a code that is no shape draws nothing";
     });
 }
@@ -35,11 +35,11 @@ TEST(Shapes, FinishingErasesTheLastRubberBand) {
         for (int shape : kShapes) {
             PaintCanvas(Checks);
             // What the finished figure alone gives: finished from an empty rubber band.
-            DrawFinishedShape(canvasWindow, appPalette, shape, 260, 200, 100, 80, 100, 80, 1, 3, kBlue);
+            DrawFinishedShape(canvasWindow, appPalette, shape, 100, 80, 100, 80, 260, 200, 3, kBlue, 1);
             CanvasImage alone = ReadCanvas();
             PaintCanvas(Checks);
-            TrackShapeOutline(canvasWindow, appPalette, shape, 330, 260, 100, 80, 100, 80);
-            DrawFinishedShape(canvasWindow, appPalette, shape, 260, 200, 100, 80, 330, 260, 1, 3, kBlue);
+            TrackShapeOutline(canvasWindow, appPalette, shape, 100, 80, 100, 80, 330, 260);
+            DrawFinishedShape(canvasWindow, appPalette, shape, 100, 80, 330, 260, 260, 200, 3, kBlue, 1);
             EXPECT_EQ(ReadCanvas(), alone) << "shape " << shape;
         }
     });
@@ -71,7 +71,7 @@ TEST(Shapes, StarAndOctagonDraggedUpAndLeftKeepTheirTipsAndCuts) {
         for (bool upLeft : {false, true}) {
             ClearCanvas();
             int l = upLeft ? 300 : 100, t = upLeft ? 300 : 100, r = upLeft ? 100 : 300, b = upLeft ? 100 : 300;
-            DrawFinishedShape(canvasWindow, appPalette, kStar, r, b, l, t, l, t, 2, 1, kBlue);
+            DrawFinishedShape(canvasWindow, appPalette, kStar, l, t, l, t, r, b, 1, kBlue, 2);
             EXPECT_EQ(CanvasPixel(200, 200), kBlue) << "the star's middle";
             EXPECT_EQ(CanvasPixel(200, 103), kBlue) << "the top tip at half the width";
             EXPECT_EQ(CanvasPixel(103, 200), kBlue) << "the left tip at half the height";
@@ -79,7 +79,7 @@ TEST(Shapes, StarAndOctagonDraggedUpAndLeftKeepTheirTipsAndCuts) {
             EXPECT_EQ(CanvasPixel(290, 290), kWhite) << "no corner";
 
             ClearCanvas();
-            DrawFinishedShape(canvasWindow, appPalette, kOctagon, r, b, l, t, l, t, 2, 1, kBlue);
+            DrawFinishedShape(canvasWindow, appPalette, kOctagon, l, t, l, t, r, b, 1, kBlue, 2);
             EXPECT_EQ(CanvasPixel(200, 200), kBlue);
             EXPECT_EQ(CanvasPixel(200, 102), kBlue) << "the top edge between the thirds";
             EXPECT_EQ(CanvasPixel(102, 200), kBlue);
@@ -93,7 +93,7 @@ TEST(Shapes, StarAndOctagonDraggedUpAndLeftKeepTheirTipsAndCuts) {
 // The columns of the top row of an outlined isosceles triangle.
 std::vector<int> ApexColumns(int l, int r) {
     ClearCanvas();
-    DrawFinishedShape(canvasWindow, appPalette, kIsoscelesTriangle, r, 80, l, 50, l, 50, 1, 1, kBlue);
+    DrawFinishedShape(canvasWindow, appPalette, kIsoscelesTriangle, l, 50, l, 50, r, 80, 1, kBlue, 1);
     std::vector<int> columns;
     for (int x = 90; x < 120; x++)
         if (CanvasPixel(x, 50) == kBlue) columns.push_back(x);
@@ -134,7 +134,7 @@ TEST(Shapes, BoxToolErasesItsRubberRectangle) {
         DrawFinishedBox(canvasWindow, appPalette, 100, 100, 100, 100, 200, 150, 2, kBlue);
         CanvasImage alone = ReadCanvas();
         PaintCanvas(Checks);
-        TrackShapeOutline(canvasWindow, appPalette, kRectangle, 320, 260, 100, 100, 100, 100);
+        TrackShapeOutline(canvasWindow, appPalette, kRectangle, 100, 100, 100, 100, 320, 260);
         DrawFinishedBox(canvasWindow, appPalette, 100, 100, 320, 260, 200, 150, 2, kBlue);
         EXPECT_EQ(ReadCanvas(), alone);
     });
@@ -144,14 +144,14 @@ TEST(Shapes, HollowAndHatchedFillsLeaveThePictureVisible) {
     RunDab({640, 480}, [] {
         PaintCanvas(Checks);
         CanvasImage before = ReadCanvas();
-        DrawFinishedShape(canvasWindow, appPalette, kRectangle, 300, 300, 100, 100, 100, 100, 1, 2, kBlue);
+        DrawFinishedShape(canvasWindow, appPalette, kRectangle, 100, 100, 100, 100, 300, 300, 2, kBlue, 1);
         CanvasImage hollow = ReadCanvas();
         for (int y = 110; y < 290; y++)
             for (int x = 110; x < 290; x++) ASSERT_EQ(hollow.at(x, y), before.at(x, y)) << "hollow inside at " << x << ", " << y;
 
         for (int style = 3; style <= 8; style++) {
             PaintCanvas(Checks);
-            DrawFinishedShape(canvasWindow, appPalette, kEllipse, 300, 300, 100, 100, 100, 100, style, 1, kBlue);
+            DrawFinishedShape(canvasWindow, appPalette, kEllipse, 100, 100, 100, 100, 300, 300, 1, kBlue, style);
             CanvasImage hatched = ReadCanvas();
             int kept = 0, painted = 0;
             for (int y = 170; y < 230; y++)
@@ -165,7 +165,7 @@ TEST(Shapes, HollowAndHatchedFillsLeaveThePictureVisible) {
         }
 
         PaintCanvas(Checks);
-        DrawFinishedShape(canvasWindow, appPalette, kRectangle, 300, 300, 100, 100, 100, 100, 2, 1, kBlue);
+        DrawFinishedShape(canvasWindow, appPalette, kRectangle, 100, 100, 100, 100, 300, 300, 1, kBlue, 2);
         EXPECT_EQ(CanvasPixel(200, 200), kBlue) << "style 2 is solid";
     });
 }
