@@ -79,6 +79,14 @@ extern const WidthChooserRow kWidthChooserRows[kPenWidths];
 bool InWidthChooser(int x);
 // The width (1 to 8) of a click in the width chooser, 0 between bands.
 int WidthAt(int y);
+// The width chooser's drawing: its sample lines, and its knob on a two-column track with navy under it.
+constexpr int kWidthSampleLeft = 315, kWidthSampleRight = 340;
+constexpr RECT kWidthKnobArea{341, 0, 359, kCanvasTop};
+constexpr int kWidthKnobX = 348, kWidthTrackTop = 7, kWidthTrackBottom = 66;
+// The rainbow chooser's knob: up for one colour, down for the rainbow.
+constexpr int kRainbowKnobX = 383, kOneColourKnobY = 8, kRainbowKnobY = 43;
+// The pattern chooser's swatch, flooded from this point.
+constexpr POINT kPatternSwatchPoint{372, 56};
 // The pattern chooser and the rainbow chooser share one place; the rainbow's halves meet at the strip's
 // middle.
 constexpr int kSideChooserLeft = 360;
@@ -100,4 +108,6 @@ POINT PictureCellOrigin(int cell);
 // The cell (0 to 3) under a click, -1 for none.
 int PictureCellAt(int x, int y);
 constexpr POINT kChooserArrowOrigin{584, 234};
+// Where the picture chooser's title begins.
+constexpr POINT kChooserTitleOrigin{100, 80};
 bool OnChooserArrow(int x, int y);

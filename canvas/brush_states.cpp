@@ -31,7 +31,7 @@ void PressLineBurst(CanvasStroke& stroke, ToolState) {
 }
 
 void PressEraser(CanvasStroke& stroke, ToolState state) {
-    DrawEraserSquare(canvasWindow, appPalette, stroke.from.x, stroke.from.y, 0, 0, EraserSide(state), 0);
+    DrawEraserSquare(canvasWindow, appPalette, stroke.from.x, stroke.from.y, 0, 0, EraserSide(state), kEraserPress);
 }
 
 void PressConfetti(CanvasStroke& stroke, ToolState state) {
@@ -93,7 +93,7 @@ void MoveLineBurst(CanvasStroke&, ToolState, POINT p) {
 }
 
 void MoveEraser(CanvasStroke& stroke, ToolState state, POINT p) {
-    DrawEraserSquare(canvasWindow, appPalette, p.x, p.y, stroke.from.x, stroke.from.y, EraserSide(state), 1);
+    DrawEraserSquare(canvasWindow, appPalette, p.x, p.y, stroke.from.x, stroke.from.y, EraserSide(state), kEraserDrag);
     stroke.from = p;
 }
 
@@ -148,7 +148,7 @@ void MoveSparkCross(CanvasStroke&, ToolState, POINT p) { DrawSparkCross(p.x, p.y
 
 // The erasers' last square goes down without its frame.
 void ReleaseEraser(CanvasStroke& stroke, ToolState state, POINT) {
-    DrawEraserSquare(canvasWindow, appPalette, stroke.from.x, stroke.from.y, 0, 0, EraserSide(state), 2);
+    DrawEraserSquare(canvasWindow, appPalette, stroke.from.x, stroke.from.y, 0, 0, EraserSide(state), kEraserRelease);
 }
 
 const ToolRow kRows[] = {

@@ -37,12 +37,12 @@ void DrawEraserSquare(HWND window, HPALETTE palette, int x, int y, int prevX, in
     d.UsePen(GetStockObject(WHITE_PEN));
     d.UseBrush(GetStockObject(WHITE_BRUSH));
     // White over the black frame of the previous position.
-    if (mode == 1) DrawRectOutline(dc, prevX - h, prevY - h, prevX - h + size, prevY - h + size);
+    if (mode == kEraserDrag) DrawRectOutline(dc, prevX - h, prevY - h, prevX - h + size, prevY - h + size);
     Rectangle(dc, left, top, left + size + 1, top + size + 1);
     d.RestorePenAndBrush();
     d.UsePen(GetStockObject(BLACK_PEN));
     // The frame shows where the eraser is; the release leaves none.
-    if (mode != 2) DrawRectOutline(dc, left, top, left + size, top + size);
+    if (mode != kEraserRelease) DrawRectOutline(dc, left, top, left + size, top + size);
 }
 
 int StripedDabStart(int width) {

@@ -45,7 +45,8 @@ void DrawFinishedBox(HWND window, HPALETTE palette, int left, int top, int oldRi
 void DrawLineBurst(HWND window, HPALETTE palette, int x, int y, int width, COLORREF colour);
 void DrawSparkleStroke(HWND window, HPALETTE palette, int x, int y, int fromX, int fromY, COLORREF lineColour,
                        COLORREF sparkColour1, COLORREF sparkColour2, COLORREF sparkColour3);
-// Mode 0 on the press, 1 with the previous point while dragging, 2 on the release (no frame).
+// The press's square, the drag's from the previous point, the release's without its frame.
+enum EraserMode : int { kEraserPress = 0, kEraserDrag = 1, kEraserRelease = 2 };
 void DrawEraserSquare(HWND window, HPALETTE palette, int x, int y, int prevX, int prevY, int size, int mode);
 void DrawStripedDab(HWND window, HPALETTE palette, int x, int y, int width, COLORREF colour1, COLORREF colour2,
                     COLORREF colour3);

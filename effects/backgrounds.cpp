@@ -36,7 +36,7 @@ void RingBurst() {
     PatBlt(dc, 0, 0, canvasWidth, canvasHeight, WHITENESS);
 }
 
-void DrawRadarScreen(int w, int h, HWND window, HPALETTE palette) {
+void DrawRadarScreen(HWND window, HPALETTE palette, int w, int h) {
     Drawing d(window, palette);
     HDC dc = d.dc();
     d.UsePen(d.MakePlainPen(1, kPlainSilver));
@@ -51,15 +51,15 @@ void DrawRadarScreen(int w, int h, HWND window, HPALETTE palette) {
     DrawLine(dc, w / 2, 0, w / 2, h);
 }
 
-void WhiteHalf(int side, HWND window, int w, int h, HPALETTE palette) {
+void WhiteHalf(HWND window, HPALETTE palette, int w, int h, int side) {
     Drawing d(window, palette);
     d.UsePen(d.MakePlainPen(1, kPlainWhite));
     d.UseBrush(d.MakePlainSolidBrush(kPlainWhite));
     switch (side) {
-        case 0: Rectangle(d.dc(), 0, 0, w / 2, h); break;
-        case 1: Rectangle(d.dc(), w / 2, 0, w, h); break;
-        case 2: Rectangle(d.dc(), 0, 0, w, h / 2); break;
-        case 3: Rectangle(d.dc(), 0, h / 2, w, h); break;
+        case kLeftHalf: Rectangle(d.dc(), 0, 0, w / 2, h); break;
+        case kRightHalf: Rectangle(d.dc(), w / 2, 0, w, h); break;
+        case kTopHalf: Rectangle(d.dc(), 0, 0, w, h / 2); break;
+        case kBottomHalf: Rectangle(d.dc(), 0, h / 2, w, h); break;
         default: break;
     }
 }
@@ -95,7 +95,7 @@ void RainbowStripes(int direction) {
     HDC dc = d.dc();
     std::array<HPEN, kFamilyColours> pens;
     for (int i = 0; i < kFamilyColours; i++) pens[size_t(i)] = d.MakePen(1, paletteColours[i]);
-    if (direction == 1) {
+    if (direction == kVerticalStripes) {
         for (int x = 0; x < canvasWidth; x++) {
             d.UsePen(pens[size_t(RandomBelow(kFamilyColours))]);
             DrawLine(dc, x, 0, x, canvasHeight);

@@ -81,7 +81,7 @@ void StripeCanvas(int direction) {
     Drawing d(canvasWindow, appPalette);
     HDC dc = d.dc();
     d.UsePen(d.MakePlainPen(1, kPlainWhite));
-    if (direction == 1) {
+    if (direction == kHorizontalStripes) {
         for (int y = 0; y < canvasHeight; y += 2) DrawLine(dc, 0, y, canvasWidth, y);
     } else {
         for (int x = 0; x < canvasWidth; x += 2) DrawLine(dc, x, 0, x, canvasHeight);

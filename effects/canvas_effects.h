@@ -1,6 +1,7 @@
 // The picture effects the region-tool pages run at once, each over the whole canvas.
 #pragma once
 
+#include "effects/page_actions.h"
 #include "platform/win32.h"
 
 void InvertCanvas();
@@ -8,11 +9,11 @@ void ZoomCanvasCentre();
 void ShrinkCanvasStep(HWND window, HPALETTE palette, int width, int height);
 void GreyCanvas();
 void ShrinkCanvasTenTimes();
-// 1: white lines on every second row; any other direction: on every second column.
+// White lines on every second row for horizontal stripes; on every second column for any other direction.
 void StripeCanvas(int direction);
 void JumbleCanvas();
-// 1: the left and right halves change places; any other direction only takes the snapshot.
-void SwapCanvasHalves(int direction);
+// The left and right halves change places, from the snapshot it takes first.
+void SwapCanvasHalves();
 void CrackCanvas();
 void FlipRandomPatches();
 void InvertRandomRectangles();

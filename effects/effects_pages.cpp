@@ -21,45 +21,47 @@ struct EffectsRow {
 
 constexpr int kChalkboardEntry = 118;
 
-void Clear(int mode) { ClearCanvasWithTransition(canvasWindow, appPalette, canvasWidth, canvasHeight, mode); }
+void Clear(TransitionMode mode) {
+    ClearCanvasWithTransition(canvasWindow, appPalette, canvasWidth, canvasHeight, mode);
+}
 
-void WhiteHalfOf(int side) { WhiteHalf(side, canvasWindow, canvasWidth, canvasHeight, appPalette); }
+void WhiteHalfOf(HalfPage side) { WhiteHalf(canvasWindow, appPalette, canvasWidth, canvasHeight, side); }
 
 // The picture shrinks away into the middle, then the page is wiped white.
 void ShrinkAway() {
     for (int i = 0; i < 20; i++) ShrinkCanvasStep(canvasWindow, appPalette, canvasWidth, canvasHeight);
-    Clear(0);
+    Clear(kWipeFromTheMiddle);
 }
 
 const EffectsRow kEffectsPage1[12] = {
     {kNoSound,
      [] { FillCanvasColour(canvasWindow, appPalette, canvasWidth, canvasHeight, paletteColours[kChalkboardEntry]); }},
-    {kWipeSound, [] { Clear(6); }},
-    {kStreaksSound, [] { Clear(7); }},
-    {kDissolveSound, [] { Clear(0); }},
-    {kCurtainsSound, [] { Clear(1); }},
+    {kWipeSound, [] { Clear(kWipeLeftToRight); }},
+    {kStreaksSound, [] { Clear(kThickStreaks); }},
+    {kDissolveSound, [] { Clear(kWipeFromTheMiddle); }},
+    {kCurtainsSound, [] { Clear(kCloseCurtains); }},
     {kNoSound, ColourNoise},
     {kRingBurstSound, RingBurst},
     {kStarryNightSound, [] { DrawStarField(canvasWindow, appPalette, canvasWidth, canvasHeight, 0xFFFFFF, 0); }},
-    {kRadarSound, [] { DrawRadarScreen(canvasWidth, canvasHeight, canvasWindow, appPalette); }},
-    {kNoSound, [] { Clear(5); }},
-    {kGraphPaperSound, [] { Clear(4); }},
-    {kWipeSound, [] { Clear(3); }},
+    {kRadarSound, [] { DrawRadarScreen(canvasWindow, appPalette, canvasWidth, canvasHeight); }},
+    {kNoSound, [] { Clear(kSquaresRowByRow); }},
+    {kGraphPaperSound, [] { Clear(kGraphPaperColumns); }},
+    {kWipeSound, [] { Clear(kRandomSquares); }},
 };
 
 const EffectsRow kEffectsPage2[12] = {
-    {kNoSound, [] { WhiteHalfOf(0); }},
-    {kNoSound, [] { WhiteHalfOf(1); }},
-    {kNoSound, [] { WhiteHalfOf(2); }},
-    {kNoSound, [] { WhiteHalfOf(3); }},
-    {kCitySound, [] { DrawScene(1); }},
+    {kNoSound, [] { WhiteHalfOf(kLeftHalf); }},
+    {kNoSound, [] { WhiteHalfOf(kRightHalf); }},
+    {kNoSound, [] { WhiteHalfOf(kTopHalf); }},
+    {kNoSound, [] { WhiteHalfOf(kBottomHalf); }},
+    {kCitySound, [] { DrawScene(kCityScene); }},
     {kSlideOutSound, [] { SlideOut(canvasWindow, appPalette, canvasWidth, canvasHeight, pictureDC); }},
     {kNoSound, DrawWoodenFrame},
     {kTunnelSound, ShrinkAway},
-    {kBarnSound, [] { DrawScene(2); }},
-    {kDissolveSound, [] { Clear(2); }},
-    {kRainbowStripesSound, [] { RainbowStripes(1); }},
-    {kRainbowStripesSound, [] { RainbowStripes(2); }},
+    {kBarnSound, [] { DrawScene(kBarnScene); }},
+    {kDissolveSound, [] { Clear(kDissolve); }},
+    {kRainbowStripesSound, [] { RainbowStripes(kVerticalStripes); }},
+    {kRainbowStripesSound, [] { RainbowStripes(kHorizontalStripes); }},
 };
 
 }  // namespace

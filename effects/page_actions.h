@@ -4,19 +4,30 @@
 
 #include "platform/win32.h"
 
-// Modes 0 to 7: the middle outwards (0), black curtains (1), a dissolve (2), random squares (3), graph
-// paper column by column (4), squares row by row (5), left to right (6), thick streaks (7). Every mode
-// but 1 (black) and 4 (graph paper) ends white; any other mode draws nothing.
+// How the page is cleared. Every mode but the black curtains and the graph paper ends white.
+enum TransitionMode : int {
+    kWipeFromTheMiddle = 0,
+    kCloseCurtains = 1,
+    kDissolve = 2,
+    kRandomSquares = 3,
+    kGraphPaperColumns = 4,
+    kSquaresRowByRow = 5,
+    kWipeLeftToRight = 6,
+    kThickStreaks = 7,
+};
+// Any other mode draws nothing.
 void ClearCanvasWithTransition(HWND window, HPALETTE palette, int w, int h, int mode);
 void ColourNoise();
 void RingBurst();
-void DrawRadarScreen(int w, int h, HWND window, HPALETTE palette);
-// Side 0 left, 1 right, 2 top, 3 bottom; any other side draws nothing.
-void WhiteHalf(int side, HWND window, int w, int h, HPALETTE palette);
-// Kind 1 a city, 2 a barn.
+void DrawRadarScreen(HWND window, HPALETTE palette, int w, int h);
+enum HalfPage : int { kLeftHalf = 0, kRightHalf = 1, kTopHalf = 2, kBottomHalf = 3 };
+// Any other side draws nothing.
+void WhiteHalf(HWND window, HPALETTE palette, int w, int h, int side);
+enum SceneKind : int { kCityScene = 1, kBarnScene = 2 };
 void DrawScene(int kind);
 // The source slides down out of the canvas in 20-pixel steps and the page ends white.
 void SlideOut(HWND window, HPALETTE palette, int w, int h, HDC source);
 void DrawWoodenFrame();
-// Direction 1 vertical stripes, any other horizontal ones.
+enum StripeDirection : int { kVerticalStripes = 1, kHorizontalStripes = 2 };
+// Any direction but vertical gives horizontal stripes.
 void RainbowStripes(int direction);

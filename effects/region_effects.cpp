@@ -25,14 +25,14 @@ const RegionEffectRow kRegionPage1[12] = {
     {kNoSound, GreyCanvas},
     kTool,
     {kTunnelSound, ShrinkCanvasTenTimes},
-    {kNoSound, [] { StripeCanvas(2); }},
-    {kNoSound, [] { StripeCanvas(1); }},
+    {kNoSound, [] { StripeCanvas(kVerticalStripes); }},
+    {kNoSound, [] { StripeCanvas(kHorizontalStripes); }},
 };
 
 const RegionEffectRow kRegionPage2[12] = {
     kTool,
     {kJumbleSound, JumbleCanvas},
-    {kSwapHalvesSound, [] { SwapCanvasHalves(1); }},
+    {kSwapHalvesSound, SwapCanvasHalves},
     kTool,
     {kCrackSound, CrackCanvas},
     {kNoSound, FlipRandomPatches},

@@ -58,6 +58,6 @@ void DrawScene(int kind) {
     Rectangle(d.dc(), 0, 0, w, h / 2);
     Paint(d, kPlainGreen);
     Rectangle(d.dc(), 0, h / 2, w, h);
-    if (kind == 1) DrawCity(d, h);
-    else if (kind == 2) DrawBarn(d, h);
+    if (kind == kCityScene) DrawCity(d, h);
+    else if (kind == kBarnScene) DrawBarn(d, h);
 }

@@ -21,9 +21,8 @@ void JumbleCanvas() {
     }
 }
 
-void SwapCanvasHalves(int direction) {
+void SwapCanvasHalves() {
     TakeSnapshot();
-    if (direction != 1) return;
     Drawing d(canvasWindow, appPalette);
     int w = canvasWidth, h = canvasHeight;
     BitBlt(d.dc(), w / 2, 0, w / 2, h - 2, pictureDC, 0, 0, SRCCOPY);

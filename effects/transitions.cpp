@@ -71,7 +71,8 @@ struct Transition {
     void (*draw)(HDC dc, int w, int h);
 };
 
-const Transition kTransitions[8] = {
+// In the order of the transition modes.
+const Transition kTransitions[kThickStreaks + 1] = {
     {kPlainWhite, kPlainWhite, 1, WipeFromTheMiddle},
     {kPlainBlack, kPlainBlack, 1, CloseCurtains},
     {kPlainWhite, kPlainWhite, 1, Dissolve},
@@ -85,7 +86,7 @@ const Transition kTransitions[8] = {
 }  // namespace
 
 void ClearCanvasWithTransition(HWND window, HPALETTE palette, int w, int h, int mode) {
-    if (mode < 0 || mode > 7) return;
+    if (mode < kWipeFromTheMiddle || mode > kThickStreaks) return;
     const Transition& t = kTransitions[mode];
     Drawing d(window, palette);
     d.UseBrush(d.MakePlainSolidBrush(t.brush));

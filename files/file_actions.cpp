@@ -12,9 +12,6 @@
 
 namespace {
 
-// The files page's button 5 switches the sound and shows whether it is on.
-constexpr int kSoundButton = 5;
-
 // The sound button's icon at once, and the music closed when sound goes off; it is not started again.
 void ToggleSound() {
     HICON icon;
@@ -32,25 +29,25 @@ void ToggleSound() {
 
 void FilesPageAction(int n) {
     switch (n) {
-        case 1:
+        case kOpenButton:
             SetToolState(kNoToolState);
             OpenPictureChooser(false);
             break;
-        case 2:
+        case kSaveButton:
             SetToolState(kNoToolState);
             SavePicture();
             AskFrame(kShowFirstToolPage);
             ShowSnapshotOnCanvas();
             break;
-        case 3:
+        case kPrintButton:
             SetToolState(kNoToolState);
             PrintPicture();
             break;
-        case 4:
+        case kDeleteButton:
             SetToolState(kNoToolState);
             OpenPictureChooser(true);
             break;
-        case 5: ToggleSound(); break;
+        case kSoundButton: ToggleSound(); break;
         default: break;
     }
 }

@@ -192,7 +192,7 @@ void DrawChooserPage() {
         DrawNavyRectangle(d, {kCanvasLeft, kCanvasTop, canvasWidth, canvasHeight});
         SetBkMode(frame, TRANSPARENT);
         SetTextColor(frame, kTitleColour);
-        TextOutA(frame, 100, 80, kTitle, int(sizeof kTitle - 1));
+        TextOutA(frame, kChooserTitleOrigin.x, kChooserTitleOrigin.y, kTitle, int(sizeof kTitle - 1));
         complete = DrawPreviews(frame);
     }
     if (complete) DrawChooserArrow(pictureListEnd > 4 ? 1 : 0);

@@ -21,8 +21,8 @@ COLORREF KnobShadow() { return paletteColours[99] | kPaletteRelative; }
 
 void Line(HDC dc, int x1, int y1, int x2, int y2) { DrawLine(dc, x1, y1, x2, y2); }
 
-// The two strokes of light and of shadow on a knob centred at (x, a), as the width chooser's (x 348)
-// and the rainbow chooser's (x 383) have them.
+// The two strokes of light and of shadow on a knob centred at (x, a), as the width chooser's and the
+// rainbow chooser's have them.
 void DrawKnobShine(Drawing& d, int x, int a) {
     HDC dc = d.dc();
     HPEN light = d.MakePlainPen(1, KnobLight());
@@ -50,19 +50,19 @@ void DrawWidthChooser() {
     Drawing d(Drawing::kFrame);
     HDC dc = d.dc();
     // The knob's track goes under navy.
-    DrawNavyRectangle(d, {341, 0, 359, kCanvasTop});
+    DrawNavyRectangle(d, kWidthKnobArea);
     HPEN highlight = d.MakePlainPen(1, kHighlight);
     HBRUSH body = d.MakePlainSolidBrush(KnobBody());
     d.Use(highlight);
     for (const WidthChooserRow& row : kWidthChooserRows)
-        for (int y = row.sampleTop; y <= row.sampleBottom; y++) Line(dc, 315, y, 340, y);
+        for (int y = row.sampleTop; y <= row.sampleBottom; y++) Line(dc, kWidthSampleLeft, y, kWidthSampleRight, y);
     int width = CurrentBrush().penWidth;
     int a = kWidthChooserRows[(width >= 1 && width <= kPenWidths ? width : 1) - 1].knobY;
-    Line(dc, 348, 7, 348, 66);
-    Line(dc, 349, 7, 349, 66);
+    Line(dc, kWidthKnobX, kWidthTrackTop, kWidthKnobX, kWidthTrackBottom);
+    Line(dc, kWidthKnobX + 1, kWidthTrackTop, kWidthKnobX + 1, kWidthTrackBottom);
     d.Use(body);
-    Ellipse(dc, 345, a - 4, 353, a + 4);
-    DrawKnobShine(d, 348, a);
+    Ellipse(dc, kWidthKnobX - 3, a - 4, kWidthKnobX + 5, a + 4);
+    DrawKnobShine(d, kWidthKnobX, a);
     NoteChooserShown(Chooser::kWidth);
 }
 
@@ -71,11 +71,11 @@ void DrawRainbowChooser() {
     HDC dc = d.dc();
     // Read afresh each time the chooser is drawn.
     DrawPictureFile(dc, "A4.MUB", kSideChooserLeft, 0, kSideChooserWidth, kCanvasTop, kSideChooserWidth, kCanvasTop);
-    int a = CurrentBrush().rainbowMode ? 43 : 8;
+    int a = CurrentBrush().rainbowMode ? kRainbowKnobY : kOneColourKnobY;
     d.Use(GetStockObject(BLACK_PEN));
     d.Use(d.MakePlainSolidBrush(KnobBody()));
-    Ellipse(dc, 379, a - 4, 387, a + 4);
-    DrawKnobShine(d, 383, a);
+    Ellipse(dc, kRainbowKnobX - 4, a - 4, kRainbowKnobX + 4, a + 4);
+    DrawKnobShine(d, kRainbowKnobX, a);
     NoteChooserShown(Chooser::kRainbow);
 }
 
@@ -90,6 +90,7 @@ void DrawPatternChooser() {
     d.Use(brush.fillPattern == 1 ? d.MakePlainSolidBrush(kPlainWhite)
           : hatch >= 0     ? d.MakeHatchBrush(hatch, colour)
                            : d.MakePlainSolidBrush(colour));
-    ExtFloodFill(dc, 372, 56, GetPixel(dc, 372, 56) | kPaletteRelative, FLOODFILLSURFACE);
+    POINT at = kPatternSwatchPoint;
+    ExtFloodFill(dc, at.x, at.y, GetPixel(dc, at.x, at.y) | kPaletteRelative, FLOODFILLSURFACE);
     NoteChooserShown(Chooser::kPattern);
 }

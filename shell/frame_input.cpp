@@ -69,9 +69,9 @@ void ChooserViewClick(int x, int y) {
 }
 
 void FilesPageClick(int n) {
-    if (n <= 4) ClearChooserArea();
+    if (n <= kDeleteButton) ClearChooserArea();
     FilesPageAction(n);
-    if (n >= 5) ShowFilesPage();
+    if (n >= kSoundButton) ShowFilesPage();
 }
 
 void OptionStripClick(int x, int y) {

@@ -118,19 +118,11 @@ TEST(Effects, InvertRandomRectanglesFollowsTheDrawsInOrder) {
     });
 }
 
-TEST(Effects, SwapCanvasHalvesSwapsOnlyInModeOneButAlwaysTakesTheSnapshot) {
+TEST(Effects, SwapCanvasHalvesSwapsFromTheSnapshotItTakes) {
     RunDab({640, 480}, [] {
-        PaintCanvas(Checks);
-        CanvasImage before = ReadCanvas();
-        SwapCanvasHalves(2);
-        EXPECT_EQ(ReadCanvas(), before);
-        ClearCanvas();
-        Undo();
-        EXPECT_EQ(ReadCanvas(), before) << "the snapshot holds the picture as the effect saw it";
-
         PaintCanvas([](int x, int y) { return RGB(x % 256, y % 256, (x / 256) * 80); });
-        before = ReadCanvas();
-        SwapCanvasHalves(1);
+        CanvasImage before = ReadCanvas();
+        SwapCanvasHalves();
         CanvasImage after = ReadCanvas();
         int w = canvasWidth, h = canvasHeight, wrong = 0;
         for (int y = 0; y < before.height; y++)
@@ -141,6 +133,8 @@ TEST(Effects, SwapCanvasHalvesSwapsOnlyInModeOneButAlwaysTakesTheSnapshot) {
                 wrong += after.at(x, y) != expected;
             }
         EXPECT_EQ(wrong, 0);
+        Undo();
+        EXPECT_EQ(ReadCanvas(), before) << "the snapshot holds the picture as the effect saw it";
     });
 }
 
@@ -155,10 +149,10 @@ const NamedEffect kOptionBarEffects[] = {
     {"shrink step", [] { ShrinkCanvasStep(canvasWindow, appPalette, canvasWidth, canvasHeight); }},
     {"grey", GreyCanvas},
     {"shrink ten times", ShrinkCanvasTenTimes},
-    {"stripe rows", [] { StripeCanvas(1); }},
-    {"stripe columns", [] { StripeCanvas(2); }},
+    {"stripe rows", [] { StripeCanvas(kHorizontalStripes); }},
+    {"stripe columns", [] { StripeCanvas(kVerticalStripes); }},
     {"jumble", JumbleCanvas},
-    {"swap halves", [] { SwapCanvasHalves(1); }},
+    {"swap halves", SwapCanvasHalves},
     {"crack", CrackCanvas},
     {"flip patches", FlipRandomPatches},
     {"invert rectangles", InvertRandomRectangles},
@@ -288,7 +282,7 @@ TEST(Effects, WipesReachBothEdgesAndEndAsTheirModeSays) {
             }
         }
         // Graph paper: white squares with black edges at every tenth row and column.
-        ClearCanvasWithTransition(canvasWindow, appPalette, canvasWidth, canvasHeight, 4);
+        ClearCanvasWithTransition(canvasWindow, appPalette, canvasWidth, canvasHeight, kGraphPaperColumns);
         EXPECT_EQ(CanvasPixel(20, 35), kBlack);
         EXPECT_EQ(CanvasPixel(35, 20), kBlack);
         EXPECT_EQ(CanvasPixel(35, 35), kWhite);
@@ -306,7 +300,7 @@ TEST(Effects, BackgroundsAndHalves) {
         const Half halves[] = {{0, {0, 0, w / 2, h}}, {1, {w / 2, 0, w, h}}, {2, {0, 0, w, h / 2}}, {3, {0, h / 2, w, h}}, {4, {0, 0, 0, 0}}};
         for (const Half& half : halves) {
             PaintCanvas(Checks);
-            WhiteHalf(half.side, canvasWindow, w, h, appPalette);
+            WhiteHalf(canvasWindow, appPalette, w, h, half.side);
             int wrong = 0;
             for (int y = 0; y < 406; y++)
                 for (int x = 0; x < 588; x++) {
@@ -316,7 +310,7 @@ TEST(Effects, BackgroundsAndHalves) {
             EXPECT_EQ(wrong, 0) << "side " << half.side;
         }
 
-        DrawRadarScreen(w, h, canvasWindow, appPalette);
+        DrawRadarScreen(canvasWindow, appPalette, w, h);
         EXPECT_EQ(CanvasPixel(5, 5), RGB(192, 192, 192));
         EXPECT_EQ(CanvasPixel(w / 2, 5), RGB(0, 255, 0)) << "the vertical hair";
         EXPECT_EQ(CanvasPixel(w / 2 + 20, h / 2), RGB(0, 255, 0)) << "the horizontal hair";
