@@ -16,6 +16,7 @@ enum FrameRequest : UINT {
     kChooseCutSelectionAgain,
     // An effect button of a region-tool page: wParam the page's group, lParam the button.
     kRunRegionEffect,
+    kLastFrameRequest = kRunRegionEffect,
 };
 
 // To the frame window; frame is its handle while it is still being made and frameWindow not yet set.

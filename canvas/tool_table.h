@@ -14,27 +14,10 @@ using ReleaseAction = void (*)(CanvasStroke& stroke, ToolState state, POINT p);
 
 // The canvas cursors by resource number (CURSOR_n).
 enum ToolCursor : int {
-    kPlainCursor = 1,
-    kPenCursor = 2,
-    kRibbonCursor = 3,
-    kBlocksCursor = 4,
-    kDripCursor = 5,
-    kGrassCursor = 7,
-    kBirdsCursor = 8,
-    kTextCursor = 9,
-    kReversedRibbonCursor = 10,
-    kFillCursor = 11,
-    kSoftPenCursor = 12,
-    kWhitePolygonCursor = 13,
-    kThinPenCursor = 14,
-    kRegionCursor = 15,
-    kSprayCursor = 16,
-    kBubblesCursor = 17,
-    kBurstCursor = 18,
-    kVerticalNibCursor = 19,
-    kHorizontalNibCursor = 20,
-    kConfettiCursor = 21,
-    kMoveCursor = 22,
+    kPlainCursor = 1, kPenCursor, kRibbonCursor, kBlocksCursor, kDripCursor, kGrassCursor = 7, kBirdsCursor,
+    kTextCursor, kReversedRibbonCursor, kFillCursor, kSoftPenCursor, kWhitePolygonCursor, kThinPenCursor,
+    kRegionCursor, kSprayCursor, kBubblesCursor, kBurstCursor, kVerticalNibCursor, kHorizontalNibCursor,
+    kConfettiCursor, kMoveCursor,
 };
 
 struct ToolRow {

@@ -15,15 +15,9 @@ void DrawDot(HWND window, HPALETTE palette, int x, int y, int width, COLORREF co
 // Their ribbons, four further on: from (x, y) to (x2, y2), 4 × width lines of the given width; the upright
 // nib's ribbon does not use y, the level one's not x. And one line of the given width.
 enum NibStyle : int {
-    kRisingMark = 1,
-    kFallingMark = 2,
-    kUprightMark = 3,
-    kLevelMark = 4,
-    kRisingRibbon = 5,
-    kFallingRibbon = 6,
-    kUprightRibbon = 7,
-    kLevelRibbon = 8,
-    kWideLine = 9,
+    kRisingMark = 1, kFallingMark, kUprightMark, kLevelMark,
+    kRisingRibbon, kFallingRibbon, kUprightRibbon, kLevelRibbon,
+    kWideLine,
 };
 // Any other style draws nothing.
 void DrawNibStroke(HWND window, HPALETTE palette, int x, int y, int x2, int y2, int width, COLORREF colour, int style);

@@ -6,14 +6,8 @@
 
 // How the page is cleared. Every mode but the black curtains and the graph paper ends white.
 enum TransitionMode : int {
-    kWipeFromTheMiddle = 0,
-    kCloseCurtains = 1,
-    kDissolve = 2,
-    kRandomSquares = 3,
-    kGraphPaperColumns = 4,
-    kSquaresRowByRow = 5,
-    kWipeLeftToRight = 6,
-    kThickStreaks = 7,
+    kWipeFromTheMiddle, kCloseCurtains, kDissolve, kRandomSquares, kGraphPaperColumns, kSquaresRowByRow,
+    kWipeLeftToRight, kThickStreaks,
 };
 // Any other mode draws nothing.
 void ClearCanvasWithTransition(HWND window, HPALETTE palette, int w, int h, int mode);

@@ -15,10 +15,7 @@ struct RegionEffectRow {
 constexpr RegionEffectRow kTool{kNoSound, nullptr};
 
 const RegionEffectRow kRegionPage1[12] = {
-    kTool,
-    kTool,
-    kTool,
-    kTool,
+    kTool, kTool, kTool, kTool,
     {kInvertSound, InvertCanvas},
     {kNoSound, ZoomCanvasCentre},
     {kShrinkStepSound, [] { ShrinkCanvasStep(canvasWindow, appPalette, canvasWidth, canvasHeight); }},
@@ -30,18 +27,13 @@ const RegionEffectRow kRegionPage1[12] = {
 };
 
 const RegionEffectRow kRegionPage2[12] = {
-    kTool,
-    {kJumbleSound, JumbleCanvas},
+    kTool, {kJumbleSound, JumbleCanvas},
     {kSwapHalvesSound, SwapCanvasHalves},
-    kTool,
-    {kCrackSound, CrackCanvas},
+    kTool, {kCrackSound, CrackCanvas},
     {kNoSound, FlipRandomPatches},
     {kInvertSound, InvertRandomRectangles},
-    kTool,
-    kTool,
-    {kGraphPaperSound, QuarterCanvas},
-    {kViewfinderSound, DrawViewfinder},
-    kTool,
+    kTool, kTool, {kGraphPaperSound, QuarterCanvas},
+    {kViewfinderSound, DrawViewfinder}, kTool,
 };
 
 }  // namespace

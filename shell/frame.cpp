@@ -1,5 +1,6 @@
-// The frame's window procedure: its creation, which makes the palette, the defaults and the canvas, and
-// its answers to the system's messages. Painting and input are in frame_paint.cpp and frame_input.cpp.
+// The frame's window procedure: its creation, which makes the palette, reads the settings and makes the
+// canvas, its answers to the system's messages and to the other parts' requests. Painting and input are in
+// frame_paint.cpp and frame_input.cpp.
 #include "shell/frame.h"
 
 #include "base/colours.h"
@@ -50,6 +51,21 @@ LRESULT CreateFrameContents(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     RegisterCanvasClass();
     CreateCanvas(window);
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// What the canvas, the text, the option strip, the effects and the files ask for once they are done.
+LRESULT AnswerFrameRequest(FrameRequest request, WPARAM wParam, LPARAM lParam) {
+    switch (request) {
+        case kPaintFrame: PaintFrame(); break;
+        case kShowFirstToolPage: ShowToolPage(1); break;
+        case kShowColourPanel: DrawColourPanel(CurrentBrush().colourFamily); break;
+        case kChooseCutSelectionAgain:
+            SetSelectedOption(2);
+            SelectOption(1);
+            break;
+        case kRunRegionEffect: RunRegionEffect(ToolGroup(wParam), int(lParam)); break;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -103,23 +119,11 @@ LRESULT CALLBACK PaintWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             FrameCharacter(wParam);
             return 0;
         case WM_PAINT:
-        case kPaintFrame:
             PaintFrame();
             return 0;
-        case kShowFirstToolPage:
-            ShowToolPage(1);
-            return 0;
-        case kShowColourPanel:
-            DrawColourPanel(CurrentBrush().colourFamily);
-            return 0;
-        case kChooseCutSelectionAgain:
-            SetSelectedOption(2);
-            SelectOption(1);
-            return 0;
-        case kRunRegionEffect:
-            RunRegionEffect(ToolGroup(wParam), int(lParam));
-            return 0;
         default:
+            if (message >= kShowFirstToolPage && message <= kLastFrameRequest)
+                return AnswerFrameRequest(FrameRequest(message), wParam, lParam);
             return DefWindowProcA(window, message, wParam, lParam);
     }
 }
