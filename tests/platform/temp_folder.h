@@ -1,11 +1,16 @@
-// A fresh folder for each test, removed afterwards; the current directory is put back as it was.
+// A fresh folder for each test, removed afterwards; the current directory and the environment variables the
+// test chose to keep are put back as they were.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <filesystem>
+#include <fstream>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 class TempFolder : public ::testing::Test {
 protected:
@@ -17,10 +22,27 @@ protected:
         previous_ = std::filesystem::current_path();
         if (enter) std::filesystem::current_path(directory_);
     }
+    // The variables' values now, to be put back after the test.
+    void KeepEnvironment(std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            const char* value = getenv(name);
+            kept_.push_back({name, value ? std::optional<std::string>(value) : std::nullopt});
+        }
+    }
     void SetUp() override { MakeFolder(true); }
     void TearDown() override {
+        for (const auto& [name, value] : kept_) {
+            if (value) setenv(name.c_str(), value->c_str(), 1);
+            else unsetenv(name.c_str());
+        }
         std::filesystem::current_path(previous_);
         std::filesystem::remove_all(directory_);
     }
+    static void Write(const std::filesystem::path& path, const std::string& content) { std::ofstream(path) << content; }
+    static std::string Read(const std::filesystem::path& path) {
+        std::ifstream in(path);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
     std::filesystem::path directory_, previous_;
+    std::vector<std::pair<std::string, std::optional<std::string>>> kept_;
 };
