@@ -35,10 +35,7 @@ LRESULT CALLBACK Recording(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 HWND frame = nullptr, hidden = nullptr, child = nullptr;
 
 int Program() {
-    WNDCLASSA c{};
-    c.lpfnWndProc = Recording;
-    c.lpszClassName = "SessionRecording";
-    RegisterClassA(&c);
+    RegisterWindowClass("SessionRecording", Recording);
     frame = CreateWindowExA(0, "SessionRecording", "", WS_POPUP | WS_VISIBLE, 0, 0, 160, 120, nullptr, nullptr,
                             nullptr, nullptr);
     child = CreateWindowExA(0, "SessionRecording", "", WS_CHILD | WS_VISIBLE, 10, 10, 20, 20, frame, nullptr,
