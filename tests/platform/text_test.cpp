@@ -10,12 +10,10 @@
 
 #include "platform/gdi/dc.h"
 #include "platform/win32.h"
+#include "surfaces.h"
 
 namespace {
 
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kBlue = RGB(0, 0, 255);
-const COLORREF kGreen = RGB(0, 255, 0);
 const COLORREF kInk = RGB(200, 30, 90);
 const UINT kWrap = DT_NOPREFIX | DT_WORDBREAK;
 
@@ -23,12 +21,7 @@ const UINT kWrap = DT_NOPREFIX | DT_WORDBREAK;
 class Canvas {
 public:
     Canvas(int width, int height, HFONT font, COLORREF fill = kWhite)
-        : width_(width), height_(height), font_(font) {
-        HDC screen = GetDC(nullptr);
-        dc_ = CreateCompatibleDC(screen);
-        bitmap_ = CreateCompatibleBitmap(screen, width, height);
-        ReleaseDC(nullptr, screen);
-        oldBitmap_ = SelectObject(dc_, bitmap_);
+        : width_(width), height_(height), font_(font), memory_(width, height) {
         oldFont_ = SelectObject(dc_, font);
         HBRUSH brush = CreateSolidBrush(fill);
         RECT all{0, 0, width, height};
@@ -39,13 +32,8 @@ public:
     }
     ~Canvas() {
         SelectObject(dc_, oldFont_);
-        SelectObject(dc_, oldBitmap_);
-        DeleteDC(dc_);
-        DeleteObject(bitmap_);
         DeleteObject(font_);
     }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
 
     HDC dc() const { return dc_; }
     std::vector<COLORREF> Pixels() const {
@@ -86,9 +74,9 @@ public:
 private:
     int width_, height_;
     HFONT font_;
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ oldBitmap_, oldFont_;
+    MemoryDc memory_;
+    HDC dc_ = memory_.dc;
+    HGDIOBJ oldFont_;
 };
 
 HFONT Font(int height, const char* face = "Times New Roman", int weight = FW_NORMAL, int width = 0,
