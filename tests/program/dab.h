@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/testing.h"
+#include "tests/platform/surfaces.h"
 
 namespace dab_test {
 

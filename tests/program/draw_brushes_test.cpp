@@ -11,12 +11,6 @@ using namespace dab_test;
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kGreen = RGB(0, 255, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-
 struct Box {
     int left = 1 << 30, top = 1 << 30, right = -(1 << 30), bottom = -(1 << 30);  // inclusive
     void Add(POINT p) {

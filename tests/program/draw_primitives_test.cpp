@@ -8,9 +8,6 @@ using namespace dab_test;
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-
 // Runs draw with a one-pixel pen of that colour and raster operation on the canvas's own DC.
 void WithCanvasPen(COLORREF colour, int rop, const std::function<void(HDC)>& draw) {
     HDC dc = GetDC(canvasWindow);

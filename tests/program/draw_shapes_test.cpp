@@ -8,8 +8,6 @@ using namespace dab_test;
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr int kShapes[] = {kStar, kOctagon, kRectangle, kEllipse, kRightTriangle, kIsoscelesTriangle};
 
 TEST(Shapes, RubberBandDrawnTwiceRestoresTheCanvasForEveryShape) {

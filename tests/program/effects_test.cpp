@@ -21,8 +21,6 @@ using namespace dab_test;
 
 namespace {
 
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-
 void Undo() { ClickFrame(20, 460); }
 
 TEST(Effects, GreyCanvasPaintsTheDarkestGreyBrighterThanEachColour) {

@@ -65,7 +65,7 @@ TEST(FilesChooser, PagesOfFourWithTheEmptySlotBehindTheLastName) {
             EXPECT_FALSE(IsWindowVisible(canvasWindow));
             EXPECT_EQ(PictureListEnd(), c.pictures + 1);
             for (int i = 0; i < c.pictures; i++) EXPECT_EQ(PictureList()[size_t(i + 1)], names[size_t(i)]);
-            EXPECT_EQ(FramePixel(60, 300), kPanel);
+            EXPECT_EQ(FramePixel(60, 300), kNavy);
             for (size_t i = 0; i < c.pages.size(); i++) {
                 SCOPED_TRACE("page " + std::to_string(i + 1));
                 ExpectPage(folder, c.pages[i], names);

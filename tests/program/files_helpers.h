@@ -23,8 +23,6 @@
 
 namespace dab_test {
 
-constexpr COLORREF kPanel = RGB(0, 0, 127);
-
 // The files page's buttons and the chooser's cells and arrow, at frame client coordinates.
 enum FilesButton { kOpen = 1, kSave = 2, kPrint = 3, kDelete = 4, kSound = 5, kEmpty = 6 };
 inline void ShowFiles() { ClickFrame(20, 420); }
@@ -148,13 +146,13 @@ inline std::vector<COLORREF> CanvasArea(int width, int height) {
 inline bool CellShowsPreview(int cell) {
     POINT corner = PictureCellOrigin(cell);
     std::vector<COLORREF> pixels = FrameArea(corner.x, corner.y, kPreviewWidth, kPreviewHeight);
-    return std::count(pixels.begin(), pixels.end(), kPanel) < long(pixels.size());
+    return std::count(pixels.begin(), pixels.end(), kNavy) < long(pixels.size());
 }
 
 inline bool ArrowShown() {
     POINT arrow = kChooserArrowOrigin;
     std::vector<COLORREF> pixels = FrameArea(arrow.x, arrow.y, kOptionIconSize, kOptionIconSize);
-    return std::count(pixels.begin(), pixels.end(), kPanel) < long(pixels.size());
+    return std::count(pixels.begin(), pixels.end(), kNavy) < long(pixels.size());
 }
 
 }  // namespace dab_test

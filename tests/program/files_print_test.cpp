@@ -14,8 +14,6 @@ using namespace dab_test;
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-
 TEST(FilesPrint, PageRectangles) {
     struct Case {
         int pageWidth, pageHeight, pictureWidth, pictureHeight;

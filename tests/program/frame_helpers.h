@@ -11,6 +11,9 @@
 
 namespace dab_test {
 
+// The frame's navy and the chosen option's highlight as the screen shows them.
+constexpr COLORREF kNavy = RGB(0, 0, 127), kHighlightRgb = RGB(0, 140, 228);
+
 // The frame's client area starts one pixel in from the screen's corner.
 inline void ClickFrame(int x, int y) {
     testing::Press(x + 1, y + 1);

@@ -14,8 +14,6 @@ using namespace dab_test;
 
 namespace {
 
-constexpr COLORREF kHighlight = RGB(0, 140, 228);
-
 // The drag of a region from one corner to the other, with a wander of the rubber outline on the way.
 void DragRegion(POINT from, POINT to) { Stroke({from, {(from.x + to.x) / 2 + 37, to.y + 25}, to}); }
 
@@ -195,8 +193,8 @@ TEST(RegionTools, SelectionPastesTheSnapshotWhereTheMarqueeWasLast) {
             EXPECT_EQ(CurrentSelectionMode(), 1) << c.name;
             EXPECT_EQ(CurrentStrip().selectedOption, 1);
             EXPECT_EQ(CurrentSelectionRect().left, 640 + 3);
-            EXPECT_EQ(FramePixel(59, 1), kHighlight) << c.name;
-            EXPECT_NE(FramePixel(234, 37), kHighlight) << c.name;
+            EXPECT_EQ(FramePixel(59, 1), kHighlightRgb) << c.name;
+            EXPECT_NE(FramePixel(234, 37), kHighlightRgb) << c.name;
         }
     });
 }

@@ -40,8 +40,6 @@ inline std::vector<std::string> SoundsHeard() {
     return files;
 }
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-
 // The pixels of the image that are not white.
 inline std::vector<POINT> Painted(const CanvasImage& image) {
     std::vector<POINT> points;

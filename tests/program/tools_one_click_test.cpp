@@ -18,8 +18,6 @@ using namespace dab_test;
 
 namespace {
 
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-
 // A black square outline from (100, 100) to (200, 200) on a white canvas.
 void DrawBlackBox() {
     ClearCanvas();
