@@ -21,6 +21,8 @@ inline void ClickFrame(int x, int y) {
     testing::WaitUntilIdle();
 }
 
+inline void ClickUndoButton() { ClickFrame(20, 460); }
+
 inline COLORREF FramePixel(int x, int y) { return testing::ScreenPixel(x + 1, y + 1); }
 
 // Option button n (1 to 12) of the option strip: the middle of its icon.
