@@ -45,6 +45,18 @@ inline void ClearCanvas() {
     ReleaseDC(canvasWindow, dc);
 }
 
+// Runs draw with a one-pixel pen of that colour and raster operation on the canvas's own DC.
+inline void WithCanvasPen(COLORREF colour, int rop, const std::function<void(HDC)>& draw) {
+    HDC dc = GetDC(canvasWindow);
+    HPEN pen = CreatePen(PS_SOLID, 1, colour);
+    HGDIOBJ old = SelectObject(dc, pen);
+    SetROP2(dc, rop);
+    draw(dc);
+    SelectObject(dc, old);
+    ReleaseDC(canvasWindow, dc);
+    DeleteObject(pen);
+}
+
 // A busy background, so that exclusive-or drawing and hatches show what they leave alone.
 inline COLORREF Checks(int x, int y) { return ((x / 3 + y / 5) % 2) ? RGB(40, 160, 90) : RGB(230, 200, 20); }
 

@@ -43,8 +43,7 @@ TEST(Brushes, EraserSquareAndItsFrame) {
 
         // Moving on paints over the old frame; the release leaves no frame at all.
         DrawEraserSquare(canvasWindow, appPalette, 130, 100, 100, 100, 20, 1);
-        EXPECT_EQ(CanvasPixel(90, 100), kWhite);
-        EXPECT_EQ(CanvasPixel(120, 100), kBlack);
+        ExpectPixels(CanvasPixel, {{90, 100, kWhite}, {120, 100, kBlack}});
         DrawEraserSquare(canvasWindow, appPalette, 130, 100, 130, 100, 40, 2);
         for (int y = 60; y <= 140; y++)
             for (int x = 60; x <= 170; x++) ASSERT_NE(CanvasPixel(x, y), kBlack) << "at " << x << ", " << y;

@@ -21,8 +21,6 @@ using namespace dab_test;
 
 namespace {
 
-void Undo() { ClickFrame(20, 460); }
-
 TEST(Effects, GreyCanvasPaintsTheDarkestGreyBrighterThanEachColour) {
     struct Case {
         COLORREF colour, grey;
@@ -57,29 +55,20 @@ TEST(Effects, ShrinkStepsMoveTheImageInByATwentieth) {
     RunDab({640, 480}, [] {
         ASSERT_EQ(canvasWidth, 590);
         ASSERT_EQ(canvasHeight, 408);
-        ClearCanvas();
-        HDC dc = GetDC(canvasWindow);
-        SetPixel(dc, 0, 0, kBlack);
-        ReleaseDC(canvasWindow, dc);
-        ShrinkCanvasStep(canvasWindow, appPalette, canvasWidth, canvasHeight);
-        std::vector<POINT> black = Painted(ReadCanvas());
-        ASSERT_EQ(black.size(), 2u);
-        EXPECT_EQ(black[0].x, 0);
-        EXPECT_EQ(black[0].y, 0);
-        EXPECT_EQ(black[1].x, 29);
-        EXPECT_EQ(black[1].y, 20);
-
-        ClearCanvas();
-        dc = GetDC(canvasWindow);
-        SetPixel(dc, 0, 0, kBlack);
-        ReleaseDC(canvasWindow, dc);
-        ShrinkCanvasTenTimes();
-        black = Painted(ReadCanvas());
-        EXPECT_EQ(black.size(), 11u);
-        std::set<std::pair<int, int>> at;
-        for (POINT p : black) at.insert({p.x, p.y});
-        EXPECT_TRUE(at.count({0, 0}));
-        EXPECT_TRUE(at.count({29, 20}));
+        // The black points left after the shrink, as (x, y) pairs.
+        auto shrunk = [](void (*shrink)()) {
+            PaintCanvas([](int x, int y) { return x == 0 && y == 0 ? kBlack : kWhite; });
+            shrink();
+            std::set<std::pair<int, int>> at;
+            for (POINT p : Painted(ReadCanvas())) at.insert({p.x, p.y});
+            return at;
+        };
+        EXPECT_EQ(shrunk([] { ShrinkCanvasStep(canvasWindow, appPalette, canvasWidth, canvasHeight); }),
+                  (std::set<std::pair<int, int>>{{0, 0}, {29, 20}}));
+        std::set<std::pair<int, int>> chain = shrunk(ShrinkCanvasTenTimes);
+        EXPECT_EQ(chain.size(), 11u);
+        EXPECT_TRUE(chain.count({0, 0}));
+        EXPECT_TRUE(chain.count({29, 20}));
     });
 }
 
@@ -131,7 +120,7 @@ TEST(Effects, SwapCanvasHalvesSwapsFromTheSnapshotItTakes) {
                 wrong += after.at(x, y) != expected;
             }
         EXPECT_EQ(wrong, 0);
-        Undo();
+        ClickUndoButton();
         EXPECT_EQ(ReadCanvas(), before) << "the snapshot holds the picture as the effect saw it";
     });
 }
@@ -167,7 +156,7 @@ TEST(Effects, UndoAfterEveryOptionBarEffectBringsBackThePicture) {
             TakeSnapshot();
             effect.run();
             EXPECT_NE(ReadCanvas(), before) << effect.name << " changed the picture";
-            Undo();
+            ClickUndoButton();
             EXPECT_EQ(ReadCanvas(), before) << effect.name;
         }
     });
@@ -187,7 +176,7 @@ TEST(Effects, EveryEffectsPageActionEndsOnBrushPageOneAndUndoesToThePicture) {
                 EXPECT_EQ(CurrentBrush().colouringMode, 0) << group << " " << n;
                 bool action = n >= 1 && n <= 12;
                 EXPECT_EQ(ReadCanvas() != before, action) << group << " " << n;
-                Undo();
+                ClickUndoButton();
                 EXPECT_EQ(ReadCanvas(), before) << group << " " << n;
             }
         }
@@ -236,8 +225,7 @@ TEST(Effects, CityAndBarnLieWhereTheirDrawsPutThem) {
             EXPECT_LE(b, 339);
             EXPECT_EQ(topRow, 0) << "the roof's peak at -46 is cut off by the top edge";
             // The beam under the roof: white from b + 2 along h/2 - 150.
-            EXPECT_EQ(CanvasPixel(b + 150, h / 2 - 150), kWhite);
-            EXPECT_EQ(CanvasPixel(b + 150, h / 2 + 30), RGB(0, 255, 0));
+            ExpectPixels(CanvasPixel, {{b + 150, h / 2 - 150, kWhite}, {b + 150, h / 2 + 30, kGreen}});
         }
     });
 }
@@ -281,10 +269,8 @@ TEST(Effects, WipesReachBothEdgesAndEndAsTheirModeSays) {
         }
         // Graph paper: white squares with black edges at every tenth row and column.
         ClearCanvasWithTransition(canvasWindow, appPalette, canvasWidth, canvasHeight, kGraphPaperColumns);
-        EXPECT_EQ(CanvasPixel(20, 35), kBlack);
-        EXPECT_EQ(CanvasPixel(35, 20), kBlack);
-        EXPECT_EQ(CanvasPixel(35, 35), kWhite);
-        EXPECT_EQ(CanvasPixel(39, 35), kBlack) << "the next square's left edge";
+        ExpectPixels(CanvasPixel, {{20, 35, kBlack}, {35, 20, kBlack}, {35, 35, kWhite},
+                                   {39, 35, kBlack, "the next square's left edge"}});
     });
 }
 
@@ -309,17 +295,14 @@ TEST(Effects, BackgroundsAndHalves) {
         }
 
         DrawRadarScreen(canvasWindow, appPalette, w, h);
-        EXPECT_EQ(CanvasPixel(5, 5), RGB(192, 192, 192));
-        EXPECT_EQ(CanvasPixel(w / 2, 5), RGB(0, 255, 0)) << "the vertical hair";
-        EXPECT_EQ(CanvasPixel(w / 2 + 20, h / 2), RGB(0, 255, 0)) << "the horizontal hair";
-        EXPECT_EQ(CanvasPixel(w / 2 + 20, h / 2 + 20), kBlack);
+        ExpectPixels(CanvasPixel, {{5, 5, RGB(192, 192, 192)}, {w / 2, 5, kGreen, "the vertical hair"},
+                                   {w / 2 + 20, h / 2, kGreen, "the horizontal hair"},
+                                   {w / 2 + 20, h / 2 + 20, kBlack}});
 
         PaintCanvas(Checks);
         DrawWoodenFrame();
-        EXPECT_EQ(CanvasPixel(0, 200), paletteColours[43] & 0xFFFFFF);
-        EXPECT_EQ(CanvasPixel(25, 200), paletteColours[44] & 0xFFFFFF);
-        EXPECT_EQ(CanvasPixel(200, 45), paletteColours[45] & 0xFFFFFF);
-        EXPECT_EQ(CanvasPixel(60, 200), kWhite);
+        ExpectPixels(CanvasPixel, {{0, 200, paletteColours[43] & 0xFFFFFF}, {25, 200, paletteColours[44] & 0xFFFFFF},
+                                   {200, 45, paletteColours[45] & 0xFFFFFF}, {60, 200, kWhite}});
 
         for (int direction : {1, 2}) {
             RainbowStripes(direction);
@@ -348,7 +331,7 @@ TEST(Effects, SlideOutMovesTheSnapshotDownAndEndsWhite) {
         TakeSnapshot();
         SlideOut(canvasWindow, appPalette, canvasWidth, canvasHeight, pictureDC);
         EXPECT_TRUE(Painted(ReadCanvas()).empty());
-        Undo();
+        ClickUndoButton();
         EXPECT_EQ(CanvasPixel(100, 100), Checks(100, 100));
     });
 }

@@ -49,8 +49,7 @@ TEST(FrameClicks, ColourChoiceTakesASnapshotSoUndoKeepsTheStrokeBefore) {
         ReleaseDC(canvasWindow, dc);
         // Undo, the bottom button of the left column, twice: the same as once.
         ClickFrame(20, 460);
-        EXPECT_EQ(CanvasPixel(15, 15), RGB(0, 0, 0));
-        EXPECT_EQ(CanvasPixel(105, 15), RGB(255, 255, 255));
+        ExpectPixels(CanvasPixel, {{15, 15, kBlack}, {105, 15, kWhite}});
         CanvasImage once = ReadCanvas();
         ClickFrame(20, 470);
         EXPECT_EQ(ReadCanvas(), once);

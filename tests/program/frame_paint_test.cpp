@@ -32,11 +32,8 @@ TEST(FramePaint, ColourButtonsShadesAndSlider) {
         EXPECT_EQ(FramePixel(25, 6), RGB(0, 0, 0));
         for (int j = 0; j < 10; j++) EXPECT_EQ(FramePixel(35, 108 + 8 * j), paletteColours[j]) << "shade " << j;
         // The slider: a black track, the knob at shade 5 (y 148), navy round it.
-        EXPECT_EQ(FramePixel(9, 120), RGB(0, 0, 0));
-        EXPECT_EQ(FramePixel(10, 120), RGB(0, 0, 0));
-        EXPECT_EQ(FramePixel(11, 148), paletteColours[93]);
-        EXPECT_EQ(FramePixel(2, 120), RGB(0, 0, 127));
-        EXPECT_EQ(FramePixel(300, 40), RGB(0, 0, 127));
+        ExpectPixels(FramePixel, {{9, 120, kBlack}, {10, 120, kBlack}, {11, 148, paletteColours[93]}, {2, 120, kNavy},
+                                  {300, 40, kNavy}});
     });
 }
 

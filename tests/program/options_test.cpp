@@ -26,17 +26,14 @@ void ClickOption(int n) { ChooseOptionButton(n); }
 TEST(Options, HighlightMovesFromButtonToButton) {
     RunDab({800, 600}, [] {
         // Brush page 1 with its pencil chosen, as every start shows it.
-        EXPECT_EQ(FramePixel(59, 1), kHighlightRgb) << "option 1's outline";
-        EXPECT_EQ(FramePixel(60, 2), kHighlightRgb) << "option 1's background";
+        ExpectPixels(FramePixel,
+                     {{59, 1, kHighlightRgb, "option 1's outline"}, {60, 2, kHighlightRgb, "option 1's background"}});
         ClickOption(9);
         EXPECT_EQ(CurrentStrip().selectedOption, 9);
         EXPECT_EQ(CurrentToolState(), kLineBurstState);
-        EXPECT_EQ(FramePixel(59, 1), kNavy);
-        EXPECT_EQ(FramePixel(60, 2), kNavy);
         // Option 9's icon is at (130, 38): its outline runs one pixel round it.
-        EXPECT_EQ(FramePixel(129, 37), kHighlightRgb);
-        EXPECT_EQ(FramePixel(163, 70), kHighlightRgb);
-        EXPECT_EQ(FramePixel(164, 70), kNavy);
+        ExpectPixels(FramePixel, {{59, 1, kNavy}, {60, 2, kNavy}, {129, 37, kHighlightRgb}, {163, 70, kHighlightRgb},
+                                  {164, 70, kNavy}});
     });
 }
 
@@ -99,8 +96,7 @@ TEST(Options, WidthKnobFollowsThePenWidth) {
             }
         }
         // With the knob at the top, the track shows to its end at y 65.
-        EXPECT_EQ(FramePixel(348, 65), kHighlightRgb);
-        EXPECT_EQ(FramePixel(348, 66), kNavy);
+        ExpectPixels(FramePixel, {{348, 65, kHighlightRgb}, {348, 66, kNavy}});
     });
 }
 

@@ -98,10 +98,8 @@ TEST(Pens, CrossHairLinesReachAllFourEdgesInOneShade) {
         EXPECT_TRUE(c == paletteColours[3] || c == paletteColours[4] || c == paletteColours[5]);
         RECT client;
         GetClientRect(canvasWindow, &client);
-        EXPECT_EQ(CanvasPixel(200, client.bottom - 1), c);
-        EXPECT_EQ(CanvasPixel(1, 150), c);
-        EXPECT_EQ(CanvasPixel(client.right - 1, 150), c);
-        EXPECT_EQ(CanvasPixel(201, 151), kWhite);
+        ExpectPixels(CanvasPixel, {{200, int(client.bottom) - 1, c}, {1, 150, c}, {int(client.right) - 1, 150, c},
+                                   {201, 151, kWhite}});
     });
 }
 

@@ -36,10 +36,8 @@ TEST(Tools, FillPaintsTheConnectedAreaAndEndsTheStroke) {
         ChooseFillPattern(2);
         Click({150, 150});
         COLORREF k = paletteColours[5];
-        EXPECT_EQ(CanvasPixel(101, 101), k);
-        EXPECT_EQ(CanvasPixel(199, 199), k);
-        EXPECT_EQ(CanvasPixel(100, 150), kBlack) << "the outline stays";
-        EXPECT_EQ(CanvasPixel(250, 150), kWhite) << "outside the outline";
+        ExpectPixels(CanvasPixel, {{101, 101, k}, {199, 199, k}, {100, 150, kBlack, "the outline stays"},
+                                   {250, 150, kWhite, "outside the outline"}});
         EXPECT_EQ(SoundsHeard(), std::vector<std::string>{"a55.mub"});
         EXPECT_FALSE(StrokeActive());
     });
