@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "dib/dib.h"
+#include "dib_bytes.h"
 #include "tests/platform/temp_folder.h"
 
 namespace {
@@ -64,13 +64,6 @@ std::vector<uint8_t> Sequence(size_t count, int seed) {
     return bytes;
 }
 
-std::vector<uint8_t> BlockBytes(HGLOBAL block) {
-    const auto* bytes = static_cast<const uint8_t*>(GlobalLock(block));
-    std::vector<uint8_t> copy(bytes, bytes + GlobalSize(block));
-    GlobalUnlock(block);
-    return copy;
-}
-
 BITMAPINFOHEADER HeaderOf(const std::vector<uint8_t>& block) {
     BITMAPINFOHEADER info;
     std::memcpy(&info, block.data(), sizeof info);
@@ -91,7 +84,7 @@ protected:
         Save("picture.bmp", bytes);
         HGLOBAL block = ReadDibFile("picture.bmp");
         if (!block) return {};
-        std::vector<uint8_t> copy = BlockBytes(block);
+        std::vector<uint8_t> copy = dab_test::BlockBytes(block);
         GlobalFree(block);
         return copy;
     }
@@ -335,8 +328,7 @@ TEST_F(DibRead, ColourMasksAreCarriedInTheTablesPlace) {
     ASSERT_NE(block, nullptr);
     ASSERT_EQ(WriteDibFile("again.bmp", block), 1);
     GlobalFree(block);
-    std::ifstream again("again.bmp", std::ios::binary);
-    std::vector<uint8_t> written((std::istreambuf_iterator<char>(again)), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> written = dab_test::FileContents("again.bmp");
     ASSERT_EQ(written.size(), 14u + 40 + 12 + 16);
     uint32_t offBits;
     std::memcpy(&offBits, written.data() + 10, 4);

@@ -90,11 +90,8 @@ private:
 // chooser and the canvas draw it; its pixels row by row.
 inline std::vector<COLORREF> DrawnPicture(const std::filesystem::path& file, int width, int height, int mode,
                                           int sourceWidth = -1, int sourceHeight = -1) {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ kept = SelectObject(dc, bitmap);
+    MemoryDc surface(width, height);
+    HDC dc = surface.dc;
     HPALETTE keptPalette = SelectPalette(dc, appPalette, FALSE);
     RealizePalette(dc);
     SetStretchBltMode(dc, mode);
@@ -106,9 +103,6 @@ inline std::vector<COLORREF> DrawnPicture(const std::filesystem::path& file, int
     for (int y = 0; y < height; y++)
         for (int x = 0; x < width; x++) pixels.push_back(GetPixel(dc, x, y));
     SelectPalette(dc, keptPalette, TRUE);
-    SelectObject(dc, kept);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
     return pixels;
 }
 
@@ -155,16 +149,8 @@ inline bool ArrowShown() {
     return std::count(pixels.begin(), pixels.end(), kNavy) < long(pixels.size());
 }
 
-}  // namespace dab_test
-
-namespace dab_test {
-
 // The whole client of the canvas.
 inline std::vector<COLORREF> CanvasClient() { return CanvasArea(canvasWidth - 2, canvasHeight - 2); }
-
-}  // namespace dab_test
-
-namespace dab_test {
 
 // A picture file as an independent decoder reads it: Python's imaging library, run as its own program.
 struct DecodedPicture {
