@@ -56,16 +56,6 @@ protected:
         _lclose(file);
         return true;
     }
-    static std::vector<std::string> Found(const char* pattern) {
-        std::vector<std::string> names;
-        _finddata_t found;
-        intptr_t search = _findfirst(pattern, &found);
-        if (search == -1) return names;
-        do names.push_back(found.name);
-        while (_findnext(search, &found) == 0);
-        _findclose(search);
-        return names;
-    }
     std::set<std::string> InstalledFiles() const {
         std::set<std::string> files;
         for (const auto& entry : fs::directory_iterator(installed_))

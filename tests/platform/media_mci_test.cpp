@@ -3,7 +3,6 @@
 // file was never opened.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <thread>
@@ -39,12 +38,8 @@ protected:
         testing::PumpUntilIdle();
         TempFolder::TearDown();
     }
-    std::string Write(const std::string& name, const std::vector<uint8_t>& bytes = kTune) {
-        std::string path = (directory_ / name).string();
-        FILE* f = std::fopen(path.c_str(), "wb");
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-        return path;
+    std::string Write(const std::string& name, const std::vector<uint8_t>& bytes = kTune) const {
+        return WriteBytes(name, bytes);
     }
     MCIERROR Send(const std::string& command, HWND callback = nullptr) {
         return mciSendStringA(command.c_str(), answer, sizeof answer, callback ? callback : canvas);

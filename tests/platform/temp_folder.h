@@ -1,16 +1,19 @@
-// A fresh folder for each test, removed afterwards; the current directory and the environment variables the
-// test chose to keep are put back as they were.
+// A fresh folder for each test, its files written, read and listed, and removed afterwards; the current
+// directory and the environment variables the test chose to keep are put back as they were.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "platform/win32.h"
 
 class TempFolder : public ::testing::Test {
 protected:
@@ -42,6 +45,23 @@ protected:
     static std::string Read(const std::filesystem::path& path) {
         std::ifstream in(path);
         return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    // Writes the bytes to a file of that name in the folder, and gives its path.
+    std::string WriteBytes(const std::string& name, const std::vector<uint8_t>& bytes) const {
+        std::ofstream file(directory_ / name, std::ios::binary);
+        file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        return (directory_ / name).string();
+    }
+    // The names _findfirst and _findnext give for the pattern, in their order.
+    static std::vector<std::string> Found(const char* pattern) {
+        std::vector<std::string> names;
+        _finddata_t entry;
+        intptr_t search = _findfirst(pattern, &entry);
+        if (search == -1) return names;
+        do names.push_back(entry.name);
+        while (_findnext(search, &entry) == 0);
+        EXPECT_EQ(_findclose(search), 0);
+        return names;
     }
     std::filesystem::path directory_, previous_;
     std::vector<std::pair<std::string, std::optional<std::string>>> kept_;
