@@ -42,11 +42,4 @@ inline void SaveSession(const std::string& name) {
     EXPECT_TRUE(testing::SaveScreenPng("sessions/" + name + ".png"));
 }
 
-// The sound files played since the last clear, in order.
-inline std::vector<std::string> SoundFiles() {
-    std::vector<std::string> files;
-    for (const testing::SoundRecord& r : testing::SoundsPlayed()) files.push_back(r.file);
-    return files;
-}
-
 }  // namespace dab_test

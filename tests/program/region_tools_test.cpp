@@ -69,7 +69,7 @@ TEST(RegionTools, TurnMirrorAndInvertTheRegionBetweenTheCornersWhicheverWayItIsD
                 DragRegion(corners.from, corners.to);
                 int dx = corners.to.x < corners.from.x, dy = corners.to.y < corners.from.y;
                 EXPECT_EQ(WrongPixels(c, before, ReadCanvas(), dx, dy), 0) << c.name << ", " << corners.name;
-                EXPECT_TRUE(SoundsHeard().empty()) << c.name;
+                EXPECT_TRUE(SoundFiles().empty()) << c.name;
             }
         }
     });

@@ -67,7 +67,7 @@ TEST(Pens, BirdSpecksStayInTheirBoundsAndAreWholeBirds) {
         // The lone pixel and the five birds of 18, 18, 9, 10 and 16 pixels besides it.
         for (int n : sizes) EXPECT_TRUE(n == 1 || n == 19 || n == 10 || n == 11 || n == 17) << n;
         EXPECT_GE(sizes.size(), 4u);
-        EXPECT_EQ(SoundsHeard().front(), "a13.mub");
+        EXPECT_EQ(SoundFiles().front(), "a13.mub");
     });
 }
 
@@ -85,7 +85,7 @@ TEST(Pens, ShadeDotsFallInsideTheirCircleInTheThreeShades) {
             colours.insert(CanvasPixel(p.x, p.y));
         }
         EXPECT_EQ(colours, (std::set<COLORREF>{paletteColours[90], paletteColours[91], paletteColours[92]}));
-        EXPECT_EQ(SoundsHeard(), std::vector<std::string>{"a54.mub"});
+        EXPECT_EQ(SoundFiles(), std::vector<std::string>{"a54.mub"});
     });
 }
 

@@ -38,7 +38,7 @@ TEST(Tools, FillPaintsTheConnectedAreaAndEndsTheStroke) {
         COLORREF k = paletteColours[5];
         ExpectPixels(CanvasPixel, {{101, 101, k}, {199, 199, k}, {100, 150, kBlack, "the outline stays"},
                                    {250, 150, kWhite, "outside the outline"}});
-        EXPECT_EQ(SoundsHeard(), std::vector<std::string>{"a55.mub"});
+        EXPECT_EQ(SoundFiles(), std::vector<std::string>{"a55.mub"});
         EXPECT_FALSE(StrokeActive());
     });
 }
@@ -65,12 +65,12 @@ TEST(Tools, FillOnTheCurrentColourOrOnBlackInColouringModeDoesNothing) {
         UseTool(kFillState);
         Click({150, 150});
         EXPECT_EQ(ReadCanvas(), filled) << "a pixel already in the current colour";
-        EXPECT_TRUE(SoundsHeard().empty());
+        EXPECT_TRUE(SoundFiles().empty());
         UseColouringMode(true);
         UseTool(kFillState);
         Click({100, 150});
         EXPECT_EQ(ReadCanvas(), filled) << "a black outline in colouring mode";
-        EXPECT_TRUE(SoundsHeard().empty());
+        EXPECT_TRUE(SoundFiles().empty());
         // Out of colouring mode the outline is an area like any other.
         UseColouringMode(false);
         Click({100, 150});
@@ -90,11 +90,11 @@ TEST(Tools, StampIsCentredOnThePressAndDraggingDoesNotRepeatIt) {
         UseTool(kStampState);
         Stroke({{200, 150}, {260, 190}, {330, 230}});
         EXPECT_EQ(ReadCanvas(), expected);
-        EXPECT_EQ(SoundsHeard(), std::vector<std::string>{"a11.mub"});
+        EXPECT_EQ(SoundFiles(), std::vector<std::string>{"a11.mub"});
         SwitchSound();
         UseTool(kStampState);
         Click({100, 100});
-        EXPECT_TRUE(SoundsHeard().empty());
+        EXPECT_TRUE(SoundFiles().empty());
     });
 }
 
@@ -112,7 +112,7 @@ TEST(Tools, BlobTrailAndSplatEndTheStrokeAtOnce) {
             CanvasRelease({320, 220});
             testing::WaitUntilIdle();
             EXPECT_EQ(ReadCanvas(), pressed) << "state " << state << " draws once";
-            EXPECT_EQ(SoundsHeard(), std::vector<std::string>{state == kBlobState ? "a17.mub" : "a38.mub"});
+            EXPECT_EQ(SoundFiles(), std::vector<std::string>{state == kBlobState ? "a17.mub" : "a38.mub"});
         }
     });
 }

@@ -76,7 +76,7 @@ TEST(Pens, ZigzagMiddleSegmentIsMirroredAboutTheMouseHeight) {
             CanvasPress({100, 150});
             testing::WaitUntilIdle();
             EXPECT_TRUE(Painted(ReadCanvas()).empty()) << "the press draws nothing";
-            EXPECT_EQ(SoundsHeard(), std::vector<std::string>{"a34.mub"});
+            EXPECT_EQ(SoundFiles(), std::vector<std::string>{"a34.mub"});
             CanvasMove({400, 150});
             CanvasRelease({400, 150});
             testing::WaitUntilIdle();
@@ -110,7 +110,7 @@ TEST(Pens, FourWayPenOnTheMiddleLinesCoincidesWithItsImage) {
             EXPECT_EQ(p.y, hy);
             EXPECT_NE(CanvasPixel(2 * hx - p.x, p.y), kWhite) << p.x;
         }
-        EXPECT_EQ(SoundsHeard(), (std::vector<std::string>{"a18.mub", "a18.mub"}));
+        EXPECT_EQ(SoundFiles(), (std::vector<std::string>{"a18.mub", "a18.mub"}));
     });
 }
 
@@ -134,7 +134,7 @@ TEST(Pens, MirrorPensDrawTheirImagesAcrossTheMiddleLines) {
         UseTool(kTopToBottomState);
         Stroke({{100, 80}, {140, 100}});
         ExpectPixels(CanvasPixel, {{120, 90, k}, {120, my - 90, k}});
-        EXPECT_EQ(SoundsHeard(), std::vector<std::string>{"a41.mub"});
+        EXPECT_EQ(SoundFiles(), std::vector<std::string>{"a41.mub"});
         UseTool(kLeftToRightState);
         Stroke({{100, 150}, {140, 170}});
         ExpectPixels(CanvasPixel, {{120, 160, k}, {mx - 120, 160, k}});
