@@ -104,10 +104,7 @@ TEST(ScreenDamage, TextMarksItsInkInsideTheClipAndMarksAddUpToTheirUnion) {
     TextOutA(screen, 4, 4, "Ab", 2);
     gdi::Box text = gdi::TakeScreenDamage();
     EXPECT_FALSE(text.empty());
-    EXPECT_GE(text.left, 14);
-    EXPECT_GE(text.top, 24);
-    EXPECT_LE(text.bottom, 100);
-    EXPECT_LT(text.right, 60);
+    ExpectInside({text.left, text.top, text.right, text.bottom}, {14, 24, 59, 100});
 
     SetPixel(screen, 0, 0, 0);
     SetPixel(screen, 50, 40, 0);

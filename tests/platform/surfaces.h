@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <vector>
 
 #include "platform/win32.h"
 
@@ -29,6 +30,16 @@ struct MemoryDc {
     HBITMAP bitmap;
     HGDIOBJ old;
 };
+
+// A rectangle's left, top, right and bottom, to compare and print.
+inline std::vector<LONG> Sides(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+// Checks that the box lies within the bounds: its left and top no less than theirs, its right and bottom no more.
+inline void ExpectInside(const RECT& box, const RECT& bounds) {
+    EXPECT_TRUE(box.left >= bounds.left && box.top >= bounds.top && box.right <= bounds.right &&
+                box.bottom <= bounds.bottom)
+        << ::testing::PrintToString(Sides(box)) << " is not within " << ::testing::PrintToString(Sides(bounds));
+}
 
 // A point and the colour it should have; why says what the point is where that is not plain.
 struct PixelIs {

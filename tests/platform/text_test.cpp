@@ -171,22 +171,14 @@ TEST(TextOut, OpaqueFillsTheCellAndTransparentLeavesIt) {
             else
                 ASSERT_EQ(p, kBlue) << x << "," << y;
         }
-    RECT green = opaque.Bounds(kGreen);
-    EXPECT_EQ(green.left, cell.left);
-    EXPECT_EQ(green.top, cell.top);
-    EXPECT_EQ(green.right, cell.right);
-    EXPECT_EQ(green.bottom, cell.bottom);
+    EXPECT_EQ(Sides(opaque.Bounds(kGreen)), Sides(cell));
 
     Canvas transparent(200, 60, Font(20), kBlue);
     SetBkColor(transparent.dc(), kGreen);
     ASSERT_TRUE(TextOutA(transparent.dc(), 10, 12, text.c_str(), int(text.size())));
     EXPECT_EQ(transparent.Count(kGreen), 0);
     EXPECT_EQ(transparent.Count(kInk), opaque.Count(kInk));
-    RECT ink = transparent.Bounds(kInk);
-    EXPECT_GE(ink.left, cell.left);
-    EXPECT_GE(ink.top, cell.top);
-    EXPECT_LE(ink.right, cell.right);
-    EXPECT_LE(ink.bottom, cell.bottom);
+    ExpectInside(transparent.Bounds(kInk), cell);
 }
 
 TEST(TextOut, GoesThroughTheOriginAndClipOfAWindowDc) {
@@ -312,10 +304,7 @@ TEST(DrawText, CalcRectMeasuresWithoutDrawing) {
     int widest = c.Extent("aaa bbbbbbb").cx;
     RECT r{10, 20, 10 + widest + 1, 1000};
     EXPECT_EQ(DrawTextA(c.dc(), "aaa bbbbbbb cc", -1, &r, kWrap | DT_CALCRECT), 2 * height);
-    EXPECT_EQ(r.left, 10);
-    EXPECT_EQ(r.top, 20);
-    EXPECT_EQ(r.right, 10 + widest);
-    EXPECT_EQ(r.bottom, 20 + 2 * height);
+    EXPECT_EQ(Sides(r), Sides({10, 20, 10 + widest, 20 + 2 * height}));
     EXPECT_EQ(c.Count(kInk), 0);
 
     RECT single{10, 20, 11, 21};
@@ -367,11 +356,7 @@ TEST(DrawText, ClipsToTheRectangleAndTheDc) {
     // Three lines: only the first lies inside the rectangle, and only its left part.
     int height = c.Metrics().tmHeight;
     EXPECT_EQ(DrawTextA(c.dc(), "Wonderful\nwide\nworld", -1, &r, DT_NOPREFIX), 3 * height);
-    RECT ink = c.Bounds(kInk);
-    EXPECT_GE(ink.left, r.left);
-    EXPECT_GE(ink.top, r.top);
-    EXPECT_LE(ink.right, r.right);
-    EXPECT_LE(ink.bottom, r.bottom);
+    ExpectInside(c.Bounds(kInk), r);
     EXPECT_GT(c.Count(kInk), 0);
 }
 

@@ -32,10 +32,8 @@ TEST(FilesPrint, PageRectangles) {
     };
     for (const Case& c : cases) {
         RECT area = PrintedArea(c.pageWidth, c.pageHeight, c.pictureWidth, c.pictureHeight);
-        EXPECT_EQ(area.left, 0);
-        EXPECT_EQ(area.top, 0);
-        EXPECT_EQ(area.right, c.right) << c.pageWidth << "x" << c.pageHeight << " " << c.pictureWidth;
-        EXPECT_EQ(area.bottom, c.bottom) << c.pageWidth << "x" << c.pageHeight << " " << c.pictureWidth;
+        EXPECT_EQ(Sides(area), Sides({0, 0, c.right, c.bottom}))
+            << c.pageWidth << "x" << c.pageHeight << " " << c.pictureWidth;
     }
 }
 

@@ -38,17 +38,11 @@ TEST_P(Screens, FrameAndCanvasTakeTheirPlaces) {
         GetWindowRect(canvasWindow, &canvas);
         GetClientRect(canvasWindow, &canvasClient);
         // The frame is one pixel larger than the screen, with its border on the screen's edge.
-        EXPECT_EQ(frame.left, 0);
-        EXPECT_EQ(frame.top, 0);
-        EXPECT_EQ(frame.right, s.width + 1);
-        EXPECT_EQ(frame.bottom, s.height + 1);
+        EXPECT_EQ(Sides(frame), Sides({0, 0, s.width + 1, s.height + 1}));
         EXPECT_EQ(frameClient.right, s.width - 1);
         EXPECT_EQ(frameClient.bottom, s.height - 1);
         // The canvas at (50, 72) of the frame's client, its border included in its size.
-        EXPECT_EQ(canvas.left, 51);
-        EXPECT_EQ(canvas.top, 73);
-        EXPECT_EQ(canvas.right - canvas.left, s.width - 50);
-        EXPECT_EQ(canvas.bottom - canvas.top, s.height - 72);
+        EXPECT_EQ(Sides(canvas), Sides({51, 73, 51 + s.width - 50, 73 + s.height - 72}));
         EXPECT_EQ(canvasClient.right, s.width - 52);
         EXPECT_EQ(canvasClient.bottom, s.height - 74);
         // The picture is as large as the window with its border.

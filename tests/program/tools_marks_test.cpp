@@ -24,10 +24,7 @@ TEST(Pens, SpeckledBlockIsSixByTwelveWithTwentyTwoDotsOfEachShade) {
             Click({200, 200});
             std::map<COLORREF, int> counts;
             for (POINT p : Painted(ReadCanvas())) {
-                EXPECT_GE(p.x, 197);
-                EXPECT_LE(p.x, 202);
-                EXPECT_GE(p.y, 194);
-                EXPECT_LE(p.y, 205);
+                ExpectInside({p.x, p.y, p.x, p.y}, {197, 194, 202, 205});
                 counts[CanvasPixel(p.x, p.y)]++;
             }
             int total = 0;

@@ -128,21 +128,14 @@ TEST(Tools, SplatHasFiveToTwentyFourVerticesWithinEightyPixels) {
             // One point more is computed than the polygon uses.
             int computed = 0;
             while (PolygonVertices()[computed].x != kUnused.x) {
-                EXPECT_GE(PolygonVertices()[computed].x, 220);
-                EXPECT_LE(PolygonVertices()[computed].x, 379);
-                EXPECT_GE(PolygonVertices()[computed].y, 120);
-                EXPECT_LE(PolygonVertices()[computed].y, 279);
+                POINT p = PolygonVertices()[computed];
+                ExpectInside({p.x, p.y, p.x, p.y}, {220, 120, 379, 279});
                 computed++;
             }
             fewest = std::min(fewest, computed - 1);
             most = std::max(most, computed - 1);
             if (round % 50 == 0)
-                for (POINT p : Painted(ReadCanvas())) {
-                    EXPECT_GE(p.x, 220);
-                    EXPECT_LT(p.x, 380);
-                    EXPECT_GE(p.y, 120);
-                    EXPECT_LT(p.y, 280);
-                }
+                for (POINT p : Painted(ReadCanvas())) ExpectInside({p.x, p.y, p.x, p.y}, {220, 120, 379, 279});
         }
         EXPECT_EQ(fewest, 5);
         EXPECT_EQ(most, 24);
