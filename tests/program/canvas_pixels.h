@@ -60,6 +60,14 @@ inline void WithCanvasPen(COLORREF colour, int rop, const std::function<void(HDC
 // A busy background, so that exclusive-or drawing and hatches show what they leave alone.
 inline COLORREF Checks(int x, int y) { return ((x / 3 + y / 5) % 2) ? RGB(40, 160, 90) : RGB(230, 200, 20); }
 
+// How many pixels of the image are not the colour want(x, y).
+inline int WrongPixels(const CanvasImage& image, const std::function<COLORREF(int, int)>& want) {
+    int wrong = 0;
+    for (int y = 0; y < image.height; y++)
+        for (int x = 0; x < image.width; x++) wrong += image.at(x, y) != want(x, y);
+    return wrong;
+}
+
 // Every pixel where the two images differ, as points.
 inline std::vector<POINT> Differences(const CanvasImage& a, const CanvasImage& b) {
     std::vector<POINT> points;

@@ -95,11 +95,8 @@ TEST(Effects, InvertRandomRectanglesFollowsTheDrawsInOrder) {
             SeedRandom(seed);
             InvertRandomRectangles();
             EXPECT_EQ(RandomNumber(), after) << "1200 draws, no more";
-            CanvasImage image = ReadCanvas();
-            int wrong = 0;
-            for (int py = 0; py < ch; py++)
-                for (int px = 0; px < cw; px++) wrong += image.at(px, py) != (parity[size_t(py * cw + px)] ? kBlack : kWhite);
-            EXPECT_EQ(wrong, 0) << "seed " << seed;
+            auto want = [&](int x, int y) { return parity[size_t(y * cw + x)] ? kBlack : kWhite; };
+            EXPECT_EQ(WrongPixels(ReadCanvas(), want), 0) << "seed " << seed;
             EXPECT_GT(empty, 0) << "seed " << seed << " has rectangles without width or height";
         }
     });
@@ -110,16 +107,12 @@ TEST(Effects, SwapCanvasHalvesSwapsFromTheSnapshotItTakes) {
         PaintCanvas([](int x, int y) { return RGB(x % 256, y % 256, (x / 256) * 80); });
         CanvasImage before = ReadCanvas();
         SwapCanvasHalves();
-        CanvasImage after = ReadCanvas();
-        int w = canvasWidth, h = canvasHeight, wrong = 0;
-        for (int y = 0; y < before.height; y++)
-            for (int x = 0; x < before.width; x++) {
-                COLORREF expected = before.at(x, y);
-                if (y < h - 2 && x >= w / 2) expected = before.at(x - w / 2, y);
-                else if (y < h - 2 && x < w / 2) expected = before.at(x + (w - 4) / 2, y);
-                wrong += after.at(x, y) != expected;
-            }
-        EXPECT_EQ(wrong, 0);
+        int w = canvasWidth, h = canvasHeight;
+        auto want = [&](int x, int y) {
+            if (y < h - 2 && x >= w / 2) return before.at(x - w / 2, y);
+            return y < h - 2 && x < w / 2 ? before.at(x + (w - 4) / 2, y) : before.at(x, y);
+        };
+        EXPECT_EQ(WrongPixels(ReadCanvas(), want), 0);
         ClickUndoButton();
         EXPECT_EQ(ReadCanvas(), before) << "the snapshot holds the picture as the effect saw it";
     });
@@ -207,10 +200,8 @@ TEST(Effects, CityAndBarnLieWhereTheirDrawsPutThem) {
             SeedRandom(seed);
             DrawScene(1);
             CanvasImage image = ReadCanvas();
-            int wrong = 0;
-            for (int y = 0; y < ch; y++)
-                for (int x = 0; x < cw; x++) wrong += image.at(x, y) != expected[size_t(y * cw + x)];
-            EXPECT_EQ(wrong, 0) << "city of seed " << seed;
+            EXPECT_EQ(WrongPixels(image, [&](int x, int y) { return expected[size_t(y * cw + x)]; }), 0)
+                << "city of seed " << seed;
 
             SeedRandom(seed);
             int b = RandomNumber() % (640 - 300);
@@ -285,13 +276,11 @@ TEST(Effects, BackgroundsAndHalves) {
         for (const Half& half : halves) {
             PaintCanvas(Checks);
             WhiteHalf(canvasWindow, appPalette, w, h, half.side);
-            int wrong = 0;
-            for (int y = 0; y < 406; y++)
-                for (int x = 0; x < 588; x++) {
-                    bool inside = x >= half.white.left && x < half.white.right && y >= half.white.top && y < half.white.bottom;
-                    wrong += CanvasPixel(x, y) != (inside ? kWhite : Checks(x, y));
-                }
-            EXPECT_EQ(wrong, 0) << "side " << half.side;
+            auto want = [&](int x, int y) {
+                const RECT& r = half.white;
+                return x >= r.left && x < r.right && y >= r.top && y < r.bottom ? kWhite : Checks(x, y);
+            };
+            EXPECT_EQ(WrongPixels(ReadCanvas(), want), 0) << "side " << half.side;
         }
 
         DrawRadarScreen(canvasWindow, appPalette, w, h);
