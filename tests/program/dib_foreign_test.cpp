@@ -42,8 +42,7 @@ TEST(ForeignPicturesOpened, EachKindOpensThroughTheChooser) {
         ASSERT_EQ(pictures.size(), 8u);
         for (const dab_test::ForeignPicture& picture : pictures) {
             SCOPED_TRACE(picture.kind);
-            dab_test::ShowFiles();
-            dab_test::ClickFilesButton(dab_test::kOpen);
+            dab_test::ClickOnTheFilesPage(dab_test::kOpen);
             int slot = 0;
             for (int i = 1; i < PictureListEnd(); i++)
                 if (picture.fileName == PictureList()[i]) slot = i;

@@ -27,12 +27,21 @@ namespace dab_test {
 enum FilesButton { kOpen = 1, kSave = 2, kPrint = 3, kDelete = 4, kSound = 5, kEmpty = 6 };
 inline void ShowFiles() { ClickFrame(20, 420); }
 inline void ClickFilesButton(int n) { ChooseOptionButton(n); }
+inline void ClickOnTheFilesPage(int n) {
+    ShowFiles();
+    ClickFilesButton(n);
+}
 inline void ClickCell(int cell) {
     POINT corner = PictureCellOrigin(cell);
     ClickFrame(corner.x + kPreviewWidth / 2, corner.y + kPreviewHeight / 2);
 }
 inline void ClickChooserArrow() {
     ClickFrame(kChooserArrowOrigin.x + kOptionIconSize / 2, kChooserArrowOrigin.y + kOptionIconSize / 2);
+}
+// Saves from the files page, answering the message that follows.
+inline void SaveFromTheFilesPage() {
+    testing::AnswerMessageBox(IDOK);
+    ClickOnTheFilesPage(kSave);
 }
 
 // A folder made the program's folder for the rest of the test, removed with this object.
