@@ -30,12 +30,7 @@ TEST(ScreenDamage, EachDrawingCallMarksWhatItTouchedClippedAndMemoryDcsMarkNothi
     gdi::ResizeScreen(200, 150);
     MemoryDc source(20, 10);
     const unsigned char dibPixels[4 * 4 * 4] = {};
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = 4;
-    info.bmiHeader.biHeight = 4;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), 4, 4, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
 
     const Case cases[] = {
         {"SetPixel", [](HDC dc, HDC) { SetPixel(dc, 5, 5, RGB(1, 2, 3)); }, {15, 25, 16, 26}},

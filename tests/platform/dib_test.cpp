@@ -13,12 +13,7 @@ namespace {
 // A header and room for a full colour table, then the bits.
 struct Dib {
     Dib(int width, int height, int bits) {
-        header().biSize = sizeof(BITMAPINFOHEADER);
-        header().biWidth = width;
-        header().biHeight = height;
-        header().biPlanes = 1;
-        header().biBitCount = WORD(bits);
-        header().biCompression = BI_RGB;
+        header() = {sizeof(BITMAPINFOHEADER), width, height, 1, WORD(bits), BI_RGB, 0, 0, 0, 0, 0};
         int rowBytes = ((width * bits + 31) / 32) * 4;
         pixels.assign(size_t(rowBytes) * size_t(height < 0 ? -height : height), 0);
     }
@@ -121,10 +116,8 @@ TEST_F(Picture, MonochromeBitmapsReadAsBlackAndWhiteBits) {
     EXPECT_EQ(dib.colour(0).rgbRed, 0);
     EXPECT_EQ(dib.colour(1).rgbRed, 255);
     // Rows of 4 bytes; bit 7 of the first byte is the leftmost pixel, a set bit white.
-    EXPECT_EQ(dib.pixels[0], 0xBF);
-    EXPECT_EQ(dib.pixels[1], 0xC0);
-    EXPECT_EQ(dib.pixels[4], 0xFF);
-    EXPECT_EQ(dib.pixels[5], 0x80);
+    EXPECT_EQ(std::vector<uint8_t>({dib.pixels[0], dib.pixels[1], dib.pixels[4], dib.pixels[5]}),
+              std::vector<uint8_t>({0xBF, 0xC0, 0xFF, 0x80}));
     DeleteDC(maskDc);
     DeleteObject(mask);
 }

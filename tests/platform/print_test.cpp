@@ -86,12 +86,9 @@ TEST_F(Printing, OnlyTheDefaultPrinterGivesADc) {
 TEST_F(Printing, ThePageIsA4At300DpiUnlessSet) {
     HDC dc = CreatePrinterDc();
     ASSERT_NE(dc, nullptr);
-    EXPECT_EQ(GetDeviceCaps(dc, HORZRES), 2480);
-    EXPECT_EQ(GetDeviceCaps(dc, VERTRES), 3508);
-    EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSX), 300);
-    EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSY), 300);
-    EXPECT_EQ(GetDeviceCaps(dc, BITSPIXEL), 24);
-    EXPECT_EQ(GetDeviceCaps(dc, PLANES), 1);
+    for (auto [index, value] : {std::pair{HORZRES, 2480}, {VERTRES, 3508}, {LOGPIXELSX, 300}, {LOGPIXELSY, 300},
+                                {BITSPIXEL, 24}, {PLANES, 1}})
+        EXPECT_EQ(GetDeviceCaps(dc, index), value) << "index " << index;
     int needed = RC_STRETCHDIB | RC_BITBLT | RC_STRETCHBLT;
     EXPECT_EQ(GetDeviceCaps(dc, RASTERCAPS) & needed, needed);
     DeleteDC(dc);

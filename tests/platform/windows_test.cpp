@@ -59,9 +59,8 @@ TEST_F(Windows, CreationSendsCreateDuringTheCallAndPaintsLater) {
     testing::PumpUntilIdle();
     std::vector<UINT> heard = Messages(w);
     ASSERT_GE(heard.size(), 5u);
-    EXPECT_EQ(heard[2], WM_USER);
-    EXPECT_EQ(heard[3], WM_PAINT);
-    EXPECT_EQ(heard[4], WM_ERASEBKGND);
+    EXPECT_EQ(std::vector<UINT>(heard.begin() + 2, heard.begin() + 5),
+              std::vector<UINT>({WM_USER, WM_PAINT, WM_ERASEBKGND}));
     // The class brush filled the client area, and nothing else.
     ExpectPixels(testing::ScreenPixel, {{10, 10, kBlue}, {59, 49, kBlue}, {60, 50, kWhite}});
     // Painted once: no further WM_PAINT without a new invalidation.
