@@ -89,19 +89,15 @@ TEST_F(DibWrite, TheCanvasSavedOnASmallScreenHasItsSizesAndReadsBackAsItWasWritt
 
     // The palette's colours open the table, and the bits are their indices, bottom row first.
     std::vector<uint8_t> written = BlockBytes(block);
-    for (size_t i = 0; i < std::size(kColours); i++) {
-        EXPECT_EQ(written[40 + 4 * i], GetBValue(kColours[i]));
-        EXPECT_EQ(written[40 + 4 * i + 1], GetGValue(kColours[i]));
-        EXPECT_EQ(written[40 + 4 * i + 2], GetRValue(kColours[i]));
-    }
+    for (size_t i = 0; i < std::size(kColours); i++)
+        EXPECT_EQ(RGB(written[40 + 4 * i + 2], written[40 + 4 * i + 1], written[40 + 4 * i]), kColours[i]) << i;
     auto colourAt = [&](int x, int y) {
         size_t entry = 40 + 4 * size_t(written[40 + 1024 + 588 * size_t(377 - y) + size_t(x)]);
         return RGB(written[entry + 2], written[entry + 1], written[entry]);
     };
-    EXPECT_EQ(colourAt(0, 377), kColours[1]) << "bottom-left pixel";
-    EXPECT_EQ(colourAt(10, 20), kColours[2]) << "top-left of the red rectangle";
-    EXPECT_EQ(colourAt(299, 199), kColours[2]) << "its bottom-right";
-    EXPECT_EQ(colourAt(299, 200), kColours[1]) << "below it";
+    ExpectPixels(colourAt, {{0, 377, kColours[1], "bottom-left pixel"},
+                            {10, 20, kColours[2], "top-left of the red rectangle"},
+                            {299, 199, kColours[2], "its bottom-right"}, {299, 200, kColours[1], "below it"}});
     EXPECT_EQ(written[40 + 1024 + 587], 0) << "the row's padding";
 
     // Reading fills in the colours used, which the system left 0.

@@ -53,12 +53,10 @@ TEST_P(Screens, FrameAndCanvasTakeTheirPlaces) {
         EXPECT_EQ(picture.bmWidth, canvasWidth);
         EXPECT_EQ(picture.bmHeight, canvasHeight);
 
-        EXPECT_EQ(testing::ScreenPixel(51, 200), RGB(0, 0, 0)) << "the canvas's border";
-        EXPECT_EQ(testing::ScreenPixel(200, 73), RGB(0, 0, 0)) << "the canvas's border";
-        EXPECT_EQ(testing::ScreenPixel(CanvasToScreenX(0), CanvasToScreenY(0)), RGB(255, 255, 255));
-        EXPECT_EQ(testing::ScreenPixel(s.width - 1, s.height - 1), RGB(255, 255, 255));
-        EXPECT_EQ(testing::ScreenPixel(450, 40), RGB(0, 0, 127)) << "the frame's navy";
-        EXPECT_EQ(testing::ScreenPixel(0, 100), RGB(0, 0, 0)) << "the frame's border";
+        ExpectPixels(testing::ScreenPixel,
+                     {{51, 200, kBlack, "the canvas's border"}, {200, 73, kBlack, "the canvas's border"},
+                      {CanvasToScreenX(0), CanvasToScreenY(0), kWhite}, {s.width - 1, s.height - 1, kWhite},
+                      {450, 40, RGB(0, 0, 127), "the frame's navy"}, {0, 100, kBlack, "the frame's border"}});
     });
 }
 
@@ -152,10 +150,6 @@ TEST(Startup, ProgramFolderBecomesCurrentAtTheFirstPaint) {
     std::filesystem::current_path(start);
     std::filesystem::remove_all(elsewhere);
 }
-
-}  // namespace
-
-namespace {
 
 // The folder is found however long its path: this test program, copied into a deep folder, still
 // finds its folder and makes it current.
