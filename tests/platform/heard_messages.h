@@ -1,5 +1,5 @@
-// The messages a test's window procedures heard, in order, for the tests of the message loop to compare, and
-// the classes of those windows.
+// The messages a test's window procedures heard, in order, for the tests of the message loop to compare; the
+// classes of those windows, and their programs' message loop.
 #pragma once
 
 #include <vector>
@@ -29,4 +29,14 @@ inline bool RegisterWindowClass(const char* name, WNDPROC proc, HBRUSH backgroun
     c.hCursor = cursor;
     c.lpszClassName = name;
     return RegisterClassA(&c) != 0;
+}
+
+// A program's message loop, translating keys to characters; its exit code.
+inline int RunMessageLoop() {
+    MSG m;
+    while (GetMessageA(&m, nullptr, 0, 0)) {
+        TranslateMessage(&m);
+        DispatchMessageA(&m);
+    }
+    return int(m.wParam);
 }

@@ -41,12 +41,7 @@ int Program() {
     child = CreateWindowExA(0, "SessionRecording", "", WS_CHILD | WS_VISIBLE, 10, 10, 20, 20, frame, nullptr,
                             nullptr, nullptr);
     hidden = CreateWindowExA(0, "SessionRecording", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    MSG m;
-    while (GetMessageA(&m, nullptr, 0, 0)) {
-        TranslateMessage(&m);
-        DispatchMessageA(&m);
-    }
-    return int(m.wParam);
+    return RunMessageLoop();
 }
 
 class Session : public ::testing::Test {

@@ -266,12 +266,7 @@ TEST(Programs, AProgramOnItsOwnThreadAnswersInputAndEndsOnClose) {
         RegisterWindowClass("PaintsRed", PaintsRedWhereClicked, HBRUSH(GetStockObject(WHITE_BRUSH)));
         HWND w = CreateWindowExA(0, "PaintsRed", "", WS_POPUP, 0, 0, 120, 90, nullptr, nullptr, nullptr, nullptr);
         ShowWindow(w, SW_SHOWNORMAL);
-        MSG m;
-        while (GetMessageA(&m, nullptr, 0, 0)) {
-            TranslateMessage(&m);
-            DispatchMessageA(&m);
-        }
-        return int(m.wParam);
+        return RunMessageLoop();
     });
     testing::WaitUntilIdle();
     EXPECT_EQ(testing::ScreenPixel(40, 30), kWhite);
