@@ -6,11 +6,9 @@
 
 #include "platform/gdi/dc.h"
 #include "platform/win32.h"
+#include "surfaces.h"
 
 namespace {
-
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kBlue = RGB(0, 0, 255);
 
 // A 40 × 30 white screen and a DC whose logical (0, 0) is screen (10, 5), clipped to an L of two boxes:
 // screen x 10..30 on rows 5..15, and x 10..20 on rows 15..25.
@@ -70,7 +68,7 @@ TEST_F(ClippedScreen, AFloodFillCoversTheClipAndNothingElse) {
     EXPECT_FALSE(ExtFloodFill(dc, 15, 15, kWhite, FLOODFILLSURFACE));
     EXPECT_FALSE(ExtFloodFill(dc, INT_MIN, INT_MAX, kWhite, FLOODFILLSURFACE));
     EXPECT_FALSE(ExtFloodFill(dc, INT_MAX, 0, kBlue, FLOODFILLBORDER));
-    EXPECT_EQ(Count(RGB(0, 0, 0), &inside), 0);
+    EXPECT_EQ(Count(kBlack, &inside), 0);
     SelectObject(dc, old);
     DeleteObject(blue);
 }
@@ -78,11 +76,11 @@ TEST_F(ClippedScreen, AFloodFillCoversTheClipAndNothingElse) {
 TEST_F(ClippedScreen, ABorderFillStopsAtTheBorderColourInsideTheClip) {
     // A blue column at logical x 5 splits the L from top to bottom.
     for (int y = 0; y < 20; y++) SetPixel(dc, 5, y, kBlue);
-    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    HBRUSH red = CreateSolidBrush(kRed);
     HGDIOBJ old = SelectObject(dc, red);
     EXPECT_TRUE(ExtFloodFill(dc, 12, 3, kBlue, FLOODFILLBORDER));
     bool inside = false;
-    EXPECT_EQ(Count(RGB(255, 0, 0), &inside), 14 * 10 + 4 * 10);  // right of the column in both arms
+    EXPECT_EQ(Count(kRed, &inside), 14 * 10 + 4 * 10);  // right of the column in both arms
     EXPECT_TRUE(inside);
     EXPECT_EQ(GetPixel(dc, 4, 3), kWhite);
     SelectObject(dc, old);

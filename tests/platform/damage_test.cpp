@@ -9,6 +9,7 @@
 #include "platform/gdi/damage.h"
 #include "platform/gdi/dc.h"
 #include "platform/win32.h"
+#include "surfaces.h"
 
 namespace {
 
@@ -18,22 +19,18 @@ struct Case {
     gdi::Box marked;  // on a DC whose logical (0, 0) is screen (10, 20), clipped to (10, 20)-(110, 100)
 };
 
-bool Same(const gdi::Box& a, const gdi::Box& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+// The screen's damage marked since the last take, which must be the box expected.
+void ExpectMarked(const gdi::Box& expected) {
+    gdi::Box m = gdi::TakeScreenDamage(), e = expected;
+    bool same = m.left == e.left && m.top == e.top && m.right == e.right && m.bottom == e.bottom;
+    EXPECT_TRUE(same || (m.empty() && e.empty())) << m.left << "," << m.top << " - " << m.right << "," << m.bottom;
 }
 
 TEST(ScreenDamage, EachDrawingCallMarksWhatItTouchedClippedAndMemoryDcsMarkNothing) {
     gdi::ResizeScreen(200, 150);
-    HDC source = CreateCompatibleDC(nullptr);
-    HBITMAP sourceBitmap = CreateCompatibleBitmap(GetDC(nullptr), 20, 10);
-    SelectObject(source, sourceBitmap);
+    MemoryDc source(20, 10);
     const unsigned char dibPixels[4 * 4 * 4] = {};
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = 4;
-    info.bmiHeader.biHeight = 4;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), 4, 4, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
 
     const Case cases[] = {
         {"SetPixel", [](HDC dc, HDC) { SetPixel(dc, 5, 5, RGB(1, 2, 3)); }, {15, 25, 16, 26}},
@@ -84,24 +81,15 @@ TEST(ScreenDamage, EachDrawingCallMarksWhatItTouchedClippedAndMemoryDcsMarkNothi
         SCOPED_TRACE(c.name);
         HDC screen = gdi::CreateScreenDc({10, 20}, {gdi::Box{10, 20, 110, 100}});
         gdi::TakeScreenDamage();
-        c.draw(screen, source);
-        gdi::Box marked = gdi::TakeScreenDamage();
-        EXPECT_TRUE(Same(marked, c.marked) || (marked.empty() && c.marked.empty()))
-            << marked.left << "," << marked.top << " - " << marked.right << "," << marked.bottom;
+        c.draw(screen, source.dc);
+        ExpectMarked(c.marked);
         DeleteDC(screen);
 
         // The same drawing on a memory DC changes nothing on the screen.
-        HDC memory = CreateCompatibleDC(nullptr);
-        HBITMAP bitmap = CreateCompatibleBitmap(GetDC(nullptr), 200, 150);
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        c.draw(memory, source);
+        MemoryDc memory(200, 150);
+        c.draw(memory.dc, source.dc);
         EXPECT_TRUE(gdi::TakeScreenDamage().empty());
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
     }
-    DeleteDC(source);
-    DeleteObject(sourceBitmap);
 }
 
 TEST(ScreenDamage, TextMarksItsInkInsideTheClipAndMarksAddUpToTheirUnion) {
@@ -111,21 +99,17 @@ TEST(ScreenDamage, TextMarksItsInkInsideTheClipAndMarksAddUpToTheirUnion) {
     TextOutA(screen, 4, 4, "Ab", 2);
     gdi::Box text = gdi::TakeScreenDamage();
     EXPECT_FALSE(text.empty());
-    EXPECT_GE(text.left, 14);
-    EXPECT_GE(text.top, 24);
-    EXPECT_LE(text.bottom, 100);
-    EXPECT_LT(text.right, 60);
+    ExpectInside({text.left, text.top, text.right, text.bottom}, {14, 24, 59, 100});
 
     SetPixel(screen, 0, 0, 0);
     SetPixel(screen, 50, 40, 0);
-    gdi::Box both = gdi::TakeScreenDamage();
-    EXPECT_TRUE(Same(both, {10, 20, 61, 61}));
+    ExpectMarked({10, 20, 61, 61});
     EXPECT_TRUE(gdi::TakeScreenDamage().empty()) << "a take empties what was marked";
     DeleteDC(screen);
 
     // A new screen size is all new pixels.
     gdi::ResizeScreen(64, 48);
-    EXPECT_TRUE(Same(gdi::TakeScreenDamage(), {0, 0, 64, 48}));
+    ExpectMarked({0, 0, 64, 48});
 }
 
 // What the hook heard: calls and pixels, each time it was told.
@@ -137,9 +121,8 @@ Heard heard;
 // the thread waits; the calls inside a OneScreenCall as one.
 TEST(ScreenDamage, ThePacerHearsOfEveryCallOnTheScreenWithItsPixels) {
     gdi::ResizeScreen(200, 150);
-    HDC memory = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(GetDC(nullptr), 20, 20);
-    HGDIOBJ old = SelectObject(memory, bitmap);
+    MemoryDc drawn(20, 20);
+    HDC memory = drawn.dc;
     struct HeardCase {
         const char* name;
         std::function<void(HDC screen)> draw;
@@ -195,15 +178,10 @@ TEST(ScreenDamage, ThePacerHearsOfEveryCallOnTheScreenWithItsPixels) {
         c.draw(screen);
         gdi::TellScreenCalls();
         EXPECT_EQ(heard, c.heard);
-        gdi::Box marked = gdi::TakeScreenDamage();
-        EXPECT_TRUE(Same(marked, c.marked) || (marked.empty() && c.marked.empty()))
-            << marked.left << "," << marked.top << " - " << marked.right << "," << marked.bottom;
+        ExpectMarked(c.marked);
         DeleteDC(screen);
     }
     gdi::SetScreenDrawnHook(pacer);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
 }
 
 }  // namespace

@@ -6,18 +6,14 @@
 #include <vector>
 
 #include "platform/win32.h"
+#include "surfaces.h"
 
 namespace {
 
 // A header and room for a full colour table, then the bits.
 struct Dib {
     Dib(int width, int height, int bits) {
-        header().biSize = sizeof(BITMAPINFOHEADER);
-        header().biWidth = width;
-        header().biHeight = height;
-        header().biPlanes = 1;
-        header().biBitCount = WORD(bits);
-        header().biCompression = BI_RGB;
+        header() = {sizeof(BITMAPINFOHEADER), width, height, 1, WORD(bits), BI_RGB, 0, 0, 0, 0, 0};
         int rowBytes = ((width * bits + 31) / 32) * 4;
         pixels.assign(size_t(rowBytes) * size_t(height < 0 ? -height : height), 0);
     }
@@ -33,24 +29,15 @@ struct Dib {
 class Picture : public ::testing::Test {
 protected:
     void SetUp() override {
-        screen = GetDC(nullptr);
-        dc = CreateCompatibleDC(screen);
-        bitmap = CreateCompatibleBitmap(screen, 6, 4);
-        old = SelectObject(dc, bitmap);
         for (int y = 0; y < 4; y++)
             for (int x = 0; x < 6; x++) SetPixel(dc, x, y, Colour(x, y));
     }
-    void TearDown() override {
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-        ReleaseDC(nullptr, screen);
-    }
     static COLORREF Colour(int x, int y) { return RGB(40 * x + 3, 60 * y + 5, 200 - 30 * x); }
 
-    HDC screen = nullptr, dc = nullptr;
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ old = nullptr;
+    MemoryDc picture{6, 4};
+    HDC screen = picture.screen, dc = picture.dc;
+    HBITMAP bitmap = picture.bitmap;
+    HGDIOBJ old = picture.old;
 };
 
 TEST_F(Picture, WithoutABitCountGetDIBitsDescribesTheBitmap) {
@@ -121,18 +108,16 @@ TEST_F(Picture, MonochromeBitmapsReadAsBlackAndWhiteBits) {
     HDC maskDc = CreateCompatibleDC(screen);
     HGDIOBJ before = SelectObject(maskDc, mask);
     PatBlt(maskDc, 0, 0, 10, 2, WHITENESS);
-    SetPixel(maskDc, 1, 0, RGB(0, 0, 0));
-    SetPixel(maskDc, 9, 1, RGB(0, 0, 0));
+    SetPixel(maskDc, 1, 0, kBlack);
+    SetPixel(maskDc, 9, 1, kBlack);
     SelectObject(maskDc, before);
     Dib dib(10, -2, 1);
     ASSERT_EQ(GetDIBits(screen, mask, 0, 2, dib.pixels.data(), dib.info(), DIB_RGB_COLORS), 2);
     EXPECT_EQ(dib.colour(0).rgbRed, 0);
     EXPECT_EQ(dib.colour(1).rgbRed, 255);
     // Rows of 4 bytes; bit 7 of the first byte is the leftmost pixel, a set bit white.
-    EXPECT_EQ(dib.pixels[0], 0xBF);
-    EXPECT_EQ(dib.pixels[1], 0xC0);
-    EXPECT_EQ(dib.pixels[4], 0xFF);
-    EXPECT_EQ(dib.pixels[5], 0x80);
+    EXPECT_EQ(std::vector<uint8_t>({dib.pixels[0], dib.pixels[1], dib.pixels[4], dib.pixels[5]}),
+              std::vector<uint8_t>({0xBF, 0xC0, 0xFF, 0x80}));
     DeleteDC(maskDc);
     DeleteObject(mask);
 }
@@ -159,7 +144,7 @@ TEST_F(Picture, UnusableHeadersAndHandlesAreRefusedAndChangeNothing) {
     EXPECT_EQ(StretchDIBits(dc, 0, 0, 6, 4, 0, 0, 6, 4, nullptr, good.info(), DIB_RGB_COLORS, SRCCOPY), 0);
     EXPECT_EQ(StretchDIBits(dc, 0, 0, 6, 4, 0, 0, 6, 4, good.pixels.data(), nullptr, DIB_RGB_COLORS, SRCCOPY), 0);
     for (int y = 0; y < 4; y++)
-        for (int x = 0; x < 6; x++) EXPECT_EQ(GetPixel(dc, x, y), RGB(255, 255, 255));
+        for (int x = 0; x < 6; x++) EXPECT_EQ(GetPixel(dc, x, y), kWhite);
 
     HBITMAP gone = CreateCompatibleBitmap(screen, 2, 2);
     DeleteObject(gone);
@@ -190,7 +175,7 @@ TEST_F(Picture, RunLengthsThatOverreachAreCut) {
     EXPECT_EQ(StretchDIBits(dc, 0, 0, 6, 4, 0, 0, 6, 4, dib.pixels.data(), dib.info(), DIB_RGB_COLORS, SRCCOPY), 4);
     for (int x = 0; x < 6; x++) {
         EXPECT_EQ(GetPixel(dc, x, 3), RGB(200 - 10, 20, 10)) << x;
-        for (int y = 0; y < 3; y++) EXPECT_EQ(GetPixel(dc, x, y), RGB(255, 255, 255)) << x << ", " << y;
+        for (int y = 0; y < 3; y++) EXPECT_EQ(GetPixel(dc, x, y), kWhite) << x << ", " << y;
     }
     // Stretched, the pixels the runs skipped take colour 0.
     EXPECT_EQ(StretchDIBits(dc, 0, 0, 3, 2, 0, 0, 6, 4, dib.pixels.data(), dib.info(), DIB_RGB_COLORS, SRCCOPY), 4);

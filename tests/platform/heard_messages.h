@@ -1,4 +1,5 @@
-// The messages a test's window procedures heard, in order, for the tests of the message loop to compare.
+// The messages a test's window procedures heard, in order, for the tests of the message loop to compare; the
+// classes of those windows, and their programs' message loop.
 #pragma once
 
 #include <vector>
@@ -18,4 +19,24 @@ struct Heard {
 inline std::vector<Heard>& Log() {
     static std::vector<Heard> log;
     return log;
+}
+
+// False when the class could not be registered, as when a class of that name is registered already.
+inline bool RegisterWindowClass(const char* name, WNDPROC proc, HBRUSH background = nullptr, HCURSOR cursor = nullptr) {
+    WNDCLASSA c{};
+    c.lpfnWndProc = proc;
+    c.hbrBackground = background;
+    c.hCursor = cursor;
+    c.lpszClassName = name;
+    return RegisterClassA(&c) != 0;
+}
+
+// A program's message loop, translating keys to characters; its exit code.
+inline int RunMessageLoop() {
+    MSG m;
+    while (GetMessageA(&m, nullptr, 0, 0)) {
+        TranslateMessage(&m);
+        DispatchMessageA(&m);
+    }
+    return int(m.wParam);
 }

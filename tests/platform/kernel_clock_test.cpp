@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/testing/kernel.h"
 #include "platform/win32.h"
@@ -20,16 +21,10 @@ protected:
     void TearDown() override { testing::UseRealClock(); }
 };
 
-void ExpectTime(const SYSTEMTIME& t, int year, int month, int dayOfWeek, int day, int hour, int minute, int second,
-                int milliseconds) {
-    EXPECT_EQ(t.wYear, year);
-    EXPECT_EQ(t.wMonth, month);
-    EXPECT_EQ(t.wDayOfWeek, dayOfWeek);
-    EXPECT_EQ(t.wDay, day);
-    EXPECT_EQ(t.wHour, hour);
-    EXPECT_EQ(t.wMinute, minute);
-    EXPECT_EQ(t.wSecond, second);
-    EXPECT_EQ(t.wMilliseconds, milliseconds);
+// The fields in SYSTEMTIME's order: year, month, day of the week, day, hour, minute, second, milliseconds.
+void ExpectTime(const SYSTEMTIME& t, const std::vector<int>& fields) {
+    std::vector<int> got = {t.wYear, t.wMonth, t.wDayOfWeek, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
+    EXPECT_EQ(got, fields);
 }
 
 uint64_t FileTimeValue() {
@@ -42,7 +37,7 @@ TEST_F(KernelClock, SetClockGivesThatMomentInEveryForm) {
     testing::SetClock(leapEvening);
     SYSTEMTIME t;
     GetSystemTime(&t);
-    ExpectTime(t, 2024, 2, 4, 29, 23, 45, 30, 0);
+    ExpectTime(t, {2024, 2, 4, 29, 23, 45, 30, 0});
     EXPECT_EQ(FileTimeValue(), 133537239300000000u);
     // The seconds since 1970 the program seeds from.
     EXPECT_EQ(int64_t((FileTimeValue() - 116444736000000000u) / 10000000), leapEvening);
@@ -65,7 +60,7 @@ TEST_F(KernelClock, SetClockStandsStillUntilAdvanced) {
     testing::AdvanceClock(29 * 60 * 1000);
     SYSTEMTIME t;
     GetSystemTime(&t);
-    ExpectTime(t, 2024, 3, 5, 1, 0, 14, 31, 250);
+    ExpectTime(t, {2024, 3, 5, 1, 0, 14, 31, 250});
 }
 
 TEST_F(KernelClock, LocalTimeFollowsTheZone) {
@@ -75,7 +70,7 @@ TEST_F(KernelClock, LocalTimeFollowsTheZone) {
     testing::SetClock(leapEvening);
     SYSTEMTIME t;
     GetLocalTime(&t);
-    ExpectTime(t, 2024, 3, 5, 1, 1, 45, 30, 0);
+    ExpectTime(t, {2024, 3, 5, 1, 1, 45, 30, 0});
     if (zone) {
         setenv("TZ", zone->c_str(), 1);
     } else {

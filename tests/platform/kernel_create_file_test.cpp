@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "platform/win32.h"
@@ -16,11 +15,6 @@ namespace fs = std::filesystem;
 
 class KernelCreateFile : public TempFolder {
 protected:
-    static void Write(const fs::path& path, const std::string& content) { std::ofstream(path) << content; }
-    static std::string Read(const fs::path& path) {
-        std::ifstream in(path);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
     static HANDLE Create(const char* name, DWORD creation, DWORD access = GENERIC_WRITE, DWORD share = 0) {
         return CreateFileA(name, access, share, nullptr, creation, FILE_ATTRIBUTE_NORMAL, nullptr);
     }

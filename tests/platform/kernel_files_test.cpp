@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "platform/win32.h"
@@ -15,15 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A fresh directory made current for the test, removed afterwards.
-class KernelFiles : public TempFolder {
-protected:
-    static void Write(const fs::path& path, const std::string& content) { std::ofstream(path) << content; }
-    static std::string Read(const fs::path& path) {
-        std::ifstream in(path);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-};
+using KernelFiles = TempFolder;
 
 TEST_F(KernelFiles, CreateMakesOrEmptiesAFileAndWritesThrough) {
     OFSTRUCT record;

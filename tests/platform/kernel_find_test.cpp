@@ -20,16 +20,6 @@ namespace fs = std::filesystem;
 class KernelFind : public TempFolder {
 protected:
     static void Make(const fs::path& path, size_t size = 1) { std::ofstream(path) << std::string(size, 'x'); }
-    static std::vector<std::string> Found(const char* pattern) {
-        std::vector<std::string> names;
-        _finddata_t entry;
-        intptr_t search = _findfirst(pattern, &entry);
-        if (search == -1) return names;
-        do names.push_back(entry.name);
-        while (_findnext(search, &entry) == 0);
-        EXPECT_EQ(_findclose(search), 0);
-        return names;
-    }
 };
 
 using Names = std::vector<std::string>;

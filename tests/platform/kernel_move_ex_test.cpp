@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "platform/win32.h"
@@ -13,14 +12,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class KernelMoveEx : public TempFolder {
-protected:
-    static void Write(const fs::path& path, const std::string& content) { std::ofstream(path) << content; }
-    static std::string Read(const fs::path& path) {
-        std::ifstream in(path);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-};
+using KernelMoveEx = TempFolder;
 
 TEST_F(KernelMoveEx, ReplacesAFileOnlyWhenAskedAndNeverAFolder) {
     enum Taken { nothing, file, fileInAnotherCase, folder };

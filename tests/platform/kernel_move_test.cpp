@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "platform/win32.h"
@@ -12,14 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class KernelMove : public TempFolder {
-protected:
-    static void Write(const fs::path& path, const std::string& content) { std::ofstream(path) << content; }
-    static std::string Read(const fs::path& path) {
-        std::ifstream in(path);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-};
+using KernelMove = TempFolder;
 
 TEST_F(KernelMove, RenamesToAFreeName) {
     Write("part.tmp", "picture");

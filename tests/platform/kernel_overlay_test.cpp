@@ -4,7 +4,6 @@
 #include <stdlib.h>
 
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -24,10 +23,7 @@ class KernelOverlay : public TempFolder {
 protected:
     void SetUp() override {
         MakeFolder(false);
-        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
-            const char* value = getenv(name);
-            saved_.push_back({name, value ? std::optional<std::string>(value) : std::nullopt});
-        }
+        KeepEnvironment({"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"});
         setenv("HOME", (directory_ / "home").c_str(), 1);
         unsetenv("XDG_CONFIG_HOME");
         unsetenv("XDG_DATA_HOME");
@@ -41,16 +37,7 @@ protected:
     }
     void TearDown() override {
         kernel::UseOverlay(std::nullopt);
-        for (const auto& [name, value] : saved_) {
-            if (value) setenv(name.c_str(), value->c_str(), 1);
-            else unsetenv(name.c_str());
-        }
         TempFolder::TearDown();
-    }
-    static void Write(const fs::path& path, const std::string& content) { std::ofstream(path) << content; }
-    static std::string Read(const fs::path& path) {
-        std::ifstream in(path);
-        return std::string(std::istreambuf_iterator<char>(in), {});
     }
     static std::string ReadThrough(const char* name) {
         OFSTRUCT record;
@@ -69,16 +56,6 @@ protected:
         _lclose(file);
         return true;
     }
-    static std::vector<std::string> Found(const char* pattern) {
-        std::vector<std::string> names;
-        _finddata_t found;
-        intptr_t search = _findfirst(pattern, &found);
-        if (search == -1) return names;
-        do names.push_back(found.name);
-        while (_findnext(search, &found) == 0);
-        _findclose(search);
-        return names;
-    }
     std::set<std::string> InstalledFiles() const {
         std::set<std::string> files;
         for (const auto& entry : fs::directory_iterator(installed_))
@@ -86,7 +63,6 @@ protected:
         return files;
     }
     fs::path installed_, user_;
-    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
 TEST_F(KernelOverlay, KeepsTheChildsPicturesInTheUsersFolderAndNeverTouchesTheInstallation) {

@@ -6,29 +6,17 @@
 #include <vector>
 
 #include "platform/win32.h"
+#include "surfaces.h"
 
 namespace {
-
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kBlack = RGB(0, 0, 0);
 
 // A white 100 × 20 memory surface with a pen of the given width selected.
 class WhiteSurface : public ::testing::Test {
 protected:
-    void SetUp() override {
-        HDC screen = GetDC(nullptr);
-        dc = CreateCompatibleDC(screen);
-        bitmap = CreateCompatibleBitmap(screen, 100, 20);
-        ReleaseDC(nullptr, screen);
-        old = SelectObject(dc, bitmap);
-        PatBlt(dc, 0, 0, 100, 20, WHITENESS);
-    }
+    void SetUp() override { PatBlt(dc, 0, 0, 100, 20, WHITENESS); }
     void TearDown() override {
-        SelectObject(dc, old);
-        if (pen) SelectObject(dc, GetStockObject(BLACK_PEN));
+        SelectObject(dc, GetStockObject(BLACK_PEN));
         if (pen) DeleteObject(pen);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
     }
     void UsePen(int width) {
         pen = CreatePen(PS_SOLID, width, kBlack);
@@ -52,9 +40,8 @@ protected:
         return n;
     }
 
-    HDC dc = nullptr;
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ old = nullptr;
+    MemoryDc surface{100, 20};
+    HDC dc = surface.dc;
     HPEN pen = nullptr;
 };
 

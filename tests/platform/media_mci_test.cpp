@@ -2,16 +2,16 @@
 // for them: successful at the end, aborted by stop or close, superseded by a new play, failure when the
 // file was never opened.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "heard_messages.h"
 #include "platform/testing.h"
 #include "platform/testing/media.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -19,24 +19,16 @@ namespace {
 const std::vector<uint8_t> kTune = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96,
                                     'M', 'T', 'r', 'k', 0, 0, 0, 4, 0, 0xff, 0x2f, 0};
 
-class Mci : public ::testing::Test {
+class Mci : public TempFolder {
 protected:
     void SetUp() override {
         testing::UseScreen(64, 48);
-        static bool registered = false;
-        if (!registered) {
-            WNDCLASSA c{};
-            c.lpfnWndProc = DefWindowProcA;
-            c.lpszClassName = "MciListener";
-            ASSERT_TRUE(RegisterClassA(&c));
-            registered = true;
-        }
+        static const bool registered = RegisterWindowClass("MciListener", DefWindowProcA);
+        ASSERT_TRUE(registered);
         canvas = CreateWindowExA(0, "MciListener", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
         frame = CreateWindowExA(0, "MciListener", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
         ASSERT_TRUE(canvas && frame);
-        dir = std::filesystem::temp_directory_path() / ("dab-mci-" + std::to_string(getpid()));
-        std::filesystem::create_directories(dir);
-        startDirectory = std::filesystem::current_path();
+        MakeFolder(false);
         testing::ClearMediaRecords();
     }
     void TearDown() override {
@@ -44,15 +36,10 @@ protected:
         DestroyWindow(canvas);
         DestroyWindow(frame);
         testing::PumpUntilIdle();
-        std::filesystem::current_path(startDirectory);
-        std::filesystem::remove_all(dir);
+        TempFolder::TearDown();
     }
-    std::string Write(const std::string& name, const std::vector<uint8_t>& bytes = kTune) {
-        std::string path = (dir / name).string();
-        FILE* f = std::fopen(path.c_str(), "wb");
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-        return path;
+    std::string Write(const std::string& name, const std::vector<uint8_t>& bytes = kTune) const {
+        return WriteBytes(name, bytes);
     }
     MCIERROR Send(const std::string& command, HWND callback = nullptr) {
         return mciSendStringA(command.c_str(), answer, sizeof answer, callback ? callback : canvas);
@@ -76,14 +63,12 @@ protected:
 
     HWND canvas = nullptr;
     HWND frame = nullptr;
-    std::filesystem::path dir;
-    std::filesystem::path startDirectory;
     char answer[255] = {};
 };
 
 TEST_F(Mci, OpensPlaysStopsAndClosesWhateverTheCase) {
     std::string path = Write("Dab1.mid");
-    std::string asNamed = (dir / "DAB1.MID").string();
+    std::string asNamed = (directory_ / "DAB1.MID").string();
     EXPECT_EQ(Send("OPEN " + asNamed + " ALIAS Tune"), 0u);
     EXPECT_STREQ(answer, "1") << "the device identifier";
     EXPECT_EQ(Send("Play TUNE From 0 Notify"), 0u);
@@ -111,7 +96,7 @@ TEST_F(Mci, OpensBySequencerTypeQuotedNamesAndTheFileNameItself) {
     EXPECT_EQ(testing::MusicPlaying(), spaced);
 
     std::string bare = Write("other.mid");
-    std::filesystem::current_path(dir);
+    std::filesystem::current_path(directory_);
     EXPECT_EQ(Send("open other.mid"), 0u);
     EXPECT_STREQ(answer, "2");
     EXPECT_EQ(Send("play OTHER.MID"), 0u);
@@ -134,7 +119,7 @@ TEST_F(Mci, RefusesWhatItCannotDoWithWindowsErrors) {
     EXPECT_EQ(Send("open " + tune + " type waveaudio alias other"), MCIERROR(MCIERR_INVALID_DEVICE_NAME));
     EXPECT_EQ(Send("open " + text + " alias other"), MCIERROR(MCIERR_INVALID_FILE));
     EXPECT_EQ(Send("open " + stub + " alias other"), MCIERROR(MCIERR_INVALID_FILE));
-    EXPECT_EQ(Send("open " + (dir / "none.mid").string() + " alias other"), MCIERROR(MCIERR_FILE_NOT_FOUND));
+    EXPECT_EQ(Send("open " + (directory_ / "none.mid").string() + " alias other"), MCIERROR(MCIERR_FILE_NOT_FOUND));
     EXPECT_EQ(Send("stop other"), MCIERROR(MCIERR_INVALID_DEVICE_NAME)) << "no failed open left a device";
 
     EXPECT_EQ(Send("open " + tune + " alias tune"), 0u);
@@ -194,7 +179,7 @@ TEST_F(Mci, ANewPlaySupersedesThePendingNotice) {
 }
 
 TEST_F(Mci, AFileThatWouldNotOpenFailsItsPlayWithAFailureNotice) {
-    EXPECT_EQ(Send("open " + (dir / "dab3.mid").string() + " alias midi"), MCIERROR(MCIERR_FILE_NOT_FOUND));
+    EXPECT_EQ(Send("open " + (directory_ / "dab3.mid").string() + " alias midi"), MCIERROR(MCIERR_FILE_NOT_FOUND));
     EXPECT_EQ(Send("Play midi from 0 NOTIFY"), MCIERROR(MCIERR_INVALID_DEVICE_NAME));
     std::vector<Notice> heard = Notices(canvas);
     ASSERT_EQ(heard.size(), 1u);
@@ -219,7 +204,7 @@ TEST_F(Mci, MusicOfAnotherDeviceTakesOverAndAbortsTheFirst) {
 // first, and a close from elsewhere ends it for good with an aborted notice the program ignores.
 TEST_F(Mci, TheProgramsFiveFilesFollowEachOtherOnTheirNotices) {
     for (int n = 1; n <= 5; ++n) Write("dab" + std::to_string(n) + ".mid");
-    std::filesystem::current_path(dir);
+    std::filesystem::current_path(directory_);
     auto openNumber = [&](int n) { return "Open dab" + std::to_string(n) + ".mid alias midi"; };
     ASSERT_EQ(Send(openNumber(1)), 0u);
     ASSERT_EQ(Send("Play midi from 0 NOTIFY"), 0u);

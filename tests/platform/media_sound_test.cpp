@@ -1,9 +1,7 @@
 // Sound effects: WAV files read as Windows reads them, and sndPlaySoundA's one sound at a time, each new call
 // cutting off the sound before, with files named in any case.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -11,6 +9,7 @@
 #include "platform/media/wav.h"
 #include "platform/testing/media.h"
 #include "platform/win32.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -152,28 +151,20 @@ TEST(SoundWav, RefusesCutShortAndForeignFiles) {
 }
 
 // A folder of sound files for one test, removed after it.
-class SoundPlay : public ::testing::Test {
+class SoundPlay : public TempFolder {
 protected:
     void SetUp() override {
-        dir = std::filesystem::temp_directory_path() / ("dab-sound-" + std::to_string(getpid()));
-        std::filesystem::create_directories(dir);
+        MakeFolder(false);
         testing::ClearMediaRecords();
         sndPlaySoundA(nullptr, 0);
     }
     void TearDown() override {
         sndPlaySoundA(nullptr, 0);
-        std::filesystem::remove_all(dir);
+        TempFolder::TearDown();
     }
-    std::string Write(const std::string& name, const Bytes& bytes) {
-        std::string path = (dir / name).string();
-        FILE* f = std::fopen(path.c_str(), "wb");
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-        return path;
-    }
-    std::string Named(const std::string& name) { return (dir / name).string(); }
+    std::string Write(const std::string& name, const Bytes& bytes) const { return WriteBytes(name, bytes); }
+    std::string Named(const std::string& name) { return (directory_ / name).string(); }
     Bytes Beep() { return Wav(1, 22050, 16, Samples16({0, 1000, 0, -1000})); }
-    std::filesystem::path dir;
 };
 
 TEST_F(SoundPlay, RecordsEachSoundWithItsModeInOrder) {
@@ -197,7 +188,7 @@ TEST_F(SoundPlay, FindsFilesWhateverTheCaseAndWithBackslashes) {
     Write("A10.MUB", Beep());
     std::string asNamed = Named("a10.mub");
     EXPECT_TRUE(sndPlaySoundA(asNamed.c_str(), SND_SYNC));
-    std::string windowsStyle = dir.string() + "\\A10.mub";
+    std::string windowsStyle = directory_.string() + "\\A10.mub";
     EXPECT_TRUE(sndPlaySoundA(windowsStyle.c_str(), SND_ASYNC));
     auto heard = testing::SoundsPlayed();
     ASSERT_EQ(heard.size(), 2u);
@@ -211,7 +202,7 @@ TEST_F(SoundPlay, MissingCutShortOrForeignFilesPlayNothingAndFail) {
     std::string cut = Write("cut.mub", Bytes(beep.begin(), beep.end() - 3));
     std::string text = Write("text.mub", Bytes{'n', 'o', 't', ' ', 'a', ' ', 's', 'o', 'u', 'n', 'd', '\n'});
     std::string missing = Named("a99.mub");
-    std::string folder = dir.string();
+    std::string folder = directory_.string();
     EXPECT_FALSE(sndPlaySoundA(missing.c_str(), SND_ASYNC | SND_NODEFAULT));
     EXPECT_FALSE(sndPlaySoundA(cut.c_str(), SND_SYNC));
     EXPECT_FALSE(sndPlaySoundA(text.c_str(), SND_ASYNC));

@@ -2,6 +2,7 @@
 // while it is open, and what it covered is repainted once it closes; an unanswered box ends the test.
 #include <gtest/gtest.h>
 
+#include "heard_messages.h"
 #include "platform/testing.h"
 #include "platform/user/message_box.h"
 
@@ -13,15 +14,8 @@ class MessageBoxes : public ::testing::Test {
 protected:
     void SetUp() override {
         testing::UseScreen(320, 240);
-        static bool registered = false;
-        if (!registered) {
-            WNDCLASSA c{};
-            c.lpfnWndProc = Plain;
-            c.hbrBackground = CreateSolidBrush(RGB(0, 0, 255));
-            c.lpszClassName = "BlueUnderBox";
-            ASSERT_TRUE(RegisterClassA(&c));
-            registered = true;
-        }
+        static const bool registered = RegisterWindowClass("BlueUnderBox", Plain, CreateSolidBrush(RGB(0, 0, 255)));
+        ASSERT_TRUE(registered);
         window = CreateWindowExA(0, "BlueUnderBox", "", WS_POPUP | WS_VISIBLE, 0, 0, 320, 240, nullptr, nullptr,
                                  nullptr, nullptr);
         testing::PumpUntilIdle();

@@ -1,24 +1,13 @@
 // Handles, device contexts, object selection and deletion, colours and raster operation tables.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/gdi/rop.h"
 #include "platform/win32.h"
+#include "surfaces.h"
 
 namespace {
-
-struct MemoryDc {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap;
-    HGDIOBJ old;
-    MemoryDc(int w, int h) : bitmap(CreateCompatibleBitmap(screen, w, h)), old(SelectObject(dc, bitmap)) {}
-    ~MemoryDc() {
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-        ReleaseDC(nullptr, screen);
-    }
-};
 
 TEST(Handles, NullAndStaleHandlesFailQuietly) {
     HPEN pen = CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
@@ -104,18 +93,12 @@ TEST(Objects, MonochromeBitsRoundTrip) {
     HBITMAP mono = CreateBitmap(9, 2, 1, 1, bits);
     uint8_t back[4] = {};
     ASSERT_EQ(GetBitmapBits(mono, 4, back), 4);
-    EXPECT_EQ(back[0], 0xA5);
-    EXPECT_EQ(back[1], 0x80);
-    EXPECT_EQ(back[2], 0x0F);
-    EXPECT_EQ(back[3], 0x00);
+    EXPECT_EQ(std::vector<uint8_t>(back, back + 4), std::vector<uint8_t>(bits, bits + 4));
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, mono);
-    EXPECT_EQ(GetPixel(dc, 0, 0), 0xFFFFFFu);
-    EXPECT_EQ(GetPixel(dc, 1, 0), 0u);
-    EXPECT_EQ(GetPixel(dc, 8, 0), 0xFFFFFFu);
-    // A pixel takes the nearest of black and white.
+    // A pixel set takes the nearest of black and white.
     SetPixel(dc, 1, 1, RGB(200, 200, 200));
-    EXPECT_EQ(GetPixel(dc, 1, 1), 0xFFFFFFu);
+    ExpectPixels(dc, {{0, 0, kWhite}, {1, 0, kBlack}, {8, 0, kWhite}, {1, 1, kWhite}});
     SelectObject(dc, old);
     DeleteDC(dc);
     DeleteObject(mono);

@@ -14,11 +14,11 @@
 
 #include "platform/print/png.h"
 #include "platform/testing.h"
+#include "surfaces.h"
 #include "temp_folder.h"
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kTopLeft = RGB(200, 20, 20), kTopRight = RGB(20, 200, 20);
 constexpr COLORREF kBottomLeft = RGB(20, 20, 200), kBottomRight = RGB(200, 200, 20);
 
@@ -40,6 +40,10 @@ struct Quadrants {
     // Bottom-up rows of four bytes: the bottom row first.
     const uint8_t bits[8] = {0, 1, 0, 0, 2, 3, 0, 0};
 };
+
+void ExpectPage(const testing::PrintedPage& page, std::initializer_list<PixelIs> points) {
+    ExpectPixels([&](int x, int y) { return page.Pixel(x, y); }, points);
+}
 
 class Printing : public ::testing::Test {
 protected:
@@ -82,12 +86,9 @@ TEST_F(Printing, OnlyTheDefaultPrinterGivesADc) {
 TEST_F(Printing, ThePageIsA4At300DpiUnlessSet) {
     HDC dc = CreatePrinterDc();
     ASSERT_NE(dc, nullptr);
-    EXPECT_EQ(GetDeviceCaps(dc, HORZRES), 2480);
-    EXPECT_EQ(GetDeviceCaps(dc, VERTRES), 3508);
-    EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSX), 300);
-    EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSY), 300);
-    EXPECT_EQ(GetDeviceCaps(dc, BITSPIXEL), 24);
-    EXPECT_EQ(GetDeviceCaps(dc, PLANES), 1);
+    for (auto [index, value] : {std::pair{HORZRES, 2480}, {VERTRES, 3508}, {LOGPIXELSX, 300}, {LOGPIXELSY, 300},
+                                {BITSPIXEL, 24}, {PLANES, 1}})
+        EXPECT_EQ(GetDeviceCaps(dc, index), value) << "index " << index;
     int needed = RC_STRETCHDIB | RC_BITBLT | RC_STRETCHBLT;
     EXPECT_EQ(GetDeviceCaps(dc, RASTERCAPS) & needed, needed);
     DeleteDC(dc);
@@ -127,17 +128,9 @@ TEST_F(Printing, ThePictureComesOutStretchedOnOnePage) {
     EXPECT_EQ(page.width, 2480);
     EXPECT_EQ(page.height, 3508);
     EXPECT_EQ(page.dpi, 300);
-    EXPECT_EQ(page.Pixel(0, 0), kTopLeft);
-    EXPECT_EQ(page.Pixel(1239, 1051), kTopLeft);
-    EXPECT_EQ(page.Pixel(1240, 0), kTopRight);
-    EXPECT_EQ(page.Pixel(2479, 1051), kTopRight);
-    EXPECT_EQ(page.Pixel(0, 1052), kBottomLeft);
-    EXPECT_EQ(page.Pixel(1239, 2103), kBottomLeft);
-    EXPECT_EQ(page.Pixel(1240, 1052), kBottomRight);
-    EXPECT_EQ(page.Pixel(2479, 2103), kBottomRight);
-    EXPECT_EQ(page.Pixel(0, 2104), kWhite);
-    EXPECT_EQ(page.Pixel(2479, 3507), kWhite);
-    EXPECT_EQ(page.Pixel(2480, 0), CLR_INVALID);
+    ExpectPage(page, {{0, 0, kTopLeft}, {1239, 1051, kTopLeft}, {1240, 0, kTopRight}, {2479, 1051, kTopRight},
+                      {0, 1052, kBottomLeft}, {1239, 2103, kBottomLeft}, {1240, 1052, kBottomRight},
+                      {2479, 2103, kBottomRight}, {0, 2104, kWhite}, {2479, 3507, kWhite}, {2480, 0, CLR_INVALID}});
 }
 
 TEST_F(Printing, EachPageStartsWhiteAndEachJobIsKeptApart) {
@@ -162,15 +155,11 @@ TEST_F(Printing, EachPageStartsWhiteAndEachJobIsKeptApart) {
     ASSERT_EQ(jobs.size(), 2u);
     EXPECT_EQ(jobs[0].name, "first");
     ASSERT_EQ(jobs[0].pages.size(), 2u);
-    EXPECT_EQ(jobs[0].pages[0].Pixel(5, 5), kTopLeft);
-    EXPECT_EQ(jobs[0].pages[0].Pixel(15, 5), kWhite);
-    EXPECT_EQ(jobs[0].pages[0].Pixel(55, 35), kWhite);
-    EXPECT_EQ(jobs[0].pages[1].Pixel(5, 5), kWhite);
-    EXPECT_EQ(jobs[0].pages[1].Pixel(55, 35), kBottomRight);
+    ExpectPage(jobs[0].pages[0], {{5, 5, kTopLeft}, {15, 5, kWhite}, {55, 35, kWhite}});
+    ExpectPage(jobs[0].pages[1], {{5, 5, kWhite}, {55, 35, kBottomRight}});
     EXPECT_EQ(jobs[1].name, "second");
     ASSERT_EQ(jobs[1].pages.size(), 1u);
-    EXPECT_EQ(jobs[1].pages[0].Pixel(55, 35), kWhite);
-    EXPECT_EQ(jobs[1].pages[0].Pixel(5, 5), kWhite);
+    ExpectPage(jobs[1].pages[0], {{55, 35, kWhite}, {5, 5, kWhite}});
 }
 
 TEST_F(Printing, EscapesOutOfOrderFail) {

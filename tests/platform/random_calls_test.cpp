@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "heard_messages.h"
 #include "platform/testing.h"
 #include "platform/user/window.h"
 
@@ -50,12 +51,8 @@ void ExpectWholeTree() {
 
 TEST(RandomCalls, WindowTreesSurviveProceduresThatDestroyWhatTheyLike) {
     testing::UseScreen(160, 120);
-    WNDCLASSA c{};
-    c.lpfnWndProc = Unruly;
-    c.hbrBackground = CreateSolidBrush(RGB(9, 9, 9));
-    c.lpszClassName = "Unruly";
-    c.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    ASSERT_TRUE(RegisterClassA(&c));
+    HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
+    ASSERT_TRUE(RegisterWindowClass("Unruly", Unruly, CreateSolidBrush(RGB(9, 9, 9)), arrow));
     for (int step = 0; step < 6000; step++) {
         auto x = [] { return int(rng() % 200) - 20; };
         switch (rng() % 11) {

@@ -52,28 +52,17 @@ TEST(SdlRules, AForcedScaleLeavesAtLeast640By480) {
 }
 
 TEST(SdlRules, ParentsSettingsReadTheirValuesOrFallBackToTheDefault) {
+    const std::nullopt_t none = std::nullopt;
     const struct {
         const char* text;
         std::optional<int> scale;
         std::optional<ScreenSize> window;
     } cases[] = {
-        {"1", 1, std::nullopt},
-        {"4", 4, std::nullopt},
-        {"0", std::nullopt, std::nullopt},
-        {"5", std::nullopt, std::nullopt},
-        {"auto", std::nullopt, std::nullopt},
-        {"full", std::nullopt, std::nullopt},
-        {"2x", std::nullopt, std::nullopt},
-        {"", std::nullopt, std::nullopt},
-        {"800x600", std::nullopt, ScreenSize{800, 600}},
-        {"1024X768", std::nullopt, ScreenSize{1024, 768}},
-        {"64x8192", std::nullopt, ScreenSize{64, 8192}},
-        {"63x600", std::nullopt, std::nullopt},
-        {"800x8193", std::nullopt, std::nullopt},
-        {"800x600x2", std::nullopt, std::nullopt},
-        {"800 x 600", std::nullopt, std::nullopt},
-        {"-800x600", std::nullopt, std::nullopt},
-        {"99999999999x600", std::nullopt, std::nullopt},
+        {"1", 1, none}, {"4", 4, none}, {"0", none, none}, {"5", none, none}, {"auto", none, none},
+        {"full", none, none}, {"2x", none, none}, {"", none, none}, {"800x600", none, ScreenSize{800, 600}},
+        {"1024X768", none, ScreenSize{1024, 768}}, {"64x8192", none, ScreenSize{64, 8192}}, {"63x600", none, none},
+        {"800x8193", none, none}, {"800x600x2", none, none}, {"800 x 600", none, none}, {"-800x600", none, none},
+        {"99999999999x600", none, none},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ParseScaleSetting(c.text), c.scale) << '"' << c.text << '"';

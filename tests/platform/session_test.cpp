@@ -35,21 +35,13 @@ LRESULT CALLBACK Recording(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 HWND frame = nullptr, hidden = nullptr, child = nullptr;
 
 int Program() {
-    WNDCLASSA c{};
-    c.lpfnWndProc = Recording;
-    c.lpszClassName = "SessionRecording";
-    RegisterClassA(&c);
+    RegisterWindowClass("SessionRecording", Recording);
     frame = CreateWindowExA(0, "SessionRecording", "", WS_POPUP | WS_VISIBLE, 0, 0, 160, 120, nullptr, nullptr,
                             nullptr, nullptr);
     child = CreateWindowExA(0, "SessionRecording", "", WS_CHILD | WS_VISIBLE, 10, 10, 20, 20, frame, nullptr,
                             nullptr, nullptr);
     hidden = CreateWindowExA(0, "SessionRecording", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    MSG m;
-    while (GetMessageA(&m, nullptr, 0, 0)) {
-        TranslateMessage(&m);
-        DispatchMessageA(&m);
-    }
-    return int(m.wParam);
+    return RunMessageLoop();
 }
 
 class Session : public ::testing::Test {

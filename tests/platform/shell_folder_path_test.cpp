@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <iterator>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,20 +23,10 @@ class ShellFolderPath : public TempFolder {
 protected:
     void SetUp() override {
         MakeFolder(false);
-        for (const char* name : {"HOME", "XDG_CONFIG_HOME"}) {
-            const char* value = getenv(name);
-            saved_.push_back({name, value ? std::optional<std::string>(value) : std::nullopt});
-        }
+        KeepEnvironment({"HOME", "XDG_CONFIG_HOME"});
         fs::create_directories(directory_ / "home" / ".config");
         fs::create_directories(directory_ / "xdg");
         setenv("HOME", (directory_ / "home").c_str(), 1);
-    }
-    void TearDown() override {
-        for (const auto& [name, value] : saved_) {
-            if (value) setenv(name.c_str(), value->c_str(), 1);
-            else unsetenv(name.c_str());
-        }
-        TempFolder::TearDown();
     }
     static void SetConfig(const char* value) {
         if (value) setenv("XDG_CONFIG_HOME", value, 1);
@@ -57,7 +46,6 @@ protected:
             if (c == '/') c = '\\';
         return path;
     }
-    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
 TEST_F(ShellFolderPath, TheUsersSettingsFolderFollowsXdgAndTheSystemsIsEtc) {

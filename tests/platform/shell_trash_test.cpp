@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,10 +33,7 @@ class ShellTrash : public TempFolder {
 protected:
     void SetUp() override {
         MakeFolder(false);
-        for (const char* name : {"HOME", "XDG_DATA_HOME", "TZ"}) {
-            const char* value = getenv(name);
-            saved_.push_back({name, value ? std::optional<std::string>(value) : std::nullopt});
-        }
+        KeepEnvironment({"HOME", "XDG_DATA_HOME", "TZ"});
         setenv("HOME", (directory_ / "home").c_str(), 1);
         setenv("XDG_DATA_HOME", (directory_ / "data").c_str(), 1);
         setenv("TZ", "EAST-2", 1);
@@ -48,16 +44,7 @@ protected:
     }
     void TearDown() override {
         testing::UseRealClock();
-        for (const auto& [name, value] : saved_) {
-            if (value) setenv(name.c_str(), value->c_str(), 1);
-            else unsetenv(name.c_str());
-        }
         TempFolder::TearDown();
-    }
-    static void Write(const fs::path& path, const std::string& content) { std::ofstream(path) << content; }
-    static std::string Read(const fs::path& path) {
-        std::ifstream in(path);
-        return std::string(std::istreambuf_iterator<char>(in), {});
     }
     // The record's lines, by key; the group's line under "group".
     static std::map<std::string, std::string> Record(const fs::path& path) {
@@ -90,7 +77,6 @@ protected:
         return result;
     }
     fs::path program_, trash_;
-    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
 TEST_F(ShellTrash, PutsThePictureInTheHomeTrashWithARecordOfWhereAndWhen) {

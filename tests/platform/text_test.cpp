@@ -10,12 +10,10 @@
 
 #include "platform/gdi/dc.h"
 #include "platform/win32.h"
+#include "surfaces.h"
 
 namespace {
 
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kBlue = RGB(0, 0, 255);
-const COLORREF kGreen = RGB(0, 255, 0);
 const COLORREF kInk = RGB(200, 30, 90);
 const UINT kWrap = DT_NOPREFIX | DT_WORDBREAK;
 
@@ -23,12 +21,7 @@ const UINT kWrap = DT_NOPREFIX | DT_WORDBREAK;
 class Canvas {
 public:
     Canvas(int width, int height, HFONT font, COLORREF fill = kWhite)
-        : width_(width), height_(height), font_(font) {
-        HDC screen = GetDC(nullptr);
-        dc_ = CreateCompatibleDC(screen);
-        bitmap_ = CreateCompatibleBitmap(screen, width, height);
-        ReleaseDC(nullptr, screen);
-        oldBitmap_ = SelectObject(dc_, bitmap_);
+        : width_(width), height_(height), font_(font), memory_(width, height) {
         oldFont_ = SelectObject(dc_, font);
         HBRUSH brush = CreateSolidBrush(fill);
         RECT all{0, 0, width, height};
@@ -39,13 +32,8 @@ public:
     }
     ~Canvas() {
         SelectObject(dc_, oldFont_);
-        SelectObject(dc_, oldBitmap_);
-        DeleteDC(dc_);
-        DeleteObject(bitmap_);
         DeleteObject(font_);
     }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
 
     HDC dc() const { return dc_; }
     std::vector<COLORREF> Pixels() const {
@@ -86,9 +74,9 @@ public:
 private:
     int width_, height_;
     HFONT font_;
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ oldBitmap_, oldFont_;
+    MemoryDc memory_;
+    HDC dc_ = memory_.dc;
+    HGDIOBJ oldFont_;
 };
 
 HFONT Font(int height, const char* face = "Times New Roman", int weight = FW_NORMAL, int width = 0,
@@ -183,22 +171,14 @@ TEST(TextOut, OpaqueFillsTheCellAndTransparentLeavesIt) {
             else
                 ASSERT_EQ(p, kBlue) << x << "," << y;
         }
-    RECT green = opaque.Bounds(kGreen);
-    EXPECT_EQ(green.left, cell.left);
-    EXPECT_EQ(green.top, cell.top);
-    EXPECT_EQ(green.right, cell.right);
-    EXPECT_EQ(green.bottom, cell.bottom);
+    EXPECT_EQ(Sides(opaque.Bounds(kGreen)), Sides(cell));
 
     Canvas transparent(200, 60, Font(20), kBlue);
     SetBkColor(transparent.dc(), kGreen);
     ASSERT_TRUE(TextOutA(transparent.dc(), 10, 12, text.c_str(), int(text.size())));
     EXPECT_EQ(transparent.Count(kGreen), 0);
     EXPECT_EQ(transparent.Count(kInk), opaque.Count(kInk));
-    RECT ink = transparent.Bounds(kInk);
-    EXPECT_GE(ink.left, cell.left);
-    EXPECT_GE(ink.top, cell.top);
-    EXPECT_LE(ink.right, cell.right);
-    EXPECT_LE(ink.bottom, cell.bottom);
+    ExpectInside(transparent.Bounds(kInk), cell);
 }
 
 TEST(TextOut, GoesThroughTheOriginAndClipOfAWindowDc) {
@@ -324,10 +304,7 @@ TEST(DrawText, CalcRectMeasuresWithoutDrawing) {
     int widest = c.Extent("aaa bbbbbbb").cx;
     RECT r{10, 20, 10 + widest + 1, 1000};
     EXPECT_EQ(DrawTextA(c.dc(), "aaa bbbbbbb cc", -1, &r, kWrap | DT_CALCRECT), 2 * height);
-    EXPECT_EQ(r.left, 10);
-    EXPECT_EQ(r.top, 20);
-    EXPECT_EQ(r.right, 10 + widest);
-    EXPECT_EQ(r.bottom, 20 + 2 * height);
+    EXPECT_EQ(Sides(r), Sides({10, 20, 10 + widest, 20 + 2 * height}));
     EXPECT_EQ(c.Count(kInk), 0);
 
     RECT single{10, 20, 11, 21};
@@ -379,11 +356,7 @@ TEST(DrawText, ClipsToTheRectangleAndTheDc) {
     // Three lines: only the first lies inside the rectangle, and only its left part.
     int height = c.Metrics().tmHeight;
     EXPECT_EQ(DrawTextA(c.dc(), "Wonderful\nwide\nworld", -1, &r, DT_NOPREFIX), 3 * height);
-    RECT ink = c.Bounds(kInk);
-    EXPECT_GE(ink.left, r.left);
-    EXPECT_GE(ink.top, r.top);
-    EXPECT_LE(ink.right, r.right);
-    EXPECT_LE(ink.bottom, r.bottom);
+    ExpectInside(c.Bounds(kInk), r);
     EXPECT_GT(c.Count(kInk), 0);
 }
 

@@ -19,13 +19,6 @@ LRESULT CALLBACK Recording(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(w, m, wp, lp);
 }
 
-void RegisterOnce(const char* name, WNDPROC proc) {
-    WNDCLASSA c{};
-    c.lpfnWndProc = proc;
-    c.lpszClassName = name;
-    RegisterClassA(&c);
-}
-
 HWND MakeWindow(const char* name) {
     return CreateWindowExA(0, name, "", WS_POPUP | WS_VISIBLE, 0, 0, 100, 80, nullptr, nullptr, nullptr, nullptr);
 }
@@ -48,7 +41,7 @@ protected:
         testing::SetClock(kHeldClock);
         // A window an earlier test left may still hold the mouse.
         ReleaseCapture();
-        RegisterOnce("Ticking", Recording);
+        RegisterWindowClass("Ticking", Recording);
         window = MakeWindow("Ticking");
         testing::PumpUntilIdle();
         Log().clear();
@@ -124,7 +117,7 @@ TEST_F(Timers, SettingATimerAgainStartsItAfresh) {
 }
 
 TEST_F(Timers, AKilledTimerAndADestroyedWindowsTimerComeNoMore) {
-    RegisterOnce("Ticking", Recording);
+    RegisterWindowClass("Ticking", Recording);
     HWND other = MakeWindow("Ticking");
     SetTimer(window, 1, 100, nullptr);
     SetTimer(window, 2, 100, nullptr);
@@ -179,7 +172,7 @@ LRESULT CALLBACK Counting(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 }
 
 int CountingProgram() {
-    RegisterOnce("Counting", Counting);
+    RegisterWindowClass("Counting", Counting);
     HWND w = MakeWindow("Counting");
     counting = w;
     SetTimer(w, 1, 1000, nullptr);
@@ -227,7 +220,7 @@ TEST(TimersOnTheRealClock, AWaitingProgramWakesByItselfWhenItsTimerIsDue) {
     ticks = 0;
     auto start = std::chrono::steady_clock::now();
     testing::StartProgram([] {
-        RegisterOnce("Counting", Counting);
+        RegisterWindowClass("Counting", Counting);
         HWND w = MakeWindow("Counting");
         counting = w;
         SetTimer(w, 1, 50, nullptr);

@@ -10,20 +10,13 @@
 #include "heard_messages.h"
 #include "platform/testing.h"
 #include "platform/user/window.h"
+#include "surfaces.h"
 
 namespace {
 
 LRESULT CALLBACK Recording(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     Log().push_back({w, m, wp, lp});
     return DefWindowProcA(w, m, wp, lp);
-}
-
-void Register(const char* name, WNDPROC proc, HBRUSH background = nullptr) {
-    WNDCLASSA c{};
-    c.lpfnWndProc = proc;
-    c.hbrBackground = background;
-    c.lpszClassName = name;
-    RegisterClassA(&c);
 }
 
 std::vector<UINT> Messages(HWND w) {
@@ -37,18 +30,9 @@ class Windows : public ::testing::Test {
 protected:
     void SetUp() override {
         testing::UseScreen(200, 150);
-        static bool registered = false;
-        if (!registered) {
-            WNDCLASSA c{};
-            c.lpfnWndProc = Recording;
-            c.hbrBackground = CreateSolidBrush(RGB(0, 0, 255));
-            c.lpszClassName = "Recording";
-            ASSERT_TRUE(RegisterClassA(&c));
-            c.hbrBackground = nullptr;
-            c.lpszClassName = "Bare";
-            ASSERT_TRUE(RegisterClassA(&c));
-            registered = true;
-        }
+        static const bool registered = RegisterWindowClass("Recording", Recording, CreateSolidBrush(kBlue)) &&
+                                       RegisterWindowClass("Bare", Recording);
+        ASSERT_TRUE(registered);
         HDC screen = GetDC(nullptr);
         PatBlt(screen, 0, 0, 200, 150, WHITENESS);
         ReleaseDC(nullptr, screen);
@@ -75,13 +59,10 @@ TEST_F(Windows, CreationSendsCreateDuringTheCallAndPaintsLater) {
     testing::PumpUntilIdle();
     std::vector<UINT> heard = Messages(w);
     ASSERT_GE(heard.size(), 5u);
-    EXPECT_EQ(heard[2], WM_USER);
-    EXPECT_EQ(heard[3], WM_PAINT);
-    EXPECT_EQ(heard[4], WM_ERASEBKGND);
+    EXPECT_EQ(std::vector<UINT>(heard.begin() + 2, heard.begin() + 5),
+              std::vector<UINT>({WM_USER, WM_PAINT, WM_ERASEBKGND}));
     // The class brush filled the client area, and nothing else.
-    EXPECT_EQ(testing::ScreenPixel(10, 10), RGB(0, 0, 255));
-    EXPECT_EQ(testing::ScreenPixel(59, 49), RGB(0, 0, 255));
-    EXPECT_EQ(testing::ScreenPixel(60, 50), RGB(255, 255, 255));
+    ExpectPixels(testing::ScreenPixel, {{10, 10, kBlue}, {59, 49, kBlue}, {60, 50, kWhite}});
     // Painted once: no further WM_PAINT without a new invalidation.
     Log().clear();
     testing::PumpUntilIdle();
@@ -91,9 +72,7 @@ TEST_F(Windows, CreationSendsCreateDuringTheCallAndPaintsLater) {
 TEST_F(Windows, ABorderedWindowHasABlackFrameAroundItsClientArea) {
     HWND w = Make("Recording", WS_POPUP | WS_VISIBLE | WS_BORDER, 20, 20, 30, 30);
     testing::PumpUntilIdle();
-    EXPECT_EQ(testing::ScreenPixel(20, 20), RGB(0, 0, 0));
-    EXPECT_EQ(testing::ScreenPixel(49, 35), RGB(0, 0, 0));
-    EXPECT_EQ(testing::ScreenPixel(21, 21), RGB(0, 0, 255));
+    ExpectPixels(testing::ScreenPixel, {{20, 20, kBlack}, {49, 35, kBlack}, {21, 21, kBlue}});
     RECT client;
     GetClientRect(w, &client);
     EXPECT_EQ(client.right, 28);
@@ -110,20 +89,17 @@ TEST_F(Windows, ChildrenLieInTheirParentAndTheParentDrawsOverThem) {
     // The child's DC starts at its client origin and stops at its edge.
     PatBlt(c, -100, -100, 1000, 1000, BLACKNESS);
     ReleaseDC(child, c);
-    EXPECT_EQ(testing::ScreenPixel(50, 40), RGB(0, 0, 0));
-    EXPECT_EQ(testing::ScreenPixel(69, 49), RGB(0, 0, 0));
-    EXPECT_EQ(testing::ScreenPixel(70, 40), RGB(255, 255, 255));
-    EXPECT_EQ(testing::ScreenPixel(49, 40), RGB(255, 255, 255));
+    ExpectPixels(testing::ScreenPixel, {{50, 40, kBlack}, {69, 49, kBlack}, {70, 40, kWhite}, {49, 40, kWhite}});
     HDC p = GetDC(parent);
     PatBlt(p, 0, 0, 200, 150, WHITENESS);
     ReleaseDC(parent, p);
-    EXPECT_EQ(testing::ScreenPixel(55, 45), RGB(255, 255, 255));
+    EXPECT_EQ(testing::ScreenPixel(55, 45), kWhite);
     // Hidden, the child's DC draws nothing.
     ShowWindow(child, SW_HIDE);
     c = GetDC(child);
     PatBlt(c, 0, 0, 20, 10, BLACKNESS);
     ReleaseDC(child, c);
-    EXPECT_EQ(testing::ScreenPixel(55, 45), RGB(255, 255, 255));
+    EXPECT_EQ(testing::ScreenPixel(55, 45), kWhite);
     EXPECT_FALSE(IsWindowVisible(child));
 }
 
@@ -207,7 +183,7 @@ TEST_F(Windows, AHiddenWindowInvalidatedOftenPaintsOnceShown) {
     testing::PumpUntilIdle();
     std::vector<UINT> heard = Messages(w);
     EXPECT_EQ(std::count(heard.begin(), heard.end(), UINT(WM_PAINT)), 1);
-    EXPECT_EQ(testing::ScreenPixel(50, 50), RGB(0, 0, 255));
+    EXPECT_EQ(testing::ScreenPixel(50, 50), kBlue);
 }
 
 TEST_F(Windows, HidingAWindowRepaintsWhatLayBeneath) {
@@ -217,11 +193,11 @@ TEST_F(Windows, HidingAWindowRepaintsWhatLayBeneath) {
     HDC dc = GetDC(above);
     PatBlt(dc, 0, 0, 30, 30, BLACKNESS);
     ReleaseDC(above, dc);
-    EXPECT_EQ(testing::ScreenPixel(30, 30), RGB(0, 0, 0));
+    EXPECT_EQ(testing::ScreenPixel(30, 30), kBlack);
     Log().clear();
     ShowWindow(above, SW_HIDE);
     testing::PumpUntilIdle();
-    EXPECT_EQ(testing::ScreenPixel(30, 30), RGB(0, 0, 255));
+    EXPECT_EQ(testing::ScreenPixel(30, 30), kBlue);
     EXPECT_EQ(Messages(below).front(), UINT(WM_PAINT));
 }
 
@@ -229,7 +205,7 @@ LRESULT CALLBACK PaintsRedWhereClicked(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     if (m == WM_LBUTTONDOWN) {
         HDC dc = GetDC(w);
         RECT spot{GET_X_LPARAM(lp), GET_Y_LPARAM(lp), GET_X_LPARAM(lp) + 5, GET_Y_LPARAM(lp) + 5};
-        HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+        HBRUSH red = CreateSolidBrush(kRed);
         FillRect(dc, &spot, red);
         DeleteObject(red);
         ReleaseDC(w, dc);
@@ -252,7 +228,7 @@ LRESULT CALLBACK GoesAwayOnSetCursor(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 }
 
 TEST_F(Windows, AWindowThatGoesAwayWhileChoosingItsCursorHearsNoMore) {
-    Register("GoesAway", GoesAwayOnSetCursor);
+    RegisterWindowClass("GoesAway", GoesAwayOnSetCursor);
     HWND w = Make("GoesAway", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50);
     testing::PumpUntilIdle();
     Log().clear();
@@ -271,7 +247,7 @@ LRESULT CALLBACK DestroysTheParentWhenGoing(HWND w, UINT m, WPARAM wp, LPARAM lp
 }
 
 TEST_F(Windows, AChildThatDestroysItsParentWhileGoingLeavesNothingBehind) {
-    Register("DestroysParent", DestroysTheParentWhenGoing);
+    RegisterWindowClass("DestroysParent", DestroysTheParentWhenGoing);
     HWND grandparent = Make("Bare", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
     parentToDestroy = Make("Bare", WS_CHILD | WS_VISIBLE, 10, 10, 60, 60, grandparent);
     HWND child = Make("DestroysParent", WS_CHILD | WS_VISIBLE, 5, 5, 20, 20, parentToDestroy);
@@ -287,22 +263,16 @@ TEST_F(Windows, AChildThatDestroysItsParentWhileGoingLeavesNothingBehind) {
 TEST(Programs, AProgramOnItsOwnThreadAnswersInputAndEndsOnClose) {
     testing::UseScreen(120, 90);
     testing::StartProgram([] {
-        Register("PaintsRed", PaintsRedWhereClicked, HBRUSH(GetStockObject(WHITE_BRUSH)));
+        RegisterWindowClass("PaintsRed", PaintsRedWhereClicked, HBRUSH(GetStockObject(WHITE_BRUSH)));
         HWND w = CreateWindowExA(0, "PaintsRed", "", WS_POPUP, 0, 0, 120, 90, nullptr, nullptr, nullptr, nullptr);
         ShowWindow(w, SW_SHOWNORMAL);
-        MSG m;
-        while (GetMessageA(&m, nullptr, 0, 0)) {
-            TranslateMessage(&m);
-            DispatchMessageA(&m);
-        }
-        return int(m.wParam);
+        return RunMessageLoop();
     });
     testing::WaitUntilIdle();
-    EXPECT_EQ(testing::ScreenPixel(40, 30), RGB(255, 255, 255));
+    EXPECT_EQ(testing::ScreenPixel(40, 30), kWhite);
     testing::Press(40, 30);
     testing::WaitUntilIdle();
-    EXPECT_EQ(testing::ScreenPixel(42, 32), RGB(255, 0, 0));
-    EXPECT_EQ(testing::ScreenPixel(46, 30), RGB(255, 255, 255));
+    ExpectPixels(testing::ScreenPixel, {{42, 32, kRed}, {46, 30, kWhite}});
     testing::RequestClose();
     EXPECT_EQ(testing::WaitForExit(), 0);
 }

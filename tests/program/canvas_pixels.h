@@ -45,8 +45,28 @@ inline void ClearCanvas() {
     ReleaseDC(canvasWindow, dc);
 }
 
+// Runs draw with a one-pixel pen of that colour and raster operation on the canvas's own DC.
+inline void WithCanvasPen(COLORREF colour, int rop, const std::function<void(HDC)>& draw) {
+    HDC dc = GetDC(canvasWindow);
+    HPEN pen = CreatePen(PS_SOLID, 1, colour);
+    HGDIOBJ old = SelectObject(dc, pen);
+    SetROP2(dc, rop);
+    draw(dc);
+    SelectObject(dc, old);
+    ReleaseDC(canvasWindow, dc);
+    DeleteObject(pen);
+}
+
 // A busy background, so that exclusive-or drawing and hatches show what they leave alone.
 inline COLORREF Checks(int x, int y) { return ((x / 3 + y / 5) % 2) ? RGB(40, 160, 90) : RGB(230, 200, 20); }
+
+// How many pixels of the image are not the colour want(x, y).
+inline int WrongPixels(const CanvasImage& image, const std::function<COLORREF(int, int)>& want) {
+    int wrong = 0;
+    for (int y = 0; y < image.height; y++)
+        for (int x = 0; x < image.width; x++) wrong += image.at(x, y) != want(x, y);
+    return wrong;
+}
 
 // Every pixel where the two images differ, as points.
 inline std::vector<POINT> Differences(const CanvasImage& a, const CanvasImage& b) {

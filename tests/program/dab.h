@@ -6,8 +6,10 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "platform/testing.h"
+#include "tests/platform/surfaces.h"
 
 namespace dab_test {
 
@@ -32,6 +34,13 @@ inline int CanvasToScreenY(int y) { return y + 74; }
 // for the programs RunDab starts; an empty path stands for none. Until a test chooses, RunDab's program
 // finds none, so the settings of the machine the tests run on never count.
 void UseSettingsFolders(const std::filesystem::path& user, const std::filesystem::path& machine);
+
+// The sound files played since the last clear, in order.
+inline std::vector<std::string> SoundFiles() {
+    std::vector<std::string> files;
+    for (const testing::SoundRecord& r : testing::SoundsPlayed()) files.push_back(r.file);
+    return files;
+}
 
 // The folder of the test program, as GetModuleFileNameA gives it.
 std::string ExecutableFolder();

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "dib/dib.h"
+#include "dib_bytes.h"
 #include "tests/platform/temp_folder.h"
 
 namespace {
@@ -120,9 +121,8 @@ TEST_F(DibChunks, TheFileHeaderTakesFourteenBytesInTwoPieces) {
     Calls calls = CallsOf([&] { WriteFileHeader(file, &header); });
     _lclose(file);
     EXPECT_EQ(calls.writes, 2);
-    std::ifstream in("header", std::ios::binary);
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(bytes, (std::vector<uint8_t>{'B', 'M', 0x44, 0x33, 0x22, 0x11, 0x66, 0x55, 0x88, 0x77, 0xCC, 0xBB, 0xAA, 0x99}));
+    EXPECT_EQ(dab_test::FileContents("header"),
+              (std::vector<uint8_t>{'B', 'M', 0x44, 0x33, 0x22, 0x11, 0x66, 0x55, 0x88, 0x77, 0xCC, 0xBB, 0xAA, 0x99}));
 
     BITMAPFILEHEADER read = {};
     file = Open("header", OF_READ);

@@ -19,11 +19,8 @@ TEST_F(ForeignPictures, EachKindDrawsAsImageMagickReadsIt) {
     std::vector<dab_test::ForeignPicture> pictures =
         dab_test::MakeForeignPictures(directory_.string(), kCanvasWidth, kCanvasHeight);
     ASSERT_EQ(pictures.size(), 8u);
-    HDC screen = GetDC(nullptr);
-    HDC canvas = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, kCanvasWidth, kCanvasHeight);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(canvas, bitmap);
+    MemoryDc surface(kCanvasWidth, kCanvasHeight);
+    HDC canvas = surface.dc;
     for (const dab_test::ForeignPicture& picture : pictures) {
         SCOPED_TRACE(picture.kind);
         PatBlt(canvas, 0, 0, kCanvasWidth, kCanvasHeight, WHITENESS);
@@ -35,9 +32,6 @@ TEST_F(ForeignPictures, EachKindDrawsAsImageMagickReadsIt) {
         std::string first;
         EXPECT_EQ(dab_test::CountDifferences(canvas, 0, 0, picture, &first), 0) << first;
     }
-    SelectObject(canvas, old);
-    DeleteObject(bitmap);
-    DeleteDC(canvas);
 }
 
 TEST(ForeignPicturesOpened, EachKindOpensThroughTheChooser) {
@@ -48,8 +42,7 @@ TEST(ForeignPicturesOpened, EachKindOpensThroughTheChooser) {
         ASSERT_EQ(pictures.size(), 8u);
         for (const dab_test::ForeignPicture& picture : pictures) {
             SCOPED_TRACE(picture.kind);
-            dab_test::ShowFiles();
-            dab_test::ClickFilesButton(dab_test::kOpen);
+            dab_test::ClickOnTheFilesPage(dab_test::kOpen);
             int slot = 0;
             for (int i = 1; i < PictureListEnd(); i++)
                 if (picture.fileName == PictureList()[i]) slot = i;

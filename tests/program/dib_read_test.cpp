@@ -6,51 +6,42 @@
 #include <cstdint>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "dib/dib.h"
+#include "dib_bytes.h"
 #include "tests/platform/temp_folder.h"
 
 namespace {
 
-// The bytes of a picture file, appended field by field in the file's little-endian order.
+// The bytes of a picture file, appended field by field in the file's little-endian order: each field a value
+// and its size in bytes.
 struct FileBytes {
     std::vector<uint8_t> bytes;
-    void Add(uint64_t value, int size) {
-        for (int i = 0; i < size; i++) bytes.push_back(uint8_t(value >> (8 * i)));
+    void Add(std::initializer_list<std::pair<uint64_t, int>> fields) {
+        for (auto [value, size] : fields)
+            for (int i = 0; i < size; i++) bytes.push_back(uint8_t(value >> (8 * i)));
     }
     void Add(const std::vector<uint8_t>& more) { bytes.insert(bytes.end(), more.begin(), more.end()); }
+    // The file header, whose bits start at offBits.
+    void AddFileHeader(uint32_t offBits, size_t bitsSize) {
+        Add({{0x4D42, 2}, {offBits + bitsSize, 4}, {0, 4}, {offBits, 4}});
+    }
 };
 
 struct Picture {
     int32_t width = 3, height = 2;
     uint16_t bitCount = 8;
     uint32_t compression = BI_RGB, sizeImage = 0, clrUsed = 0;
-    std::vector<uint8_t> table;  // as the file stores it
-    std::vector<uint8_t> bits;
+    std::vector<uint8_t> table{};  // as the file stores it
+    std::vector<uint8_t> bits{};
 
     std::vector<uint8_t> InfoFile(bool withFileHeader, uint32_t gap = 0) const {
         FileBytes file;
-        if (withFileHeader) {
-            uint32_t offBits = 14 + 40 + uint32_t(table.size()) + gap;
-            file.Add(0x4D42, 2);
-            file.Add(offBits + bits.size(), 4);
-            file.Add(0, 4);
-            file.Add(offBits, 4);
-        }
-        file.Add(40, 4);
-        file.Add(uint32_t(width), 4);
-        file.Add(uint32_t(height), 4);
-        file.Add(1, 2);
-        file.Add(bitCount, 2);
-        file.Add(compression, 4);
-        file.Add(sizeImage, 4);
-        file.Add(2835, 4);
-        file.Add(2835, 4);
-        file.Add(clrUsed, 4);
-        file.Add(0, 4);
+        if (withFileHeader) file.AddFileHeader(14 + 40 + uint32_t(table.size()) + gap, bits.size());
+        file.Add({{40, 4}, {uint32_t(width), 4}, {uint32_t(height), 4}, {1, 2}, {bitCount, 2}, {compression, 4},
+                  {sizeImage, 4}, {2835, 4}, {2835, 4}, {clrUsed, 4}, {0, 4}});
         file.Add(table);
         file.Add(std::vector<uint8_t>(gap, 0xEE));
         file.Add(bits);
@@ -59,18 +50,8 @@ struct Picture {
 
     std::vector<uint8_t> CoreFile(bool withFileHeader) const {
         FileBytes file;
-        if (withFileHeader) {
-            uint32_t offBits = 14 + 12 + uint32_t(table.size());
-            file.Add(0x4D42, 2);
-            file.Add(offBits + bits.size(), 4);
-            file.Add(0, 4);
-            file.Add(offBits, 4);
-        }
-        file.Add(12, 4);
-        file.Add(uint16_t(width), 2);
-        file.Add(uint16_t(height), 2);
-        file.Add(1, 2);
-        file.Add(bitCount, 2);
+        if (withFileHeader) file.AddFileHeader(14 + 12 + uint32_t(table.size()), bits.size());
+        file.Add({{12, 4}, {uint16_t(width), 2}, {uint16_t(height), 2}, {1, 2}, {bitCount, 2}});
         file.Add(table);
         file.Add(bits);
         return file.bytes;
@@ -81,13 +62,6 @@ std::vector<uint8_t> Sequence(size_t count, int seed) {
     std::vector<uint8_t> bytes(count);
     for (size_t i = 0; i < count; i++) bytes[i] = uint8_t(i * 37 + size_t(seed) * 11 + (i >> 8));
     return bytes;
-}
-
-std::vector<uint8_t> BlockBytes(HGLOBAL block) {
-    const auto* bytes = static_cast<const uint8_t*>(GlobalLock(block));
-    std::vector<uint8_t> copy(bytes, bytes + GlobalSize(block));
-    GlobalUnlock(block);
-    return copy;
 }
 
 BITMAPINFOHEADER HeaderOf(const std::vector<uint8_t>& block) {
@@ -110,7 +84,7 @@ protected:
         Save("picture.bmp", bytes);
         HGLOBAL block = ReadDibFile("picture.bmp");
         if (!block) return {};
-        std::vector<uint8_t> copy = BlockBytes(block);
+        std::vector<uint8_t> copy = dab_test::BlockBytes(block);
         GlobalFree(block);
         return copy;
     }
@@ -161,10 +135,7 @@ TEST_F(DibRead, AFileInsideAnotherIsReadFromWhereItsHeaderStarts) {
 }
 
 TEST_F(DibRead, ACoreHeaderBecomesTheFortyByteFormWithFourByteEntries) {
-    Picture picture;
-    picture.width = 2;
-    picture.table = Sequence(768, 3);
-    picture.bits = Sequence(8, 4);
+    Picture picture{.width = 2, .table = Sequence(768, 3), .bits = Sequence(8, 4)};
     for (bool withFileHeader : {true, false}) {
         SCOPED_TRACE(withFileHeader ? "with the file header" : "without the file header");
         std::vector<uint8_t> block = Read(picture.CoreFile(withFileHeader));
@@ -189,11 +160,7 @@ TEST_F(DibRead, ACoreHeaderBecomesTheFortyByteFormWithFourByteEntries) {
 }
 
 TEST_F(DibRead, ACoreHeaderOfTwentyFourBitsHasNoTable) {
-    Picture picture;
-    picture.width = 5;
-    picture.height = 3;
-    picture.bitCount = 24;
-    picture.bits = Sequence(16 * 3, 5);
+    Picture picture{.width = 5, .height = 3, .bitCount = 24, .bits = Sequence(16 * 3, 5)};
     std::vector<uint8_t> block = Read(picture.CoreFile(true));
     ASSERT_EQ(block.size(), 40u + 48);
     EXPECT_EQ(HeaderOf(block).biClrUsed, 0u);
@@ -201,10 +168,7 @@ TEST_F(DibRead, ACoreHeaderOfTwentyFourBitsHasNoTable) {
 }
 
 TEST_F(DibRead, TwentyFourBitsHaveNoTableAndTheirBitsFollowTheHeader) {
-    Picture picture;
-    picture.width = 4;
-    picture.bitCount = 24;
-    picture.bits = Sequence(24, 6);
+    Picture picture{.width = 4, .bitCount = 24, .bits = Sequence(24, 6)};
     std::vector<uint8_t> block = Read(picture.InfoFile(true));
     ASSERT_EQ(block.size(), 40u + 24);
     EXPECT_EQ(HeaderOf(block).biClrUsed, 0u);
@@ -212,10 +176,7 @@ TEST_F(DibRead, TwentyFourBitsHaveNoTableAndTheirBitsFollowTheHeader) {
 }
 
 TEST_F(DibRead, TwentyColoursUsedGiveATableOfTwentyEntries) {
-    Picture picture;
-    picture.clrUsed = 20;
-    picture.table = Sequence(80, 7);
-    picture.bits = Sequence(8, 8);
+    Picture picture{.clrUsed = 20, .table = Sequence(80, 7), .bits = Sequence(8, 8)};
     for (bool withFileHeader : {true, false}) {
         std::vector<uint8_t> block = Read(picture.InfoFile(withFileHeader));
         ASSERT_EQ(block.size(), 40u + 80 + 8);
@@ -226,12 +187,8 @@ TEST_F(DibRead, TwentyColoursUsedGiveATableOfTwentyEntries) {
 }
 
 TEST_F(DibRead, TheStatedImageSizeIsKeptAndAMissingOneIsComputed) {
-    Picture picture;
-    picture.bitCount = 1;
-    picture.width = 33;
-    picture.height = 3;
-    picture.table = {0, 0, 0, 0, 255, 255, 255, 0};
-    picture.bits = Sequence(24, 9);
+    Picture picture{
+        .width = 33, .height = 3, .bitCount = 1, .table = {0, 0, 0, 0, 255, 255, 255, 0}, .bits = Sequence(24, 9)};
     EXPECT_EQ(HeaderOf(Read(picture.InfoFile(true))).biSizeImage, 24u);
     picture.sizeImage = 30;
     std::vector<uint8_t> block = Read(picture.InfoFile(true));
@@ -241,11 +198,7 @@ TEST_F(DibRead, TheStatedImageSizeIsKeptAndAMissingOneIsComputed) {
 }
 
 TEST_F(DibRead, BitsAShortFileDoesNotSupplyAreZero) {
-    Picture picture;
-    picture.width = 4;
-    picture.height = 4;
-    picture.bitCount = 32;
-    picture.bits = Sequence(64, 10);
+    Picture picture{.width = 4, .height = 4, .bitCount = 32, .bits = Sequence(64, 10)};
     std::vector<uint8_t> bytes = picture.InfoFile(true);
     bytes.resize(bytes.size() - 20);
     std::vector<uint8_t> block = Read(bytes);
@@ -328,12 +281,7 @@ TEST_F(DibRead, AFileHeaderPointingBeyondWhatAFileCanHoldIsRefused) {
 }
 
 TEST_F(DibRead, PicturesAtTheLimitsAreTaken) {
-    Picture wide;
-    wide.bitCount = 1;
-    wide.width = 16384;
-    wide.height = 2;
-    wide.table = Sequence(8, 11);
-    wide.bits = Sequence(4096, 12);
+    Picture wide{.width = 16384, .height = 2, .bitCount = 1, .table = Sequence(8, 11), .bits = Sequence(4096, 12)};
     std::vector<uint8_t> block = Read(wide.InfoFile(true));
     ASSERT_EQ(block.size(), 40u + 8 + 4096);
     EXPECT_EQ(Slice(block, 48, 4096), wide.bits);
@@ -365,12 +313,9 @@ TEST_F(DibRead, CompressedPicturesKeepTheirBitsAsTheyAre) {
 // The three masks of a BI_BITFIELDS picture stand where a colour table would, though it counts no colours:
 // the block carries them there, and writing it back puts them in the file before the bits.
 TEST_F(DibRead, ColourMasksAreCarriedInTheTablesPlace) {
-    Picture masks;
-    masks.bitCount = 16;
-    masks.width = 4;
-    masks.compression = BI_BITFIELDS;
-    masks.table = {0x00, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0};  // 5-6-5
-    masks.bits = Sequence(16, 13);
+    Picture masks{.width = 4, .bitCount = 16, .compression = BI_BITFIELDS,
+                  .table = {0x00, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0},  // 5-6-5
+                  .bits = Sequence(16, 13)};
     for (bool withFileHeader : {true, false}) {
         std::vector<uint8_t> block = Read(masks.InfoFile(withFileHeader));
         ASSERT_EQ(block.size(), 40u + 12 + 16) << withFileHeader;
@@ -383,8 +328,7 @@ TEST_F(DibRead, ColourMasksAreCarriedInTheTablesPlace) {
     ASSERT_NE(block, nullptr);
     ASSERT_EQ(WriteDibFile("again.bmp", block), 1);
     GlobalFree(block);
-    std::ifstream again("again.bmp", std::ios::binary);
-    std::vector<uint8_t> written((std::istreambuf_iterator<char>(again)), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> written = dab_test::FileContents("again.bmp");
     ASSERT_EQ(written.size(), 14u + 40 + 12 + 16);
     uint32_t offBits;
     std::memcpy(&offBits, written.data() + 10, 4);
@@ -402,21 +346,9 @@ TEST_F(DibRead, LongerHeadersAreCarriedInTheFortyByteForm) {
             std::vector<uint8_t> table = Sequence(8, 3);  // two colours, for palette devices
             std::vector<uint8_t> bits = Sequence(24, 4);
             FileBytes file;
-            uint32_t offBits = 14 + headerSize + 8;
-            file.Add(0x4D42, 2);
-            file.Add(offBits + bits.size(), 4);
-            file.Add(0, 4);
-            file.Add(offBits, 4);
-            file.Add(headerSize, 4);
-            file.Add(3, 4);
-            file.Add(2, 4);
-            file.Add(1, 2);
-            file.Add(32, 2);
-            file.Add(compression, 4);
-            file.Add(bits.size(), 4);
-            file.Add(0, 8);
-            file.Add(2, 4);
-            file.Add(0, 4);
+            file.AddFileHeader(14 + headerSize + 8, bits.size());
+            file.Add({{headerSize, 4}, {3, 4}, {2, 4}, {1, 2}, {32, 2}, {compression, 4}, {bits.size(), 4}, {0, 8},
+                      {2, 4}, {0, 4}});
             file.Add(masks);
             file.Add(std::vector<uint8_t>(headerSize - 52, 0xAA));  // alpha mask, colour space, ...
             file.Add(table);

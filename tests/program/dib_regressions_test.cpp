@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dib/dib.h"
+#include "tests/platform/surfaces.h"
 #include "tests/platform/temp_folder.h"
 
 namespace {
@@ -31,20 +32,6 @@ bool SameBlocks(HGLOBAL first, HGLOBAL second) {
 
 class DibFuzzInputs : public TempFolder {
 protected:
-    void SetUp() override {
-        TempFolder::SetUp();
-        HDC screen = GetDC(nullptr);
-        dc = CreateCompatibleDC(screen);
-        bitmap = CreateCompatibleBitmap(screen, 32, 24);
-        ReleaseDC(nullptr, screen);
-        old = SelectObject(dc, bitmap);
-    }
-    void TearDown() override {
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-        TempFolder::TearDown();
-    }
     // Reads the input; a picture taken must lay out as its header says, draw, and come back unchanged.
     bool ReadDrawAndWrite(const std::filesystem::path& input) {
         HGLOBAL block = ReadDibFile(input.c_str());
@@ -52,8 +39,8 @@ protected:
         BITMAPINFOHEADER info;
         EXPECT_EQ(GetDibInfo(block, &info), 1);
         EXPECT_EQ(GlobalSize(block), SIZE_T(info.biSize) + DibColourTableSize(&info) + info.biSizeImage);
-        StretchDibToDevice(dc, 0, 0, 32, 24, block, 0, 0, -1, -1, SRCCOPY);
-        StretchDibToDevice(dc, -3, 2, 20, 15, block, 5, -4, 30, 12, SRCCOPY);
+        StretchDibToDevice(surface.dc, 0, 0, 32, 24, block, 0, 0, -1, -1, SRCCOPY);
+        StretchDibToDevice(surface.dc, -3, 2, 20, 15, block, 5, -4, 30, 12, SRCCOPY);
         EXPECT_EQ(WriteDibFile("again.bmp", block), 1);
         HGLOBAL again = ReadDibFile("again.bmp");
         EXPECT_TRUE(again && SameBlocks(block, again));
@@ -61,9 +48,7 @@ protected:
         GlobalFree(block);
         return true;
     }
-    HDC dc;
-    HBITMAP bitmap;
-    HGDIOBJ old;
+    MemoryDc surface{32, 24};
 };
 
 TEST_F(DibFuzzInputs, EverySeedIsTakenUnlessItIsMeantToBeRefused) {

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "dib/dib.h"
+#include "dib_bytes.h"
+#include "tests/platform/surfaces.h"
 
 namespace {
 
@@ -14,13 +16,7 @@ template <typename ColourOf>
 HGLOBAL TrueColourBlock(int width, int height, ColourOf colourOf, DWORD bitsHeld = DWORD(-1)) {
     DWORD rowSize = DWORD((width * 24 + 31) / 32 * 4);
     DWORD imageSize = rowSize * DWORD(height < 0 ? -height : height);
-    BITMAPINFOHEADER info = {};
-    info.biSize = 40;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biSizeImage = imageSize;
+    BITMAPINFOHEADER info = {40, width, height, 1, 24, BI_RGB, imageSize, 0, 0, 0, 0};
     std::vector<uint8_t> bytes(40 + imageSize);
     std::memcpy(bytes.data(), &info, 40);
     int rows = height < 0 ? -height : height;
@@ -33,10 +29,7 @@ HGLOBAL TrueColourBlock(int width, int height, ColourOf colourOf, DWORD bitsHeld
         }
     }
     size_t size = bitsHeld == DWORD(-1) ? bytes.size() : 40 + bitsHeld;
-    HGLOBAL block = GlobalAlloc(GHND, size);
-    std::memcpy(GlobalLock(block), bytes.data(), size);
-    GlobalUnlock(block);
-    return block;
+    return dab_test::BlockOf(bytes.data(), size, size);
 }
 
 COLORREF Quadrant(int x, int y) {
@@ -44,24 +37,12 @@ COLORREF Quadrant(int x, int y) {
     return colours[(x >= 2 ? 1 : 0) + (y >= 2 ? 2 : 0)];
 }
 
+// A white 16 × 16 memory surface.
 class DibStretch : public ::testing::Test {
 protected:
-    void SetUp() override {
-        HDC screen = GetDC(nullptr);
-        dc = CreateCompatibleDC(screen);
-        bitmap = CreateCompatibleBitmap(screen, 16, 16);
-        ReleaseDC(nullptr, screen);
-        old = SelectObject(dc, bitmap);
-        PatBlt(dc, 0, 0, 16, 16, WHITENESS);
-    }
-    void TearDown() override {
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    HDC dc;
-    HBITMAP bitmap;
-    HGDIOBJ old;
+    void SetUp() override { PatBlt(dc, 0, 0, 16, 16, WHITENESS); }
+    MemoryDc surface{16, 16};
+    HDC dc = surface.dc;
 };
 
 TEST_F(DibStretch, ExtentsOfMinusOneDrawTheWholePictureIntoTheRectangle) {
@@ -71,8 +52,7 @@ TEST_F(DibStretch, ExtentsOfMinusOneDrawTheWholePictureIntoTheRectangle) {
         EXPECT_NE(StretchDibToDevice(dc, 2, 3, 8, 8, block, 0, 0, -1, -1, SRCCOPY), 0);
         for (int y = 0; y < 8; y++)
             for (int x = 0; x < 8; x++) EXPECT_EQ(GetPixel(dc, 2 + x, 3 + y), Quadrant(x / 2, y / 2)) << x << ", " << y;
-        EXPECT_EQ(GetPixel(dc, 1, 3), RGB(255, 255, 255));
-        EXPECT_EQ(GetPixel(dc, 10, 11), RGB(255, 255, 255));
+        ExpectPixels(dc, {{1, 3, kWhite}, {10, 11, kWhite}});
         GlobalFree(block);
     }
 }
@@ -88,8 +68,7 @@ TEST_F(DibStretch, TheSourceIsMeasuredFromTheBottomRow) {
 
 TEST_F(DibStretch, WithNoBlockOnlyTheRasterOperationIsApplied) {
     EXPECT_NE(StretchDibToDevice(dc, 0, 0, 4, 4, nullptr, 0, 0, -1, -1, BLACKNESS), 0);
-    EXPECT_EQ(GetPixel(dc, 3, 3), RGB(0, 0, 0));
-    EXPECT_EQ(GetPixel(dc, 4, 4), RGB(255, 255, 255));
+    ExpectPixels(dc, {{3, 3, kBlack}, {4, 4, kWhite}});
     StretchDibToDevice(dc, 0, 0, 16, 16, nullptr, 0, 0, -1, -1, SRCCOPY);
     EXPECT_EQ(GetPixel(dc, 3, 3), RGB(0, 0, 0)) << "the copy changes nothing";
 }
@@ -105,10 +84,7 @@ TEST_F(DibStretch, RowsABlockDoesNotHoldAreDrawnBlack) {
     // Two of the four rows of 12 bytes: the picture's bottom half.
     HGLOBAL block = TrueColourBlock(4, 4, Quadrant, 24);
     EXPECT_NE(StretchDibToDevice(dc, 0, 0, 4, 4, block, 0, 0, -1, -1, SRCCOPY), 0);
-    EXPECT_EQ(GetPixel(dc, 0, 3), Quadrant(0, 3));
-    EXPECT_EQ(GetPixel(dc, 3, 2), Quadrant(3, 2));
-    EXPECT_EQ(GetPixel(dc, 0, 1), RGB(0, 0, 0));
-    EXPECT_EQ(GetPixel(dc, 3, 0), RGB(0, 0, 0));
+    ExpectPixels(dc, {{0, 3, Quadrant(0, 3)}, {3, 2, Quadrant(3, 2)}, {0, 1, kBlack}, {3, 0, kBlack}});
     GlobalFree(block);
 }
 
@@ -118,27 +94,21 @@ TEST_F(DibStretch, ABlockTooSmallForItsHeaderOrTableDrawsNothing) {
     GlobalFree(header);
 
     BITMAPINFOHEADER info = {40, 2, 2, 1, 8, BI_RGB, 0, 0, 0, 0, 0};
-    HGLOBAL table = GlobalAlloc(GHND, 40 + 100);
-    std::memcpy(GlobalLock(table), &info, 40);
-    GlobalUnlock(table);
+    HGLOBAL table = dab_test::BlockOf(&info, 40, 40 + 100);
     EXPECT_EQ(StretchDibToDevice(dc, 0, 0, 4, 4, table, 0, 0, -1, -1, SRCCOPY), 0);
     EXPECT_EQ(GetPixel(dc, 0, 0), RGB(255, 255, 255));
     GlobalFree(table);
 
     // 65538 colours count as 2 in the block's layout, but the system reads a full table of 256.
     info.biClrUsed = 0x10002;
-    HGLOBAL wrapped = GlobalAlloc(GHND, 40 + 8 + 8);
-    std::memcpy(GlobalLock(wrapped), &info, 40);
-    GlobalUnlock(wrapped);
+    HGLOBAL wrapped = dab_test::BlockOf(&info, 40, 40 + 8 + 8);
     EXPECT_EQ(StretchDibToDevice(dc, 0, 0, 4, 4, wrapped, 0, 0, -1, -1, SRCCOPY), 0);
     GlobalFree(wrapped);
 }
 
 TEST_F(DibStretch, AReadPictureOfTheHeaderAloneDrawsBlack) {
     BITMAPINFOHEADER info = {40, 3, 3, 1, 8, BI_RGB, 0, 0, 0, 0, 0};
-    HGLOBAL block = GlobalAlloc(GHND, 40 + 1024);
-    std::memcpy(GlobalLock(block), &info, 40);
-    GlobalUnlock(block);
+    HGLOBAL block = dab_test::BlockOf(&info, 40, 40 + 1024);
     EXPECT_NE(StretchDibToDevice(dc, 0, 0, 3, 3, block, 0, 0, -1, -1, SRCCOPY), 0);
     EXPECT_EQ(GetPixel(dc, 1, 1), RGB(0, 0, 0)) << "index 0 of an all-black table";
     GlobalFree(block);

@@ -5,20 +5,17 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "dib/dib.h"
+#include "dib_bytes.h"
+#include "tests/platform/surfaces.h"
 #include "tests/platform/temp_folder.h"
 
-namespace {
+using namespace dab_test;
 
-std::vector<uint8_t> FileContents(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+namespace {
 
 uint32_t Number(const std::vector<uint8_t>& bytes, size_t at, int size) {
     uint32_t value = 0;
@@ -26,55 +23,27 @@ uint32_t Number(const std::vector<uint8_t>& bytes, size_t at, int size) {
     return value;
 }
 
-std::vector<uint8_t> BlockBytes(HGLOBAL block) {
-    const auto* bytes = static_cast<const uint8_t*>(GlobalLock(block));
-    std::vector<uint8_t> copy(bytes, bytes + GlobalSize(block));
-    GlobalUnlock(block);
-    return copy;
-}
-
 // A block made by hand: header, a full table for 8 bits or fewer, and patterned bits.
 HGLOBAL HandMadeBlock(int width, int height, WORD bitCount) {
-    BITMAPINFOHEADER info = {};
-    info.biSize = 40;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = bitCount;
-    info.biSizeImage = DWORD(((width * bitCount + 31) / 32) * 4 * height);
-    info.biClrUsed = bitCount <= 8 ? 1u << bitCount : 0;
-    size_t table = info.biClrUsed * 4;
-    HGLOBAL block = GlobalAlloc(GHND, 40 + table + info.biSizeImage);
+    DWORD imageSize = DWORD(((width * bitCount + 31) / 32) * 4 * height), colours = bitCount <= 8 ? 1u << bitCount : 0;
+    BITMAPINFOHEADER info = {40, width, height, 1, bitCount, BI_RGB, imageSize, 0, 0, colours, 0};
+    size_t size = 40 + colours * 4 + imageSize;
+    HGLOBAL block = dab_test::BlockOf(&info, 40, size);
     auto* bytes = static_cast<uint8_t*>(GlobalLock(block));
-    std::memcpy(bytes, &info, 40);
-    for (size_t i = 40; i < 40 + table + info.biSizeImage; i++) bytes[i] = uint8_t(i * 13 + (i >> 7));
+    for (size_t i = 40; i < size; i++) bytes[i] = uint8_t(i * 13 + (i >> 7));
     GlobalUnlock(block);
     return block;
 }
 
 // A memory bitmap of the screen's kind, with a DC to draw on it.
-struct DrawnBitmap {
-    DrawnBitmap(int width, int height) {
-        HDC screen = GetDC(nullptr);
-        dc = CreateCompatibleDC(screen);
-        bitmap = CreateCompatibleBitmap(screen, width, height);
-        ReleaseDC(nullptr, screen);
-        old = SelectObject(dc, bitmap);
-    }
-    ~DrawnBitmap() {
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
+struct DrawnBitmap : MemoryDc {
+    using MemoryDc::MemoryDc;
     void Fill(int left, int top, int right, int bottom, COLORREF colour) const {
         HBRUSH brush = CreateSolidBrush(colour);
         RECT rect = {left, top, right, bottom};
         FillRect(dc, &rect, brush);
         DeleteObject(brush);
     }
-    HDC dc;
-    HBITMAP bitmap;
-    HGDIOBJ old;
 };
 
 const COLORREF kColours[] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(200, 30, 40), RGB(20, 160, 60), RGB(30, 40, 220),
@@ -120,19 +89,15 @@ TEST_F(DibWrite, TheCanvasSavedOnASmallScreenHasItsSizesAndReadsBackAsItWasWritt
 
     // The palette's colours open the table, and the bits are their indices, bottom row first.
     std::vector<uint8_t> written = BlockBytes(block);
-    for (size_t i = 0; i < std::size(kColours); i++) {
-        EXPECT_EQ(written[40 + 4 * i], GetBValue(kColours[i]));
-        EXPECT_EQ(written[40 + 4 * i + 1], GetGValue(kColours[i]));
-        EXPECT_EQ(written[40 + 4 * i + 2], GetRValue(kColours[i]));
-    }
+    for (size_t i = 0; i < std::size(kColours); i++)
+        EXPECT_EQ(RGB(written[40 + 4 * i + 2], written[40 + 4 * i + 1], written[40 + 4 * i]), kColours[i]) << i;
     auto colourAt = [&](int x, int y) {
         size_t entry = 40 + 4 * size_t(written[40 + 1024 + 588 * size_t(377 - y) + size_t(x)]);
         return RGB(written[entry + 2], written[entry + 1], written[entry]);
     };
-    EXPECT_EQ(colourAt(0, 377), kColours[1]) << "bottom-left pixel";
-    EXPECT_EQ(colourAt(10, 20), kColours[2]) << "top-left of the red rectangle";
-    EXPECT_EQ(colourAt(299, 199), kColours[2]) << "its bottom-right";
-    EXPECT_EQ(colourAt(299, 200), kColours[1]) << "below it";
+    ExpectPixels(colourAt, {{0, 377, kColours[1], "bottom-left pixel"},
+                            {10, 20, kColours[2], "top-left of the red rectangle"},
+                            {299, 199, kColours[2], "its bottom-right"}, {299, 200, kColours[1], "below it"}});
     EXPECT_EQ(written[40 + 1024 + 587], 0) << "the row's padding";
 
     // Reading fills in the colours used, which the system left 0.

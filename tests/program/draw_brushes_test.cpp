@@ -11,25 +11,11 @@ using namespace dab_test;
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kGreen = RGB(0, 255, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-
-struct Box {
-    int left = 1 << 30, top = 1 << 30, right = -(1 << 30), bottom = -(1 << 30);  // inclusive
-    void Add(POINT p) {
-        left = std::min(left, int(p.x));
-        top = std::min(top, int(p.y));
-        right = std::max(right, int(p.x));
-        bottom = std::max(bottom, int(p.y));
-    }
-};
-
-Box ChangedBox(const CanvasImage& before) {
-    Box box;
-    for (POINT p : Differences(before, ReadCanvas())) box.Add(p);
+// The smallest box holding every pixel changed since before, edges included; left beyond right when none is.
+RECT ChangedBox(const CanvasImage& before) {
+    RECT box{1 << 30, 1 << 30, -(1 << 30), -(1 << 30)};
+    for (POINT p : Differences(before, ReadCanvas()))
+        box = {std::min(box.left, p.x), std::min(box.top, p.y), std::max(box.right, p.x), std::max(box.bottom, p.y)};
     return box;
 }
 
@@ -49,8 +35,7 @@ TEST(Brushes, EraserSquareAndItsFrame) {
 
         // Moving on paints over the old frame; the release leaves no frame at all.
         DrawEraserSquare(canvasWindow, appPalette, 130, 100, 100, 100, 20, 1);
-        EXPECT_EQ(CanvasPixel(90, 100), kWhite);
-        EXPECT_EQ(CanvasPixel(120, 100), kBlack);
+        ExpectPixels(CanvasPixel, {{90, 100, kWhite}, {120, 100, kBlack}});
         DrawEraserSquare(canvasWindow, appPalette, 130, 100, 130, 100, 40, 2);
         for (int y = 60; y <= 140; y++)
             for (int x = 60; x <= 170; x++) ASSERT_NE(CanvasPixel(x, y), kBlack) << "at " << x << ", " << y;
@@ -92,11 +77,7 @@ TEST(Brushes, RgbDabAndFuzzyDot) {
             CanvasImage before = ReadCanvas();
             DrawFuzzyStroke(canvasWindow, appPalette, 200, 200, 200, 200, kBlue);
             EXPECT_EQ(CanvasPixel(200, 200), kBlue) << "a dot where the stroke starts and ends";
-            Box box = ChangedBox(before);
-            EXPECT_GE(box.left, 190);
-            EXPECT_GE(box.top, 190);
-            EXPECT_LE(box.right, 209);
-            EXPECT_LE(box.bottom, 209);
+            ExpectInside(ChangedBox(before), {190, 190, 209, 209});
         }
     });
 }
@@ -109,13 +90,9 @@ TEST(Brushes, LineBurstAndSparklesStayInTheirSquares) {
             SeedRandom(seed);
             CanvasImage before = ReadCanvas();
             DrawLineBurst(canvasWindow, appPalette, 280, 200, width, kRed);
-            Box box = ChangedBox(before);
             // Line ends within 12 × width, plus half the pen round them.
             int reach = 12 * width + width / 2 + 1;
-            EXPECT_GE(box.left, 280 - reach);
-            EXPECT_LE(box.right, 280 + reach);
-            EXPECT_GE(box.top, 200 - reach);
-            EXPECT_LE(box.bottom, 200 + reach);
+            ExpectInside(ChangedBox(before), {280 - reach, 200 - reach, 280 + reach, 200 + reach});
 
             ClearCanvas();
             DrawSparkleStroke(canvasWindow, appPalette, 280, 200, 280, 200, kRed, kGreen, kBlue, kBlack);
@@ -163,7 +140,7 @@ TEST(Sprays, BlobsGrassAndBubblesKeepTheirRanges) {
             SeedRandom(seed);
             CanvasImage before = ReadCanvas();
             DrawBlobTrail(canvasWindow, appPalette, 480, 340, kBlue);
-            Box blobs = ChangedBox(before);
+            RECT blobs = ChangedBox(before);
             // At most 15 moves of -77 .. 82, then a blob of at most 52 round its centre.
             EXPECT_GE(blobs.left, 480 - 15 * 77 - 52);
             EXPECT_LE(blobs.right, 480 + 15 * 82 + 52);
@@ -171,23 +148,16 @@ TEST(Sprays, BlobsGrassAndBubblesKeepTheirRanges) {
 
             ClearCanvas();
             DrawGrassTuft(canvasWindow, appPalette, 300, 300, kGreen);
-            Box grass = ChangedBox(before);
-            EXPECT_GE(grass.left, 290);
-            EXPECT_LE(grass.right, 309);
-            EXPECT_GE(grass.top, 279);
+            RECT grass = ChangedBox(before);
+            ExpectInside(grass, {290, 279, 309, 300});
             EXPECT_EQ(grass.bottom, 300) << "every blade grows from the root";
 
             int size = int(seed % 8) + 1;
             ClearCanvas();
             DrawBubbles(canvasWindow, appPalette, 300, 300, size, kBlue);
-            Box bubbles = ChangedBox(before);
-            int reach = 3 * 10 + 7 * size;
-            if (bubbles.left <= bubbles.right) {
-                EXPECT_GE(bubbles.left, 300 - reach);
-                EXPECT_LE(bubbles.right, 300 + reach);
-                EXPECT_GE(bubbles.top, 300 - reach);
-                EXPECT_LE(bubbles.bottom, 300 + reach);
-            }
+            RECT bubbles = ChangedBox(before);
+            int reach = 3 * 10 + 7 * size, low = 300 - reach, high = 300 + reach;
+            if (bubbles.left <= bubbles.right) ExpectInside(bubbles, {low, low, high, high});
         }
     });
 }

@@ -13,7 +13,6 @@ namespace {
 
 constexpr COLORREF kYellow = RGB(255, 255, 0);
 constexpr COLORREF kNight = RGB(0, 0, 40);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
 
 TEST(Fills, FillCanvasColourCoversThePicture) {
     RunDab({640, 480}, [] {

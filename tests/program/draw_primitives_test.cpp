@@ -8,21 +8,6 @@ using namespace dab_test;
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-
-// Runs draw with a one-pixel pen of that colour and raster operation on the canvas's own DC.
-void WithCanvasPen(COLORREF colour, int rop, const std::function<void(HDC)>& draw) {
-    HDC dc = GetDC(canvasWindow);
-    HPEN pen = CreatePen(PS_SOLID, 1, colour);
-    HGDIOBJ old = SelectObject(dc, pen);
-    SetROP2(dc, rop);
-    draw(dc);
-    SelectObject(dc, old);
-    ReleaseDC(canvasWindow, dc);
-    DeleteObject(pen);
-}
-
 TEST(Primitives, LinesLeaveOutTheirEndAndOutlinesTheirLastCorner) {
     RunDab({640, 480}, [] {
         CanvasImage before = ReadCanvas();
@@ -30,17 +15,12 @@ TEST(Primitives, LinesLeaveOutTheirEndAndOutlinesTheirLastCorner) {
         EXPECT_EQ(ReadCanvas(), before) << "a line to its own start paints nothing";
 
         WithCanvasPen(kRed, R2_COPYPEN, [](HDC dc) { DrawLine(dc, 10, 10, 20, 10); });
-        EXPECT_EQ(CanvasPixel(10, 10), kRed);
-        EXPECT_EQ(CanvasPixel(19, 10), kRed);
-        EXPECT_EQ(CanvasPixel(20, 10), kWhite);
+        ExpectPixels(CanvasPixel, {{10, 10, kRed}, {19, 10, kRed}, {20, 10, kWhite}});
 
         WithCanvasPen(kRed, R2_COPYPEN, [](HDC dc) { DrawRectOutline(dc, 100, 100, 140, 130); });
-        EXPECT_EQ(CanvasPixel(100, 100), kRed);
-        EXPECT_EQ(CanvasPixel(140, 100), kRed);
-        EXPECT_EQ(CanvasPixel(100, 130), kRed);
-        EXPECT_EQ(CanvasPixel(140, 129), kRed);
-        EXPECT_EQ(CanvasPixel(140, 130), kWhite) << "the bottom-right corner is never painted";
-        EXPECT_EQ(CanvasPixel(120, 115), kWhite) << "no fill";
+        ExpectPixels(CanvasPixel, {{100, 100, kRed}, {140, 100, kRed}, {100, 130, kRed}, {140, 129, kRed},
+                                   {140, 130, kWhite, "the bottom-right corner is never painted"},
+                                   {120, 115, kWhite, "no fill"}});
     });
 }
 
@@ -59,14 +39,11 @@ TEST(Primitives, ExclusiveOrOutlineDrawnTwiceRestoresEveryPixel) {
 }
 
 TEST(Primitives, PointDistanceRoundsDown) {
-    EXPECT_EQ(PointDistance(0, 0, 3, 4), 5);
-    EXPECT_EQ(PointDistance(3, 4, 0, 0), 5);
-    EXPECT_EQ(PointDistance(0, 0, 1, 1), 1);
-    EXPECT_EQ(PointDistance(7, -2, 7, -2), 0);
-    EXPECT_EQ(PointDistance(-5, 0, 5, 0), 10);
-    EXPECT_EQ(PointDistance(0, 0, 2, 3), 3);
-    // Mouse points far outside the canvas while captured: no overflow.
-    EXPECT_EQ(PointDistance(-32768, -32768, 32767, 32767), 92680);
+    // The last: mouse points far outside the canvas while captured, with no overflow.
+    const int cases[][5] = {{0, 0, 3, 4, 5}, {3, 4, 0, 0, 5}, {0, 0, 1, 1, 1}, {7, -2, 7, -2, 0}, {-5, 0, 5, 0, 10},
+                            {0, 0, 2, 3, 3}, {-32768, -32768, 32767, 32767, 92680}};
+    for (auto [x1, y1, x2, y2, distance] : cases)
+        EXPECT_EQ(PointDistance(x1, y1, x2, y2), distance) << x1 << "," << y1 << " to " << x2 << "," << y2;
 }
 
 TEST(Primitives, DotsAreOnePixelOrRound) {
@@ -79,11 +56,8 @@ TEST(Primitives, DotsAreOnePixelOrRound) {
         EXPECT_EQ(changed[0].y, 70);
 
         DrawDot(canvasWindow, appPalette, 200, 200, 7, kRed);
-        EXPECT_EQ(CanvasPixel(200, 200), kRed);
-        EXPECT_EQ(CanvasPixel(197, 200), kRed);
-        EXPECT_EQ(CanvasPixel(200, 203), kRed);
-        EXPECT_EQ(CanvasPixel(196, 200), kWhite);
-        EXPECT_EQ(CanvasPixel(197, 197), kWhite) << "round, not square";
+        ExpectPixels(CanvasPixel, {{200, 200, kRed}, {197, 200, kRed}, {200, 203, kRed}, {196, 200, kWhite},
+                                   {197, 197, kWhite, "round, not square"}});
     });
 }
 
@@ -95,47 +69,34 @@ TEST(Primitives, NibMarksAndRibbons) {
         std::vector<POINT> slash = Differences(before, ReadCanvas());
         ASSERT_EQ(slash.size(), 4u);
         for (POINT p : slash) EXPECT_EQ(p.x - 100, 100 - p.y) << "on the rising diagonal";
-        EXPECT_EQ(CanvasPixel(98, 102), kRed);
-        EXPECT_EQ(CanvasPixel(102, 98), kWhite);
+        ExpectPixels(CanvasPixel, {{98, 102, kRed}, {102, 98, kWhite}});
 
         // Styles 3 and 4: one-pixel bars of 4 × width whatever the width.
         DrawNibStroke(canvasWindow, appPalette, 300, 100, 0, 0, 3, kRed, 3);
-        EXPECT_EQ(CanvasPixel(300, 94), kRed);
-        EXPECT_EQ(CanvasPixel(300, 105), kRed);
-        EXPECT_EQ(CanvasPixel(301, 100), kWhite);
+        ExpectPixels(CanvasPixel, {{300, 94, kRed}, {300, 105, kRed}, {301, 100, kWhite}});
 
         // Style 5, width 3: twelve slanted lines of a 3-pixel pen, i = -6 .. 5, from (x + i, y - i) to
         // (x2 + i, y2 - i): the first from (194, 206) to (234, 206), the last from (205, 195) to (245, 195).
         ClearCanvas();
         DrawNibStroke(canvasWindow, appPalette, 200, 200, 240, 200, 3, kRed, 5);
-        EXPECT_EQ(CanvasPixel(194, 206), kRed);
-        EXPECT_EQ(CanvasPixel(233, 206), kRed);
-        EXPECT_EQ(CanvasPixel(244, 195), kRed);
-        EXPECT_EQ(CanvasPixel(192, 209), kWhite);
-        EXPECT_EQ(CanvasPixel(248, 195), kWhite);
-        EXPECT_EQ(CanvasPixel(215, 191), kWhite);
+        ExpectPixels(CanvasPixel, {{194, 206, kRed}, {233, 206, kRed}, {244, 195, kRed}, {192, 209, kWhite},
+                                   {248, 195, kWhite}, {215, 191, kWhite}});
 
         // Style 7 takes no notice of y, style 8 none of x.
-        ClearCanvas();
-        DrawNibStroke(canvasWindow, appPalette, 100, 50, 130, 300, 2, kRed, 7);
-        CanvasImage seven = ReadCanvas();
-        ClearCanvas();
-        DrawNibStroke(canvasWindow, appPalette, 100, 250, 130, 300, 2, kRed, 7);
-        EXPECT_EQ(ReadCanvas(), seven);
-        ClearCanvas();
-        DrawNibStroke(canvasWindow, appPalette, 10, 100, 130, 300, 2, kRed, 8);
-        CanvasImage eight = ReadCanvas();
-        ClearCanvas();
-        DrawNibStroke(canvasWindow, appPalette, 400, 100, 130, 300, 2, kRed, 8);
-        EXPECT_EQ(ReadCanvas(), eight);
+        auto nib = [](int x, int y, int style) {
+            ClearCanvas();
+            DrawNibStroke(canvasWindow, appPalette, x, y, 130, 300, 2, kRed, style);
+            return ReadCanvas();
+        };
+        CanvasImage seven = nib(100, 50, 7), eight = nib(10, 100, 8);
+        EXPECT_EQ(nib(100, 250, 7), seven);
+        EXPECT_EQ(nib(400, 100, 8), eight);
         EXPECT_NE(seven, eight);
 
         // Style 9: the plain wide line.
         ClearCanvas();
         DrawNibStroke(canvasWindow, appPalette, 100, 100, 200, 100, 8, kRed, 9);
-        EXPECT_EQ(CanvasPixel(150, 97), kRed);
-        EXPECT_EQ(CanvasPixel(150, 103), kRed);
-        EXPECT_EQ(CanvasPixel(150, 106), kWhite);
+        ExpectPixels(CanvasPixel, {{150, 97, kRed}, {150, 103, kRed}, {150, 106, kWhite}});
     });
 }
 

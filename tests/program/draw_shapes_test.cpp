@@ -8,8 +8,6 @@ using namespace dab_test;
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr int kShapes[] = {kStar, kOctagon, kRectangle, kEllipse, kRightTriangle, kIsoscelesTriangle};
 
 TEST(Shapes, RubberBandDrawnTwiceRestoresTheCanvasForEveryShape) {
@@ -52,14 +50,7 @@ TEST(Shapes, LineToolErasesItsRubberLine) {
         CanvasImage alone = ReadCanvas();
         PaintCanvas(Checks);
         // The canvas draws the rubber line itself with the white exclusive-or pen.
-        HDC dc = GetDC(canvasWindow);
-        HPEN white = CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
-        HGDIOBJ old = SelectObject(dc, white);
-        SetROP2(dc, R2_XORPEN);
-        DrawLine(dc, 50, 60, 400, 300);
-        SelectObject(dc, old);
-        ReleaseDC(canvasWindow, dc);
-        DeleteObject(white);
+        WithCanvasPen(kWhite, R2_XORPEN, [](HDC dc) { DrawLine(dc, 50, 60, 400, 300); });
         DrawFinishedLine(canvasWindow, appPalette, 50, 60, 400, 300, 250, 140, 5, kBlue);
         EXPECT_EQ(ReadCanvas(), alone);
         EXPECT_EQ(CanvasPixel(150, 100), kBlue);
@@ -72,20 +63,16 @@ TEST(Shapes, StarAndOctagonDraggedUpAndLeftKeepTheirTipsAndCuts) {
             ClearCanvas();
             int l = upLeft ? 300 : 100, t = upLeft ? 300 : 100, r = upLeft ? 100 : 300, b = upLeft ? 100 : 300;
             DrawFinishedShape(canvasWindow, appPalette, kStar, l, t, l, t, r, b, 1, kBlue, 2);
-            EXPECT_EQ(CanvasPixel(200, 200), kBlue) << "the star's middle";
-            EXPECT_EQ(CanvasPixel(200, 103), kBlue) << "the top tip at half the width";
-            EXPECT_EQ(CanvasPixel(103, 200), kBlue) << "the left tip at half the height";
-            EXPECT_EQ(CanvasPixel(110, 110), kWhite) << "no corner";
-            EXPECT_EQ(CanvasPixel(290, 290), kWhite) << "no corner";
+            ExpectPixels(CanvasPixel, {{200, 200, kBlue, "the star's middle"},
+                                       {200, 103, kBlue, "the top tip at half the width"},
+                                       {103, 200, kBlue, "the left tip at half the height"},
+                                       {110, 110, kWhite, "no corner"}, {290, 290, kWhite, "no corner"}});
 
             ClearCanvas();
             DrawFinishedShape(canvasWindow, appPalette, kOctagon, l, t, l, t, r, b, 1, kBlue, 2);
-            EXPECT_EQ(CanvasPixel(200, 200), kBlue);
-            EXPECT_EQ(CanvasPixel(200, 102), kBlue) << "the top edge between the thirds";
-            EXPECT_EQ(CanvasPixel(102, 200), kBlue);
-            EXPECT_EQ(CanvasPixel(110, 110), kWhite) << "the corner is cut";
-            EXPECT_EQ(CanvasPixel(290, 110), kWhite);
-            EXPECT_EQ(CanvasPixel(290, 290), kWhite);
+            ExpectPixels(CanvasPixel, {{200, 200, kBlue}, {200, 102, kBlue, "the top edge between the thirds"},
+                                       {102, 200, kBlue}, {110, 110, kWhite, "the corner is cut"}, {290, 110, kWhite},
+                                       {290, 290, kWhite}});
         }
     });
 }
@@ -110,21 +97,15 @@ TEST(Shapes, IsoscelesApexForOddWidthsEitherWay) {
 TEST(Shapes, WireFrameBoxBackFaceFollowsTheDrag) {
     RunDab({640, 480}, [] {
         DrawFinishedBox(canvasWindow, appPalette, 100, 100, 100, 100, 200, 150, 1, kBlue);
-        EXPECT_EQ(CanvasPixel(100, 100), kBlue);
-        EXPECT_EQ(CanvasPixel(199, 150), kBlue);
-        EXPECT_EQ(CanvasPixel(130, 130), kBlue) << "the back face's corner";
-        EXPECT_EQ(CanvasPixel(229, 180), kBlue);
-        EXPECT_EQ(CanvasPixel(230, 180), kWhite) << "the back face's last corner is not painted";
-        EXPECT_EQ(CanvasPixel(215, 165), kBlue) << "the edge from (200, 150)";
-        EXPECT_EQ(CanvasPixel(115, 165), kBlue) << "the edge from (100, 150)";
+        ExpectPixels(CanvasPixel, {{100, 100, kBlue}, {199, 150, kBlue}, {130, 130, kBlue, "the back face's corner"},
+                                   {229, 180, kBlue}, {230, 180, kWhite, "the back face's last corner is not painted"},
+                                   {215, 165, kBlue, "the edge from (200, 150)"},
+                                   {115, 165, kBlue, "the edge from (100, 150)"}});
 
         ClearCanvas();
         DrawFinishedBox(canvasWindow, appPalette, 200, 150, 200, 150, 100, 100, 1, kBlue);
-        EXPECT_EQ(CanvasPixel(170, 120), kBlue) << "the back face lies up and to the left";
-        EXPECT_EQ(CanvasPixel(71, 70), kBlue);
-        EXPECT_EQ(CanvasPixel(70, 71), kBlue);
-        EXPECT_EQ(CanvasPixel(230, 180), kWhite);
-        EXPECT_EQ(CanvasPixel(185, 135), kBlue) << "the edge from (200, 150)";
+        ExpectPixels(CanvasPixel, {{170, 120, kBlue, "the back face lies up and to the left"}, {71, 70, kBlue},
+                                   {70, 71, kBlue}, {230, 180, kWhite}, {185, 135, kBlue, "the edge from (200, 150)"}});
     });
 }
 

@@ -24,7 +24,6 @@ constexpr int64_t kShortest = 300000, kLongest = 1500000;
 // The program waits for the display in whole milliseconds.
 constexpr int64_t kWithinOneRefresh = kRefresh + 1000;
 
-void Undo() { ClickFrame(20, 460); }
 void EffectsPage1() { ClickFrame(20, 250); }
 void EffectsPage2() {
     // No button of the frame leads to the second effects page: it is shown as its operation does.
@@ -76,7 +75,7 @@ struct QuickAction {
 };
 
 const QuickAction kQuickActions[] = {
-    {"undo", [] {}, Undo},
+    {"undo", [] {}, ClickUndoButton},
     {"repaint", [] {}, [] {
          testing::Expose();
          testing::WaitUntilIdle();
@@ -123,7 +122,7 @@ void ExpectEveryBrushStrokeShownAtOnce(const std::string& size) {
             }
             std::printf("%s: %zu frames, each input shown within %.3f s\n", tool.c_str(), frames, slowest / 1e6);
             EXPECT_GT(frames, 0u) << tool << " drew nothing";
-            Undo();
+            ClickUndoButton();
         }
     }
 }
@@ -144,7 +143,7 @@ TEST_P(EffectsPacing, LongEffectsShowManyFramesAndQuickActionsAreNeverHeldBack) 
             EXPECT_GE(s.shownAt.size(), kFewestFrames) << size << " " << a.name;
             EXPECT_GE(Duration(s), kShortest) << size << " " << a.name;
             EXPECT_LE(Duration(s), kLongest) << size << " " << a.name;
-            Undo();
+            ClickUndoButton();
         }
         for (const QuickAction& a : kQuickActions) {
             a.prepare();

@@ -21,10 +21,6 @@ using namespace dab_test;
 
 namespace {
 
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-
-void Undo() { ClickFrame(20, 460); }
-
 TEST(Effects, GreyCanvasPaintsTheDarkestGreyBrighterThanEachColour) {
     struct Case {
         COLORREF colour, grey;
@@ -59,29 +55,20 @@ TEST(Effects, ShrinkStepsMoveTheImageInByATwentieth) {
     RunDab({640, 480}, [] {
         ASSERT_EQ(canvasWidth, 590);
         ASSERT_EQ(canvasHeight, 408);
-        ClearCanvas();
-        HDC dc = GetDC(canvasWindow);
-        SetPixel(dc, 0, 0, kBlack);
-        ReleaseDC(canvasWindow, dc);
-        ShrinkCanvasStep(canvasWindow, appPalette, canvasWidth, canvasHeight);
-        std::vector<POINT> black = Painted(ReadCanvas());
-        ASSERT_EQ(black.size(), 2u);
-        EXPECT_EQ(black[0].x, 0);
-        EXPECT_EQ(black[0].y, 0);
-        EXPECT_EQ(black[1].x, 29);
-        EXPECT_EQ(black[1].y, 20);
-
-        ClearCanvas();
-        dc = GetDC(canvasWindow);
-        SetPixel(dc, 0, 0, kBlack);
-        ReleaseDC(canvasWindow, dc);
-        ShrinkCanvasTenTimes();
-        black = Painted(ReadCanvas());
-        EXPECT_EQ(black.size(), 11u);
-        std::set<std::pair<int, int>> at;
-        for (POINT p : black) at.insert({p.x, p.y});
-        EXPECT_TRUE(at.count({0, 0}));
-        EXPECT_TRUE(at.count({29, 20}));
+        // The black points left after the shrink, as (x, y) pairs.
+        auto shrunk = [](void (*shrink)()) {
+            PaintCanvas([](int x, int y) { return x == 0 && y == 0 ? kBlack : kWhite; });
+            shrink();
+            std::set<std::pair<int, int>> at;
+            for (POINT p : Painted(ReadCanvas())) at.insert({p.x, p.y});
+            return at;
+        };
+        EXPECT_EQ(shrunk([] { ShrinkCanvasStep(canvasWindow, appPalette, canvasWidth, canvasHeight); }),
+                  (std::set<std::pair<int, int>>{{0, 0}, {29, 20}}));
+        std::set<std::pair<int, int>> chain = shrunk(ShrinkCanvasTenTimes);
+        EXPECT_EQ(chain.size(), 11u);
+        EXPECT_TRUE(chain.count({0, 0}));
+        EXPECT_TRUE(chain.count({29, 20}));
     });
 }
 
@@ -108,11 +95,8 @@ TEST(Effects, InvertRandomRectanglesFollowsTheDrawsInOrder) {
             SeedRandom(seed);
             InvertRandomRectangles();
             EXPECT_EQ(RandomNumber(), after) << "1200 draws, no more";
-            CanvasImage image = ReadCanvas();
-            int wrong = 0;
-            for (int py = 0; py < ch; py++)
-                for (int px = 0; px < cw; px++) wrong += image.at(px, py) != (parity[size_t(py * cw + px)] ? kBlack : kWhite);
-            EXPECT_EQ(wrong, 0) << "seed " << seed;
+            auto want = [&](int x, int y) { return parity[size_t(y * cw + x)] ? kBlack : kWhite; };
+            EXPECT_EQ(WrongPixels(ReadCanvas(), want), 0) << "seed " << seed;
             EXPECT_GT(empty, 0) << "seed " << seed << " has rectangles without width or height";
         }
     });
@@ -123,17 +107,13 @@ TEST(Effects, SwapCanvasHalvesSwapsFromTheSnapshotItTakes) {
         PaintCanvas([](int x, int y) { return RGB(x % 256, y % 256, (x / 256) * 80); });
         CanvasImage before = ReadCanvas();
         SwapCanvasHalves();
-        CanvasImage after = ReadCanvas();
-        int w = canvasWidth, h = canvasHeight, wrong = 0;
-        for (int y = 0; y < before.height; y++)
-            for (int x = 0; x < before.width; x++) {
-                COLORREF expected = before.at(x, y);
-                if (y < h - 2 && x >= w / 2) expected = before.at(x - w / 2, y);
-                else if (y < h - 2 && x < w / 2) expected = before.at(x + (w - 4) / 2, y);
-                wrong += after.at(x, y) != expected;
-            }
-        EXPECT_EQ(wrong, 0);
-        Undo();
+        int w = canvasWidth, h = canvasHeight;
+        auto want = [&](int x, int y) {
+            if (y < h - 2 && x >= w / 2) return before.at(x - w / 2, y);
+            return y < h - 2 && x < w / 2 ? before.at(x + (w - 4) / 2, y) : before.at(x, y);
+        };
+        EXPECT_EQ(WrongPixels(ReadCanvas(), want), 0);
+        ClickUndoButton();
         EXPECT_EQ(ReadCanvas(), before) << "the snapshot holds the picture as the effect saw it";
     });
 }
@@ -169,7 +149,7 @@ TEST(Effects, UndoAfterEveryOptionBarEffectBringsBackThePicture) {
             TakeSnapshot();
             effect.run();
             EXPECT_NE(ReadCanvas(), before) << effect.name << " changed the picture";
-            Undo();
+            ClickUndoButton();
             EXPECT_EQ(ReadCanvas(), before) << effect.name;
         }
     });
@@ -189,7 +169,7 @@ TEST(Effects, EveryEffectsPageActionEndsOnBrushPageOneAndUndoesToThePicture) {
                 EXPECT_EQ(CurrentBrush().colouringMode, 0) << group << " " << n;
                 bool action = n >= 1 && n <= 12;
                 EXPECT_EQ(ReadCanvas() != before, action) << group << " " << n;
-                Undo();
+                ClickUndoButton();
                 EXPECT_EQ(ReadCanvas(), before) << group << " " << n;
             }
         }
@@ -220,10 +200,8 @@ TEST(Effects, CityAndBarnLieWhereTheirDrawsPutThem) {
             SeedRandom(seed);
             DrawScene(1);
             CanvasImage image = ReadCanvas();
-            int wrong = 0;
-            for (int y = 0; y < ch; y++)
-                for (int x = 0; x < cw; x++) wrong += image.at(x, y) != expected[size_t(y * cw + x)];
-            EXPECT_EQ(wrong, 0) << "city of seed " << seed;
+            EXPECT_EQ(WrongPixels(image, [&](int x, int y) { return expected[size_t(y * cw + x)]; }), 0)
+                << "city of seed " << seed;
 
             SeedRandom(seed);
             int b = RandomNumber() % (640 - 300);
@@ -238,8 +216,7 @@ TEST(Effects, CityAndBarnLieWhereTheirDrawsPutThem) {
             EXPECT_LE(b, 339);
             EXPECT_EQ(topRow, 0) << "the roof's peak at -46 is cut off by the top edge";
             // The beam under the roof: white from b + 2 along h/2 - 150.
-            EXPECT_EQ(CanvasPixel(b + 150, h / 2 - 150), kWhite);
-            EXPECT_EQ(CanvasPixel(b + 150, h / 2 + 30), RGB(0, 255, 0));
+            ExpectPixels(CanvasPixel, {{b + 150, h / 2 - 150, kWhite}, {b + 150, h / 2 + 30, kGreen}});
         }
     });
 }
@@ -283,10 +260,8 @@ TEST(Effects, WipesReachBothEdgesAndEndAsTheirModeSays) {
         }
         // Graph paper: white squares with black edges at every tenth row and column.
         ClearCanvasWithTransition(canvasWindow, appPalette, canvasWidth, canvasHeight, kGraphPaperColumns);
-        EXPECT_EQ(CanvasPixel(20, 35), kBlack);
-        EXPECT_EQ(CanvasPixel(35, 20), kBlack);
-        EXPECT_EQ(CanvasPixel(35, 35), kWhite);
-        EXPECT_EQ(CanvasPixel(39, 35), kBlack) << "the next square's left edge";
+        ExpectPixels(CanvasPixel, {{20, 35, kBlack}, {35, 20, kBlack}, {35, 35, kWhite},
+                                   {39, 35, kBlack, "the next square's left edge"}});
     });
 }
 
@@ -301,27 +276,22 @@ TEST(Effects, BackgroundsAndHalves) {
         for (const Half& half : halves) {
             PaintCanvas(Checks);
             WhiteHalf(canvasWindow, appPalette, w, h, half.side);
-            int wrong = 0;
-            for (int y = 0; y < 406; y++)
-                for (int x = 0; x < 588; x++) {
-                    bool inside = x >= half.white.left && x < half.white.right && y >= half.white.top && y < half.white.bottom;
-                    wrong += CanvasPixel(x, y) != (inside ? kWhite : Checks(x, y));
-                }
-            EXPECT_EQ(wrong, 0) << "side " << half.side;
+            auto want = [&](int x, int y) {
+                const RECT& r = half.white;
+                return x >= r.left && x < r.right && y >= r.top && y < r.bottom ? kWhite : Checks(x, y);
+            };
+            EXPECT_EQ(WrongPixels(ReadCanvas(), want), 0) << "side " << half.side;
         }
 
         DrawRadarScreen(canvasWindow, appPalette, w, h);
-        EXPECT_EQ(CanvasPixel(5, 5), RGB(192, 192, 192));
-        EXPECT_EQ(CanvasPixel(w / 2, 5), RGB(0, 255, 0)) << "the vertical hair";
-        EXPECT_EQ(CanvasPixel(w / 2 + 20, h / 2), RGB(0, 255, 0)) << "the horizontal hair";
-        EXPECT_EQ(CanvasPixel(w / 2 + 20, h / 2 + 20), kBlack);
+        ExpectPixels(CanvasPixel, {{5, 5, RGB(192, 192, 192)}, {w / 2, 5, kGreen, "the vertical hair"},
+                                   {w / 2 + 20, h / 2, kGreen, "the horizontal hair"},
+                                   {w / 2 + 20, h / 2 + 20, kBlack}});
 
         PaintCanvas(Checks);
         DrawWoodenFrame();
-        EXPECT_EQ(CanvasPixel(0, 200), paletteColours[43] & 0xFFFFFF);
-        EXPECT_EQ(CanvasPixel(25, 200), paletteColours[44] & 0xFFFFFF);
-        EXPECT_EQ(CanvasPixel(200, 45), paletteColours[45] & 0xFFFFFF);
-        EXPECT_EQ(CanvasPixel(60, 200), kWhite);
+        ExpectPixels(CanvasPixel, {{0, 200, paletteColours[43] & 0xFFFFFF}, {25, 200, paletteColours[44] & 0xFFFFFF},
+                                   {200, 45, paletteColours[45] & 0xFFFFFF}, {60, 200, kWhite}});
 
         for (int direction : {1, 2}) {
             RainbowStripes(direction);
@@ -350,7 +320,7 @@ TEST(Effects, SlideOutMovesTheSnapshotDownAndEndsWhite) {
         TakeSnapshot();
         SlideOut(canvasWindow, appPalette, canvasWidth, canvasHeight, pictureDC);
         EXPECT_TRUE(Painted(ReadCanvas()).empty());
-        Undo();
+        ClickUndoButton();
         EXPECT_EQ(CanvasPixel(100, 100), Checks(100, 100));
     });
 }

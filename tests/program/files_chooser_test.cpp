@@ -59,13 +59,12 @@ TEST(FilesChooser, PagesOfFourWithTheEmptySlotBehindTheLastName) {
         RunDab({800, 600}, [&c] {
             std::vector<std::string> names(kNine.begin(), kNine.begin() + c.pictures);
             TestProgramFolder folder(names);
-            ShowFiles();
-            ClickFilesButton(kOpen);
+            ClickOnTheFilesPage(kOpen);
             ASSERT_EQ(PictureChooserShown(), 1);
             EXPECT_FALSE(IsWindowVisible(canvasWindow));
             EXPECT_EQ(PictureListEnd(), c.pictures + 1);
             for (int i = 0; i < c.pictures; i++) EXPECT_EQ(PictureList()[size_t(i + 1)], names[size_t(i)]);
-            EXPECT_EQ(FramePixel(60, 300), kPanel);
+            EXPECT_EQ(FramePixel(60, 300), kNavy);
             for (size_t i = 0; i < c.pages.size(); i++) {
                 SCOPED_TRACE("page " + std::to_string(i + 1));
                 ExpectPage(folder, c.pages[i], names);
@@ -80,8 +79,7 @@ TEST(FilesChooser, WithoutPicturesOpenOnlyShowsToolPageOne) {
         TestProgramFolder folder;
         // A folder named like a picture is no picture.
         std::filesystem::create_directory(folder / "FOLDER.BMP");
-        ShowFiles();
-        ClickFilesButton(kOpen);
+        ClickOnTheFilesPage(kOpen);
         EXPECT_EQ(PictureChooserShown(), 0);
         EXPECT_EQ(PictureListEnd(), 1);
         EXPECT_TRUE(IsWindowVisible(canvasWindow));
@@ -93,8 +91,7 @@ TEST(FilesChooser, WithoutPicturesOpenOnlyShowsToolPageOne) {
 TEST(FilesChooser, TheFourthCellOfAThreePicturePageDoesNothing) {
     RunDab({800, 600}, [] {
         TestProgramFolder folder({"CAKE.BMP", "HILLS.BMP", "SEA.BMP"});
-        ShowFiles();
-        ClickFilesButton(kOpen);
+        ClickOnTheFilesPage(kOpen);
         std::vector<COLORREF> before = FrameArea(50, 72, 700, 500);
         ClickCell(3);
         EXPECT_EQ(PictureChooserShown(), 1);
@@ -117,8 +114,7 @@ TEST(FilesChooser, ColouringPictureThenAnOrdinaryOne) {
             TestProgramFolder folder;
             folder.Add("CBHOUSE.BMP", "cbhouse.bmp");
             folder.Add("HILLS.BMP", "house.bmp");
-            ShowFiles();
-            ClickFilesButton(kOpen);
+            ClickOnTheFilesPage(kOpen);
             EXPECT_EQ(PictureList()[1], "CBHOUSE.BMP");
             EXPECT_EQ(PictureList()[2], "HOUSE.BMP");
             ClickCell(0);
@@ -137,8 +133,7 @@ TEST(FilesChooser, ColouringPictureThenAnOrdinaryOne) {
             // The snapshot holds it: undo brings it back.
             EXPECT_EQ(GetPixel(pictureDC, 100, 100), CanvasPixel(100, 100));
 
-            ShowFiles();
-            ClickFilesButton(kOpen);
+            ClickOnTheFilesPage(kOpen);
             ClickCell(1);
             EXPECT_EQ(CurrentBrush().colouringMode, 1);
             EXPECT_TRUE(CanvasClient() == OpenedPicture(folder / "house.bmp", COLORONCOLOR));
@@ -151,8 +146,7 @@ TEST(FilesChooser, DeleteModeDeletesTheChosenFileAndKeepsTheCanvas) {
         TestProgramFolder folder({"CAKE.BMP", "HILLS.BMP", "SEA.BMP"});
         PaintCanvas(Checks);
         CanvasImage painted = ReadCanvas();
-        ShowFiles();
-        ClickFilesButton(kDelete);
+        ClickOnTheFilesPage(kDelete);
         ASSERT_EQ(PictureChooserShown(), 1);
         EXPECT_EQ(DeletingPictures(), 1);
         ClickCell(1);
@@ -173,8 +167,7 @@ TEST(FilesChooser, ABrokenPictureChangesNothing) {
         std::ofstream(folder / "BROKEN.BMP") << "BM not a picture";
         PaintCanvas(Checks);
         CanvasImage painted = ReadCanvas();
-        ShowFiles();
-        ClickFilesButton(kOpen);
+        ClickOnTheFilesPage(kOpen);
         // Listed first, before CAKE.BMP and SEA.BMP.
         EXPECT_FALSE(CellShowsPreview(0));
         EXPECT_TRUE(CellShowsPreview(1));
@@ -190,13 +183,11 @@ TEST(FilesChooser, ABrokenPictureChangesNothing) {
 TEST(FilesChooser, OpenLeaveThenDelete) {
     RunDab({800, 600}, [] {
         TestProgramFolder folder({"CAKE.BMP", "HILLS.BMP"});
-        ShowFiles();
-        ClickFilesButton(kOpen);
+        ClickOnTheFilesPage(kOpen);
         ClickFrame(400, 30);
         EXPECT_EQ(PictureChooserShown(), 0);
         EXPECT_TRUE(IsWindowVisible(canvasWindow));
-        ShowFiles();
-        ClickFilesButton(kDelete);
+        ClickOnTheFilesPage(kDelete);
         ClickCell(0);
         EXPECT_EQ(folder.Files(), std::vector<std::string>{"HILLS.BMP"});
         EXPECT_EQ(CanvasPixel(300, 200), RGB(255, 255, 255));
@@ -210,8 +201,7 @@ TEST(FilesChooser, LongNamesManyPicturesAndTheNewestFirst) {
         TestProgramFolder folder;
         const std::string longName = "a_picture_with_a_long_name_made_by_a_grown_up.bmp";
         folder.Add("SEA.BMP", longName);
-        ShowFiles();
-        ClickFilesButton(kOpen);
+        ClickOnTheFilesPage(kOpen);
         ASSERT_EQ(PictureListEnd(), 2);
         EXPECT_EQ(PictureList()[1], "A_PICTURE_WITH_A_LONG_NAME_MADE_BY_A_GROWN_UP.BMP");
         EXPECT_TRUE(CellShowsPreview(0));
@@ -228,8 +218,7 @@ TEST(FilesChooser, LongNamesManyPicturesAndTheNewestFirst) {
             else std::filesystem::create_hard_link(folder / "P000.BMP", folder / name);
         }
         folder.Add("SEA.BMP", "ZLATEST.BMP", kNewer);
-        ShowFiles();
-        ClickFilesButton(kOpen);
+        ClickOnTheFilesPage(kOpen);
         ASSERT_EQ(PictureListEnd(), 402);
         EXPECT_EQ(PictureList()[1], "ZLATEST.BMP");
         EXPECT_EQ(PictureList()[2], "P000.BMP");

@@ -23,18 +23,25 @@
 
 namespace dab_test {
 
-constexpr COLORREF kPanel = RGB(0, 0, 127);
-
 // The files page's buttons and the chooser's cells and arrow, at frame client coordinates.
 enum FilesButton { kOpen = 1, kSave = 2, kPrint = 3, kDelete = 4, kSound = 5, kEmpty = 6 };
 inline void ShowFiles() { ClickFrame(20, 420); }
 inline void ClickFilesButton(int n) { ChooseOptionButton(n); }
+inline void ClickOnTheFilesPage(int n) {
+    ShowFiles();
+    ClickFilesButton(n);
+}
 inline void ClickCell(int cell) {
     POINT corner = PictureCellOrigin(cell);
     ClickFrame(corner.x + kPreviewWidth / 2, corner.y + kPreviewHeight / 2);
 }
 inline void ClickChooserArrow() {
     ClickFrame(kChooserArrowOrigin.x + kOptionIconSize / 2, kChooserArrowOrigin.y + kOptionIconSize / 2);
+}
+// Saves from the files page, answering the message that follows.
+inline void SaveFromTheFilesPage() {
+    testing::AnswerMessageBox(IDOK);
+    ClickOnTheFilesPage(kSave);
 }
 
 // A folder made the program's folder for the rest of the test, removed with this object.
@@ -92,11 +99,8 @@ private:
 // chooser and the canvas draw it; its pixels row by row.
 inline std::vector<COLORREF> DrawnPicture(const std::filesystem::path& file, int width, int height, int mode,
                                           int sourceWidth = -1, int sourceHeight = -1) {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ kept = SelectObject(dc, bitmap);
+    MemoryDc surface(width, height);
+    HDC dc = surface.dc;
     HPALETTE keptPalette = SelectPalette(dc, appPalette, FALSE);
     RealizePalette(dc);
     SetStretchBltMode(dc, mode);
@@ -108,9 +112,6 @@ inline std::vector<COLORREF> DrawnPicture(const std::filesystem::path& file, int
     for (int y = 0; y < height; y++)
         for (int x = 0; x < width; x++) pixels.push_back(GetPixel(dc, x, y));
     SelectPalette(dc, keptPalette, TRUE);
-    SelectObject(dc, kept);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
     return pixels;
 }
 
@@ -148,25 +149,17 @@ inline std::vector<COLORREF> CanvasArea(int width, int height) {
 inline bool CellShowsPreview(int cell) {
     POINT corner = PictureCellOrigin(cell);
     std::vector<COLORREF> pixels = FrameArea(corner.x, corner.y, kPreviewWidth, kPreviewHeight);
-    return std::count(pixels.begin(), pixels.end(), kPanel) < long(pixels.size());
+    return std::count(pixels.begin(), pixels.end(), kNavy) < long(pixels.size());
 }
 
 inline bool ArrowShown() {
     POINT arrow = kChooserArrowOrigin;
     std::vector<COLORREF> pixels = FrameArea(arrow.x, arrow.y, kOptionIconSize, kOptionIconSize);
-    return std::count(pixels.begin(), pixels.end(), kPanel) < long(pixels.size());
+    return std::count(pixels.begin(), pixels.end(), kNavy) < long(pixels.size());
 }
-
-}  // namespace dab_test
-
-namespace dab_test {
 
 // The whole client of the canvas.
 inline std::vector<COLORREF> CanvasClient() { return CanvasArea(canvasWidth - 2, canvasHeight - 2); }
-
-}  // namespace dab_test
-
-namespace dab_test {
 
 // A picture file as an independent decoder reads it: Python's imaging library, run as its own program.
 struct DecodedPicture {

@@ -14,8 +14,6 @@ using namespace dab_test;
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-
 TEST(FilesPrint, PageRectangles) {
     struct Case {
         int pageWidth, pageHeight, pictureWidth, pictureHeight;
@@ -34,10 +32,8 @@ TEST(FilesPrint, PageRectangles) {
     };
     for (const Case& c : cases) {
         RECT area = PrintedArea(c.pageWidth, c.pageHeight, c.pictureWidth, c.pictureHeight);
-        EXPECT_EQ(area.left, 0);
-        EXPECT_EQ(area.top, 0);
-        EXPECT_EQ(area.right, c.right) << c.pageWidth << "x" << c.pageHeight << " " << c.pictureWidth;
-        EXPECT_EQ(area.bottom, c.bottom) << c.pageWidth << "x" << c.pageHeight << " " << c.pictureWidth;
+        EXPECT_EQ(Sides(area), Sides({0, 0, c.right, c.bottom}))
+            << c.pageWidth << "x" << c.pageHeight << " " << c.pictureWidth;
     }
 }
 
@@ -88,19 +84,17 @@ TEST(FilesPrint, PortraitAndLandscapePages) {
             testing::SetPrinterPage(c.width, c.height, 30);
             // A black canvas with red bands along the right and bottom edges of its printed part.
             PaintCanvas([](int x, int y) {
-                return x >= canvasWidth - 22 || y >= canvasHeight - 22 ? RGB(255, 0, 0) : RGB(0, 0, 0);
+                return x >= canvasWidth - 22 || y >= canvasHeight - 22 ? kRed : kBlack;
             });
-            ShowFiles();
-            ClickFilesButton(kPrint);
+            ClickOnTheFilesPage(kPrint);
             std::vector<testing::PrintJob> jobs = testing::PrintJobs();
             ASSERT_EQ(jobs.size(), 1u);
             ASSERT_EQ(jobs[0].pages.size(), 1u);
             const testing::PrintedPage& page = jobs[0].pages[0];
-            EXPECT_EQ(page.Pixel(0, 0), RGB(0, 0, 0));
-            EXPECT_EQ(page.Pixel(c.pictureWidth - 1, c.pictureHeight / 2), RGB(255, 0, 0));
-            EXPECT_EQ(page.Pixel(c.pictureWidth / 2, c.pictureHeight - 1), RGB(255, 0, 0));
-            EXPECT_EQ(page.Pixel(c.pictureWidth / 2, c.pictureHeight - 12), RGB(0, 0, 0));
-            EXPECT_EQ(page.Pixel(c.pictureWidth - 12, c.pictureHeight / 2), RGB(0, 0, 0));
+            int w = c.pictureWidth, h = c.pictureHeight;
+            ExpectPixels([&](int x, int y) { return page.Pixel(x, y); },
+                         {{0, 0, kBlack}, {w - 1, h / 2, kRed}, {w / 2, h - 1, kRed}, {w / 2, h - 12, kBlack},
+                          {w - 12, h / 2, kBlack}});
             for (int y = 0; y < c.height; y++)
                 for (int x = y < c.pictureHeight ? c.pictureWidth : 0; x < c.width; x++)
                     ASSERT_EQ(page.Pixel(x, y), kWhite) << x << "," << y;

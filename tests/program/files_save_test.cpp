@@ -20,9 +20,12 @@ namespace {
 const std::string kSaved = "Information: PICTURE SAVED!";
 const std::string kNotSaved = "Warning: THE PICTURE WAS NOT SAVED!";
 
-void Save() {
-    testing::AnswerMessageBox(IDOK);
-    ClickFilesButton(kSave);
+// Paints the canvas, saves it and gives the canvas's client as the save found it.
+std::vector<COLORREF> PaintAndSave(COLORREF (*colour)(int, int) = PaletteChecks) {
+    PaintCanvas(colour);
+    std::vector<COLORREF> canvas = CanvasClient();
+    SaveFromTheFilesPage();
+    return canvas;
 }
 
 // The saved file holds the whole canvas picture: the client as the child saw it, and white under the
@@ -41,10 +44,7 @@ TEST(FilesSave, TwoSavesGiveTwoFilesOfTheCanvas) {
         SCOPED_TRACE(screen.width);
         RunDab(screen, [] {
             TestProgramFolder folder({"CAKE.BMP"});
-            PaintCanvas(PaletteChecks);
-            std::vector<COLORREF> first = CanvasClient();
-            ShowFiles();
-            Save();
+            std::vector<COLORREF> first = PaintAndSave();
             EXPECT_EQ(testing::MessageBoxesShown(), std::vector<std::string>{kSaved});
             std::vector<std::string> saved = SavedPictureNames(folder.Files());
             ASSERT_EQ(saved.size(), 1u);
@@ -53,10 +53,7 @@ TEST(FilesSave, TwoSavesGiveTwoFilesOfTheCanvas) {
             EXPECT_EQ(CurrentStrip().toolGroup, kFirstBrushGroup);
             EXPECT_TRUE(CanvasClient() == first);
 
-            PaintCanvas([](int x, int y) { return PaletteChecks(y, x); });
-            std::vector<COLORREF> second = CanvasClient();
-            ShowFiles();
-            Save();
+            std::vector<COLORREF> second = PaintAndSave([](int x, int y) { return PaletteChecks(y, x); });
             std::vector<std::string> both = SavedPictureNames(folder.Files());
             ASSERT_EQ(both.size(), 2u);
             std::string added = both[0] == saved[0] ? both[1] : both[0];
@@ -82,10 +79,7 @@ TEST(FilesSave, ANameTakenIsNotReplaced) {
             folder.Add("CAKE.BMP", taken);
             std::vector<char> before = FileBytes(folder / taken);
             SeedRandom(4242);
-            PaintCanvas(PaletteChecks);
-            std::vector<COLORREF> canvas = CanvasClient();
-            ShowFiles();
-            Save();
+            std::vector<COLORREF> canvas = PaintAndSave();
             EXPECT_EQ(testing::MessageBoxesShown(), std::vector<std::string>{kSaved});
             EXPECT_TRUE(FileBytes(folder / taken) == before);
             std::vector<std::string> files = folder.Files();
@@ -108,15 +102,12 @@ TEST(FilesSave, ASavedNameBeginningWithCBIsAColouringPicture) {
             if (name[0] == 'C' && name[1] == 'B') break;
         }
         SeedRandom(seed);
-        PaintCanvas(PaletteChecks);
-        ShowFiles();
-        Save();
+        PaintAndSave();
         std::vector<std::string> saved = SavedPictureNames(folder.Files());
         ASSERT_EQ(saved.size(), 1u);
         EXPECT_EQ(saved[0].substr(0, 2), "CB");
         EXPECT_EQ(CurrentBrush().colouringMode, 0);
-        ShowFiles();
-        ClickFilesButton(kOpen);
+        ClickOnTheFilesPage(kOpen);
         ClickCell(0);
         EXPECT_EQ(CurrentBrush().colouringMode, 1);
         EXPECT_EQ(CurrentToolState(), kFillState) << "the fill";
@@ -135,10 +126,7 @@ TEST(FilesSave, AFailedWriteSaysSoAndLeavesNothing) {
             rlimit small = kept;
             small.rlim_cur = limit;
             setrlimit(RLIMIT_FSIZE, &small);
-            PaintCanvas(PaletteChecks);
-            std::vector<COLORREF> canvas = CanvasClient();
-            ShowFiles();
-            Save();
+            std::vector<COLORREF> canvas = PaintAndSave();
             setrlimit(RLIMIT_FSIZE, &kept);
             EXPECT_EQ(testing::MessageBoxesShown(), std::vector<std::string>{kNotSaved});
             EXPECT_EQ(folder.Files(), std::vector<std::string>{"CAKE.BMP"});
@@ -146,8 +134,7 @@ TEST(FilesSave, AFailedWriteSaysSoAndLeavesNothing) {
             EXPECT_TRUE(CanvasClient() == canvas);
 
             // The next save, with room again, works.
-            ShowFiles();
-            Save();
+            SaveFromTheFilesPage();
             EXPECT_EQ(testing::MessageBoxesShown(), std::vector<std::string>{kSaved});
             EXPECT_EQ(SavedPictureNames(folder.Files()).size(), 1u);
         });
@@ -179,10 +166,7 @@ TEST(FilesSave, WhateverHasTheTemporaryNameIsLeftAlone) {
             }
             std::vector<std::string> before = folder.Files();
             SeedRandom(4242);
-            PaintCanvas(PaletteChecks);
-            std::vector<COLORREF> canvas = CanvasClient();
-            ShowFiles();
-            Save();
+            std::vector<COLORREF> canvas = PaintAndSave();
             EXPECT_EQ(testing::MessageBoxesShown(), std::vector<std::string>{kSaved});
             std::ifstream kept(elsewhere);
             std::string text;

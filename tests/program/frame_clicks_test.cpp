@@ -49,8 +49,7 @@ TEST(FrameClicks, ColourChoiceTakesASnapshotSoUndoKeepsTheStrokeBefore) {
         ReleaseDC(canvasWindow, dc);
         // Undo, the bottom button of the left column, twice: the same as once.
         ClickFrame(20, 460);
-        EXPECT_EQ(CanvasPixel(15, 15), RGB(0, 0, 0));
-        EXPECT_EQ(CanvasPixel(105, 15), RGB(255, 255, 255));
+        ExpectPixels(CanvasPixel, {{15, 15, kBlack}, {105, 15, kWhite}});
         CanvasImage once = ReadCanvas();
         ClickFrame(20, 470);
         EXPECT_EQ(ReadCanvas(), once);
@@ -187,41 +186,30 @@ TEST(FrameClicks, LeftColumnButtonsAndTheirBorders) {
 
 TEST(FrameClicks, PageArrowsGoRoundTheirRings) {
     RunDab({640, 480}, [] {
-        const int forward[] = {2, 3, 4, 1};
-        for (int page : forward) {
-            ClickFrame(290, 50);
-            EXPECT_EQ(CurrentStrip().toolGroup, page);
-        }
-        const int back[] = {4, 3, 2, 1};
-        for (int page : back) {
-            ClickFrame(290, 20);
-            EXPECT_EQ(CurrentStrip().toolGroup, page);
-        }
+        // Clicks the forward (y 50) or back (y 20) arrow, which must show that page.
+        auto arrow = [](int y, int group) {
+            ClickFrame(290, y);
+            EXPECT_EQ(CurrentStrip().toolGroup, group) << "the arrow at y " << y;
+        };
+        for (int page : {2, 3, 4, 1}) arrow(50, page);
+        for (int page : {4, 3, 2, 1}) arrow(20, page);
         ShowStampPage(kLastStampGroup);
-        ClickFrame(290, 50);
-        EXPECT_EQ(CurrentStrip().toolGroup, kFirstStampGroup);
-        ClickFrame(290, 20);
-        EXPECT_EQ(CurrentStrip().toolGroup, kLastStampGroup);
+        arrow(50, kFirstStampGroup);
+        arrow(20, kLastStampGroup);
         ShowRegionToolPage(1);
-        ClickFrame(290, 20);
-        EXPECT_EQ(CurrentStrip().toolGroup, kSecondRegionGroup);
-        ClickFrame(290, 20);
-        EXPECT_EQ(CurrentStrip().toolGroup, kFirstRegionGroup);
+        arrow(20, kSecondRegionGroup);
+        arrow(20, kFirstRegionGroup);
         // The effects pages are a ring of two, with the arrows' sound.
         ClickFrame(20, 250);
         testing::ClearMediaRecords();
-        for (ToolGroup group : {kSecondEffectsGroup, kFirstEffectsGroup}) {
-            ClickFrame(290, 50);
-            EXPECT_EQ(CurrentStrip().toolGroup, group);
-        }
-        ClickFrame(290, 20);
-        EXPECT_EQ(CurrentStrip().toolGroup, kSecondEffectsGroup);
+        arrow(50, kSecondEffectsGroup);
+        arrow(50, kFirstEffectsGroup);
+        arrow(20, kSecondEffectsGroup);
         EXPECT_EQ(SoundFiles(), std::vector<std::string>(3, "a27.mub"));
         // The files page has no arrows, not even silent ones.
         ShowFilesPage();
         testing::ClearMediaRecords();
-        ClickFrame(290, 50);
-        EXPECT_EQ(CurrentStrip().toolGroup, kFilesGroup);
+        arrow(50, kFilesGroup);
         EXPECT_TRUE(SoundFiles().empty());
     });
 }

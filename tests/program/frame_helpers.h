@@ -11,12 +11,17 @@
 
 namespace dab_test {
 
+// The frame's navy and the chosen option's highlight as the screen shows them.
+constexpr COLORREF kNavy = RGB(0, 0, 127), kHighlightRgb = RGB(0, 140, 228);
+
 // The frame's client area starts one pixel in from the screen's corner.
 inline void ClickFrame(int x, int y) {
     testing::Press(x + 1, y + 1);
     testing::Release(x + 1, y + 1);
     testing::WaitUntilIdle();
 }
+
+inline void ClickUndoButton() { ClickFrame(20, 460); }
 
 inline COLORREF FramePixel(int x, int y) { return testing::ScreenPixel(x + 1, y + 1); }
 
@@ -35,13 +40,6 @@ inline void ChooseOptionButton(int n) {
 inline void SaveSession(const std::string& name) {
     std::filesystem::create_directories("sessions");
     EXPECT_TRUE(testing::SaveScreenPng("sessions/" + name + ".png"));
-}
-
-// The sound files played since the last clear, in order.
-inline std::vector<std::string> SoundFiles() {
-    std::vector<std::string> files;
-    for (const testing::SoundRecord& r : testing::SoundsPlayed()) files.push_back(r.file);
-    return files;
 }
 
 }  // namespace dab_test

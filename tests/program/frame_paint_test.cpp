@@ -27,16 +27,10 @@ TEST(FramePaint, ColourButtonsShadesAndSlider) {
             EXPECT_EQ(FramePixel(12, 13 * i + 6), Shade5(i)) << "family " << i;
             EXPECT_EQ(FramePixel(37, 13 * i + 6), Shade5(i + 8)) << "family " << i + 8;
         }
-        // Black edges between the buttons.
-        EXPECT_EQ(FramePixel(12, 13), RGB(0, 0, 0));
-        EXPECT_EQ(FramePixel(25, 6), RGB(0, 0, 0));
         for (int j = 0; j < 10; j++) EXPECT_EQ(FramePixel(35, 108 + 8 * j), paletteColours[j]) << "shade " << j;
-        // The slider: a black track, the knob at shade 5 (y 148), navy round it.
-        EXPECT_EQ(FramePixel(9, 120), RGB(0, 0, 0));
-        EXPECT_EQ(FramePixel(10, 120), RGB(0, 0, 0));
-        EXPECT_EQ(FramePixel(11, 148), paletteColours[93]);
-        EXPECT_EQ(FramePixel(2, 120), RGB(0, 0, 127));
-        EXPECT_EQ(FramePixel(300, 40), RGB(0, 0, 127));
+        // Black edges between the buttons; the slider: a black track, the knob at shade 5 (y 148), navy round it.
+        ExpectPixels(FramePixel, {{12, 13, kBlack}, {25, 6, kBlack}, {9, 120, kBlack}, {10, 120, kBlack},
+                                  {11, 148, paletteColours[93]}, {2, 120, kNavy}, {300, 40, kNavy}});
     });
 }
 
@@ -54,7 +48,7 @@ TEST(FramePaint, RepaintOfTheFrameSetsTheShadeBackToFiveAndShowsThePicture) {
         testing::WaitUntilIdle();
         EXPECT_EQ(CurrentBrush().colourShade, 5);
         EXPECT_EQ(CurrentBrush().currentColour, paletteColours[5]);
-        EXPECT_EQ(CanvasPixel(30, 30), RGB(255, 255, 255));
+        EXPECT_EQ(CanvasPixel(30, 30), kWhite);
     });
 }
 

@@ -25,15 +25,8 @@ const char* EndingName(Ending e) {
 
 void Draw() { Stroke({{100, 100}, {300, 200}, {120, 250}}); }
 
-void SaveFromTheFilesPage() {
-    testing::AnswerMessageBox(IDOK);
-    ShowFiles();
-    ClickFilesButton(kSave);
-}
-
 void OpenNewestPicture() {
-    ShowFiles();
-    ClickFilesButton(kOpen);
+    ClickOnTheFilesPage(kOpen);
     ClickCell(0);
 }
 
@@ -260,8 +253,7 @@ TEST(Keeping, ADeletedPictureGoesToTheTrash) {
         const std::filesystem::path data = folder.path().string() + "-data";
         setenv("XDG_DATA_HOME", data.c_str(), 1);
         std::vector<char> cake = FileBytes(folder / "CAKE.BMP");
-        ShowFiles();
-        ClickFilesButton(kDelete);
+        ClickOnTheFilesPage(kDelete);
         ClickCell(0);
         EXPECT_EQ(folder.Files(), std::vector<std::string>{"SEA.BMP"});
         EXPECT_TRUE(FileBytes(data / "Trash/files/CAKE.BMP") == cake);

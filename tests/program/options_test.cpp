@@ -21,25 +21,19 @@ using namespace dab_test;
 
 namespace {
 
-constexpr COLORREF kNavy = RGB(0, 0, 127);
-constexpr COLORREF kHighlight = RGB(0, 140, 228);
-
 void ClickOption(int n) { ChooseOptionButton(n); }
 
 TEST(Options, HighlightMovesFromButtonToButton) {
     RunDab({800, 600}, [] {
         // Brush page 1 with its pencil chosen, as every start shows it.
-        EXPECT_EQ(FramePixel(59, 1), kHighlight) << "option 1's outline";
-        EXPECT_EQ(FramePixel(60, 2), kHighlight) << "option 1's background";
+        ExpectPixels(FramePixel,
+                     {{59, 1, kHighlightRgb, "option 1's outline"}, {60, 2, kHighlightRgb, "option 1's background"}});
         ClickOption(9);
         EXPECT_EQ(CurrentStrip().selectedOption, 9);
         EXPECT_EQ(CurrentToolState(), kLineBurstState);
-        EXPECT_EQ(FramePixel(59, 1), kNavy);
-        EXPECT_EQ(FramePixel(60, 2), kNavy);
         // Option 9's icon is at (130, 38): its outline runs one pixel round it.
-        EXPECT_EQ(FramePixel(129, 37), kHighlight);
-        EXPECT_EQ(FramePixel(163, 70), kHighlight);
-        EXPECT_EQ(FramePixel(164, 70), kNavy);
+        ExpectPixels(FramePixel, {{59, 1, kNavy}, {60, 2, kNavy}, {129, 37, kHighlightRgb}, {163, 70, kHighlightRgb},
+                                  {164, 70, kNavy}});
     });
 }
 
@@ -78,7 +72,7 @@ TEST(Options, EachRowShowsItsChoosersOnly) {
         ClickOption(1);
         EXPECT_EQ(CurrentStrip().widthChooserShown, 1);
         EXPECT_EQ(CurrentStrip().rainbowChooserShown, 1);
-        EXPECT_EQ(FramePixel(320, 7), kHighlight) << "the width samples";
+        EXPECT_EQ(FramePixel(320, 7), kHighlightRgb) << "the width samples";
     });
 }
 
@@ -102,8 +96,7 @@ TEST(Options, WidthKnobFollowsThePenWidth) {
             }
         }
         // With the knob at the top, the track shows to its end at y 65.
-        EXPECT_EQ(FramePixel(348, 65), kHighlight);
-        EXPECT_EQ(FramePixel(348, 66), kNavy);
+        ExpectPixels(FramePixel, {{348, 65, kHighlightRgb}, {348, 66, kNavy}});
     });
 }
 

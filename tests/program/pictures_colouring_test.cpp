@@ -16,9 +16,6 @@ using namespace dab_test;
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-
 // The white areas of the canvas, 4-connected as the flood fill spreads: a label for each white pixel,
 // -1 elsewhere, and the first pixel of each area.
 struct WhiteAreas {

@@ -2,7 +2,6 @@
 // sizes it draws them, in its own colours, and the same bytes as the tool makes from the sources.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <map>
 #include <set>
 
@@ -74,35 +73,21 @@ TEST_F(PicturesFiles, EachReadsAtItsSizeInTheProgramsColours) {
     ASSERT_FALSE(fresh_->names().empty());
     for (const std::string& name : fresh_->names()) {
         SCOPED_TRACE(name);
-        HGLOBAL block = ReadDibFile((ProgramFolder() / name).string().c_str());
-        ASSERT_NE(block, nullptr);
-        const auto* bytes = static_cast<const BYTE*>(GlobalLock(block));
-        BITMAPINFOHEADER header;
-        std::memcpy(&header, bytes, sizeof header);
+        TablePicture picture = ReadTablePicture(ProgramFolder() / name);
+        ASSERT_TRUE(picture.read);
         Size size = ExpectedSize(name);
-        EXPECT_EQ(header.biWidth, size.width);
-        EXPECT_EQ(header.biHeight, size.height);
-        ASSERT_EQ(header.biBitCount, 8);
-        EXPECT_EQ(header.biCompression, DWORD(BI_RGB));
+        EXPECT_EQ(picture.header.biWidth, size.width);
+        EXPECT_EQ(picture.header.biHeight, size.height);
+        ASSERT_EQ(picture.header.biBitCount, 8);
+        EXPECT_EQ(picture.header.biCompression, DWORD(BI_RGB));
         // The table begins with the program's colours, so each index names one of them.
-        const BYTE* table = bytes + header.biSize;
-        for (int i = 0; i < kPaletteSize; i++) {
-            COLORREF entry = RGB(table[4 * i + 2], table[4 * i + 1], table[4 * i]);
-            ASSERT_EQ(entry, paletteColours[i]) << "entry " << i;
-        }
+        ASSERT_GE(picture.table.size(), size_t(kPaletteSize));
+        for (int i = 0; i < kPaletteSize; i++) ASSERT_EQ(picture.table[i], paletteColours[i]) << "entry " << i;
         // Each pixel's colour is one of the program's, whichever entry of the 256 names it.
         std::set<COLORREF> own(paletteColours, paletteColours + kPaletteSize);
-        const BYTE* bits = table + 4 * DibColourCount(&header);
-        int row = (header.biWidth + 3) / 4 * 4, outside = 0;
-        for (int y = 0; y < header.biHeight; y++) {
-            for (int x = 0; x < header.biWidth; x++) {
-                const BYTE* entry = table + 4 * bits[y * row + x];
-                outside += !own.count(RGB(entry[2], entry[1], entry[0]));
-            }
-        }
+        int outside = 0;
+        for (COLORREF colour : picture.pixels) outside += !own.count(colour);
         EXPECT_EQ(outside, 0) << "pixels in colours outside the program's table";
-        GlobalUnlock(block);
-        GlobalFree(block);
     }
 }
 
@@ -111,27 +96,14 @@ TEST_F(PicturesFiles, ColouringPicturesAreBlackOnWhiteOnly) {
     for (const std::string& name : fresh_->names()) {
         if (!IsColouringPicture(name)) continue;
         SCOPED_TRACE(name);
-        HGLOBAL block = ReadDibFile((ProgramFolder() / name).string().c_str());
-        ASSERT_NE(block, nullptr);
-        const auto* bytes = static_cast<const BYTE*>(GlobalLock(block));
-        BITMAPINFOHEADER header;
-        std::memcpy(&header, bytes, sizeof header);
-        const BYTE* table = bytes + header.biSize;
-        const BYTE* bits = table + 4 * DibColourCount(&header);
-        int row = (header.biWidth + 3) / 4 * 4, black = 0, white = 0;
-        for (int y = 0; y < header.biHeight; y++) {
-            for (int x = 0; x < header.biWidth; x++) {
-                const BYTE* entry = table + 4 * bits[y * row + x];
-                COLORREF colour = RGB(entry[2], entry[1], entry[0]);
-                black += colour == RGB(0, 0, 0);
-                white += colour == RGB(255, 255, 255);
-            }
-        }
+        TablePicture picture = ReadTablePicture(ProgramFolder() / name);
+        ASSERT_TRUE(picture.read);
+        long black = std::count(picture.pixels.begin(), picture.pixels.end(), RGB(0, 0, 0));
+        long white = std::count(picture.pixels.begin(), picture.pixels.end(), RGB(255, 255, 255));
         // Pure black outlines (not the grey family's near-black) on white, nothing between.
-        EXPECT_EQ(black + white, header.biWidth * header.biHeight);
-        EXPECT_GT(black, header.biWidth * header.biHeight / 50) << "the outlines are bold";
-        GlobalUnlock(block);
-        GlobalFree(block);
+        int area = picture.header.biWidth * picture.header.biHeight;
+        EXPECT_EQ(black + white, area);
+        EXPECT_GT(black, area / 50) << "the outlines are bold";
         checked++;
     }
     EXPECT_GE(checked, 8);

@@ -8,13 +8,13 @@
 #include "base/colours.h"
 #include "draw/fill_brush.h"
 #include "pictures_tool.h"
+#include "tests/platform/surfaces.h"
 
 using namespace dab_test;
 
 namespace {
 
 constexpr COLORREF kNavy = RGB(0, 0, 127);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 TEST(PicturesFrameParts, LeftColumnBordersLieOnTheDeadRowsAndEachButtonHasAPicture) {
     Drawn column("A2.MUB", 50, 290);

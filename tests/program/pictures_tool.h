@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstring>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -47,6 +48,38 @@ inline ToolRun RunPicturesTool(const std::string& arguments) {
 inline std::vector<char> FileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A picture file as the program reads it: its header, its table's colours, and each pixel's colour by way of
+// the table, rows from the top; no pixels unless it has 8 bits a pixel.
+struct TablePicture {
+    bool read = false;
+    BITMAPINFOHEADER header{};
+    std::vector<COLORREF> table, pixels;
+    COLORREF at(int x, int y) const { return pixels[size_t(y) * size_t(header.biWidth) + size_t(x)]; }
+};
+
+inline TablePicture ReadTablePicture(const std::filesystem::path& file) {
+    TablePicture picture;
+    HGLOBAL block = ReadDibFile(file.string().c_str());
+    if (!block) return picture;
+    picture.read = true;
+    const auto* bytes = static_cast<const BYTE*>(GlobalLock(block));
+    BITMAPINFOHEADER& header = picture.header;
+    std::memcpy(&header, bytes, sizeof header);
+    const BYTE* table = bytes + header.biSize;
+    for (int i = 0; i < DibColourCount(&header); i++)
+        picture.table.push_back(RGB(table[4 * i + 2], table[4 * i + 1], table[4 * i]));
+    const BYTE* bits = table + 4 * DibColourCount(&header);
+    int row = (header.biWidth + 3) / 4 * 4;
+    for (int y = header.biHeight - 1; y >= 0 && header.biBitCount == 8; y--)
+        for (int x = 0; x < header.biWidth; x++) {
+            BYTE index = bits[y * row + x];
+            picture.pixels.push_back(index < picture.table.size() ? picture.table[index] : CLR_INVALID);
+        }
+    GlobalUnlock(block);
+    GlobalFree(block);
+    return picture;
 }
 
 // The pictures the tool makes, written afresh into a folder of their own that lives as long as this.

@@ -1,9 +1,8 @@
 // dab-pictures itself: what its commands draw, the mistakes in a source it names, and its PNG views.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "pictures_tool.h"
+#include "tests/platform/surfaces.h"
 
 using namespace dab_test;
 
@@ -27,30 +26,6 @@ private:
     std::filesystem::path path_;
 };
 
-// The colours of a written picture, rows from the top, looked up in its own table.
-std::vector<COLORREF> PictureColours(const std::filesystem::path& file, int& width, int& height) {
-    std::vector<COLORREF> colours;
-    HGLOBAL block = ReadDibFile(file.string().c_str());
-    if (!block) return colours;
-    const auto* bytes = static_cast<const BYTE*>(GlobalLock(block));
-    BITMAPINFOHEADER header;
-    std::memcpy(&header, bytes, sizeof header);
-    width = header.biWidth;
-    height = header.biHeight;
-    const BYTE* table = bytes + header.biSize;
-    const BYTE* bits = table + 4 * DibColourCount(&header);
-    int row = (width + 3) / 4 * 4;
-    for (int y = height - 1; y >= 0; y--) {
-        for (int x = 0; x < width; x++) {
-            const BYTE* entry = table + 4 * bits[y * row + x];
-            colours.push_back(RGB(entry[2], entry[1], entry[0]));
-        }
-    }
-    GlobalUnlock(block);
-    GlobalFree(block);
-    return colours;
-}
-
 TEST(PicturesTool, CommandsDrawFromTheOriginInTheTablesColours) {
     Folder sources("sources"), out("out");
     sources.Write("t.pic",
@@ -65,18 +40,18 @@ TEST(PicturesTool, CommandsDrawFromTheOriginInTheTablesColours) {
                   "fill 0 -3 yellow5\n");
     ToolRun run = RunPicturesTool("--assets " + sources.path().string() + " --out " + out.path().string() + " 2>&1");
     ASSERT_EQ(run.status, 0) << run.output;
-    int width = 0, height = 0;
-    std::vector<COLORREF> colours = PictureColours(out.path() / "T.BMP", width, height);
-    ASSERT_EQ(width, 12);
-    ASSERT_EQ(height, 10);
-    for (int y = 0; y < height; y++) {
-        for (int x = 0; x < width; x++) {
+    TablePicture picture = ReadTablePicture(out.path() / "T.BMP");
+    ASSERT_EQ(picture.header.biWidth, 12);
+    ASSERT_EQ(picture.header.biHeight, 10);
+    ASSERT_EQ(picture.pixels.size(), 120u);
+    for (int y = 0; y < 10; y++) {
+        for (int x = 0; x < 12; x++) {
             // The green rectangle from (2, 3), right and bottom excluded; the black pixel at (8, 7); the
             // red around them flooded yellow from the corner.
             COLORREF expected = x >= 2 && x < 6 && y >= 3 && y < 5 ? RGB(0, 255, 0)
                                 : x == 8 && y == 7                   ? RGB(0, 0, 0)
                                                                      : RGB(0xFC, 0xF4, 0x40);
-            EXPECT_EQ(colours[size_t(y * width + x)], expected) << x << ", " << y;
+            EXPECT_EQ(picture.at(x, y), expected) << x << ", " << y;
         }
     }
 }
@@ -92,13 +67,11 @@ TEST(PicturesTool, SealBlackensOnlyTheSmallWhiteAreas) {
                   "seal 10\n");
     ToolRun run = RunPicturesTool("--assets " + sources.path().string() + " --out " + out.path().string() + " 2>&1");
     ASSERT_EQ(run.status, 0) << run.output;
-    int width = 0, height = 0;
-    std::vector<COLORREF> colours = PictureColours(out.path() / "S.BMP", width, height);
-    ASSERT_EQ(colours.size(), 1600u);
-    auto at = [&](int x, int y) { return colours[size_t(y * width + x)]; };
-    EXPECT_EQ(at(3, 3), RGB(0, 0, 0)) << "the 4-pixel hole is sealed";
-    EXPECT_EQ(at(20, 20), RGB(255, 255, 255)) << "the 400-pixel inside stays white";
-    EXPECT_EQ(at(0, 0), RGB(255, 255, 255)) << "the surround stays white";
+    TablePicture picture = ReadTablePicture(out.path() / "S.BMP");
+    ASSERT_EQ(picture.pixels.size(), 1600u);
+    ExpectPixels([&](int x, int y) { return picture.at(x, y); },
+                 {{3, 3, kBlack, "the 4-pixel hole is sealed"}, {20, 20, kWhite, "the 400-pixel inside stays white"},
+                  {0, 0, kWhite, "the surround stays white"}});
 }
 
 TEST(PicturesTool, WideEllipseOutlinesLeaveNoPinholes) {
@@ -106,13 +79,12 @@ TEST(PicturesTool, WideEllipseOutlinesLeaveNoPinholes) {
     sources.Write("e.pic", "file E.BMP 120 100\npen black 6\nbrush none\nellipse 10 8 110 92\nellipse 30 30 60 70\n");
     ToolRun run = RunPicturesTool("--assets " + sources.path().string() + " --out " + out.path().string() + " 2>&1");
     ASSERT_EQ(run.status, 0) << run.output;
-    int width = 0, height = 0;
-    std::vector<COLORREF> colours = PictureColours(out.path() / "E.BMP", width, height);
-    ASSERT_EQ(colours.size(), 12000u);
-    auto white = [&](int x, int y) { return colours[size_t(y * width + x)] == RGB(255, 255, 255); };
+    TablePicture picture = ReadTablePicture(out.path() / "E.BMP");
+    ASSERT_EQ(picture.pixels.size(), 12000u);
+    auto white = [&](int x, int y) { return picture.at(x, y) == kWhite; };
     int pinholes = 0;
-    for (int y = 1; y + 1 < height; y++)
-        for (int x = 1; x + 1 < width; x++)
+    for (int y = 1; y + 1 < picture.header.biHeight; y++)
+        for (int x = 1; x + 1 < picture.header.biWidth; x++)
             pinholes += white(x, y) && !white(x - 1, y) && !white(x + 1, y) && !white(x, y - 1) && !white(x, y + 1);
     EXPECT_EQ(pinholes, 0);
 }

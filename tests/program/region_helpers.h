@@ -16,7 +16,6 @@ inline void ChooseRegionOption(int page, int n) {
 }
 
 inline void ClickTextButton() { ClickFrame(20, 337); }
-inline void ClickUndoButton() { ClickFrame(20, 460); }
 
 // A picture where every pixel differs from its neighbours, so a moved, turned or scaled part shows.
 inline COLORREF Gradient(int x, int y) { return RGB(x * 7 % 256, y * 5 % 256, (x + y) % 256); }

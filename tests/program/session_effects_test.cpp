@@ -14,7 +14,6 @@ using namespace dab_test;
 
 namespace {
 
-void Undo() { ClickFrame(20, 460); }
 void EffectsButton() { ClickFrame(20, 250); }
 void RegionToolsButton() { ClickFrame(20, 290); }
 void NextPageArrow() { ClickFrame(290, 54); }
@@ -66,7 +65,7 @@ void RunEffectsPage(int page, const std::vector<Button>& buttons, const CanvasIm
         EXPECT_EQ(CurrentStrip().toolGroup, kFirstBrushGroup) << "back on brush page 1";
         EXPECT_EQ(CurrentStrip().selectedOption, 1);
         SaveSession("effects-" + std::to_string(page) + "-" + std::to_string(b.n));
-        Undo();
+        ClickUndoButton();
         EXPECT_EQ(ReadCanvas(), picture) << "undo after effects page " << page << " button " << b.n;
     }
 }
@@ -108,7 +107,7 @@ TEST(SessionEffects, EveryEffectOfBothRegionToolPages) {
                 EXPECT_EQ(CurrentStrip().toolGroup, page == 1 ? kFirstRegionGroup : kSecondRegionGroup) << "the page stays";
                 EXPECT_EQ(CurrentStrip().selectedOption, 1) << "option 1 chosen again";
                 SaveSession("region-" + std::to_string(page) + "-" + std::to_string(b.n));
-                Undo();
+                ClickUndoButton();
                 EXPECT_EQ(ReadCanvas(), picture) << "undo after region page " << page << " option " << b.n;
             }
         }

@@ -42,9 +42,7 @@ TEST(SessionFiles, SaveOpenAgainColourInAndDelete) {
         Stroke({{60, 200}, {560, 220}});
         std::vector<COLORREF> painted = CanvasClient();
 
-        ShowFiles();
-        testing::AnswerMessageBox(IDOK);
-        ClickFilesButton(kSave);
+        SaveFromTheFilesPage();
         EXPECT_EQ(testing::MessageBoxesShown(), std::vector<std::string>{"Information: PICTURE SAVED!"});
         std::vector<std::string> files = folder.Files();
         files.erase(std::find(files.begin(), files.end(), "CBHOUSE.BMP"));
@@ -59,8 +57,7 @@ TEST(SessionFiles, SaveOpenAgainColourInAndDelete) {
 
         // More painting, then the saved picture again, over the whole canvas.
         Stroke({{10, 390}, {580, 10}});
-        ShowFiles();
-        ClickFilesButton(kOpen);
+        ClickOnTheFilesPage(kOpen);
         ASSERT_EQ(PictureListEnd(), 3);
         int slot = SlotOf(name);
         ASSERT_GT(slot, 0);
@@ -71,8 +68,7 @@ TEST(SessionFiles, SaveOpenAgainColourInAndDelete) {
         SaveSession("files-saved-picture-opened");
 
         // The colouring picture, filled in area by area; its outlines stay.
-        ShowFiles();
-        ClickFilesButton(kOpen);
+        ClickOnTheFilesPage(kOpen);
         ClickCell(SlotOf("CBHOUSE.BMP") - 1);
         ASSERT_EQ(CurrentBrush().colouringMode, 1);
         ASSERT_EQ(CurrentToolState(), kFillState);
@@ -93,13 +89,11 @@ TEST(SessionFiles, SaveOpenAgainColourInAndDelete) {
         SaveSession("files-coloured-in");
 
         // The colouring picture deleted: the coloured canvas stays, and only the saved picture is left.
-        ShowFiles();
-        ClickFilesButton(kDelete);
+        ClickOnTheFilesPage(kDelete);
         ClickCell(SlotOf("CBHOUSE.BMP") - 1);
         EXPECT_EQ(folder.Files(), std::vector<std::string>{name});
         EXPECT_TRUE(CanvasClient() == coloured);
-        ShowFiles();
-        ClickFilesButton(kOpen);
+        ClickOnTheFilesPage(kOpen);
         EXPECT_EQ(PictureListEnd(), 2);
         EXPECT_TRUE(CellShowsPreview(0));
         EXPECT_FALSE(CellShowsPreview(1));

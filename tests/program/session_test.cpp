@@ -19,9 +19,6 @@ using namespace dab_test;
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kHighlight = RGB(0, 140, 228);
-
 int PaintedPixels(const CanvasImage& before) { return int(Differences(before, ReadCanvas()).size()); }
 
 // A stroke across one band of the canvas, a band for each option.
@@ -43,7 +40,7 @@ TEST(Session, EveryToolOfTheFirstTwoBrushPagesPaints) {
                 ChooseOptionButton(n);
                 EXPECT_EQ(CurrentStrip().selectedOption, n);
                 POINT at = OptionButtonCentre(n);
-                EXPECT_EQ(FramePixel(at.x - 16, at.y - 16), kHighlight) << "page " << page << " option " << n;
+                EXPECT_EQ(FramePixel(at.x - 16, at.y - 16), kHighlightRgb) << "page " << page << " option " << n;
                 if (CurrentStrip().widthChooserShown) ClickFrame(320, 44);
                 // A colour of its own for each tool, so that it shows over the fill's.
                 int family = (page * 12 + n) % 16;
@@ -127,8 +124,8 @@ TEST(Session, ColouringModeOpensBrushPageOneOnTheFill) {
         ClickFrame(20, 200);
         EXPECT_EQ(CurrentStrip().selectedOption, 2);
         EXPECT_EQ(CurrentToolState(), kFillState);
-        EXPECT_EQ(FramePixel(94, 1), kHighlight);
-        EXPECT_NE(FramePixel(59, 1), kHighlight);
+        EXPECT_EQ(FramePixel(94, 1), kHighlightRgb);
+        EXPECT_NE(FramePixel(59, 1), kHighlightRgb);
     });
 }
 

@@ -234,8 +234,7 @@ TEST(Settings, SilentFromTheStart) {
         EXPECT_TRUE(testing::MciCommandsSent().empty());
         ClickFrame(30, 30);
         EXPECT_TRUE(testing::SoundsPlayed().empty());
-        ShowFiles();
-        ClickFilesButton(kSound);
+        ClickOnTheFilesPage(kSound);
         testing::ClearMediaRecords();
         ClickFrame(30, 30);
         EXPECT_EQ(SoundFiles(), std::vector<std::string>{"a41.mub"});
@@ -255,9 +254,7 @@ TEST(Settings, PicturesGoToTheirFolder) {
     RunDabWith("Pictures=" + pictures.string() + "\n", [&](const SettingsFolders&) {
         TestProgramFolder program({"SEA.BMP"});
         Stroke({{100, 100}, {300, 200}});
-        testing::AnswerMessageBox(IDOK);
-        ShowFiles();
-        ClickFilesButton(kSave);
+        SaveFromTheFilesPage();
         EXPECT_EQ(testing::MessageBoxesShown(), std::vector<std::string>{"Information: PICTURE SAVED!"});
         std::vector<std::string> saved;
         for (const auto& entry : fs::directory_iterator(pictures)) saved.push_back(entry.path().filename().string());
@@ -267,8 +264,7 @@ TEST(Settings, PicturesGoToTheirFolder) {
         Stroke({{50, 300}, {400, 300}});
         testing::PassTime(2500);
         EXPECT_TRUE(fs::exists(pictures / "UNSAVED.DAB"));
-        ShowFiles();
-        ClickFilesButton(kOpen);
+        ClickOnTheFilesPage(kOpen);
         EXPECT_EQ(PictureListEnd(), 3);
         EXPECT_NE(std::string(PictureSlotName(1)).find(saved[0]), std::string::npos);
         EXPECT_EQ(std::string(PictureSlotName(2)), "SEA.BMP");
@@ -284,9 +280,7 @@ TEST(Settings, PicturesGoToTheirFolder) {
     RunDabWith("Pictures=" + (outside.Root() / "taken" / "pictures").string() + "\n", [](const SettingsFolders&) {
         TestProgramFolder program;
         Stroke({{100, 100}, {300, 200}});
-        testing::AnswerMessageBox(IDOK);
-        ShowFiles();
-        ClickFilesButton(kSave);
+        SaveFromTheFilesPage();
         EXPECT_EQ(testing::MessageBoxesShown(), std::vector<std::string>{"Warning: THE PICTURE WAS NOT SAVED!"});
         EXPECT_TRUE(program.Files().empty());
     });

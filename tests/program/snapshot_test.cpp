@@ -5,13 +5,11 @@
 #include "base/tool_groups.h"
 #include "canvas/brush_choice.h"
 #include "canvas/canvas.h"
-#include "dab.h"
+#include "canvas_pixels.h"
 #include "options/option_strip.h"
 #include "options/pages.h"
 #include "options/select.h"
 
-using dab_test::CanvasToScreenX;
-using dab_test::CanvasToScreenY;
 using dab_test::RunDab;
 
 namespace {
@@ -26,7 +24,7 @@ void DrawStroke() {
     DeleteObject(red);
 }
 
-COLORREF OnCanvas(int x, int y) { return testing::ScreenPixel(CanvasToScreenX(x), CanvasToScreenY(y)); }
+COLORREF OnCanvas(int x, int y) { return dab_test::CanvasPixel(x, y); }
 
 // As when a window that covered the canvas goes away.
 void Repaint() {
@@ -38,10 +36,10 @@ void Repaint() {
 TEST(Snapshot, RepaintBringsBackTheSnapshot) {
     RunDab({800, 600}, [] {
         DrawStroke();
-        ASSERT_EQ(OnCanvas(120, 110), RGB(255, 0, 0));
-        EXPECT_EQ(GetPixel(pictureDC, 120, 110), RGB(255, 255, 255)) << "strokes are not drawn into the snapshot";
+        ASSERT_EQ(OnCanvas(120, 110), kRed);
+        EXPECT_EQ(GetPixel(pictureDC, 120, 110), kWhite) << "strokes are not drawn into the snapshot";
         Repaint();
-        EXPECT_EQ(OnCanvas(120, 110), RGB(255, 255, 255));
+        EXPECT_EQ(OnCanvas(120, 110), kWhite);
     });
 }
 
@@ -49,11 +47,11 @@ TEST(Snapshot, TakenSnapshotSurvivesRepaints) {
     RunDab({800, 600}, [] {
         DrawStroke();
         TakeSnapshot();
-        EXPECT_EQ(GetPixel(pictureDC, 120, 110), RGB(255, 0, 0));
+        EXPECT_EQ(GetPixel(pictureDC, 120, 110), kRed);
         Repaint();
         Repaint();
-        EXPECT_EQ(OnCanvas(120, 110), RGB(255, 0, 0));
-        EXPECT_EQ(OnCanvas(99, 99), RGB(255, 255, 255));
+        EXPECT_EQ(OnCanvas(120, 110), kRed);
+        EXPECT_EQ(OnCanvas(99, 99), kWhite);
     });
 }
 
@@ -65,7 +63,7 @@ TEST(Snapshot, ScreenExposedShowsTheSnapshotOnce) {
         ShowStampPage(kFirstStampGroup + 2);
         testing::Expose();
         testing::WaitUntilIdle();
-        EXPECT_EQ(OnCanvas(120, 110), RGB(255, 255, 255));
+        EXPECT_EQ(OnCanvas(120, 110), kWhite);
         EXPECT_EQ(CurrentStrip().toolGroup, kFirstStampGroup + 2) << "the canvas itself did not repaint";
     });
 }
@@ -99,9 +97,9 @@ TEST(Snapshot, SystemCommandTakesTheSnapshotFirst) {
         // A task switch: the frame is told before it goes, and the drawing is kept for the return.
         testing::LoseFocus();
         testing::WaitUntilIdle();
-        EXPECT_EQ(GetPixel(pictureDC, 120, 110), RGB(255, 0, 0));
+        EXPECT_EQ(GetPixel(pictureDC, 120, 110), kRed);
         Repaint();
-        EXPECT_EQ(OnCanvas(120, 110), RGB(255, 0, 0));
+        EXPECT_EQ(OnCanvas(120, 110), kRed);
     });
 }
 

@@ -38,17 +38,11 @@ TEST_P(Screens, FrameAndCanvasTakeTheirPlaces) {
         GetWindowRect(canvasWindow, &canvas);
         GetClientRect(canvasWindow, &canvasClient);
         // The frame is one pixel larger than the screen, with its border on the screen's edge.
-        EXPECT_EQ(frame.left, 0);
-        EXPECT_EQ(frame.top, 0);
-        EXPECT_EQ(frame.right, s.width + 1);
-        EXPECT_EQ(frame.bottom, s.height + 1);
+        EXPECT_EQ(Sides(frame), Sides({0, 0, s.width + 1, s.height + 1}));
         EXPECT_EQ(frameClient.right, s.width - 1);
         EXPECT_EQ(frameClient.bottom, s.height - 1);
         // The canvas at (50, 72) of the frame's client, its border included in its size.
-        EXPECT_EQ(canvas.left, 51);
-        EXPECT_EQ(canvas.top, 73);
-        EXPECT_EQ(canvas.right - canvas.left, s.width - 50);
-        EXPECT_EQ(canvas.bottom - canvas.top, s.height - 72);
+        EXPECT_EQ(Sides(canvas), Sides({51, 73, 51 + s.width - 50, 73 + s.height - 72}));
         EXPECT_EQ(canvasClient.right, s.width - 52);
         EXPECT_EQ(canvasClient.bottom, s.height - 74);
         // The picture is as large as the window with its border.
@@ -59,12 +53,10 @@ TEST_P(Screens, FrameAndCanvasTakeTheirPlaces) {
         EXPECT_EQ(picture.bmWidth, canvasWidth);
         EXPECT_EQ(picture.bmHeight, canvasHeight);
 
-        EXPECT_EQ(testing::ScreenPixel(51, 200), RGB(0, 0, 0)) << "the canvas's border";
-        EXPECT_EQ(testing::ScreenPixel(200, 73), RGB(0, 0, 0)) << "the canvas's border";
-        EXPECT_EQ(testing::ScreenPixel(CanvasToScreenX(0), CanvasToScreenY(0)), RGB(255, 255, 255));
-        EXPECT_EQ(testing::ScreenPixel(s.width - 1, s.height - 1), RGB(255, 255, 255));
-        EXPECT_EQ(testing::ScreenPixel(450, 40), RGB(0, 0, 127)) << "the frame's navy";
-        EXPECT_EQ(testing::ScreenPixel(0, 100), RGB(0, 0, 0)) << "the frame's border";
+        ExpectPixels(testing::ScreenPixel,
+                     {{51, 200, kBlack, "the canvas's border"}, {200, 73, kBlack, "the canvas's border"},
+                      {CanvasToScreenX(0), CanvasToScreenY(0), kWhite}, {s.width - 1, s.height - 1, kWhite},
+                      {450, 40, RGB(0, 0, 127), "the frame's navy"}, {0, 100, kBlack, "the frame's border"}});
     });
 }
 
@@ -158,10 +150,6 @@ TEST(Startup, ProgramFolderBecomesCurrentAtTheFirstPaint) {
     std::filesystem::current_path(start);
     std::filesystem::remove_all(elsewhere);
 }
-
-}  // namespace
-
-namespace {
 
 // The folder is found however long its path: this test program, copied into a deep folder, still
 // finds its folder and makes it current.

@@ -63,8 +63,8 @@ TEST(Tools, CapturedStrokeGoesOnOutsideTheCanvas) {
         CanvasMove({40, 100});
         CanvasRelease({40, 100});
         testing::WaitUntilIdle();
-        EXPECT_EQ(CanvasPixel(0, 100), paletteColours[5]) << "the segment back in from outside";
-        EXPECT_EQ(CanvasPixel(30, 100), paletteColours[5]);
+        ExpectPixels(CanvasPixel, {{0, 100, paletteColours[5], "the segment back in from outside"},
+                                   {30, 100, paletteColours[5]}});
     });
 }
 
@@ -84,11 +84,11 @@ TEST(Tools, RightPressStopsTheStrokeAndTheReleaseFinishesFromTheLastCorner) {
         CanvasRelease({300, 250});
         testing::WaitUntilIdle();
         COLORREF k = paletteColours[5];
-        EXPECT_EQ(CanvasPixel(200, 100), k) << "the top edge out to the release point";
-        EXPECT_EQ(CanvasPixel(299, 175), k) << "the right edge inside the release point";
-        EXPECT_EQ(CanvasPixel(200, 125), kWhite) << "the rubber band at the last corner is erased";
-        EXPECT_EQ(CanvasPixel(150, 150), kWhite);
-        EXPECT_EQ(SoundsHeard(), std::vector<std::string>{"a39.mub"});
+        ExpectPixels(CanvasPixel, {{200, 100, k, "the top edge out to the release point"},
+                                   {299, 175, k, "the right edge inside the release point"},
+                                   {200, 125, kWhite, "the rubber band at the last corner is erased"},
+                                   {150, 150, kWhite}});
+        EXPECT_EQ(SoundFiles(), std::vector<std::string>{"a39.mub"});
     });
 }
 
@@ -108,7 +108,7 @@ TEST(Tools, LineAndBoxRubberBandsVanishOnRelease) {
                 DrawFinishedBox(canvasWindow, appPalette, 100, 100, 100, 100, 200, 150, brush.penWidth,
                                 brush.currentColour);
             EXPECT_EQ(ReadCanvas(), stroke) << "state " << state;
-            EXPECT_EQ(SoundsHeard(), std::vector<std::string>{state == kLineState ? "a45.mub" : "a46.mub"});
+            EXPECT_EQ(SoundFiles(), std::vector<std::string>{state == kLineState ? "a45.mub" : "a46.mub"});
         }
     });
 }
@@ -167,7 +167,7 @@ TEST(Tools, ShapesFinishWithTheirSoundsInTheFillPattern) {
             ClearCanvas();
             UseTool(shape);
             Stroke({{100, 100}, {250, 260}, {300, 300}});
-            EXPECT_EQ(SoundsHeard(),
+            EXPECT_EQ(SoundFiles(),
                       std::vector<std::string>{shape == kIsoscelesTriangleState ? "a38.mub" : "a39.mub"});
             EXPECT_EQ(CanvasPixel(215, 230), paletteColours[5]) << "shape " << shape << " is filled solid";
             EXPECT_EQ(CanvasPixel(320, 320), kWhite) << "shape " << shape;

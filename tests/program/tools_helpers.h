@@ -34,14 +34,6 @@ inline void UseTool(ToolState state) {
     testing::ClearMediaRecords();
 }
 
-inline std::vector<std::string> SoundsHeard() {
-    std::vector<std::string> files;
-    for (const testing::SoundRecord& r : testing::SoundsPlayed()) files.push_back(r.file);
-    return files;
-}
-
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-
 // The pixels of the image that are not white.
 inline std::vector<POINT> Painted(const CanvasImage& image) {
     std::vector<POINT> points;

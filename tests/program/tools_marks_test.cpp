@@ -24,10 +24,7 @@ TEST(Pens, SpeckledBlockIsSixByTwelveWithTwentyTwoDotsOfEachShade) {
             Click({200, 200});
             std::map<COLORREF, int> counts;
             for (POINT p : Painted(ReadCanvas())) {
-                EXPECT_GE(p.x, 197);
-                EXPECT_LE(p.x, 202);
-                EXPECT_GE(p.y, 194);
-                EXPECT_LE(p.y, 205);
+                ExpectInside({p.x, p.y, p.x, p.y}, {197, 194, 202, 205});
                 counts[CanvasPixel(p.x, p.y)]++;
             }
             int total = 0;
@@ -67,7 +64,7 @@ TEST(Pens, BirdSpecksStayInTheirBoundsAndAreWholeBirds) {
         // The lone pixel and the five birds of 18, 18, 9, 10 and 16 pixels besides it.
         for (int n : sizes) EXPECT_TRUE(n == 1 || n == 19 || n == 10 || n == 11 || n == 17) << n;
         EXPECT_GE(sizes.size(), 4u);
-        EXPECT_EQ(SoundsHeard().front(), "a13.mub");
+        EXPECT_EQ(SoundFiles().front(), "a13.mub");
     });
 }
 
@@ -85,7 +82,7 @@ TEST(Pens, ShadeDotsFallInsideTheirCircleInTheThreeShades) {
             colours.insert(CanvasPixel(p.x, p.y));
         }
         EXPECT_EQ(colours, (std::set<COLORREF>{paletteColours[90], paletteColours[91], paletteColours[92]}));
-        EXPECT_EQ(SoundsHeard(), std::vector<std::string>{"a54.mub"});
+        EXPECT_EQ(SoundFiles(), std::vector<std::string>{"a54.mub"});
     });
 }
 
@@ -98,10 +95,8 @@ TEST(Pens, CrossHairLinesReachAllFourEdgesInOneShade) {
         EXPECT_TRUE(c == paletteColours[3] || c == paletteColours[4] || c == paletteColours[5]);
         RECT client;
         GetClientRect(canvasWindow, &client);
-        EXPECT_EQ(CanvasPixel(200, client.bottom - 1), c);
-        EXPECT_EQ(CanvasPixel(1, 150), c);
-        EXPECT_EQ(CanvasPixel(client.right - 1, 150), c);
-        EXPECT_EQ(CanvasPixel(201, 151), kWhite);
+        ExpectPixels(CanvasPixel, {{200, int(client.bottom) - 1, c}, {1, 150, c}, {int(client.right) - 1, 150, c},
+                                   {201, 151, kWhite}});
     });
 }
 

@@ -18,8 +18,6 @@ using namespace dab_test;
 
 namespace {
 
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-
 // A black square outline from (100, 100) to (200, 200) on a white canvas.
 void DrawBlackBox() {
     ClearCanvas();
@@ -38,11 +36,9 @@ TEST(Tools, FillPaintsTheConnectedAreaAndEndsTheStroke) {
         ChooseFillPattern(2);
         Click({150, 150});
         COLORREF k = paletteColours[5];
-        EXPECT_EQ(CanvasPixel(101, 101), k);
-        EXPECT_EQ(CanvasPixel(199, 199), k);
-        EXPECT_EQ(CanvasPixel(100, 150), kBlack) << "the outline stays";
-        EXPECT_EQ(CanvasPixel(250, 150), kWhite) << "outside the outline";
-        EXPECT_EQ(SoundsHeard(), std::vector<std::string>{"a55.mub"});
+        ExpectPixels(CanvasPixel, {{101, 101, k}, {199, 199, k}, {100, 150, kBlack, "the outline stays"},
+                                   {250, 150, kWhite, "outside the outline"}});
+        EXPECT_EQ(SoundFiles(), std::vector<std::string>{"a55.mub"});
         EXPECT_FALSE(StrokeActive());
     });
 }
@@ -69,12 +65,12 @@ TEST(Tools, FillOnTheCurrentColourOrOnBlackInColouringModeDoesNothing) {
         UseTool(kFillState);
         Click({150, 150});
         EXPECT_EQ(ReadCanvas(), filled) << "a pixel already in the current colour";
-        EXPECT_TRUE(SoundsHeard().empty());
+        EXPECT_TRUE(SoundFiles().empty());
         UseColouringMode(true);
         UseTool(kFillState);
         Click({100, 150});
         EXPECT_EQ(ReadCanvas(), filled) << "a black outline in colouring mode";
-        EXPECT_TRUE(SoundsHeard().empty());
+        EXPECT_TRUE(SoundFiles().empty());
         // Out of colouring mode the outline is an area like any other.
         UseColouringMode(false);
         Click({100, 150});
@@ -94,11 +90,11 @@ TEST(Tools, StampIsCentredOnThePressAndDraggingDoesNotRepeatIt) {
         UseTool(kStampState);
         Stroke({{200, 150}, {260, 190}, {330, 230}});
         EXPECT_EQ(ReadCanvas(), expected);
-        EXPECT_EQ(SoundsHeard(), std::vector<std::string>{"a11.mub"});
+        EXPECT_EQ(SoundFiles(), std::vector<std::string>{"a11.mub"});
         SwitchSound();
         UseTool(kStampState);
         Click({100, 100});
-        EXPECT_TRUE(SoundsHeard().empty());
+        EXPECT_TRUE(SoundFiles().empty());
     });
 }
 
@@ -116,7 +112,7 @@ TEST(Tools, BlobTrailAndSplatEndTheStrokeAtOnce) {
             CanvasRelease({320, 220});
             testing::WaitUntilIdle();
             EXPECT_EQ(ReadCanvas(), pressed) << "state " << state << " draws once";
-            EXPECT_EQ(SoundsHeard(), std::vector<std::string>{state == kBlobState ? "a17.mub" : "a38.mub"});
+            EXPECT_EQ(SoundFiles(), std::vector<std::string>{state == kBlobState ? "a17.mub" : "a38.mub"});
         }
     });
 }
@@ -132,21 +128,14 @@ TEST(Tools, SplatHasFiveToTwentyFourVerticesWithinEightyPixels) {
             // One point more is computed than the polygon uses.
             int computed = 0;
             while (PolygonVertices()[computed].x != kUnused.x) {
-                EXPECT_GE(PolygonVertices()[computed].x, 220);
-                EXPECT_LE(PolygonVertices()[computed].x, 379);
-                EXPECT_GE(PolygonVertices()[computed].y, 120);
-                EXPECT_LE(PolygonVertices()[computed].y, 279);
+                POINT p = PolygonVertices()[computed];
+                ExpectInside({p.x, p.y, p.x, p.y}, {220, 120, 379, 279});
                 computed++;
             }
             fewest = std::min(fewest, computed - 1);
             most = std::max(most, computed - 1);
             if (round % 50 == 0)
-                for (POINT p : Painted(ReadCanvas())) {
-                    EXPECT_GE(p.x, 220);
-                    EXPECT_LT(p.x, 380);
-                    EXPECT_GE(p.y, 120);
-                    EXPECT_LT(p.y, 280);
-                }
+                for (POINT p : Painted(ReadCanvas())) ExpectInside({p.x, p.y, p.x, p.y}, {220, 120, 379, 279});
         }
         EXPECT_EQ(fewest, 5);
         EXPECT_EQ(most, 24);

@@ -76,7 +76,7 @@ TEST(Pens, ZigzagMiddleSegmentIsMirroredAboutTheMouseHeight) {
             CanvasPress({100, 150});
             testing::WaitUntilIdle();
             EXPECT_TRUE(Painted(ReadCanvas()).empty()) << "the press draws nothing";
-            EXPECT_EQ(SoundsHeard(), std::vector<std::string>{"a34.mub"});
+            EXPECT_EQ(SoundFiles(), std::vector<std::string>{"a34.mub"});
             CanvasMove({400, 150});
             CanvasRelease({400, 150});
             testing::WaitUntilIdle();
@@ -110,7 +110,7 @@ TEST(Pens, FourWayPenOnTheMiddleLinesCoincidesWithItsImage) {
             EXPECT_EQ(p.y, hy);
             EXPECT_NE(CanvasPixel(2 * hx - p.x, p.y), kWhite) << p.x;
         }
-        EXPECT_EQ(SoundsHeard(), (std::vector<std::string>{"a18.mub", "a18.mub"}));
+        EXPECT_EQ(SoundFiles(), (std::vector<std::string>{"a18.mub", "a18.mub"}));
     });
 }
 
@@ -121,10 +121,8 @@ TEST(Pens, FourWayPenDrawsAllFourImages) {
         Stroke({{100, 100}, {140, 120}, {180, 120}});
         COLORREF k = paletteColours[5];
         for (POINT p : {POINT{120, 110}, POINT{160, 120}}) {
-            EXPECT_EQ(CanvasPixel(p.x, p.y), k);
-            EXPECT_EQ(CanvasPixel(mx - p.x, p.y), k);
-            EXPECT_EQ(CanvasPixel(p.x, my - p.y), k);
-            EXPECT_EQ(CanvasPixel(mx - p.x, my - p.y), k);
+            int x = p.x, y = p.y;
+            ExpectPixels(CanvasPixel, {{x, y, k}, {mx - x, y, k}, {x, my - y, k}, {mx - x, my - y, k}});
         }
     });
 }
@@ -135,13 +133,11 @@ TEST(Pens, MirrorPensDrawTheirImagesAcrossTheMiddleLines) {
         COLORREF k = paletteColours[5];
         UseTool(kTopToBottomState);
         Stroke({{100, 80}, {140, 100}});
-        EXPECT_EQ(CanvasPixel(120, 90), k);
-        EXPECT_EQ(CanvasPixel(120, my - 90), k);
-        EXPECT_EQ(SoundsHeard(), std::vector<std::string>{"a41.mub"});
+        ExpectPixels(CanvasPixel, {{120, 90, k}, {120, my - 90, k}});
+        EXPECT_EQ(SoundFiles(), std::vector<std::string>{"a41.mub"});
         UseTool(kLeftToRightState);
         Stroke({{100, 150}, {140, 170}});
-        EXPECT_EQ(CanvasPixel(120, 160), k);
-        EXPECT_EQ(CanvasPixel(mx - 120, 160), k);
+        ExpectPixels(CanvasPixel, {{120, 160, k}, {mx - 120, 160, k}});
         // The curtain: every segment starts on the press row at the previous x.
         ClearCanvas();
         UseTool(kCurtainState);
@@ -163,10 +159,7 @@ TEST(Pens, PointMirroredLinesPassThroughThePressPoint) {
         UseTool(kPointMirroredState);
         Stroke({{200, 200}, {250, 200}, {200, 260}});
         COLORREF k = paletteColours[5];
-        EXPECT_EQ(CanvasPixel(160, 200), k);
-        EXPECT_EQ(CanvasPixel(240, 200), k);
-        EXPECT_EQ(CanvasPixel(200, 150), k);
-        EXPECT_EQ(CanvasPixel(200, 250), k);
+        ExpectPixels(CanvasPixel, {{160, 200, k}, {240, 200, k}, {200, 150, k}, {200, 250, k}});
     });
 }
 

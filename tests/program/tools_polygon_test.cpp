@@ -17,17 +17,14 @@ TEST(Pens, PolygonIsFilledInTheFillPatternOnRelease) {
         UseTool(kFilledPolygonState);
         Stroke({{100, 100}, {200, 100}, {200, 200}, {100, 200}});
         COLORREF k = paletteColours[5];
-        EXPECT_EQ(CanvasPixel(150, 150), k);
-        EXPECT_EQ(CanvasPixel(100, 150), k) << "the closing line";
-        EXPECT_EQ(CanvasPixel(250, 150), kWhite);
+        ExpectPixels(CanvasPixel, {{150, 150, k}, {100, 150, k, "the closing line"}, {250, 150, kWhite}});
         EXPECT_EQ(PolygonVertexCount(), 4) << "the press and three moves; the release point is not counted";
-        EXPECT_EQ(SoundsHeard(), std::vector<std::string>{"a38.mub"});
+        EXPECT_EQ(SoundFiles(), std::vector<std::string>{"a38.mub"});
         // Hollow keeps only the outline.
         ClearCanvas();
         ChooseFillPattern(1);
         Stroke({{100, 100}, {200, 100}, {200, 200}, {100, 200}});
-        EXPECT_EQ(CanvasPixel(150, 150), kWhite);
-        EXPECT_EQ(CanvasPixel(150, 100), k);
+        ExpectPixels(CanvasPixel, {{150, 150, kWhite}, {150, 100, k}});
     });
 }
 
@@ -39,7 +36,7 @@ TEST(Pens, WhitePolygonEraserWhitensTheInside) {
         for (POINT p : {POINT{150, 150}, POINT{101, 101}, POINT{199, 199}, POINT{150, 100}})
             EXPECT_EQ(CanvasPixel(p.x, p.y), kWhite) << p.x << "," << p.y;
         EXPECT_EQ(CanvasPixel(250, 150), Checks(250, 150));
-        EXPECT_EQ(SoundsHeard(), std::vector<std::string>{"a28.mub"});
+        EXPECT_EQ(SoundFiles(), std::vector<std::string>{"a28.mub"});
     });
 }
 
