@@ -10,8 +10,6 @@ BrushChoice brush;
 
 const BrushChoice& CurrentBrush() { return brush; }
 
-void ResetBrushChoice() { brush = BrushChoice{}; }
-
 void ChooseColourFamily(int family) { brush.colourFamily = family; }
 
 void ChooseShade(int shade) {

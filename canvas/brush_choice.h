@@ -20,8 +20,6 @@ struct BrushChoice {
 
 const BrushChoice& CurrentBrush();
 
-// The defaults of a new frame.
-void ResetBrushChoice();
 // The family's colour button: the shade is chosen after it.
 void ChooseColourFamily(int family);
 // A shade of the current family, which becomes the current colour.
