@@ -4,8 +4,11 @@
 #include "platform/win32.h"
 
 LRESULT CALLBACK PWinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-// Copies the visible canvas into pictureDC.
+// Copies the visible canvas into pictureDC: its client area only, so that the columns and rows under its
+// border stay white whatever the system shows there.
 void TakeSnapshot();
+// The canvas's client area: canvasWidth × canvasHeight less the border, the picture as the child sees it.
+SIZE CanvasClientSize();
 // Copies pictureDC back over the visible canvas, plainly, without the palette: undo, and the way back from
 // the picture chooser.
 void ShowSnapshotOnCanvas();

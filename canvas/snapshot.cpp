@@ -26,7 +26,14 @@ void ShowSnapshotOnCanvas() {
     BitBlt(canvas.dc(), 0, 0, canvasWidth, canvasHeight, pictureDC, 0, 0, SRCCOPY);
 }
 
+SIZE CanvasClientSize() {
+    RECT client;
+    GetClientRect(canvasWindow, &client);
+    return {client.right, client.bottom};
+}
+
 void TakeSnapshot() {
     Drawing canvas(canvasWindow, appPalette);
-    BitBlt(pictureDC, 0, 0, canvasWidth, canvasHeight, canvas.dc(), 0, 0, SRCCOPY);
+    SIZE client = CanvasClientSize();
+    BitBlt(pictureDC, 0, 0, client.cx, client.cy, canvas.dc(), 0, 0, SRCCOPY);
 }

@@ -6,6 +6,7 @@
 #include "base/frame_requests.h"
 #include "base/state.h"
 #include "canvas/brush_choice.h"
+#include "canvas/canvas.h"
 #include "draw/drawing.h"
 
 
@@ -85,7 +86,8 @@ void BeginTextEntry(POINT origin) {
         textBackgroundDC = CreateCompatibleDC(d.dc());
         textBackgroundBitmap = CreateCompatibleBitmap(d.dc(), canvasWidth, canvasHeight);
         SelectObject(textBackgroundDC, textBackgroundBitmap);
-        BitBlt(textBackgroundDC, 0, 0, canvasWidth, canvasHeight, d.dc(), 0, 0, SRCCOPY);
+        SIZE client = CanvasClientSize();
+        BitBlt(textBackgroundDC, 0, 0, client.cx, client.cy, d.dc(), 0, 0, SRCCOPY);
     }
     // Typed characters arrive at the frame.
     SetFocus(frameWindow);

@@ -48,7 +48,10 @@ void QuarterCanvas() {
     Drawing d(canvasWindow, appPalette);
     HPALETTE kept = SelectPalette(pictureDC, appPalette, FALSE);
     RealizePalette(pictureDC);
-    int w = canvasWidth, h = canvasHeight;
+    // Halves of the client area, so that every quarter is the picture the child sees and nothing of the
+    // columns and rows under the border.
+    SIZE client = CanvasClientSize();
+    int w = client.cx, h = client.cy;
     const POINT quarters[4] = {{0, 0}, {w / 2, 0}, {0, h / 2}, {w / 2, h / 2}};
     for (POINT q : quarters) StretchBlt(d.dc(), q.x, q.y, w / 2, h / 2, pictureDC, 0, 0, w, h, SRCCOPY);
     SelectPalette(pictureDC, kept, TRUE);

@@ -118,6 +118,22 @@ TEST(Effects, SwapCanvasHalvesSwapsFromTheSnapshotItTakes) {
     });
 }
 
+// The snapshot is the client area only: the columns and rows under the border stay white whatever the
+// system shows there, and the quarters halve the picture the child sees, so a black one gives no seam.
+TEST(Effects, QuartersOfABlackPictureLeaveNoSeam) {
+    for (Screen screen : {Screen{640, 480}, Screen{800, 600}, Screen{1024, 768}}) {
+        RunDab(screen, [&] {
+            PaintCanvas([](int, int) { return kBlack; });
+            TakeSnapshot();
+            QuarterCanvas();
+            CanvasImage image = ReadCanvas();
+            EXPECT_EQ(WrongPixels(image, [](int, int) { return kBlack; }), 0) << screen.width << " x " << screen.height;
+            EXPECT_EQ(GetPixel(pictureDC, canvasWidth - 1, canvasHeight - 1), kWhite)
+                << screen.width << " x " << screen.height;
+        });
+    }
+}
+
 struct NamedEffect {
     const char* name;
     void (*run)();
