@@ -1,5 +1,7 @@
 #include "base/random.h"
 
+#include <cstdlib>
+
 #include "platform/win32.h"
 
 namespace {
@@ -25,4 +27,13 @@ uint32_t ClockSeconds() {
     uint64_t ticks = (uint64_t(now.dwHighDateTime) << 32) | now.dwLowDateTime;
     // 100-nanosecond ticks since 1601; seconds since 1970.
     return uint32_t((ticks - 116444736000000000ull) / 10000000ull);
+}
+
+uint32_t StartSeed() {
+    char text[16];
+    DWORD length = GetEnvironmentVariableA("DAB_SEED", text, sizeof text);
+    if (length == 0 || length >= sizeof text) return ClockSeconds();
+    char* end;
+    unsigned long seed = std::strtoul(text, &end, 10);
+    return *end == '\0' ? uint32_t(seed) : ClockSeconds();
 }

@@ -11,3 +11,6 @@ int RandomNumber();
 int RandomBelow(int n);
 // The current time in seconds, from the system clock.
 uint32_t ClockSeconds();
+// The number in DAB_SEED, so that two runs (the Windows and the Linux program side by side) draw the same;
+// the clock's seconds when it is unset or not a number.
+uint32_t StartSeed();

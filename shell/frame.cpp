@@ -47,7 +47,7 @@ LRESULT CreateFrameContents(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     FindProgramDirectory();
     ReadSettings();
     StartSoundAsSet();
-    SeedRandom(ClockSeconds());
+    SeedRandom(StartSeed());
     RegisterCanvasClass();
     CreateCanvas(window);
     return DefWindowProcA(window, message, wParam, lParam);

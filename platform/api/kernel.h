@@ -45,6 +45,7 @@ typedef struct _OFSTRUCT {
 #define ERROR_INVALID_PARAMETER 87L
 #define ERROR_DISK_FULL 112L
 #define ERROR_ALREADY_EXISTS 183L
+#define ERROR_ENVVAR_NOT_FOUND 203L
 #define ERROR_FILENAME_EXCED_RANGE 206L
 
 HFILE WINAPI OpenFile(LPCSTR fileName, LPOFSTRUCT reOpenBuffer, UINT style);
@@ -55,6 +56,10 @@ HFILE WINAPI _lclose(HFILE file);
 BOOL WINAPI DeleteFileA(LPCSTR fileName);
 // Renames a file or folder; refuses, changing nothing, when the new name is taken.
 BOOL WINAPI MoveFileA(LPCSTR existingFileName, LPCSTR newFileName);
+
+// The process's environment. The length without the terminating zero when the value fits in size, else
+// the size it needs with the zero, the buffer untouched; 0 and ERROR_ENVVAR_NOT_FOUND when it is not set.
+DWORD WINAPI GetEnvironmentVariableA(LPCSTR name, LPSTR buffer, DWORD size);
 
 // The error of the calling thread's last failed call (and of CreateFileA's success).
 DWORD WINAPI GetLastError(void);

@@ -1,4 +1,4 @@
-// The one pseudo-random generator: seeded from the clock at the frame's creation, 31 bits a draw.
+// The one pseudo-random generator: seeded from DAB_SEED or the clock at the frame's creation, 31 bits a draw.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -10,13 +10,28 @@ using dab_test::RunDab;
 
 namespace {
 
-TEST(Random, SeededOnceFromTheClockAtStart) {
-    RunDab({640, 480}, [] {
-        int first[5];
-        for (int& n : first) n = RandomNumber();
-        SeedRandom(uint32_t(dab_test::kStartTime));
-        for (int n : first) EXPECT_EQ(RandomNumber(), n);
-    });
+TEST(Random, SeededOnceFromDabSeedOrElseTheClockAtStart) {
+    struct {
+        const char* variable;  // nullptr: unset.
+        uint32_t seed;
+    } cases[] = {
+        {nullptr, uint32_t(dab_test::kStartTime)},
+        {"4242", 4242},
+        {"0", 0},
+        {"4294967295", 4294967295u},
+        {"42x", uint32_t(dab_test::kStartTime)},
+        {"", uint32_t(dab_test::kStartTime)},
+    };
+    for (const auto& c : cases) {
+        if (c.variable) setenv("DAB_SEED", c.variable, 1);
+        RunDab({640, 480}, [&] {
+            int first[5];
+            for (int& n : first) n = RandomNumber();
+            SeedRandom(c.seed);
+            for (int n : first) EXPECT_EQ(RandomNumber(), n) << (c.variable ? c.variable : "unset");
+        });
+        unsetenv("DAB_SEED");
+    }
 }
 
 TEST(Random, DrawsAreThirtyOneBitsAndEveryRemainderComes) {
