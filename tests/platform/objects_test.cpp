@@ -171,6 +171,29 @@ TEST(Rops, TernaryOperationsEvaluateEveryTruthTable) {
     EXPECT_EQ(gdi::Rop2FromRop3(gdi::MakeRop3(WHITENESS)), R2_WHITE);
 }
 
+TEST(Rops, HatchGapsTakeTheOperationWithoutItsPatternPasses) {
+    for (int code = 0; code < 256; code++) {
+        gdi::Rop3 rop = gdi::MakeRop3(uint32_t(code) << 16), gap = gdi::HatchGapRop3(rop);
+        EXPECT_FALSE(gap.usesPattern()) << code;
+        // An operation without the pattern is worked as it is; one of pattern and destination leaves the
+        // destination.
+        bool known = !rop.usesPattern() || !rop.usesSource();
+        EXPECT_TRUE(!known || gap.code == (rop.usesPattern() ? 0xAA : rop.code)) << code;
+    }
+    struct Case {
+        uint32_t rop;
+        uint8_t gap;
+    };
+    const Case cases[] = {
+        {MERGECOPY, 0xCC},  // PSa: the source
+        {PATPAINT, 0xEE},   // DPSnoo: D | S
+        {0xB8074A, 0x88},   // PSDPxax: S & D
+        {0xE20746, 0x22},   // DSPDxax: D & ~S
+        {0x020C89, 0x88},   // DPSona: S & D
+    };
+    for (const Case& c : cases) EXPECT_EQ(gdi::HatchGapRop3(gdi::MakeRop3(c.rop)).code, c.gap) << c.rop;
+}
+
 TEST(DeviceCaps, TheScreenIsATrueColourDevice) {
     HDC screen = GetDC(nullptr);
     EXPECT_EQ(GetDeviceCaps(screen, BITSPIXEL), 32);
