@@ -2,6 +2,7 @@
 // (GetDIBits) and bitmaps whose bits the caller sees (CreateDIBSection).
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "blit.h"
 #include "colour.h"
@@ -16,14 +17,21 @@ bool SupportedDepth(int bpp) { return bpp == 1 || bpp == 4 || bpp == 8 || bpp ==
 
 size_t RowBytes(int64_t width, int bpp) { return size_t(((width * bpp + 31) / 32) * 4); }
 
-int NearestIndex(const std::vector<PALETTEENTRY>& entries, uint32_t pixel) {
+// With `coarse` (8 bits) the reference matches at 5 bits a channel, each channel at the middle of its step of
+// 8; a colour the table holds keeps its entry.
+int NearestIndex(const std::vector<PALETTEENTRY>& entries, uint32_t pixel, bool coarse) {
     int best = 0;
     int64_t bestDistance = INT64_MAX;
     int r = int((pixel >> 16) & 0xFF), g = int((pixel >> 8) & 0xFF), b = int(pixel & 0xFF);
+    if (coarse) {
+        for (size_t i = 0; i < entries.size(); i++)
+            if (r == entries[i].peRed && g == entries[i].peGreen && b == entries[i].peBlue) return int(i);
+        r = (r & 0xF8) + 4, g = (g & 0xF8) + 4, b = (b & 0xF8) + 4;
+    }
     for (size_t i = 0; i < entries.size(); i++) {
         int dr = r - entries[i].peRed, dg = g - entries[i].peGreen, db = b - entries[i].peBlue;
         int64_t distance = int64_t(dr) * dr + int64_t(dg) * dg + int64_t(db) * db;
-        if (distance <= bestDistance) bestDistance = distance, best = int(i);  // ties go to the later entry
+        if (distance < bestDistance) bestDistance = distance, best = int(i);  // ties go to the earlier entry
     }
     return best;
 }
@@ -31,12 +39,12 @@ int NearestIndex(const std::vector<PALETTEENTRY>& entries, uint32_t pixel) {
 // Pictures hold few colours and repeat them, so each search for the nearest entry is remembered.
 class NearestCache {
 public:
-    explicit NearestCache(const std::vector<PALETTEENTRY>& entries) : entries_(entries) {}
+    NearestCache(const std::vector<PALETTEENTRY>& entries, bool coarse) : entries_(entries), coarse_(coarse) {}
     int Find(uint32_t pixel) {
         // Made at the first search: reading at 16 bits or more never searches.
         if (slots_.empty()) slots_.resize(size_t(1) << kBits);
         Slot& slot = slots_[(pixel * 2654435761u) >> (32 - kBits)];
-        if (slot.index < 0 || slot.pixel != pixel) slot = {pixel, NearestIndex(entries_, pixel)};
+        if (slot.index < 0 || slot.pixel != pixel) slot = {pixel, NearestIndex(entries_, pixel, coarse_)};
         return slot.index;
     }
 
@@ -47,12 +55,13 @@ private:
         int index = -1;
     };
     const std::vector<PALETTEENTRY>& entries_;
+    bool coarse_;
     std::vector<Slot> slots_;
 };
 
 // The colour table GetDIBits makes for a depth of 8 bits or fewer: black and white; the sixteen VGA
-// colours; for 8 bits the DC's own palette, the rest of the 256 filled from the default table, whose
-// middle entries hold 8 levels of red and green and 4 of blue between the 20 system colours.
+// colours, the two greys the other way round; for 8 bits the DC's own palette, the rest of the 256 filled from the
+// default table, whose middle entries hold 8 levels of red and green and 4 of blue between the 20 system colours.
 std::vector<PALETTEENTRY> SynthesisedTable(const DeviceContext& d, int bitCount) {
     const Palette* system = FindPalette(HPALETTE(GetStockObject(DEFAULT_PALETTE)));
     const std::vector<PALETTEENTRY>& colours = system->entries;
@@ -60,6 +69,7 @@ std::vector<PALETTEENTRY> SynthesisedTable(const DeviceContext& d, int bitCount)
     std::vector<PALETTEENTRY> table(colours.begin(), colours.begin() + 8);
     if (bitCount == 4) {
         table.insert(table.end(), colours.end() - 8, colours.end());
+        std::swap(table[7], table[8]);
         return table;
     }
     table.resize(256);
@@ -161,7 +171,7 @@ int WINAPI GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits
 
     int64_t first = start, last = std::min<int64_t>(int64_t(start) + lines, height);
     uint8_t* out = static_cast<uint8_t*>(bits);
-    NearestCache nearest(entries);
+    NearestCache nearest(entries, h.biBitCount == 8);
     int copied = 0;
     for (int64_t line = first; line < last; line++) {
         // Lines count from the bottom for bottom-up DIBs.
