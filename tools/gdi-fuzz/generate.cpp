@@ -212,7 +212,6 @@ struct DcState {
     bool hatchSelected = false;  // a hatch brush is selected
     bool nullSelected = false;   // a hollow brush is selected
     bool hatchUsed = false;      // and has drawn since: the reference has fixed its background
-    bool brushSelected = false;
     bool ownPalette = false;
     int width = 0, height = 0;
     int rop2 = 13;
@@ -364,10 +363,11 @@ private:
 
     void SelectBrush(const NamedBrush& b) {
         emit("SelectObject " + b.name);
-        dc().brushSelected = true;
         dc().hatchSelected = b.hatch;
         dc().nullSelected = b.hollow;
         dc().hatchUsed = false;
+        // A hatch's gaps are kept or painted by the background mode, which it takes at its first use.
+        if (b.hatch && r_.chance(50)) emit("SetBkMode " + num(r_.between(1, 2)));
     }
 
     bool Select() {
@@ -436,8 +436,9 @@ private:
         int w = dc().width, h = dc().height;
         int64_t l = Coord(w), t = Coord(h), rgt = Coord(w), b = Coord(h);
         bool ellipse = r_.chance(50);
-        if (ellipse && dc().brushSelected) {
-            // The reference puts stray pixels into filled ellipses that are tall or wide for their size.
+        if (ellipse && !dc().nullSelected) {
+            // The reference puts stray pixels into filled ellipses that are tall or wide for their size; a DC
+            // fills with the white stock brush until another is selected.
             int64_t a = std::llabs(rgt - l), c = std::llabs(b - t);
             int64_t low = std::min(a, c), high = std::max(a, c);
             if (low >= 3 && high * 2 >= low * low) return false;
@@ -488,7 +489,8 @@ private:
         int w = dc().width, h = dc().height;
         int kind = int(r_.between(1, 10));
         if (kind <= 6) {
-            uint32_t rop = r_.pick(kPatternRops);
+            uint32_t rop = r_.chance(70) ? r_.pick(kPatternRops) : AnyRop();
+            while (UsesSource(rop)) rop = AnyRop();
             emit("PatBlt " + num(Coord(w)) + " " + num(Coord(h)) + " " + num(Extent(w)) + " " + num(Extent(h)) + " " +
                  hex(rop));
             if (Rop3SetsTopByte(rop)) polluted_ = true;
@@ -519,11 +521,15 @@ private:
     // own surface part way through its passes (known differences, blit_hatch_phase, blit_null_brush_source and
     // blit_overlap_passes), so those come with solid brushes and other surfaces only.
     uint32_t BlitRop(bool sameSurface) {
-        uint32_t rop = r_.pick(kRop3s);
         bool plain = !dc().hatchSelected && !dc().nullSelected && !sameSurface;
-        while (!plain && UsesPattern(rop) && UsesSource(rop)) rop = r_.pick(kRop3s);
+        uint32_t rop;
+        do rop = r_.chance(70) ? r_.pick(kRop3s) : AnyRop();
+        while (!plain && UsesPattern(rop) && UsesSource(rop));
         return rop;
     }
+
+    // Any of the 256 operations; the low word, which says how to evaluate it, is ignored by both.
+    uint32_t AnyRop() { return uint32_t(r_.between(0, 255)) << 16; }
 
     static bool UsesPattern(uint32_t rop) { return ((rop >> 20) & 0xF) != ((rop >> 16) & 0xF); }
     static bool UsesSource(uint32_t rop) { return ((rop >> 18) & 0x33) != ((rop >> 16) & 0x33); }
