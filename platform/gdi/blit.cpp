@@ -473,9 +473,13 @@ BOOL WINAPI InvertRect(HDC dc, const RECT* rect) {
 
 int WINAPI FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
     DeviceContext* d = FindDc(dc);
-    Brush* b = FindBrush(brush);
-    if (!d || !b || !rect) return 0;
+    if (!d || !FindBrush(brush) || !rect) return 0;
+    // The reference selects the brush for the call, then the previous one again. A previous brush deleted while
+    // selected goes as this one comes in, so this one stays; a brush that cannot be selected leaves the DC's.
+    HGDIOBJ previous = SelectObject(dc, brush);
     // As a pattern copy: a rectangle given right to left or bottom to top runs from its far edges.
-    return PatternBlt(*d, rect->left, rect->top, int64_t(rect->right) - rect->left, int64_t(rect->bottom) - rect->top, b,
-                      PATCOPY);
+    bool drawn = PatternBlt(*d, rect->left, rect->top, int64_t(rect->right) - rect->left,
+                            int64_t(rect->bottom) - rect->top, FindBrush(d->brush), PATCOPY);
+    if (previous) SelectObject(dc, previous);
+    return drawn;
 }

@@ -52,6 +52,29 @@ TEST(Objects, SelectionReturnsThePreviousObjectAndDeletionWaitsForIt) {
     EXPECT_EQ(SelectObject(m.dc, GetStockObject(DEFAULT_PALETTE)), nullptr);
 }
 
+TEST(Objects, FillRectSelectsItsBrushForTheCall) {
+    MemoryDc m(4, 1), other(1, 1);
+    RECT first{0, 0, 1, 1}, second{1, 0, 2, 1}, third{2, 0, 3, 1};
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0)), doomed = CreateSolidBrush(RGB(0, 0, 255));
+    HBRUSH held = CreateSolidBrush(RGB(0, 255, 0));
+    // A brush deleted while another DC holds it cannot be selected: the DC's own fills.
+    SelectObject(other.dc, held);
+    DeleteObject(held);
+    FillRect(m.dc, &first, held);
+    EXPECT_EQ(GetPixel(m.dc, 0, 0), RGB(255, 255, 255));
+    // The previous brush comes back, unless it was deleted while selected: then FillRect's stays.
+    SelectObject(m.dc, doomed);
+    FillRect(m.dc, &second, red);
+    EXPECT_EQ(GetPixel(m.dc, 1, 0), RGB(255, 0, 0));
+    EXPECT_EQ(SelectObject(m.dc, doomed), doomed);
+    DeleteObject(doomed);
+    FillRect(m.dc, &third, red);
+    EXPECT_EQ(GetPixel(m.dc, 2, 0), RGB(255, 0, 0));
+    EXPECT_EQ(SelectObject(m.dc, GetStockObject(WHITE_BRUSH)), red);
+    SelectObject(other.dc, GetStockObject(WHITE_BRUSH));
+    DeleteObject(red);
+}
+
 TEST(Objects, ABitmapLivesInOneDcAtATime) {
     MemoryDc m(4, 4);
     HDC second = CreateCompatibleDC(m.screen);
