@@ -482,6 +482,7 @@ private:
                  num(r_.between(0, 1)));
         }
         UseBrush();
+        DrewWithRop2();  // a fill goes through the binary raster operation too
         return true;
     }
 
@@ -509,11 +510,24 @@ private:
     }
 
     // A source rectangle for a surface: mostly inside, sometimes running off any edge.
-    std::string SourceRect(int w, int h, int64_t dw, int64_t dh) {
-        int64_t sx = r_.chance(70) ? r_.between(0, std::max(0, w - 1)) : Coord(w);
-        int64_t sy = r_.chance(70) ? r_.between(0, std::max(0, h - 1)) : Coord(h);
-        int64_t sw = r_.chance(30) ? dw : Extent(w), sh = r_.chance(30) ? dh : Extent(h);
-        return num(sx) + " " + num(sy) + " " + num(sw) + " " + num(sh);
+    // Onto a single row or column from a longer rectangle that runs off a surface, the reference reads past the
+    // surface's edge (a known difference, stretch_single_off_source): from a surface, such rectangles stay inside.
+    std::string SourceRect(int w, int h, int64_t dw, int64_t dh, bool surface) {
+        for (;;) {
+            int64_t sx = r_.chance(70) ? r_.between(0, std::max(0, w - 1)) : Coord(w);
+            int64_t sy = r_.chance(70) ? r_.between(0, std::max(0, h - 1)) : Coord(h);
+            int64_t sw = r_.chance(30) ? dw : Extent(w), sh = r_.chance(30) ? dh : Extent(h);
+            bool across = !SingleFromLonger(dw, sw) || Inside(sx, sw, w);
+            bool down = !SingleFromLonger(dh, sh) || Inside(sy, sh, h);
+            if (!surface || (across && down)) return num(sx) + " " + num(sy) + " " + num(sw) + " " + num(sh);
+        }
+    }
+
+    static bool SingleFromLonger(int64_t dstExtent, int64_t srcExtent) {
+        return std::llabs(dstExtent) == 1 && std::llabs(srcExtent) > 1;
+    }
+    static bool Inside(int64_t start, int64_t extent, int length) {
+        return std::min(start, start + extent) >= 0 && std::max(start, start + extent) <= length;
     }
 
     // A raster operation for a blit. Where an operation combines pattern and source, the reference lays a
@@ -547,8 +561,8 @@ private:
             emit("BitBlt " + num(dx) + " " + num(dy) + " " + num(dw) + " " + num(dh) + " " + num(Coord(w)) + " " +
                  num(Coord(h)) + " " + hex(rop));
         } else {
-            emit("StretchBlt " + num(dx) + " " + num(dy) + " " + num(dw) + " " + num(dh) + " " + SourceRect(w, h, dw, dh) +
-                 " " + hex(rop));
+            emit("StretchBlt " + num(dx) + " " + num(dy) + " " + num(dw) + " " + num(dh) + " " +
+                 SourceRect(w, h, dw, dh, true) + " " + hex(rop));
         }
         UsedRop3(rop);
         return true;
@@ -562,7 +576,7 @@ private:
         const Picture& p = r_.pick(pictures_);
         uint32_t rop = r_.chance(60) ? 0xCC0020 : BlitRop(false);
         int64_t dw = Extent(w), dh = Extent(h);
-        std::string source = r_.chance(35) ? "0 0 -1 -1" : SourceRect(12, 10, dw, dh);
+        std::string source = r_.chance(35) ? "0 0 -1 -1" : SourceRect(12, 10, dw, dh, false);
         emit("StretchDIBits " + num(Coord(w)) + " " + num(Coord(h)) + " " + num(dw) + " " + num(dh) + " " + source + " " +
              p.name + " " + hex(rop));
         UsedRop3(rop);
@@ -623,7 +637,7 @@ private:
                  num(Coord(from.width)) + " " + num(Coord(from.height)) + " " + hex(rop));
         } else {
             emit("StretchBltFrom " + from.name + " " + num(dx) + " " + num(dy) + " " + num(dw) + " " + num(dh) + " " +
-                 SourceRect(from.width, from.height, dw, dh) + " " + hex(rop));
+                 SourceRect(from.width, from.height, dw, dh, true) + " " + hex(rop));
         }
         UsedRop3(rop);
         return true;
