@@ -88,27 +88,42 @@ TEST_F(Picture, EightBitsThroughAPaletteKeepItsColours) {
         EXPECT_EQ(RGB(dib.colour(i).rgbRed, dib.colour(i).rgbGreen, dib.colour(i).rgbBlue), c) << i;
         EXPECT_EQ(dib.pixels[size_t(i)], i) << "column " << i;
     }
-    // Every other pixel takes the entry nearest to it over all 256, its channels taken at 5 bits, each at the
-    // middle of its step of 8.
+    // Every pixel takes the table entry nearest to it, over all 256.
     for (int y = 0; y < 4; y++) {
-        for (int x = y == 0 ? 4 : 0; x < 6; x++) {
+        for (int x = 0; x < 6; x++) {
             COLORREF c = Colour(x, y);
             auto distance = [&](int i) {
-                auto d = [](int channel, int entry) { return (channel & 0xF8) + 4 - entry; };
-                int dr = d(GetRValue(c), dib.colour(i).rgbRed), dg = d(GetGValue(c), dib.colour(i).rgbGreen),
-                    db = d(GetBValue(c), dib.colour(i).rgbBlue);
+                int dr = GetRValue(c) - dib.colour(i).rgbRed, dg = GetGValue(c) - dib.colour(i).rgbGreen,
+                    db = GetBValue(c) - dib.colour(i).rgbBlue;
                 return dr * dr + dg * dg + db * db;
             };
             int chosen = dib.pixels[size_t(y * 8 + x)];
-            for (int i = 0; i < 256; i++) {
-                // Ties go to the earlier entry.
-                if (i < chosen) {
-                    EXPECT_LT(distance(chosen), distance(i)) << x << "," << y;
-                } else {
-                    EXPECT_LE(distance(chosen), distance(i)) << x << "," << y;
-                }
-            }
+            for (int i = 0; i < 256; i++) EXPECT_LE(distance(chosen), distance(i)) << x << "," << y;
         }
+    }
+}
+
+TEST(DefaultTables, ColoursMatchAsTheReferenceMatchesThem) {
+    struct Case {
+        int bits;
+        COLORREF colour, expected;
+    };
+    const Case cases[] = {
+        {8, RGB(255, 255, 247), RGB(255, 251, 240)},  // at 5 bits a channel cream is nearer than white
+        {8, RGB(255, 251, 240), RGB(255, 251, 240)},  // a colour the table holds keeps its entry
+        {8, RGB(64, 64, 64), RGB(64, 64, 64)},
+        {4, RGB(160, 160, 160), RGB(128, 128, 128)},  // a tie: the greys come the other way round
+        {4, RGB(64, 60, 58), RGB(0, 0, 0)},           // a tie goes to the earlier entry
+        {4, RGB(255, 255, 247), RGB(255, 255, 255)},
+    };
+    for (const Case& c : cases) {
+        MemoryDc m(1, 1);
+        SetPixel(m.dc, 0, 0, c.colour);
+        Dib dib(1, 1, c.bits);
+        ASSERT_EQ(GetDIBits(m.dc, m.bitmap, 0, 1, dib.pixels.data(), dib.info(), DIB_RGB_COLORS), 1);
+        int index = c.bits == 8 ? dib.pixels[0] : dib.pixels[0] >> 4;
+        const RGBQUAD& q = dib.colour(index);
+        EXPECT_EQ(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue), c.expected) << c.bits << " bits, colour " << c.colour;
     }
 }
 
