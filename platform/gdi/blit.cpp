@@ -107,18 +107,24 @@ public:
 
     void ReadPattern(const DeviceContext& d, const Brush* brush, int y) {
         uint32_t eight[8] = {};
+        uint8_t bits = 0xFF;
         if (brush && brush->style != BS_NULL) {
             uint32_t fore = PenPixel(d, brush->colour);
             uint32_t back = brush->style == BS_HATCHED ? PenPixel(d, d.bkColour) : fore;
-            uint8_t bits = brush->style == BS_HATCHED ? HatchRows(brush->hatch)[(y - d.origin.y) & 7] : 0xFF;
+            if (brush->style == BS_HATCHED) bits = HatchRows(brush->hatch)[(y - d.origin.y) & 7];
             for (int k = 0; k < 8; k++) eight[k] = (bits << k) & 0x80 ? fore : back;
         }
         int64_t shift = cols_.first - d.origin.x;
         for (size_t i = 0; i < pattern_.size(); i++) pattern_[i] = eight[(int64_t(i) + shift) & 7];
+        hatchGaps_ = brush && brush->style == BS_HATCHED && d.bkMode == TRANSPARENT;
+        if (!hatchGaps_) return;
+        gaps_.resize(pattern_.size());
+        for (size_t i = 0; i < gaps_.size(); i++) gaps_[i] = !((bits << ((int64_t(i) + shift) & 7)) & 0x80);
     }
 
     // Destination pixels [left, right) of the row.
     void Write(uint32_t* out, int left, int right) const {
+        if (hatchGaps_) return WriteAroundGaps(out, left, right);
         switch (rop_.code) {
             case 0xCC:
                 if (full_) {
@@ -183,6 +189,16 @@ private:
         }
     }
 
+    // A hatch in TRANSPARENT mode: its gaps take the operation the reference works there.
+    void WriteAroundGaps(uint32_t* out, int left, int right) const {
+        const Rop3 gap = HatchGapRop3(rop_);
+        size_t i = size_t(int64_t(left) - cols_.first);
+        for (int x = left; x < right; x++, i++) {
+            if (cols_.begin[i] == cols_.end[i]) continue;
+            out[x] = (gaps_[i] ? gap : rop_).apply(pattern_[i], source_[i], out[x]);
+        }
+    }
+
     template <typename F>
     void Apply(uint32_t* out, int left, int right, F f) const {
         size_t i = size_t(int64_t(left) - cols_.first);
@@ -205,6 +221,8 @@ private:
     int colLow_ = 0, colHigh_ = 0;  // the source columns any destination column takes
     std::vector<uint32_t> combined_;
     std::vector<ColumnRun> runs_;  // shrinking by less than half: the columns as runs
+    bool hatchGaps_ = false;       // the pattern is a hatch in TRANSPARENT mode
+    std::vector<uint8_t> gaps_;    // then: which columns fall in its gaps
     std::vector<uint32_t>& source_;
     std::vector<uint32_t>& pattern_;
 };
@@ -455,9 +473,13 @@ BOOL WINAPI InvertRect(HDC dc, const RECT* rect) {
 
 int WINAPI FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
     DeviceContext* d = FindDc(dc);
-    Brush* b = FindBrush(brush);
-    if (!d || !b || !rect) return 0;
+    if (!d || !FindBrush(brush) || !rect) return 0;
+    // The reference selects the brush for the call, then the previous one again. A previous brush deleted while
+    // selected goes as this one comes in, so this one stays; a brush that cannot be selected leaves the DC's.
+    HGDIOBJ previous = SelectObject(dc, brush);
     // As a pattern copy: a rectangle given right to left or bottom to top runs from its far edges.
-    return PatternBlt(*d, rect->left, rect->top, int64_t(rect->right) - rect->left, int64_t(rect->bottom) - rect->top, b,
-                      PATCOPY);
+    bool drawn = PatternBlt(*d, rect->left, rect->top, int64_t(rect->right) - rect->left,
+                            int64_t(rect->bottom) - rect->top, FindBrush(d->brush), PATCOPY);
+    if (previous) SelectObject(dc, previous);
+    return drawn;
 }

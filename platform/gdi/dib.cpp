@@ -2,6 +2,7 @@
 // (GetDIBits) and bitmaps whose bits the caller sees (CreateDIBSection).
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "blit.h"
 #include "colour.h"
@@ -16,14 +17,26 @@ bool SupportedDepth(int bpp) { return bpp == 1 || bpp == 4 || bpp == 8 || bpp ==
 
 size_t RowBytes(int64_t width, int bpp) { return size_t(((width * bpp + 31) / 32) * 4); }
 
-int NearestIndex(const std::vector<PALETTEENTRY>& entries, uint32_t pixel) {
+// How GetDIBits matches a colour to its table. The reference matches at 8 bits at 5 bits a channel, each at the
+// middle of its step of 8, a colour the table holds keeping its entry (Coarse), and at fewer bits at full
+// precision (Fine), a tie going to the earlier entry. The program's own palette, which the reference ignores
+// (getdibits_palette), is matched at full precision with ties to the later entry, as its saved pictures are.
+enum class Match { Coarse, Fine, OwnPalette };
+
+int NearestIndex(const std::vector<PALETTEENTRY>& entries, uint32_t pixel, Match match) {
     int best = 0;
     int64_t bestDistance = INT64_MAX;
     int r = int((pixel >> 16) & 0xFF), g = int((pixel >> 8) & 0xFF), b = int(pixel & 0xFF);
+    if (match == Match::Coarse) {
+        for (size_t i = 0; i < entries.size(); i++)
+            if (r == entries[i].peRed && g == entries[i].peGreen && b == entries[i].peBlue) return int(i);
+        r = (r & 0xF8) + 4, g = (g & 0xF8) + 4, b = (b & 0xF8) + 4;
+    }
     for (size_t i = 0; i < entries.size(); i++) {
         int dr = r - entries[i].peRed, dg = g - entries[i].peGreen, db = b - entries[i].peBlue;
         int64_t distance = int64_t(dr) * dr + int64_t(dg) * dg + int64_t(db) * db;
-        if (distance <= bestDistance) bestDistance = distance, best = int(i);  // ties go to the later entry
+        bool nearer = distance < bestDistance || (distance == bestDistance && match == Match::OwnPalette);
+        if (nearer) bestDistance = distance, best = int(i);
     }
     return best;
 }
@@ -31,12 +44,12 @@ int NearestIndex(const std::vector<PALETTEENTRY>& entries, uint32_t pixel) {
 // Pictures hold few colours and repeat them, so each search for the nearest entry is remembered.
 class NearestCache {
 public:
-    explicit NearestCache(const std::vector<PALETTEENTRY>& entries) : entries_(entries) {}
+    NearestCache(const std::vector<PALETTEENTRY>& entries, Match match) : entries_(entries), match_(match) {}
     int Find(uint32_t pixel) {
         // Made at the first search: reading at 16 bits or more never searches.
         if (slots_.empty()) slots_.resize(size_t(1) << kBits);
         Slot& slot = slots_[(pixel * 2654435761u) >> (32 - kBits)];
-        if (slot.index < 0 || slot.pixel != pixel) slot = {pixel, NearestIndex(entries_, pixel)};
+        if (slot.index < 0 || slot.pixel != pixel) slot = {pixel, NearestIndex(entries_, pixel, match_)};
         return slot.index;
     }
 
@@ -47,12 +60,19 @@ private:
         int index = -1;
     };
     const std::vector<PALETTEENTRY>& entries_;
+    Match match_;
     std::vector<Slot> slots_;
 };
 
+// The palette selected into the DC when it is not the default one.
+const Palette* OwnPalette(const DeviceContext& d) {
+    const Palette* own = FindPalette(d.palette);
+    return own && own != FindPalette(HPALETTE(GetStockObject(DEFAULT_PALETTE))) ? own : nullptr;
+}
+
 // The colour table GetDIBits makes for a depth of 8 bits or fewer: black and white; the sixteen VGA
-// colours; for 8 bits the DC's own palette, the rest of the 256 filled from the default table, whose
-// middle entries hold 8 levels of red and green and 4 of blue between the 20 system colours.
+// colours, the two greys the other way round; for 8 bits the DC's own palette, the rest of the 256 filled from the
+// default table, whose middle entries hold 8 levels of red and green and 4 of blue between the 20 system colours.
 std::vector<PALETTEENTRY> SynthesisedTable(const DeviceContext& d, int bitCount) {
     const Palette* system = FindPalette(HPALETTE(GetStockObject(DEFAULT_PALETTE)));
     const std::vector<PALETTEENTRY>& colours = system->entries;
@@ -60,6 +80,7 @@ std::vector<PALETTEENTRY> SynthesisedTable(const DeviceContext& d, int bitCount)
     std::vector<PALETTEENTRY> table(colours.begin(), colours.begin() + 8);
     if (bitCount == 4) {
         table.insert(table.end(), colours.end() - 8, colours.end());
+        std::swap(table[7], table[8]);
         return table;
     }
     table.resize(256);
@@ -72,8 +93,8 @@ std::vector<PALETTEENTRY> SynthesisedTable(const DeviceContext& d, int bitCount)
             table[i] = {BYTE((i & 7) << 5), BYTE(((i >> 3) & 7) << 5), BYTE(((i >> 6) & 3) << 6), 0};
     }
     // A palette the program selected is what its saved pictures must keep.
-    const Palette* own = FindPalette(d.palette);
-    if (own && own != system) std::copy_n(own->entries.begin(), std::min<size_t>(256, own->entries.size()), table.begin());
+    if (const Palette* own = OwnPalette(d))
+        std::copy_n(own->entries.begin(), std::min<size_t>(256, own->entries.size()), table.begin());
     return table;
 }
 
@@ -161,7 +182,8 @@ int WINAPI GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits
 
     int64_t first = start, last = std::min<int64_t>(int64_t(start) + lines, height);
     uint8_t* out = static_cast<uint8_t*>(bits);
-    NearestCache nearest(entries);
+    Match match = h.biBitCount != 8 ? Match::Fine : OwnPalette(*d) ? Match::OwnPalette : Match::Coarse;
+    NearestCache nearest(entries, match);
     int copied = 0;
     for (int64_t line = first; line < last; line++) {
         // Lines count from the bottom for bottom-up DIBs.

@@ -55,4 +55,18 @@ int Rop2FromRop3(const Rop3& rop) {
     return int(table) + 1;
 }
 
+Rop3 HatchGapRop3(const Rop3& rop) {
+    // The reference works a ternary operation as a sequence of binary passes, and a hatch's pass leaves its
+    // gaps alone, so they get what the passes without it make of source and destination. Measured on the
+    // reference for each operation: the truth table with P = 0, one hexadecimal digit an operation.
+    static const char kGaps[] =
+        "018c8a9886a4c21a111111478bebedee81214822828b2dedc123456786a7cdec"
+        "41244148844b8deba125156786abc7ea612646628664624971274727877777e7"
+        "818888888d8b8de79b294962d96b6de6ae83ea6889aeadeabe274b478bebbdee"
+        "c12c856889cbceecde2d47278ddbedeeee2e4e478eeeeeeea12c4a6789aecdef";
+    char digit = kGaps[rop.code];
+    uint32_t gap = uint32_t(digit <= '9' ? digit - '0' : digit - 'a' + 10);
+    return MakeRop3((gap << 4 | gap) << 16);
+}
+
 }  // namespace gdi

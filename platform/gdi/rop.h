@@ -40,5 +40,8 @@ struct Rop3 {
 Rop3 MakeRop3(uint32_t rop);
 // The binary operation a ternary one is when it ignores the source (PatBlt).
 int Rop2FromRop3(const Rop3& rop);
+// What a blit does where a hatch in TRANSPARENT mode has a gap: an operation of source and destination
+// alone, whatever the pattern.
+Rop3 HatchGapRop3(const Rop3& rop);
 
 }  // namespace gdi

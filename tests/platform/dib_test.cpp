@@ -103,6 +103,30 @@ TEST_F(Picture, EightBitsThroughAPaletteKeepItsColours) {
     }
 }
 
+TEST(DefaultTables, ColoursMatchAsTheReferenceMatchesThem) {
+    struct Case {
+        int bits;
+        COLORREF colour, expected;
+    };
+    const Case cases[] = {
+        {8, RGB(255, 255, 247), RGB(255, 251, 240)},  // at 5 bits a channel cream is nearer than white
+        {8, RGB(255, 251, 240), RGB(255, 251, 240)},  // a colour the table holds keeps its entry
+        {8, RGB(64, 64, 64), RGB(64, 64, 64)},
+        {4, RGB(160, 160, 160), RGB(128, 128, 128)},  // a tie: the greys come the other way round
+        {4, RGB(64, 60, 58), RGB(0, 0, 0)},           // a tie goes to the earlier entry
+        {4, RGB(255, 255, 247), RGB(255, 255, 255)},
+    };
+    for (const Case& c : cases) {
+        MemoryDc m(1, 1);
+        SetPixel(m.dc, 0, 0, c.colour);
+        Dib dib(1, 1, c.bits);
+        ASSERT_EQ(GetDIBits(m.dc, m.bitmap, 0, 1, dib.pixels.data(), dib.info(), DIB_RGB_COLORS), 1);
+        int index = c.bits == 8 ? dib.pixels[0] : dib.pixels[0] >> 4;
+        const RGBQUAD& q = dib.colour(index);
+        EXPECT_EQ(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue), c.expected) << c.bits << " bits, colour " << c.colour;
+    }
+}
+
 TEST_F(Picture, MonochromeBitmapsReadAsBlackAndWhiteBits) {
     HBITMAP mask = CreateBitmap(10, 2, 1, 1, nullptr);
     HDC maskDc = CreateCompatibleDC(screen);

@@ -52,6 +52,29 @@ TEST(Objects, SelectionReturnsThePreviousObjectAndDeletionWaitsForIt) {
     EXPECT_EQ(SelectObject(m.dc, GetStockObject(DEFAULT_PALETTE)), nullptr);
 }
 
+TEST(Objects, FillRectSelectsItsBrushForTheCall) {
+    MemoryDc m(4, 1), other(1, 1);
+    RECT first{0, 0, 1, 1}, second{1, 0, 2, 1}, third{2, 0, 3, 1};
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0)), doomed = CreateSolidBrush(RGB(0, 0, 255));
+    HBRUSH held = CreateSolidBrush(RGB(0, 255, 0));
+    // A brush deleted while another DC holds it cannot be selected: the DC's own fills.
+    SelectObject(other.dc, held);
+    DeleteObject(held);
+    FillRect(m.dc, &first, held);
+    EXPECT_EQ(GetPixel(m.dc, 0, 0), RGB(255, 255, 255));
+    // The previous brush comes back, unless it was deleted while selected: then FillRect's stays.
+    SelectObject(m.dc, doomed);
+    FillRect(m.dc, &second, red);
+    EXPECT_EQ(GetPixel(m.dc, 1, 0), RGB(255, 0, 0));
+    EXPECT_EQ(SelectObject(m.dc, doomed), doomed);
+    DeleteObject(doomed);
+    FillRect(m.dc, &third, red);
+    EXPECT_EQ(GetPixel(m.dc, 2, 0), RGB(255, 0, 0));
+    EXPECT_EQ(SelectObject(m.dc, GetStockObject(WHITE_BRUSH)), red);
+    SelectObject(other.dc, GetStockObject(WHITE_BRUSH));
+    DeleteObject(red);
+}
+
 TEST(Objects, ABitmapLivesInOneDcAtATime) {
     MemoryDc m(4, 4);
     HDC second = CreateCompatibleDC(m.screen);
@@ -169,6 +192,29 @@ TEST(Rops, TernaryOperationsEvaluateEveryTruthTable) {
     EXPECT_EQ(gdi::Rop2FromRop3(gdi::MakeRop3(PATINVERT)), R2_XORPEN);
     EXPECT_EQ(gdi::Rop2FromRop3(gdi::MakeRop3(DSTINVERT)), R2_NOT);
     EXPECT_EQ(gdi::Rop2FromRop3(gdi::MakeRop3(WHITENESS)), R2_WHITE);
+}
+
+TEST(Rops, HatchGapsTakeTheOperationWithoutItsPatternPasses) {
+    for (int code = 0; code < 256; code++) {
+        gdi::Rop3 rop = gdi::MakeRop3(uint32_t(code) << 16), gap = gdi::HatchGapRop3(rop);
+        EXPECT_FALSE(gap.usesPattern()) << code;
+        // An operation without the pattern is worked as it is; one of pattern and destination leaves the
+        // destination.
+        bool known = !rop.usesPattern() || !rop.usesSource();
+        EXPECT_TRUE(!known || gap.code == (rop.usesPattern() ? 0xAA : rop.code)) << code;
+    }
+    struct Case {
+        uint32_t rop;
+        uint8_t gap;
+    };
+    const Case cases[] = {
+        {MERGECOPY, 0xCC},  // PSa: the source
+        {PATPAINT, 0xEE},   // DPSnoo: D | S
+        {0xB8074A, 0x88},   // PSDPxax: S & D
+        {0xE20746, 0x22},   // DSPDxax: D & ~S
+        {0x020C89, 0x88},   // DPSona: S & D
+    };
+    for (const Case& c : cases) EXPECT_EQ(gdi::HatchGapRop3(gdi::MakeRop3(c.rop)).code, c.gap) << c.rop;
 }
 
 TEST(DeviceCaps, TheScreenIsATrueColourDevice) {

@@ -212,7 +212,6 @@ struct DcState {
     bool hatchSelected = false;  // a hatch brush is selected
     bool nullSelected = false;   // a hollow brush is selected
     bool hatchUsed = false;      // and has drawn since: the reference has fixed its background
-    bool brushSelected = false;
     bool ownPalette = false;
     int width = 0, height = 0;
     int rop2 = 13;
@@ -364,10 +363,11 @@ private:
 
     void SelectBrush(const NamedBrush& b) {
         emit("SelectObject " + b.name);
-        dc().brushSelected = true;
         dc().hatchSelected = b.hatch;
         dc().nullSelected = b.hollow;
         dc().hatchUsed = false;
+        // A hatch's gaps are kept or painted by the background mode, which it takes at its first use.
+        if (b.hatch && r_.chance(50)) emit("SetBkMode " + num(r_.between(1, 2)));
     }
 
     bool Select() {
@@ -436,8 +436,9 @@ private:
         int w = dc().width, h = dc().height;
         int64_t l = Coord(w), t = Coord(h), rgt = Coord(w), b = Coord(h);
         bool ellipse = r_.chance(50);
-        if (ellipse && dc().brushSelected) {
-            // The reference puts stray pixels into filled ellipses that are tall or wide for their size.
+        if (ellipse && !dc().nullSelected) {
+            // The reference puts stray pixels into filled ellipses that are tall or wide for their size; a DC
+            // fills with the white stock brush until another is selected.
             int64_t a = std::llabs(rgt - l), c = std::llabs(b - t);
             int64_t low = std::min(a, c), high = std::max(a, c);
             if (low >= 3 && high * 2 >= low * low) return false;
@@ -481,6 +482,7 @@ private:
                  num(r_.between(0, 1)));
         }
         UseBrush();
+        DrewWithRop2();  // a fill goes through the binary raster operation too
         return true;
     }
 
@@ -488,7 +490,8 @@ private:
         int w = dc().width, h = dc().height;
         int kind = int(r_.between(1, 10));
         if (kind <= 6) {
-            uint32_t rop = r_.pick(kPatternRops);
+            uint32_t rop = r_.chance(70) ? r_.pick(kPatternRops) : AnyRop();
+            while (UsesSource(rop)) rop = AnyRop();
             emit("PatBlt " + num(Coord(w)) + " " + num(Coord(h)) + " " + num(Extent(w)) + " " + num(Extent(h)) + " " +
                  hex(rop));
             if (Rop3SetsTopByte(rop)) polluted_ = true;
@@ -507,11 +510,24 @@ private:
     }
 
     // A source rectangle for a surface: mostly inside, sometimes running off any edge.
-    std::string SourceRect(int w, int h, int64_t dw, int64_t dh) {
-        int64_t sx = r_.chance(70) ? r_.between(0, std::max(0, w - 1)) : Coord(w);
-        int64_t sy = r_.chance(70) ? r_.between(0, std::max(0, h - 1)) : Coord(h);
-        int64_t sw = r_.chance(30) ? dw : Extent(w), sh = r_.chance(30) ? dh : Extent(h);
-        return num(sx) + " " + num(sy) + " " + num(sw) + " " + num(sh);
+    // Onto a single row or column from a longer rectangle that runs off a surface, the reference reads past the
+    // surface's edge (a known difference, stretch_single_off_source): from a surface, such rectangles stay inside.
+    std::string SourceRect(int w, int h, int64_t dw, int64_t dh, bool surface) {
+        for (;;) {
+            int64_t sx = r_.chance(70) ? r_.between(0, std::max(0, w - 1)) : Coord(w);
+            int64_t sy = r_.chance(70) ? r_.between(0, std::max(0, h - 1)) : Coord(h);
+            int64_t sw = r_.chance(30) ? dw : Extent(w), sh = r_.chance(30) ? dh : Extent(h);
+            bool across = !SingleFromLonger(dw, sw) || Inside(sx, sw, w);
+            bool down = !SingleFromLonger(dh, sh) || Inside(sy, sh, h);
+            if (!surface || (across && down)) return num(sx) + " " + num(sy) + " " + num(sw) + " " + num(sh);
+        }
+    }
+
+    static bool SingleFromLonger(int64_t dstExtent, int64_t srcExtent) {
+        return std::llabs(dstExtent) == 1 && std::llabs(srcExtent) > 1;
+    }
+    static bool Inside(int64_t start, int64_t extent, int length) {
+        return std::min(start, start + extent) >= 0 && std::max(start, start + extent) <= length;
     }
 
     // A raster operation for a blit. Where an operation combines pattern and source, the reference lays a
@@ -519,11 +535,15 @@ private:
     // own surface part way through its passes (known differences, blit_hatch_phase, blit_null_brush_source and
     // blit_overlap_passes), so those come with solid brushes and other surfaces only.
     uint32_t BlitRop(bool sameSurface) {
-        uint32_t rop = r_.pick(kRop3s);
         bool plain = !dc().hatchSelected && !dc().nullSelected && !sameSurface;
-        while (!plain && UsesPattern(rop) && UsesSource(rop)) rop = r_.pick(kRop3s);
+        uint32_t rop;
+        do rop = r_.chance(70) ? r_.pick(kRop3s) : AnyRop();
+        while (!plain && UsesPattern(rop) && UsesSource(rop));
         return rop;
     }
+
+    // Any of the 256 operations; the low word, which says how to evaluate it, is ignored by both.
+    uint32_t AnyRop() { return uint32_t(r_.between(0, 255)) << 16; }
 
     static bool UsesPattern(uint32_t rop) { return ((rop >> 20) & 0xF) != ((rop >> 16) & 0xF); }
     static bool UsesSource(uint32_t rop) { return ((rop >> 18) & 0x33) != ((rop >> 16) & 0x33); }
@@ -541,8 +561,8 @@ private:
             emit("BitBlt " + num(dx) + " " + num(dy) + " " + num(dw) + " " + num(dh) + " " + num(Coord(w)) + " " +
                  num(Coord(h)) + " " + hex(rop));
         } else {
-            emit("StretchBlt " + num(dx) + " " + num(dy) + " " + num(dw) + " " + num(dh) + " " + SourceRect(w, h, dw, dh) +
-                 " " + hex(rop));
+            emit("StretchBlt " + num(dx) + " " + num(dy) + " " + num(dw) + " " + num(dh) + " " +
+                 SourceRect(w, h, dw, dh, true) + " " + hex(rop));
         }
         UsedRop3(rop);
         return true;
@@ -556,7 +576,7 @@ private:
         const Picture& p = r_.pick(pictures_);
         uint32_t rop = r_.chance(60) ? 0xCC0020 : BlitRop(false);
         int64_t dw = Extent(w), dh = Extent(h);
-        std::string source = r_.chance(35) ? "0 0 -1 -1" : SourceRect(12, 10, dw, dh);
+        std::string source = r_.chance(35) ? "0 0 -1 -1" : SourceRect(12, 10, dw, dh, false);
         emit("StretchDIBits " + num(Coord(w)) + " " + num(Coord(h)) + " " + num(dw) + " " + num(dh) + " " + source + " " +
              p.name + " " + hex(rop));
         UsedRop3(rop);
@@ -617,7 +637,7 @@ private:
                  num(Coord(from.width)) + " " + num(Coord(from.height)) + " " + hex(rop));
         } else {
             emit("StretchBltFrom " + from.name + " " + num(dx) + " " + num(dy) + " " + num(dw) + " " + num(dh) + " " +
-                 SourceRect(from.width, from.height, dw, dh) + " " + hex(rop));
+                 SourceRect(from.width, from.height, dw, dh, true) + " " + hex(rop));
         }
         UsedRop3(rop);
         return true;
