@@ -36,8 +36,90 @@ void LimitSteps(int64_t start, int inc, int64_t low, int64_t high, int64_t& lo, 
     }
 }
 
+// A one-pixel line as steps along its major axis: after i steps the minor axis has moved
+// m(i) = floor((2·minor·i + major − 1 + bias) / (2·major)).
+struct ThinLine {
+    bool xMajor;
+    int64_t bias, major, minor;
+    int64_t majorStart, minorStart;
+    int majorInc, minorInc;
+
+    int64_t MinorAfter(int64_t i) const {
+        return int64_t((__int128(2) * minor * i + major - 1 + bias) / (__int128(2) * major));
+    }
+    int64_t FirstStepReaching(int64_t t) const {
+        return CeilDiv(__int128(2) * major * t - major + 1 - bias, __int128(2) * minor);
+    }
+    int64_t X(int64_t majorPos, int64_t minorPos) const { return xMajor ? majorPos : minorPos; }
+    int64_t Y(int64_t majorPos, int64_t minorPos) const { return xMajor ? minorPos : majorPos; }
+
+    // Narrows the steps [lo, hi) to those that land in the box, exactly in Bresenham terms.
+    void LimitToBox(const Box& box, int64_t& lo, int64_t& hi) const {
+        LimitSteps(majorStart, majorInc, xMajor ? box.left : box.top, xMajor ? box.right : box.bottom, lo, hi);
+        int64_t mLo = 0, mHi = INT64_MAX / 4;
+        LimitSteps(minorStart, minorInc, xMajor ? box.top : box.left, xMajor ? box.bottom : box.right, mLo, mHi);
+        if (mLo >= mHi) {
+            hi = lo;
+        } else if (minor == 0) {
+            if (mLo > 0) hi = lo;
+        } else {
+            lo = std::max(lo, FirstStepReaching(mLo));
+            hi = std::min(hi, FirstStepReaching(mHi));
+        }
+    }
+};
+
+ThinLine MakeThinLine(LinePoint a, LinePoint b) {
+    int64_t dx = b.x - a.x, dy = b.y - a.y;
+    int octant = Octant(dx, dy);
+    bool xMajor = octant == 1 || octant == 4 || octant == 5 || octant == 8;
+    int xInc = dx > 0 ? 1 : -1, yInc = dy > 0 ? 1 : -1;
+    return {.xMajor = xMajor,
+            .bias = (octant == 3 || octant == 5 || octant == 6 || octant == 8) ? 1 : 0,
+            .major = xMajor ? std::llabs(dx) : std::llabs(dy),
+            .minor = xMajor ? std::llabs(dy) : std::llabs(dx),
+            .majorStart = xMajor ? a.x : a.y,
+            .minorStart = xMajor ? a.y : a.x,
+            .majorInc = xMajor ? xInc : yInc,
+            .minorInc = xMajor ? yInc : xInc};
+}
+
+// Paints steps [lo, hi), all inside one clip box, stepping a pointer through the surface.
+void PaintSteps(Painter& painter, Rop2Pair op, const ThinLine& line, int64_t lo, int64_t hi) {
+    int64_t m = line.MinorAfter(lo);
+    // The products overflow 64 bits for far ends; their difference, the error term, is small.
+    int64_t err =
+        int64_t(__int128(2) * line.minor - line.major + __int128(2) * line.minor * lo - __int128(2) * line.major * m);
+    int64_t majorPos = line.majorStart + line.majorInc * lo, minorPos = line.minorStart + line.minorInc * m;
+    int x0 = int(line.X(majorPos, minorPos)), y0 = int(line.Y(majorPos, minorPos));
+    ptrdiff_t stride = painter.stride();
+    ptrdiff_t majorStep = line.xMajor ? line.majorInc : line.majorInc * stride;
+    ptrdiff_t minorStep = line.xMajor ? line.minorInc * stride : line.minorInc;
+    uint32_t* p = painter.Address(x0, y0);
+    if (line.minor == 0) {
+        for (int64_t n = hi - lo; n > 0; n--, p += majorStep) *p = op.apply(*p);
+    } else {
+        int64_t up = 2 * line.minor - 2 * line.major, flat = 2 * line.minor;
+        err += line.bias;
+        for (int64_t n = hi - lo; n > 0; n--, p += majorStep) {
+            *p = op.apply(*p);
+            if (err > 0) {
+                p += minorStep;
+                err += up;
+            } else {
+                err += flat;
+            }
+        }
+    }
+    int64_t lastMajor = line.majorStart + line.majorInc * (hi - 1);
+    int64_t lastMinor = line.minorStart + line.minorInc * line.MinorAfter(hi - 1);
+    int x1 = int(line.X(lastMajor, lastMinor)), y1 = int(line.Y(lastMajor, lastMinor));
+    painter.Painted({std::min(x0, x1), std::min(y0, y1), std::max(x0, x1) + 1, std::max(y0, y1) + 1});
+}
+
 }  // namespace
 
+// A pen's ink is solid: its one operation is applied along the line.
 void DrawThinLine(Painter& painter, const Ink& ink, LinePoint a, LinePoint b) {
     if (!ink.visible() || painter.empty()) return;
     int64_t dx = b.x - a.x, dy = b.y - a.y;
@@ -54,58 +136,24 @@ void DrawThinLine(Painter& painter, const Ink& ink, LinePoint a, LinePoint b) {
     if ((a.x < clip.left && b.x < clip.left) || (a.x >= clip.right && b.x >= clip.right) ||
         (a.y < clip.top && b.y < clip.top) || (a.y >= clip.bottom && b.y >= clip.bottom))
         return;
-    int octant = Octant(dx, dy);
-    bool xMajor = octant == 1 || octant == 4 || octant == 5 || octant == 8;
-    int64_t bias = (octant == 3 || octant == 5 || octant == 6 || octant == 8) ? 1 : 0;
-    int64_t major = xMajor ? std::llabs(dx) : std::llabs(dy);
-    int64_t minor = xMajor ? std::llabs(dy) : std::llabs(dx);
-    int xInc = dx > 0 ? 1 : -1, yInc = dy > 0 ? 1 : -1;
-    int64_t majorStart = xMajor ? a.x : a.y, minorStart = xMajor ? a.y : a.x;
-    int majorInc = xMajor ? xInc : yInc, minorInc = xMajor ? yInc : xInc;
-    const Box& box = painter.bounds();
-    int64_t majorLow = xMajor ? box.left : box.top, majorHigh = xMajor ? box.right : box.bottom;
-    int64_t minorLow = xMajor ? box.top : box.left, minorHigh = xMajor ? box.bottom : box.right;
-
-    int64_t lo = 0, hi = major;
-    LimitSteps(majorStart, majorInc, majorLow, majorHigh, lo, hi);
-    // After i steps the minor axis has moved m(i) = floor((2·minor·i + major − 1 + bias) / (2·major)).
-    int64_t mLo = 0, mHi = INT64_MAX / 4;
-    LimitSteps(minorStart, minorInc, minorLow, minorHigh, mLo, mHi);
-    if (mLo >= mHi) return;
-    if (minor == 0) {
-        if (mLo > 0) return;
-    } else {
-        auto firstStepReaching = [&](int64_t t) {
-            return CeilDiv(__int128(2) * major * t - major + 1 - bias, __int128(2) * minor);
-        };
-        lo = std::max(lo, firstStepReaching(mLo));
-        hi = std::min(hi, firstStepReaching(mHi));
-    }
+    ThinLine line = MakeThinLine(a, b);
+    int64_t lo = 0, hi = line.major;
+    line.LimitToBox(clip, lo, hi);
     if (lo >= hi) return;
-    if (minor == 0 && xMajor) {
-        int64_t left = majorInc > 0 ? majorStart + lo : majorStart - hi + 1;
-        painter.Span(int(minorStart), int(left), int(left + hi - lo), ink);
+    if (line.minor == 0 && line.xMajor) {
+        int64_t left = line.majorInc > 0 ? line.majorStart + lo : line.majorStart - hi + 1;
+        painter.Span(int(line.minorStart), int(left), int(left + hi - lo), ink);
         return;
     }
-    int64_t m = int64_t((__int128(2) * minor * lo + major - 1 + bias) / (__int128(2) * major));
-    // The products overflow 64 bits for far ends; their difference, the error term, is small.
-    int64_t err = int64_t(__int128(2) * minor - major + __int128(2) * minor * lo - __int128(2) * major * m);
-    int64_t majorPos = majorStart + majorInc * lo, minorPos = minorStart + minorInc * m;
-    // Steps are already limited to the clip's bounds; with a single clip box that is the clip.
-    bool direct = painter.SingleBox();
-    for (int64_t i = lo; i < hi; i++) {
-        int px = int(xMajor ? majorPos : minorPos), py = int(xMajor ? minorPos : majorPos);
-        if (direct)
-            painter.PixelInside(px, py, ink);
-        else
-            painter.Pixel(px, py, ink);
-        if (err + bias > 0) {
-            minorPos += minorInc;
-            err += 2 * minor - 2 * major;
-        } else {
-            err += 2 * minor;
-        }
-        majorPos += majorInc;
+    // Clipped once for each clip box, which do not overlap; the bounds are the clip when there is one.
+    if (painter.boxes().size() == 1) {
+        PaintSteps(painter, ink.fore, line, lo, hi);
+        return;
+    }
+    for (const Box& box : painter.boxes()) {
+        int64_t boxLo = lo, boxHi = hi;
+        line.LimitToBox(box, boxLo, boxHi);
+        if (boxLo < boxHi) PaintSteps(painter, ink.fore, line, boxLo, boxHi);
     }
 }
 
@@ -198,6 +246,36 @@ void AddWidePolyline(Area& area, const LinePoint* points, int count, bool closed
     }
 }
 
+Box RowsOf(const Box& bounds, int64_t top, int64_t bottom) {
+    return {bounds.left, int(std::clamp<int64_t>(top, bounds.top, bounds.bottom)), bounds.right,
+            int(std::clamp<int64_t>(bottom, bounds.top, bounds.bottom))};
+}
+
+// Between the caps of an upright line every row is the same run of pixels: those rows are painted as one box,
+// and only the rows of the caps are scanned.
+void DrawWideLine(Painter& painter, const Ink& ink, LinePoint a, LinePoint b, int width) {
+    const Box& bounds = painter.bounds();
+    auto scanRows = [&](const Box& rows) {
+        if (rows.empty()) return;
+        Area area;
+        LinePoint points[2] = {a, b};
+        AddWidePolyline(area, points, 2, false, width, rows);
+        area.Paint(painter, ink);
+    };
+    int64_t top = std::min(a.y, b.y) + width, bottom = std::max(a.y, b.y) - width;
+    Box middle = RowsOf(bounds, top, bottom);
+    if (a.x != b.x || middle.empty()) {
+        scanRows(bounds);
+        return;
+    }
+    int64_t left = a.x - width / 2;
+    middle.left = int(std::clamp<int64_t>(left, bounds.left, bounds.right));
+    middle.right = int(std::clamp<int64_t>(left + width, bounds.left, bounds.right));
+    painter.FillBox(middle, ink);
+    scanRows(RowsOf(bounds, bounds.top, top));
+    scanRows(RowsOf(bounds, bottom, bounds.bottom));
+}
+
 }  // namespace gdi
 
 using namespace gdi;
@@ -211,13 +289,9 @@ BOOL WINAPI LineTo(HDC dc, int x, int y) {
     Painter painter(*d);
     Ink ink = PenInk(*d);
     int width = PenWidth(*d);
-    if (width <= 1) {
+    if (width <= 1)
         DrawThinLine(painter, ink, from, to);
-    } else {
-        Area area;
-        LinePoint points[2] = {from, to};
-        AddWidePolyline(area, points, 2, false, width, painter.bounds());
-        area.Paint(painter, ink);
-    }
+    else
+        DrawWideLine(painter, ink, from, to, width);
     return TRUE;
 }

@@ -116,6 +116,16 @@ void Painter::Span(int y, int x0, int x1, const Ink& ink) {
     }
 }
 
+void Painter::FillBox(const Box& box, const Ink& ink) {
+    if (!ink.visible()) return;
+    for (const Box& clip : boxes_) {
+        Box b = Intersect(box, clip);
+        if (b.empty()) continue;
+        for (int y = b.top; y < b.bottom; y++) FillRun(surface_->row(y), y, b.left, b.right, ink);
+        Painted(b);
+    }
+}
+
 void Painter::Pixel(int x, int y, const Ink& ink) {
     if (!ink.visible()) return;
     for (const Box& b : boxes_) {
