@@ -73,7 +73,7 @@ Painter::~Painter() {
 
 void Painter::FillRun(uint32_t* row, int y, int x0, int x1, const Ink& ink) {
     if (ink.type == Ink::Solid) {
-        const Rop2Pair& r = ink.fore;
+        const Rop2Pair r = ink.fore;  // a copy, which the stores to the row cannot change
         if (r.andMask == 0) {
             std::fill(row + x0, row + x1, r.xorMask);
         } else if (!r.leavesDestination()) {
