@@ -1,6 +1,7 @@
 #include "lines.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 
@@ -158,8 +159,29 @@ void DrawThinLine(Painter& painter, const Ink& ink, LinePoint a, LinePoint b) {
 }
 
 void DrawThinPolyline(Painter& painter, const Ink& ink, const LinePoint* points, int count, bool closed) {
-    for (int i = 0; i + 1 < count; i++) DrawThinLine(painter, ink, points[i], points[i + 1]);
-    if (closed && count > 1) DrawThinLine(painter, ink, points[count - 1], points[0]);
+    if (!ink.visible() || painter.empty()) return;
+    // Outlines walked pixel by pixel, as ellipses are, are mostly steps of one pixel, each painting its start
+    // pixel: with a single clip box those go straight to the surface and what they painted is said once.
+    const Box& clip = painter.bounds();
+    bool direct = painter.boxes().size() == 1;
+    Rop2Pair op = ink.fore;
+    Box touched{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+    auto segment = [&](LinePoint a, LinePoint b) {
+        int64_t dx = b.x - a.x, dy = b.y - a.y;
+        if (!direct || dx < -1 || dx > 1 || dy < -1 || dy > 1) {
+            DrawThinLine(painter, ink, a, b);
+        } else if ((dx != 0 || dy != 0) && a.x >= clip.left && a.x < clip.right && a.y >= clip.top &&
+                   a.y < clip.bottom) {
+            int x = int(a.x), y = int(a.y);
+            uint32_t* p = painter.Address(x, y);
+            *p = op.apply(*p);
+            touched = {std::min(touched.left, x), std::min(touched.top, y), std::max(touched.right, x + 1),
+                       std::max(touched.bottom, y + 1)};
+        }
+    };
+    for (int i = 0; i + 1 < count; i++) segment(points[i], points[i + 1]);
+    if (closed && count > 1) segment(points[count - 1], points[0]);
+    if (!touched.empty()) painter.Painted(touched);
 }
 
 namespace {
