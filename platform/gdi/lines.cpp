@@ -273,8 +273,9 @@ Box RowsOf(const Box& bounds, int64_t top, int64_t bottom) {
             int(std::clamp<int64_t>(bottom, bounds.top, bounds.bottom))};
 }
 
-// Between the caps of an upright line every row is the same run of pixels: those rows are painted as one box,
-// and only the rows of the caps are scanned.
+// Between the rows of its caps a line's area is its quadrilateral alone, one span a row in order, which need
+// not be sorted; an upright line's is the same run of pixels on every row, painted as one box. Only the rows
+// of the caps are scanned whole.
 void DrawWideLine(Painter& painter, const Ink& ink, LinePoint a, LinePoint b, int width) {
     const Box& bounds = painter.bounds();
     auto scanRows = [&](const Box& rows) {
@@ -286,14 +287,21 @@ void DrawWideLine(Painter& painter, const Ink& ink, LinePoint a, LinePoint b, in
     };
     int64_t top = std::min(a.y, b.y) + width, bottom = std::max(a.y, b.y) - width;
     Box middle = RowsOf(bounds, top, bottom);
-    if (a.x != b.x || middle.empty()) {
+    if (middle.empty()) {
         scanRows(bounds);
         return;
     }
-    int64_t left = a.x - width / 2;
-    middle.left = int(std::clamp<int64_t>(left, bounds.left, bounds.right));
-    middle.right = int(std::clamp<int64_t>(left + width, bounds.left, bounds.right));
-    painter.FillBox(middle, ink);
+    if (a.x == b.x) {
+        int64_t left = a.x - width / 2;
+        Box column = middle;
+        column.left = int(std::clamp<int64_t>(left, bounds.left, bounds.right));
+        column.right = int(std::clamp<int64_t>(left + width, bounds.left, bounds.right));
+        painter.FillBox(column, ink);
+    } else {
+        Area quad;
+        AddSegment(quad, a, b, width, middle);
+        quad.Paint(painter, ink);
+    }
     scanRows(RowsOf(bounds, bounds.top, top));
     scanRows(RowsOf(bounds, bottom, bounds.bottom));
 }

@@ -151,6 +151,11 @@ TEST_F(ClippedScreen, EachBoxPaintsItsShareOfTheUnclippedFigure) {
              MoveToEx(dc, x + 8, y - 4, nullptr);
              LineTo(dc, x + 8, y + 27);
          }},
+        {"wide slanted line", 4, NULL_BRUSH,
+         [](HDC dc, int x, int y) {
+             MoveToEx(dc, x - 2, y - 3, nullptr);
+             LineTo(dc, x + 26, y + 25);
+         }},
         {"wide rectangle", 3, NULL_BRUSH, [](HDC dc, int x, int y) { Rectangle(dc, x + 2, y + 1, x + 17, y + 22); }},
         {"filled wide rectangle", 4, LTGRAY_BRUSH,
          [](HDC dc, int x, int y) { Rectangle(dc, x - 1, y + 2, x + 19, y + 23); }},
