@@ -54,6 +54,7 @@ struct ThinLine {
     int majorInc, minorInc;
 
     int64_t MinorAfter(int64_t i) const {
+        if (i == 0) return 0;  // the bias is at most 1, so the quotient is too small to be 1
         return int64_t(Divide(__int128(2) * minor * i + major - 1 + bias, __int128(2) * major));
     }
     int64_t FirstStepReaching(int64_t t) const {
@@ -105,23 +106,26 @@ void PaintSteps(Painter& painter, Rop2Pair op, const ThinLine& line, int64_t lo,
     ptrdiff_t majorStep = line.xMajor ? line.majorInc : line.majorInc * stride;
     ptrdiff_t minorStep = line.xMajor ? line.minorInc * stride : line.minorInc;
     uint32_t* p = painter.Address(x0, y0);
+    // The last pixel is painted after the loop, so the minor moves counted are those up to it.
+    int64_t moves = 0;
     if (line.minor == 0) {
         for (int64_t n = hi - lo; n > 0; n--, p += majorStep) *p = op.apply(*p);
     } else {
         int64_t up = 2 * line.minor - 2 * line.major, flat = 2 * line.minor;
         err += line.bias;
-        for (int64_t n = hi - lo; n > 0; n--, p += majorStep) {
+        for (int64_t n = hi - lo - 1; n > 0; n--, p += majorStep) {
             *p = op.apply(*p);
             if (err > 0) {
                 p += minorStep;
                 err += up;
+                moves++;
             } else {
                 err += flat;
             }
         }
+        *p = op.apply(*p);
     }
-    int64_t lastMajor = line.majorStart + line.majorInc * (hi - 1);
-    int64_t lastMinor = line.minorStart + line.minorInc * line.MinorAfter(hi - 1);
+    int64_t lastMajor = majorPos + line.majorInc * (hi - 1 - lo), lastMinor = minorPos + line.minorInc * moves;
     int x1 = int(line.X(lastMajor, lastMinor)), y1 = int(line.Y(lastMajor, lastMinor));
     painter.Painted({std::min(x0, x1), std::min(y0, y1), std::max(x0, x1) + 1, std::max(y0, y1) + 1});
 }
@@ -147,7 +151,10 @@ void DrawThinLine(Painter& painter, const Ink& ink, LinePoint a, LinePoint b) {
         return;
     ThinLine line = MakeThinLine(a, b);
     int64_t lo = 0, hi = line.major;
-    line.LimitToBox(clip, lo, hi);
+    // A line between two points inside the clip's bounds stays inside them.
+    bool inside = b.x >= clip.left && b.x < clip.right && b.y >= clip.top && b.y < clip.bottom && a.x >= clip.left &&
+                  a.x < clip.right && a.y >= clip.top && a.y < clip.bottom;
+    if (!inside) line.LimitToBox(clip, lo, hi);
     if (lo >= hi) return;
     if (line.minor == 0 && line.xMajor) {
         int64_t left = line.majorInc > 0 ? line.majorStart + lo : line.majorStart - hi + 1;
