@@ -1,6 +1,7 @@
 #include "lines.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 
@@ -19,9 +20,17 @@ int Octant(int64_t dx, int64_t dy) {
     return dx > -dy ? 8 : 7;
 }
 
+// A quotient of 128-bit numbers, in 64 bits when both fit: the library's 128-bit division costs a short
+// line more than its pixels.
+__int128 Divide(__int128 n, __int128 d) {
+    if (n >= INT64_MIN && n <= INT64_MAX && d >= INT64_MIN && d <= INT64_MAX && !(n == INT64_MIN && d == -1))
+        return int64_t(n) / int64_t(d);
+    return n / d;
+}
+
 int64_t CeilDiv(__int128 n, __int128 d) {
-    __int128 q = n / d;
-    if ((n % d != 0) && ((n < 0) == (d < 0))) q++;
+    __int128 q = Divide(n, d);
+    if (q * d != n && (n < 0) == (d < 0)) q++;
     return int64_t(std::clamp<__int128>(q, INT64_MIN / 2, INT64_MAX / 2));
 }
 
@@ -36,8 +45,94 @@ void LimitSteps(int64_t start, int inc, int64_t low, int64_t high, int64_t& lo, 
     }
 }
 
+// A one-pixel line as steps along its major axis: after i steps the minor axis has moved
+// m(i) = floor((2·minor·i + major − 1 + bias) / (2·major)).
+struct ThinLine {
+    bool xMajor;
+    int64_t bias, major, minor;
+    int64_t majorStart, minorStart;
+    int majorInc, minorInc;
+
+    int64_t MinorAfter(int64_t i) const {
+        if (i == 0) return 0;  // the bias is at most 1, so the quotient is too small to be 1
+        return int64_t(Divide(__int128(2) * minor * i + major - 1 + bias, __int128(2) * major));
+    }
+    int64_t FirstStepReaching(int64_t t) const {
+        return CeilDiv(__int128(2) * major * t - major + 1 - bias, __int128(2) * minor);
+    }
+    int64_t X(int64_t majorPos, int64_t minorPos) const { return xMajor ? majorPos : minorPos; }
+    int64_t Y(int64_t majorPos, int64_t minorPos) const { return xMajor ? minorPos : majorPos; }
+
+    // Narrows the steps [lo, hi) to those that land in the box, exactly in Bresenham terms.
+    void LimitToBox(const Box& box, int64_t& lo, int64_t& hi) const {
+        LimitSteps(majorStart, majorInc, xMajor ? box.left : box.top, xMajor ? box.right : box.bottom, lo, hi);
+        int64_t mLo = 0, mHi = INT64_MAX / 4;
+        LimitSteps(minorStart, minorInc, xMajor ? box.top : box.left, xMajor ? box.bottom : box.right, mLo, mHi);
+        if (mLo >= mHi) {
+            hi = lo;
+        } else if (minor == 0) {
+            if (mLo > 0) hi = lo;
+        } else {
+            lo = std::max(lo, FirstStepReaching(mLo));
+            hi = std::min(hi, FirstStepReaching(mHi));
+        }
+    }
+};
+
+ThinLine MakeThinLine(LinePoint a, LinePoint b) {
+    int64_t dx = b.x - a.x, dy = b.y - a.y;
+    int octant = Octant(dx, dy);
+    bool xMajor = octant == 1 || octant == 4 || octant == 5 || octant == 8;
+    int xInc = dx > 0 ? 1 : -1, yInc = dy > 0 ? 1 : -1;
+    return {.xMajor = xMajor,
+            .bias = (octant == 3 || octant == 5 || octant == 6 || octant == 8) ? 1 : 0,
+            .major = xMajor ? std::llabs(dx) : std::llabs(dy),
+            .minor = xMajor ? std::llabs(dy) : std::llabs(dx),
+            .majorStart = xMajor ? a.x : a.y,
+            .minorStart = xMajor ? a.y : a.x,
+            .majorInc = xMajor ? xInc : yInc,
+            .minorInc = xMajor ? yInc : xInc};
+}
+
+// Paints steps [lo, hi), all inside one clip box, stepping a pointer through the surface.
+void PaintSteps(Painter& painter, Rop2Pair op, const ThinLine& line, int64_t lo, int64_t hi) {
+    int64_t m = line.MinorAfter(lo);
+    // The products overflow 64 bits for far ends; their difference, the error term, is small.
+    int64_t err =
+        int64_t(__int128(2) * line.minor - line.major + __int128(2) * line.minor * lo - __int128(2) * line.major * m);
+    int64_t majorPos = line.majorStart + line.majorInc * lo, minorPos = line.minorStart + line.minorInc * m;
+    int x0 = int(line.X(majorPos, minorPos)), y0 = int(line.Y(majorPos, minorPos));
+    ptrdiff_t stride = painter.stride();
+    ptrdiff_t majorStep = line.xMajor ? line.majorInc : line.majorInc * stride;
+    ptrdiff_t minorStep = line.xMajor ? line.minorInc * stride : line.minorInc;
+    uint32_t* p = painter.Address(x0, y0);
+    // The last pixel is painted after the loop, so the minor moves counted are those up to it.
+    int64_t moves = 0;
+    if (line.minor == 0) {
+        for (int64_t n = hi - lo; n > 0; n--, p += majorStep) *p = op.apply(*p);
+    } else {
+        int64_t up = 2 * line.minor - 2 * line.major, flat = 2 * line.minor;
+        err += line.bias;
+        for (int64_t n = hi - lo - 1; n > 0; n--, p += majorStep) {
+            *p = op.apply(*p);
+            if (err > 0) {
+                p += minorStep;
+                err += up;
+                moves++;
+            } else {
+                err += flat;
+            }
+        }
+        *p = op.apply(*p);
+    }
+    int64_t lastMajor = majorPos + line.majorInc * (hi - 1 - lo), lastMinor = minorPos + line.minorInc * moves;
+    int x1 = int(line.X(lastMajor, lastMinor)), y1 = int(line.Y(lastMajor, lastMinor));
+    painter.Painted({std::min(x0, x1), std::min(y0, y1), std::max(x0, x1) + 1, std::max(y0, y1) + 1});
+}
+
 }  // namespace
 
+// A pen's ink is solid: its one operation is applied along the line.
 void DrawThinLine(Painter& painter, const Ink& ink, LinePoint a, LinePoint b) {
     if (!ink.visible() || painter.empty()) return;
     int64_t dx = b.x - a.x, dy = b.y - a.y;
@@ -54,64 +149,54 @@ void DrawThinLine(Painter& painter, const Ink& ink, LinePoint a, LinePoint b) {
     if ((a.x < clip.left && b.x < clip.left) || (a.x >= clip.right && b.x >= clip.right) ||
         (a.y < clip.top && b.y < clip.top) || (a.y >= clip.bottom && b.y >= clip.bottom))
         return;
-    int octant = Octant(dx, dy);
-    bool xMajor = octant == 1 || octant == 4 || octant == 5 || octant == 8;
-    int64_t bias = (octant == 3 || octant == 5 || octant == 6 || octant == 8) ? 1 : 0;
-    int64_t major = xMajor ? std::llabs(dx) : std::llabs(dy);
-    int64_t minor = xMajor ? std::llabs(dy) : std::llabs(dx);
-    int xInc = dx > 0 ? 1 : -1, yInc = dy > 0 ? 1 : -1;
-    int64_t majorStart = xMajor ? a.x : a.y, minorStart = xMajor ? a.y : a.x;
-    int majorInc = xMajor ? xInc : yInc, minorInc = xMajor ? yInc : xInc;
-    const Box& box = painter.bounds();
-    int64_t majorLow = xMajor ? box.left : box.top, majorHigh = xMajor ? box.right : box.bottom;
-    int64_t minorLow = xMajor ? box.top : box.left, minorHigh = xMajor ? box.bottom : box.right;
-
-    int64_t lo = 0, hi = major;
-    LimitSteps(majorStart, majorInc, majorLow, majorHigh, lo, hi);
-    // After i steps the minor axis has moved m(i) = floor((2·minor·i + major − 1 + bias) / (2·major)).
-    int64_t mLo = 0, mHi = INT64_MAX / 4;
-    LimitSteps(minorStart, minorInc, minorLow, minorHigh, mLo, mHi);
-    if (mLo >= mHi) return;
-    if (minor == 0) {
-        if (mLo > 0) return;
-    } else {
-        auto firstStepReaching = [&](int64_t t) {
-            return CeilDiv(__int128(2) * major * t - major + 1 - bias, __int128(2) * minor);
-        };
-        lo = std::max(lo, firstStepReaching(mLo));
-        hi = std::min(hi, firstStepReaching(mHi));
-    }
+    ThinLine line = MakeThinLine(a, b);
+    int64_t lo = 0, hi = line.major;
+    // A line between two points inside the clip's bounds stays inside them.
+    bool inside = b.x >= clip.left && b.x < clip.right && b.y >= clip.top && b.y < clip.bottom && a.x >= clip.left &&
+                  a.x < clip.right && a.y >= clip.top && a.y < clip.bottom;
+    if (!inside) line.LimitToBox(clip, lo, hi);
     if (lo >= hi) return;
-    if (minor == 0 && xMajor) {
-        int64_t left = majorInc > 0 ? majorStart + lo : majorStart - hi + 1;
-        painter.Span(int(minorStart), int(left), int(left + hi - lo), ink);
+    if (line.minor == 0 && line.xMajor) {
+        int64_t left = line.majorInc > 0 ? line.majorStart + lo : line.majorStart - hi + 1;
+        painter.Span(int(line.minorStart), int(left), int(left + hi - lo), ink);
         return;
     }
-    int64_t m = int64_t((__int128(2) * minor * lo + major - 1 + bias) / (__int128(2) * major));
-    // The products overflow 64 bits for far ends; their difference, the error term, is small.
-    int64_t err = int64_t(__int128(2) * minor - major + __int128(2) * minor * lo - __int128(2) * major * m);
-    int64_t majorPos = majorStart + majorInc * lo, minorPos = minorStart + minorInc * m;
-    // Steps are already limited to the clip's bounds; with a single clip box that is the clip.
-    bool direct = painter.SingleBox();
-    for (int64_t i = lo; i < hi; i++) {
-        int px = int(xMajor ? majorPos : minorPos), py = int(xMajor ? minorPos : majorPos);
-        if (direct)
-            painter.PixelInside(px, py, ink);
-        else
-            painter.Pixel(px, py, ink);
-        if (err + bias > 0) {
-            minorPos += minorInc;
-            err += 2 * minor - 2 * major;
-        } else {
-            err += 2 * minor;
-        }
-        majorPos += majorInc;
+    // Clipped once for each clip box, which do not overlap; the bounds are the clip when there is one.
+    if (painter.boxes().size() == 1) {
+        PaintSteps(painter, ink.fore, line, lo, hi);
+        return;
+    }
+    for (const Box& box : painter.boxes()) {
+        int64_t boxLo = lo, boxHi = hi;
+        line.LimitToBox(box, boxLo, boxHi);
+        if (boxLo < boxHi) PaintSteps(painter, ink.fore, line, boxLo, boxHi);
     }
 }
 
 void DrawThinPolyline(Painter& painter, const Ink& ink, const LinePoint* points, int count, bool closed) {
-    for (int i = 0; i + 1 < count; i++) DrawThinLine(painter, ink, points[i], points[i + 1]);
-    if (closed && count > 1) DrawThinLine(painter, ink, points[count - 1], points[0]);
+    if (!ink.visible() || painter.empty()) return;
+    // Outlines walked pixel by pixel, as ellipses are, are mostly steps of one pixel, each painting its start
+    // pixel: with a single clip box those go straight to the surface and what they painted is said once.
+    const Box& clip = painter.bounds();
+    bool direct = painter.boxes().size() == 1;
+    Rop2Pair op = ink.fore;
+    Box touched{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+    auto segment = [&](LinePoint a, LinePoint b) {
+        int64_t dx = b.x - a.x, dy = b.y - a.y;
+        if (!direct || dx < -1 || dx > 1 || dy < -1 || dy > 1) {
+            DrawThinLine(painter, ink, a, b);
+        } else if ((dx != 0 || dy != 0) && a.x >= clip.left && a.x < clip.right && a.y >= clip.top &&
+                   a.y < clip.bottom) {
+            int x = int(a.x), y = int(a.y);
+            uint32_t* p = painter.Address(x, y);
+            *p = op.apply(*p);
+            touched = {std::min(touched.left, x), std::min(touched.top, y), std::max(touched.right, x + 1),
+                       std::max(touched.bottom, y + 1)};
+        }
+    };
+    for (int i = 0; i + 1 < count; i++) segment(points[i], points[i + 1]);
+    if (closed && count > 1) segment(points[count - 1], points[0]);
+    if (!touched.empty()) painter.Painted(touched);
 }
 
 namespace {
@@ -198,6 +283,44 @@ void AddWidePolyline(Area& area, const LinePoint* points, int count, bool closed
     }
 }
 
+Box RowsOf(const Box& bounds, int64_t top, int64_t bottom) {
+    return {bounds.left, int(std::clamp<int64_t>(top, bounds.top, bounds.bottom)), bounds.right,
+            int(std::clamp<int64_t>(bottom, bounds.top, bounds.bottom))};
+}
+
+// Between the rows of its caps a line's area is its quadrilateral alone, one span a row in order, which need
+// not be sorted; an upright line's is the same run of pixels on every row, painted as one box. Only the rows
+// of the caps are scanned whole.
+void DrawWideLine(Painter& painter, const Ink& ink, LinePoint a, LinePoint b, int width) {
+    const Box& bounds = painter.bounds();
+    auto scanRows = [&](const Box& rows) {
+        if (rows.empty()) return;
+        Area area;
+        LinePoint points[2] = {a, b};
+        AddWidePolyline(area, points, 2, false, width, rows);
+        area.Paint(painter, ink);
+    };
+    int64_t top = std::min(a.y, b.y) + width, bottom = std::max(a.y, b.y) - width;
+    Box middle = RowsOf(bounds, top, bottom);
+    if (middle.empty()) {
+        scanRows(bounds);
+        return;
+    }
+    if (a.x == b.x) {
+        int64_t left = a.x - width / 2;
+        Box column = middle;
+        column.left = int(std::clamp<int64_t>(left, bounds.left, bounds.right));
+        column.right = int(std::clamp<int64_t>(left + width, bounds.left, bounds.right));
+        painter.FillBox(column, ink);
+    } else {
+        Area quad;
+        AddSegment(quad, a, b, width, middle);
+        quad.Paint(painter, ink);
+    }
+    scanRows(RowsOf(bounds, bounds.top, top));
+    scanRows(RowsOf(bounds, bottom, bounds.bottom));
+}
+
 }  // namespace gdi
 
 using namespace gdi;
@@ -211,13 +334,9 @@ BOOL WINAPI LineTo(HDC dc, int x, int y) {
     Painter painter(*d);
     Ink ink = PenInk(*d);
     int width = PenWidth(*d);
-    if (width <= 1) {
+    if (width <= 1)
         DrawThinLine(painter, ink, from, to);
-    } else {
-        Area area;
-        LinePoint points[2] = {from, to};
-        AddWidePolyline(area, points, 2, false, width, painter.bounds());
-        area.Paint(painter, ink);
-    }
+    else
+        DrawWideLine(painter, ink, from, to, width);
     return TRUE;
 }

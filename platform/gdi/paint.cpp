@@ -73,7 +73,7 @@ Painter::~Painter() {
 
 void Painter::FillRun(uint32_t* row, int y, int x0, int x1, const Ink& ink) {
     if (ink.type == Ink::Solid) {
-        const Rop2Pair& r = ink.fore;
+        const Rop2Pair r = ink.fore;  // a copy, which the stores to the row cannot change
         if (r.andMask == 0) {
             std::fill(row + x0, row + x1, r.xorMask);
         } else if (!r.leavesDestination()) {
@@ -113,6 +113,16 @@ void Painter::Span(int y, int x0, int x1, const Ink& ink) {
             FillRun(row, y, l, r, ink);
             Touch(y, l, r);
         }
+    }
+}
+
+void Painter::FillBox(const Box& box, const Ink& ink) {
+    if (!ink.visible()) return;
+    for (const Box& clip : boxes_) {
+        Box b = Intersect(box, clip);
+        if (b.empty()) continue;
+        for (int y = b.top; y < b.bottom; y++) FillRun(surface_->row(y), y, b.left, b.right, ink);
+        Painted(b);
     }
 }
 

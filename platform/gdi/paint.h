@@ -53,12 +53,15 @@ public:
     // Pixels [x0, x1) of row y.
     void Span(int y, int x0, int x1, const Ink& ink);
     void Pixel(int x, int y, const Ink& ink);
-    // Whether the clip is one box, its bounds; then a pixel inside the bounds may be painted directly.
-    bool SingleBox() const { return boxes_.size() == 1; }
-    void PixelInside(int x, int y, const Ink& ink) {
-        uint32_t& p = surface_->at(x, y);
-        p = ink.apply(x, y, p);
-        Touch(y, x, x + 1);
+    // Every pixel of the box: a column of rows painted at once rather than a span at a time.
+    void FillBox(const Box& box, const Ink& ink);
+    // For routines that walk the pixels of a clip box themselves, then say what they painted.
+    const std::vector<Box>& boxes() const { return boxes_; }
+    uint32_t* Address(int x, int y) const { return &surface_->at(x, y); }
+    ptrdiff_t stride() const { return surface_->stride; }
+    void Painted(const Box& b) {
+        Touch(b.top, b.left, b.right);
+        Touch(b.bottom - 1, b.left, b.right);
     }
 
 private:

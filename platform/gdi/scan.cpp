@@ -28,10 +28,12 @@ struct Edge {
         stepQ = run / dy;
         stepRest = run % dy;
     }
+    // Without a branch: whether the remainder carries is as good as random to a processor.
     void Step() {
-        q += stepQ;
         rest += stepRest;
-        if (rest >= dy) q++, rest -= dy;
+        int64_t carries = -int64_t(rest >= dy);
+        q += stepQ - carries;
+        rest -= dy & carries;
     }
     int64_t X() const { return dx >= 0 ? x0 + q + (rest != 0) : x0 - q; }
 };

@@ -14,10 +14,10 @@ bool Fills(const DeviceContext& d) {
     return brush && brush->style != BS_NULL;
 }
 
-// Paints a filled shape: with a one-pixel pen the interior first and the outline over it,
+// Paints a filled shape's rows within bounds: with a one-pixel pen the interior first and the outline over it,
 // with a wide pen the outline's area taken out of the interior so no pixel is painted twice.
-void PaintShape(DeviceContext& d, Area& interior, const std::vector<LinePoint>& outline) {
-    Painter painter(d);
+void PaintShape(DeviceContext& d, Painter& painter, Area& interior, const std::vector<LinePoint>& outline,
+                const Box& bounds) {
     Ink brush = BrushInk(d), pen = PenInk(d);
     int width = PenWidth(d);
     if (width <= 1) {
@@ -26,10 +26,15 @@ void PaintShape(DeviceContext& d, Area& interior, const std::vector<LinePoint>& 
         return;
     }
     Area area;
-    AddWidePolyline(area, outline.data(), int(outline.size()), true, width, painter.bounds());
+    AddWidePolyline(area, outline.data(), int(outline.size()), true, width, bounds);
     interior.Subtract(area);
     interior.Paint(painter, brush);
     area.Paint(painter, pen);
+}
+
+void PaintShape(DeviceContext& d, Area& interior, const std::vector<LinePoint>& outline) {
+    Painter painter(d);
+    PaintShape(d, painter, interior, outline, painter.bounds());
 }
 
 struct Rect64 {
@@ -65,9 +70,32 @@ BOOL DrawRectangle(DeviceContext& d, const Rect64& r) {
         if (pen.visible()) DrawThinPolyline(painter, pen, outline.data(), int(outline.size()), true);
         return TRUE;
     }
-    Area interior;
-    if (filled) AddBoxArea(interior, inner.l, inner.t, inner.r, inner.b, ClipBounds(d));
-    PaintShape(d, interior, outline);
+    Painter painter(d);
+    const Box& bounds = painter.bounds();
+    auto paintRows = [&](const Box& rows) {
+        if (rows.empty()) return;
+        Area interior;
+        if (filled) AddBoxArea(interior, inner.l, inner.t, inner.r, inner.b, rows);
+        PaintShape(d, painter, interior, outline, rows);
+    };
+    // Away from the corners a row holds only the two upright edges and the interior between them: those rows
+    // are painted as three boxes, and only the rows of the corners are scanned.
+    int64_t half = width / 2, top = r.t + width, bottom = r.b - 1 - width;
+    Box middle = RowsOf(bounds, top, bottom);
+    if (middle.empty() || r.r - 1 - r.l < width) {
+        paintRows(bounds);
+        return TRUE;
+    }
+    auto columns = [&](int64_t left, int64_t right) {
+        return Box{int(std::clamp<int64_t>(left, bounds.left, bounds.right)), middle.top,
+                   int(std::clamp<int64_t>(right, bounds.left, bounds.right)), middle.bottom};
+    };
+    Ink pen = PenInk(d);
+    painter.FillBox(columns(r.l - half, r.l - half + width), pen);
+    if (filled) painter.FillBox(columns(r.l - half + width, r.r - 1 - half), BrushInk(d));
+    painter.FillBox(columns(r.r - 1 - half, r.r - 1 - half + width), pen);
+    paintRows(RowsOf(bounds, bounds.top, top));
+    paintRows(RowsOf(bounds, bottom, bounds.bottom));
     return TRUE;
 }
 

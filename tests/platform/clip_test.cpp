@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <vector>
 
 #include "platform/gdi/dc.h"
 #include "platform/win32.h"
@@ -112,6 +113,79 @@ TEST_F(ClippedScreen, ShapesAndBlitsStayInTheClipWhateverTheirCoordinates) {
     SelectObject(dc, oldPen);
     DeleteObject(blue);
     DeleteObject(bluePen);
+}
+
+// Each figure drawn through the L's two boxes paints exactly the pixels of the same figure drawn unclipped
+// that lie inside the L: lines are clipped box by box, and the boxes' share of a shape is the same.
+TEST_F(ClippedScreen, EachBoxPaintsItsShareOfTheUnclippedFigure) {
+    struct Figure {
+        const char* name;
+        int width;
+        int brush;                           // a stock brush
+        void (*draw)(HDC dc, int x, int y);  // at logical (x, y) shifted
+    };
+    const Figure figures[] = {
+        {"slanted across both boxes", 1, NULL_BRUSH,
+         [](HDC dc, int x, int y) {
+             MoveToEx(dc, x - 3, y - 2, nullptr);
+             LineTo(dc, x + 25, y + 24);
+         }},
+        {"steep down the notch's edge", 1, NULL_BRUSH,
+         [](HDC dc, int x, int y) {
+             MoveToEx(dc, x + 12, y - 1, nullptr);
+             LineTo(dc, x + 7, y + 22);
+         }},
+        {"shallow, drawn right to left", 1, NULL_BRUSH,
+         [](HDC dc, int x, int y) {
+             MoveToEx(dc, x + 30, y + 8, nullptr);
+             LineTo(dc, x - 2, y + 13);
+         }},
+        {"upright through both boxes", 1, NULL_BRUSH,
+         [](HDC dc, int x, int y) {
+             MoveToEx(dc, x + 4, y - 3, nullptr);
+             LineTo(dc, x + 4, y + 26);
+         }},
+        {"ellipse outline", 1, NULL_BRUSH, [](HDC dc, int x, int y) { Ellipse(dc, x - 2, y + 1, x + 24, y + 19); }},
+        {"wide upright line", 5, NULL_BRUSH,
+         [](HDC dc, int x, int y) {
+             MoveToEx(dc, x + 8, y - 4, nullptr);
+             LineTo(dc, x + 8, y + 27);
+         }},
+        {"wide slanted line", 4, NULL_BRUSH,
+         [](HDC dc, int x, int y) {
+             MoveToEx(dc, x - 2, y - 3, nullptr);
+             LineTo(dc, x + 26, y + 25);
+         }},
+        {"wide rectangle", 3, NULL_BRUSH, [](HDC dc, int x, int y) { Rectangle(dc, x + 2, y + 1, x + 17, y + 22); }},
+        {"filled wide rectangle", 4, LTGRAY_BRUSH,
+         [](HDC dc, int x, int y) { Rectangle(dc, x - 1, y + 2, x + 19, y + 23); }},
+    };
+    for (const Figure& f : figures) {
+        SCOPED_TRACE(f.name);
+        HPEN pen = CreatePen(PS_SOLID, f.width, kBlue);
+        auto pixels = [&](HDC target, int x, int y) {
+            PatBlt(whole, 0, 0, 40, 30, WHITENESS);
+            HGDIOBJ oldPen = SelectObject(target, pen);
+            HGDIOBJ oldBrush = SelectObject(target, GetStockObject(f.brush));
+            f.draw(target, x, y);
+            SelectObject(target, oldPen);
+            SelectObject(target, oldBrush);
+            std::vector<COLORREF> got;
+            for (int py = 0; py < 30; py++)
+                for (int px = 0; px < 40; px++) got.push_back(GetPixel(whole, px, py));
+            return got;
+        };
+        std::vector<COLORREF> clipped = pixels(dc, 0, 0), unclipped = pixels(whole, 10, 5);
+        int painted = 0;
+        for (int y = 0; y < 30; y++)
+            for (int x = 0; x < 40; x++) {
+                COLORREF expected = InsideL(x, y) ? unclipped[size_t(y * 40 + x)] : kWhite;
+                ASSERT_EQ(clipped[size_t(y * 40 + x)], expected) << x << ", " << y;
+                painted += expected == kBlue;
+            }
+        EXPECT_GT(painted, 0);
+        DeleteObject(pen);
+    }
 }
 
 }  // namespace
