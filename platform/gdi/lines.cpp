@@ -20,6 +20,10 @@ int Octant(int64_t dx, int64_t dy) {
     return dx > -dy ? 8 : 7;
 }
 
+bool Holds(const Box& box, LinePoint p) {
+    return p.x >= box.left && p.x < box.right && p.y >= box.top && p.y < box.bottom;
+}
+
 // A quotient of 128-bit numbers, in 64 bits when both fit: the library's 128-bit division costs a short
 // line more than its pixels.
 __int128 Divide(__int128 n, __int128 d) {
@@ -140,8 +144,7 @@ void DrawThinLine(Painter& painter, const Ink& ink, LinePoint a, LinePoint b) {
     // One step paints its start pixel alone: outlines walked pixel by pixel, as ellipses are, take this.
     if (dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1) {
         const Box& area = painter.bounds();
-        if (a.x >= area.left && a.x < area.right && a.y >= area.top && a.y < area.bottom)
-            painter.Pixel(int(a.x), int(a.y), ink);
+        if (Holds(area, a)) painter.Pixel(int(a.x), int(a.y), ink);
         return;
     }
     // Both ends beyond the same edge of the clip: nothing to work out.
@@ -152,9 +155,7 @@ void DrawThinLine(Painter& painter, const Ink& ink, LinePoint a, LinePoint b) {
     ThinLine line = MakeThinLine(a, b);
     int64_t lo = 0, hi = line.major;
     // A line between two points inside the clip's bounds stays inside them.
-    bool inside = b.x >= clip.left && b.x < clip.right && b.y >= clip.top && b.y < clip.bottom && a.x >= clip.left &&
-                  a.x < clip.right && a.y >= clip.top && a.y < clip.bottom;
-    if (!inside) line.LimitToBox(clip, lo, hi);
+    if (!Holds(clip, a) || !Holds(clip, b)) line.LimitToBox(clip, lo, hi);
     if (lo >= hi) return;
     if (line.minor == 0 && line.xMajor) {
         int64_t left = line.majorInc > 0 ? line.majorStart + lo : line.majorStart - hi + 1;
@@ -185,8 +186,7 @@ void DrawThinPolyline(Painter& painter, const Ink& ink, const LinePoint* points,
         int64_t dx = b.x - a.x, dy = b.y - a.y;
         if (!direct || dx < -1 || dx > 1 || dy < -1 || dy > 1) {
             DrawThinLine(painter, ink, a, b);
-        } else if ((dx != 0 || dy != 0) && a.x >= clip.left && a.x < clip.right && a.y >= clip.top &&
-                   a.y < clip.bottom) {
+        } else if ((dx != 0 || dy != 0) && Holds(clip, a)) {
             int x = int(a.x), y = int(a.y);
             uint32_t* p = painter.Address(x, y);
             *p = op.apply(*p);
