@@ -98,6 +98,21 @@ ThinLine MakeThinLine(LinePoint a, LinePoint b) {
             .minorInc = xMajor ? yInc : xInc};
 }
 
+// Level runs at least this long on average are painted a run at a time rather than a pixel at a time.
+constexpr int64_t kLongRuns = 4;
+
+// Paints count pixels from p along the major axis and returns the address one step past them. A level
+// run is contiguous in memory, whichever way it goes, so its loop has no stride.
+uint32_t* PaintRun(uint32_t* p, int64_t count, ptrdiff_t step, bool level, Rop2Pair op) {
+    if (level) {
+        uint32_t* first = step > 0 ? p : p - count + 1;
+        for (int64_t i = 0; i < count; i++) first[i] = op.apply(first[i]);
+        return p + step * count;
+    }
+    for (int64_t i = 0; i < count; i++, p += step) *p = op.apply(*p);
+    return p;
+}
+
 // Paints steps [lo, hi), all inside one clip box, stepping a pointer through the surface.
 void PaintSteps(Painter& painter, Rop2Pair op, const ThinLine& line, int64_t lo, int64_t hi) {
     int64_t m = line.MinorAfter(lo);
@@ -113,7 +128,24 @@ void PaintSteps(Painter& painter, Rop2Pair op, const ThinLine& line, int64_t lo,
     // The last pixel is painted after the loop, so the minor moves counted are those up to it.
     int64_t moves = 0;
     if (line.minor == 0) {
-        for (int64_t n = hi - lo; n > 0; n--, p += majorStep) *p = op.apply(*p);
+        p = PaintRun(p, hi - lo, majorStep, line.xMajor, op);
+    } else if (line.xMajor && line.major >= kLongRuns * line.minor) {
+        // A line near level is a few long runs: each run's length comes from the error term at its start, and
+        // its pixels are painted together. Runs down a column gain nothing, each pixel being in a row of its own.
+        int64_t up = 2 * line.minor - 2 * line.major, flat = 2 * line.minor;
+        err += line.bias;
+        for (int64_t n = hi - lo - 1; n > 0;) {
+            int64_t run = err > 0 ? 1 : -err / flat + 2;
+            if (run > n) {
+                p = PaintRun(p, n, majorStep, true, op);
+                break;
+            }
+            p = PaintRun(p, run, majorStep, true, op) + minorStep;
+            err += (run - 1) * flat + up;
+            moves++;
+            n -= run;
+        }
+        *p = op.apply(*p);
     } else {
         int64_t up = 2 * line.minor - 2 * line.major, flat = 2 * line.minor;
         err += line.bias;
