@@ -14,6 +14,8 @@ namespace {
 
 // The blit's own limit on extents.
 constexpr int64_t kMaxExtent = int64_t(1) << 31;
+// Destinations up to this many pixels are decoded whole (see DrawMapped).
+constexpr int64_t kMaxMappedPixels = int64_t(1) << 22;
 // A piece of up to this many pixels is kept for the next picture.
 constexpr size_t kKeptPiecePixels = size_t(1) << 20;
 
@@ -130,8 +132,41 @@ bool DrawWrittenSpans(DeviceContext& d, DibDecoder& dib, bool toMono, int64_t x,
     return true;
 }
 
+// One axis of the piece: the source pixels of each entry, and where the blit draws the entries from.
+struct PieceAxis {
+    AxisMap map;
+    Entries entries;
+    int64_t dst = 0, dstExtent = 0, src = 0, srcExtent = 0;  // the destination's logical coordinates
+    int64_t length() const { return int64_t(entries.high - entries.low); }
+};
+
+// The destination pixels that take source pixels, an entry each, for the blit to copy one to one.
+void MapDestination(PieceAxis& axis, int64_t origin) {
+    axis.entries = EntriesWithSource(axis.map);
+    axis.dst = axis.map.first + int64_t(axis.entries.low) - origin;
+    axis.src = 0;
+    axis.dstExtent = axis.srcExtent = axis.length();
+}
+
+// The source pixels that exist, an entry each, for the blit to enlarge as it would enlarge the picture.
+void KeepSource(PieceAxis& axis, int64_t dst, int64_t dstExtent, int64_t src, int64_t srcExtent, int64_t size) {
+    int64_t low = std::max<int64_t>(srcExtent < 0 ? src + srcExtent + 1 : src, 0);
+    int64_t high = std::min<int64_t>(srcExtent < 0 ? src + 1 : src + srcExtent, size);
+    axis.map.begin.resize(size_t(high - low));
+    axis.map.end.resize(size_t(high - low));
+    for (int64_t k = 0; k < high - low; k++)
+        axis.map.begin[size_t(k)] = int(low + k), axis.map.end[size_t(k)] = int(low + k + 1);
+    axis.entries = {0, size_t(high - low)};
+    axis.dst = dst;
+    axis.dstExtent = dstExtent;
+    axis.src = src - low;
+    axis.srcExtent = srcExtent;
+}
+
 // The blit's walk and clip, with the piece it would read decoded straight from the picture: the memory
-// drawn needs the destination's size, whatever size the picture claims.
+// drawn needs the destination's size, whatever size the picture claims. Destinations of up to
+// kMaxMappedPixels are decoded whole; along an axis of a larger one that enlarges (a printed page), the
+// piece keeps the source's pixels and the blit enlarges them.
 bool DrawMapped(DeviceContext& d, DibDecoder& dib, bool toMono, int64_t x, int64_t y, int64_t w, int64_t h, int64_t sx,
                 int64_t sy, int64_t sw, int64_t sh, DWORD rop) {
     if (std::llabs(w) > kMaxExtent || std::llabs(h) > kMaxExtent) return false;
@@ -141,20 +176,24 @@ bool DrawMapped(DeviceContext& d, DibDecoder& dib, bool toMono, int64_t x, int64
     StretchAxis ax{x + d.origin.x, w, sx, sw}, ay{y + d.origin.y, h, sy, sh};
     StretchClip clip;
     if (!ClipStretch(ax, ay, BoundsOf(ClipBoxes(d)), dib.width(), dib.height(), clip)) return true;
-    thread_local AxisMap cols, rows;
-    MapAxis(cols, ax, clip.dstX, clip.srcX, combine ? Shrink::Combine : Shrink::Last);
-    MapAxis(rows, ay, clip.dstY, clip.srcY, combine ? Shrink::Combine : Shrink::First);
-    Entries c = EntriesWithSource(cols), r = EntriesWithSource(rows);
-    if (c.empty() || r.empty()) return true;
+    thread_local PieceAxis cols, rows;
+    MapAxis(cols.map, ax, clip.dstX, clip.srcX, combine ? Shrink::Combine : Shrink::Last);
+    MapAxis(rows.map, ay, clip.dstY, clip.srcY, combine ? Shrink::Combine : Shrink::First);
+    MapDestination(cols, d.origin.x);
+    MapDestination(rows, d.origin.y);
+    if (cols.length() == 0 || rows.length() == 0) return true;
+    if (cols.length() * rows.length() > kMaxMappedPixels) {
+        if (std::llabs(sw) < std::llabs(w)) KeepSource(cols, x, w, sx, sw, dib.width());
+        if (std::llabs(sh) < std::llabs(h)) KeepSource(rows, y, h, sy, sh, dib.height());
+    }
     Fold fold = !combine ? Fold::One : d.stretchMode == WHITEONBLACK ? Fold::Or : Fold::And;
     // Previews and the canvas come by the dozen at the same sizes: the piece's memory is kept for the next.
     thread_local Surface piece;
-    if (!DecodePiece(dib, toMono, cols, c, rows, r, fold, piece)) return false;
+    if (!DecodePiece(dib, toMono, cols.map, cols.entries, rows.map, rows.entries, fold, piece)) return false;
     BlitSource source;
     source.surface = &piece;
-    int64_t pw = piece.width, ph = piece.height;
-    bool drawn = StretchToDc(d, cols.first + int64_t(c.low) - d.origin.x, rows.first + int64_t(r.low) - d.origin.y, pw,
-                             ph, &source, 0, 0, pw, ph, rop);
+    bool drawn = StretchToDc(d, cols.dst, rows.dst, cols.dstExtent, rows.dstExtent, &source, cols.src, rows.src,
+                             cols.srcExtent, rows.srcExtent, rop);
     if (piece.storage.capacity() > kKeptPiecePixels) piece = Surface();
     return drawn;
 }
