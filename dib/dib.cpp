@@ -1,15 +1,35 @@
 // Picture files: reading one into a block and writing a block to one.
 #include "dib/dib.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+
 #include "dib/dib_layout.h"
 
 namespace {
 
-// Grows the block to hold the bits behind the header and table, and reads them; bytes a short file does
-// not supply stay zero.
+// The bytes from the file's position to its end; -1 when they cannot be told.
+int64_t BytesLeft(HFILE file) {
+    LONG here = _llseek(file, 0, FILE_CURRENT);
+    if (here == HFILE_ERROR) return -1;
+    LONG end = _llseek(file, 0, FILE_END);
+    if (_llseek(file, here, FILE_BEGIN) == HFILE_ERROR || end == HFILE_ERROR) return -1;
+    return std::max<int64_t>(0, int64_t(end) - here);
+}
+
+// Grows the block to hold the bits behind the header and table, as many as the file holds, and reads
+// them; the block's image size becomes what it keeps. A header claiming more pixels than those bits can
+// hold is refused, so a lying header costs no memory.
 HGLOBAL ReadBitsIntoBlock(HFILE file, HGLOBAL block) {
     BITMAPINFOHEADER info;
     GetDibInfo(block, &info);
+    int64_t bytesInFile = BytesLeft(file);
+    if (bytesInFile >= 0) info.biSizeImage = DWORD(dib::BitsToKeep(info, uint64_t(bytesInFile)));
+    if (bytesInFile < 0 || !dib::BitsHoldThePixels(info)) {
+        GlobalFree(block);
+        return nullptr;
+    }
     DWORD bitsOffset = info.biSize + DibColourTableSize(&info);
     HGLOBAL grown = GlobalReAlloc(block, bitsOffset + info.biSizeImage, GMEM_MOVEABLE | GMEM_ZEROINIT);
     if (!grown) {
@@ -17,7 +37,10 @@ HGLOBAL ReadBitsIntoBlock(HFILE file, HGLOBAL block) {
         return nullptr;
     }
     BYTE* bytes = static_cast<BYTE*>(GlobalLock(grown));
-    if (bytes) ReadInChunks(file, bytes + bitsOffset, info.biSizeImage);
+    if (bytes) {
+        std::memcpy(bytes + offsetof(BITMAPINFOHEADER, biSizeImage), &info.biSizeImage, sizeof info.biSizeImage);
+        ReadInChunks(file, bytes + bitsOffset, info.biSizeImage);
+    }
     GlobalUnlock(grown);
     return grown;
 }

@@ -6,7 +6,7 @@
 #include "platform/win32.h"
 
 // A new block with the file's picture, or null when the file is missing or is no picture this program
-// can safely take.
+// can safely take. The block holds no more bits than the file does.
 HGLOBAL ReadDibFile(LPCSTR fileName);
 // 1 when every byte was written and the file closed, else 0.
 int WriteDibFile(LPCSTR fileName, HGLOBAL dib);
@@ -15,7 +15,8 @@ bool DibFileHeader(HGLOBAL dib, BITMAPFILEHEADER* header);
 // The device bitmap as a block of the given compression and bit count, its colours from the palette.
 HGLOBAL DibFromBitmap(HBITMAP bitmap, DWORD compression, WORD bitCount, HPALETTE palette);
 // Draws the source rectangle of the picture (in its own coordinates, y 0 the bottom row of a bottom-up
-// picture; -1 and -1 for its whole size) stretched into the destination rectangle.
+// picture; -1 and -1 for its whole size) stretched into the destination rectangle. A block holding fewer
+// bits than the drawing reads draws nothing.
 int StretchDibToDevice(HDC dc, int x, int y, int width, int height, HGLOBAL dib, int sourceX, int sourceY,
                        int sourceWidth, int sourceHeight, DWORD rop);
 

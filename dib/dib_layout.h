@@ -28,4 +28,12 @@ uint64_t BlockLayoutSize(const BITMAPINFOHEADER& info);
 // program holds in memory.
 bool HeaderIsSafe(const BITMAPINFOHEADER& info);
 
+// The bytes of bits a block keeps of those a file has left behind its header: what the header states, but
+// never more than the file holds, nor fewer than plain rows need when the file holds them.
+uint64_t BitsToKeep(const BITMAPINFOHEADER& info, uint64_t bytesInFile);
+// Whether the header's image size can hold the picture's pixels: every row of plain bits; for run-length
+// bits, at most 255 pixels for every 2 bytes, the most one run writes, since a picture's runs write its
+// pixels.
+bool BitsHoldThePixels(const BITMAPINFOHEADER& info);
+
 }  // namespace dib

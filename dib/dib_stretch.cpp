@@ -1,6 +1,5 @@
 // Drawing a block scaled onto a device context.
 #include <cstring>
-#include <vector>
 
 #include "dib/dib.h"
 #include "dib/dib_layout.h"
@@ -30,23 +29,14 @@ int StretchLockedDib(HDC dc, int x, int y, int width, int height, const BYTE* by
     uint64_t bitsOffset = uint64_t(info.biSize) + DibColourTableSize(&info);
     if (info.biSize < sizeof info || bitsOffset > blockSize) return 0;
     if (info.biSize + TableTheDrawingReads(info) > blockSize) return 0;
-    uint64_t needed = BitsTheDrawingReads(info);
-    bool held = needed <= blockSize - bitsOffset;
-    if (!held && needed > (uint64_t(256) << 20)) return 0;
+    if (BitsTheDrawingReads(info) > blockSize - bitsOffset) return 0;
     if (sourceWidth == -1 && sourceHeight == -1) {
         sourceWidth = info.biWidth;
         sourceHeight = info.biHeight < 0 ? -info.biHeight : info.biHeight;
     }
     auto header = reinterpret_cast<const BITMAPINFO*>(bytes);
-    if (held) {
-        return StretchDIBits(dc, x, y, width, height, sourceX, sourceY, sourceWidth, sourceHeight, bytes + bitsOffset,
-                             header, DIB_RGB_COLORS, rop);
-    }
-    // Bits a short block lacks are drawn as zero, from a copy, rather than read from beyond its end.
-    std::vector<BYTE> bits(size_t(needed), 0);
-    std::memcpy(bits.data(), bytes + bitsOffset, size_t(blockSize - bitsOffset));
-    return StretchDIBits(dc, x, y, width, height, sourceX, sourceY, sourceWidth, sourceHeight, bits.data(), header,
-                         DIB_RGB_COLORS, rop);
+    return StretchDIBits(dc, x, y, width, height, sourceX, sourceY, sourceWidth, sourceHeight, bytes + bitsOffset,
+                         header, DIB_RGB_COLORS, rop);
 }
 
 }  // namespace

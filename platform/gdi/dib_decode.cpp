@@ -71,7 +71,10 @@ bool DibDecoder::Open(const DeviceContext& d, const BITMAPINFO* info, const void
         for (int i = 0; i < 3; i++) masks[i] = Dword(raw + kInfoHeaderSize + 4 * i);
     for (int i = 0; i < 3; i++) fields_[i] = FieldOf(masks[i]);
     plainMasks_ = bitCount_ == 32 && masks[0] == 0xFF0000 && masks[1] == 0xFF00 && masks[2] == 0xFF;
-    if (runLength()) return DecodeRuns(bits_, info->bmiHeader.biSizeImage);
+    if (!runLength()) return true;
+    uint32_t size = info->bmiHeader.biSizeImage;
+    if (size == 0) return false;
+    runs_.Start(bits_, size, width_, height_, bitCount_, stride_);
     return true;
 }
 
@@ -115,10 +118,18 @@ uint32_t DibDecoder::FromMasks(uint32_t value) const {
     return Channel(value, fields_[0]) << 16 | Channel(value, fields_[1]) << 8 | Channel(value, fields_[2]);
 }
 
-void DibDecoder::ReadRow(int y, int left, int count, uint32_t* out) const {
-    const uint8_t* rows = runLength() ? runs_.data() : bits_;
-    const uint8_t* row = rows + stride_ * size_t(bottomUp_ ? height_ - 1 - y : y);
+void DibDecoder::ReadRow(int y, int left, int count, uint32_t* out) {
     auto look = [&](size_t i) { return i < table_.size() ? table_[i] : 0u; };
+    const uint8_t* row;
+    if (runLength()) {
+        if (!runs_.Seek(y)) {
+            std::fill_n(out, count, look(0));
+            return;
+        }
+        row = runs_.row();
+    } else {
+        row = bits_ + stride_ * size_t(bottomUp_ ? height_ - 1 - y : y);
+    }
     switch (bitCount_) {
         case 1:
             for (int i = 0, x = left; i < count; i++, x++) out[i] = look((row[x / 8] >> (7 - x % 8)) & 1);
@@ -145,93 +156,6 @@ void DibDecoder::ReadRow(int y, int left, int count, uint32_t* out) const {
                 for (int i = 0, x = left; i < count; i++, x++) out[i] = FromMasks(Dword(row + 4 * size_t(x)));
             }
     }
-}
-
-// Runs of one index (for 4 bits, two indices taking turns), escapes 0 (end of line), 1 (end of picture),
-// 2 (a jump right and up) and absolute runs of 3 or more indices padded to a whole number of words. A run
-// that would leave the row is cut at its end; a jump or line past the top ends the picture. The rows are
-// written as plain rows the way the reference writes them, a nibble beyond a 4-bit run included, and a
-// span of a row counts as written once an escape closes it.
-bool DibDecoder::DecodeRuns(const uint8_t* in, uint32_t size) {
-    if (size == 0) return false;
-    // Bottom row first, as plain bits of a bottom-up picture lie.
-    runs_.assign(stride_ * size_t(height_), 0);
-    written_.assign(size_t(width_) * size_t(height_), 0);
-    const bool four = bitCount_ == 4;
-    int x = 0, y = height_ - 1, left = 0, right = 0;
-    auto at = [&](int px, int py) {
-        return runs_.data() + stride_ * size_t(height_ - 1 - py) + size_t(four ? px / 2 : px);
-    };
-    auto closeSpan = [&] {
-        if (left != right) std::fill_n(written_.begin() + ptrdiff_t(size_t(y) * size_t(width_) + size_t(left)), right - left, 1);
-    };
-    uint32_t i = 0;
-    while (i < size - 1) {
-        int num = in[i];
-        uint8_t data = in[i + 1];
-        i += 2;
-        if (num) {
-            num = std::min(num, width_ - x);
-            if (num) {
-                uint8_t s = data;
-                uint8_t* out = at(x, y);
-                if (!four) {
-                    std::memset(out, s, size_t(num));
-                } else {
-                    int n = num;
-                    if (x & 1) {
-                        s = uint8_t(((s >> 4) & 0x0F) | ((s << 4) & 0xF0));
-                        *out = uint8_t((*out & 0xF0) | (s & 0x0F));
-                        out++;
-                        n--;
-                    }
-                    if (n) std::memset(out, s, size_t(n + 1) / 2);
-                }
-            }
-            x += num;
-            right = x;
-        } else if (data < 3) {
-            closeSpan();
-            if (data == 1) break;
-            if (data == 0) {
-                left = right = x = 0;
-                if (--y < 0) break;
-            } else {
-                if (i >= size - 1) break;
-                x = std::min(x + in[i], width_);
-                left = right = x;
-                y -= in[i + 1];
-                if (y < 0) break;
-                i += 2;
-            }
-        } else {
-            num = data;
-            uint32_t skip = (uint32_t(num) * uint32_t(bitCount_) + 7) / 8;
-            skip = (skip + 1) & ~1u;
-            if (i + skip > size) break;
-            num = std::min(num, width_ - x);
-            if (num) {
-                uint8_t* out = at(x, y);
-                if (!four) {
-                    std::memcpy(out, in + i, size_t(num));
-                } else if (x & 1) {
-                    const uint8_t* from = in + i;
-                    for (int k = 0, px = x; k < num; k++, px++) {
-                        if (px & 1)
-                            *out = uint8_t((*out & 0xF0) | ((*from >> 4) & 0x0F)), out++;
-                        else
-                            *out = uint8_t((*from++ << 4) & 0xF0);
-                    }
-                } else {
-                    std::memcpy(out, in + i, size_t(num + 1) / 2);
-                }
-            }
-            x += num;
-            right = x;
-            i += skip;
-        }
-    }
-    return true;
 }
 
 }  // namespace gdi

@@ -186,25 +186,48 @@ TEST_F(DibRead, TwentyColoursUsedGiveATableOfTwentyEntries) {
     }
 }
 
-TEST_F(DibRead, TheStatedImageSizeIsKeptAndAMissingOneIsComputed) {
-    Picture picture{
-        .width = 33, .height = 3, .bitCount = 1, .table = {0, 0, 0, 0, 255, 255, 255, 0}, .bits = Sequence(24, 9)};
-    EXPECT_EQ(HeaderOf(Read(picture.InfoFile(true))).biSizeImage, 24u);
-    picture.sizeImage = 30;
-    std::vector<uint8_t> block = Read(picture.InfoFile(true));
-    ASSERT_EQ(block.size(), 40u + 8 + 30);
-    EXPECT_EQ(Slice(block, 48, 24), picture.bits);
-    EXPECT_EQ(Slice(block, 72, 6), std::vector<uint8_t>(6, 0));
+// The block keeps the stated image size when the file holds it, all rows when the file holds them whatever
+// the header states, and never more bits than the file has.
+TEST_F(DibRead, TheStatedImageSizeIsKeptAsFarAsTheFileHoldsIt) {
+    struct Case {
+        const char* what;
+        uint32_t stated;
+        size_t bitsInFile, kept;
+    };
+    const Case cases[] = {
+        {"computed: three rows of 8 bytes", 0, 24, 24},
+        {"more than the rows, and the file has it", 30, 30, 30},
+        {"more than the file has", 30, 24, 24},
+        {"more than the file has, which has more than the rows", 30, 27, 27},
+        {"fewer than the rows need", 9, 24, 24},
+        {"fewer than the rows need, the file holding more", 9, 40, 24},
+        {"16 MiB for a file of 24 bytes", 0xFFFFFFu, 24, 24},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Picture picture{.width = 33,
+                        .height = 3,
+                        .bitCount = 1,
+                        .sizeImage = c.stated,
+                        .table = {0, 0, 0, 0, 255, 255, 255, 0},
+                        .bits = Sequence(c.bitsInFile, 9)};
+        std::vector<uint8_t> block = Read(picture.InfoFile(true));
+        ASSERT_EQ(block.size(), 40u + 8 + c.kept);
+        EXPECT_EQ(HeaderOf(block).biSizeImage, c.kept);
+        EXPECT_EQ(Slice(block, 48, c.kept), Slice(picture.bits, 0, c.kept));
+    }
 }
 
-TEST_F(DibRead, BitsAShortFileDoesNotSupplyAreZero) {
+TEST_F(DibRead, AFileWithFewerBitsThanItsRowsNeedIsRefused) {
     Picture picture{.width = 4, .height = 4, .bitCount = 32, .bits = Sequence(64, 10)};
     std::vector<uint8_t> bytes = picture.InfoFile(true);
-    bytes.resize(bytes.size() - 20);
-    std::vector<uint8_t> block = Read(bytes);
-    ASSERT_EQ(block.size(), 40u + 64);
-    EXPECT_EQ(Slice(block, 40, 44), Slice(picture.bits, 0, 44));
-    EXPECT_EQ(Slice(block, 84, 20), std::vector<uint8_t>(20, 0));
+    EXPECT_FALSE(Read(bytes).empty());
+    bytes.pop_back();
+    EXPECT_TRUE(Read(bytes).empty()) << "a byte short";
+    bytes.resize(bytes.size() - 47);
+    EXPECT_TRUE(Read(bytes).empty()) << "a row left";
+    bytes.resize(14 + 40);
+    EXPECT_TRUE(Read(bytes).empty()) << "the header alone";
 }
 
 TEST_F(DibRead, MissingFilesAndOtherHeadersGiveNoBlock) {
@@ -249,7 +272,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"height -2147483648", [](Picture& p) { p.height = INT32_MIN; }},
         Refusal{"stated image size 256 MiB and a byte", [](Picture& p) { p.sizeImage = (256u << 20) + 1; }},
         Refusal{"stated image size 4 GiB less a byte", [](Picture& p) { p.sizeImage = 0xFFFFFFFFu; }},
-        Refusal{"32 bits of 16384 by 16384", [](Picture& p) { p.bitCount = 32, p.width = p.height = 16384, p.table = {}; }},
+        Refusal{"32 bits of 16384 by 16384",
+                [](Picture& p) { p.bitCount = 32, p.width = p.height = 16384, p.table = {}; }},
         Refusal{"24 bits of 16384 by 8192",
                 [](Picture& p) { p.bitCount = 24, p.width = 16384, p.height = 8192, p.table = {}; }},
         Refusal{"0 bits", [](Picture& p) { p.bitCount = 0; }}, Refusal{"2 bits", [](Picture& p) { p.bitCount = 2; }},
@@ -265,7 +289,12 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"run lengths of 8 bits on 24 bits", [](Picture& p) { p.compression = BI_RLE8, p.bitCount = 24; }},
         Refusal{"run lengths of 4 bits on 8 bits", [](Picture& p) { p.compression = BI_RLE4; }},
         Refusal{"masks on 8 bits", [](Picture& p) { p.compression = BI_BITFIELDS; }},
-        Refusal{"run lengths top-down", [](Picture& p) { p.compression = BI_RLE8, p.height = -2; }}),
+        Refusal{"run lengths top-down", [](Picture& p) { p.compression = BI_RLE8, p.height = -2; }},
+        Refusal{"64 Mi pixels and a row",
+                [](Picture& p) { p.bitCount = 1, p.width = 16384, p.height = 4097, p.table = Sequence(8, 1); }},
+        Refusal{"rows the bits do not hold", [](Picture& p) { p.height = 3; }},
+        Refusal{"run lengths of more than 255 pixels for 2 bytes",
+                [](Picture& p) { p.compression = BI_RLE8, p.width = 1021, p.height = 1; }}),
     [](const ::testing::TestParamInfo<Refusal>& info) {
         std::string name;
         for (const char* c = info.param.what; *c; c++) name += std::isalnum(uint8_t(*c)) ? *c : '_';
@@ -295,7 +324,12 @@ TEST_F(DibRead, PicturesAtTheLimitsAreTaken) {
     Picture tall = EightBitWithFullTable();
     tall.width = 1;
     tall.height = -16384;
-    EXPECT_EQ(Read(tall.InfoFile(true)).size(), 40u + 1024 + 4 * 16384) << "rows missing from the file are zero";
+    tall.bits = Sequence(4 * 16384, 13);
+    EXPECT_EQ(Read(tall.InfoFile(true)).size(), 40u + 1024 + 4 * 16384);
+
+    Picture most{
+        .width = 16384, .height = 4096, .bitCount = 1, .table = Sequence(8, 14), .bits = Sequence(2048 * 4096, 15)};
+    EXPECT_EQ(Read(most.InfoFile(true)).size(), 40u + 8 + 2048 * 4096) << "64 Mi pixels";
 }
 
 TEST_F(DibRead, CompressedPicturesKeepTheirBitsAsTheyAre) {
