@@ -1,12 +1,12 @@
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 
 #include "platform/api/kernel.h"
 #include "platform/kernel/open_files.h"
 #include "platform/kernel/overlay.h"
+#include "platform/kernel/regular_files.h"
 #include "platform/kernel/windows_error.h"
 
 namespace {
@@ -71,14 +71,8 @@ HANDLE WINAPI CreateFileA(LPCSTR fileName, DWORD desiredAccess, DWORD shareMode,
     // Whether the name was taken, for the ERROR_ALREADY_EXISTS that CREATE_ALWAYS and OPEN_ALWAYS report.
     struct stat before;
     bool existed = lstat(path.c_str(), &before) == 0;
-    int descriptor = open(path.c_str(), AccessFlags(desiredAccess) | disposition->flags | O_CLOEXEC, 0666);
+    int descriptor = kernel::OpenRegularFile(path, AccessFlags(desiredAccess) | disposition->flags);
     if (descriptor < 0) return Fail(kernel::WindowsError(errno, path));
-
-    struct stat info;
-    if (fstat(descriptor, &info) != 0 || S_ISDIR(info.st_mode)) {
-        close(descriptor);
-        return Fail(ERROR_ACCESS_DENIED);
-    }
     bool reportsExisting = creationDisposition == CREATE_ALWAYS || creationDisposition == OPEN_ALWAYS;
     SetLastError(reportsExisting && existed ? ERROR_ALREADY_EXISTS : 0);
     return kernel::HandleOf(kernel::AddOpenFile(descriptor, shareMode & FILE_SHARE_DELETE));

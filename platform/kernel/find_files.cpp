@@ -81,13 +81,15 @@ unsigned Attributes(const std::string& path, const std::string& name, mode_t mod
     return attributes;
 }
 
-// Fills in the next entry that is still there; false when none is left.
+// Fills in the next entry that is still there and is a file or a folder, as every entry on Windows is;
+// false when none is left. A pipe, a socket or a device is no file the program could open.
 bool FillNext(Search& search, _finddata_t* fileInfo) {
     while (search.next < search.entries.size()) {
         const auto& [directory, name] = search.entries[search.next++];
         std::string path = directory + "/" + name;
         struct statx info;
         if (statx(AT_FDCWD, path.c_str(), 0, STATX_BASIC_STATS | STATX_BTIME, &info) != 0) continue;
+        if (!S_ISREG(info.stx_mode) && !S_ISDIR(info.stx_mode)) continue;
         fileInfo->attrib = Attributes(path, name, info.stx_mode);
         fileInfo->time_write = info.stx_mtime.tv_sec;
         fileInfo->time_access = info.stx_atime.tv_sec;

@@ -1,6 +1,4 @@
 #include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -11,6 +9,7 @@
 #include "platform/kernel/open_files.h"
 #include "platform/kernel/overlay.h"
 #include "platform/kernel/paths.h"
+#include "platform/kernel/regular_files.h"
 #include "platform/kernel/windows_error.h"
 
 namespace {
@@ -24,7 +23,7 @@ void RecordFullPath(OFSTRUCT* record, const std::string& path) {
 }
 
 int OpenFlags(UINT style) {
-    int flags = O_CLOEXEC;
+    int flags = 0;
     switch (style & 3) {
         case OF_WRITE: flags |= O_WRONLY; break;
         case OF_READWRITE: flags |= O_RDWR; break;
@@ -58,14 +57,8 @@ HFILE WINAPI OpenFile(LPCSTR fileName, LPOFSTRUCT reOpenBuffer, UINT style) {
 
     std::string path = PathToOpen(fileName, style);
     RecordFullPath(record, path);
-    int descriptor = open(path.c_str(), OpenFlags(style), 0666);
+    int descriptor = kernel::OpenRegularFile(path, OpenFlags(style));
     if (descriptor < 0) return Fail(record, WORD(kernel::WindowsError(errno, path)));
-
-    struct stat info;
-    if (fstat(descriptor, &info) != 0 || S_ISDIR(info.st_mode)) {
-        close(descriptor);
-        return Fail(record, ERROR_ACCESS_DENIED);
-    }
     HFILE file = kernel::AddOpenFile(descriptor);
     // The test for existence leaves nothing open; its handle only says the file was there.
     if (style & OF_EXIST) kernel::CloseOpenFile(file);

@@ -6,9 +6,10 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 
 #include "platform/kernel/paths.h"
+#include "platform/kernel/profile_file.h"
 
 namespace kernel {
 namespace {
@@ -32,7 +33,7 @@ std::optional<Overlay>& CurrentOverlay() {
 std::optional<std::string> XdgPicturesFolder(const std::string& home) {
     const char* config = getenv("XDG_CONFIG_HOME");
     std::string folder = config && *config == '/' ? config : home + "/.config";
-    std::ifstream dirs(folder + "/user-dirs.dirs");
+    std::istringstream dirs(ReadProfileFile(folder + "/user-dirs.dirs").value_or(""));
     std::string line;
     const std::string_view key = "XDG_PICTURES_DIR=\"";
     while (std::getline(dirs, line)) {

@@ -2,10 +2,11 @@
 
 #include <errno.h>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdint>
+
+#include "platform/kernel/regular_files.h"
 
 namespace kernel {
 namespace {
@@ -54,16 +55,8 @@ std::string FromUtf16(std::string_view bytes, bool bigEndian) {
 }  // namespace
 
 std::optional<std::string> ReadProfileFile(const std::string& localPath) {
-    // Only a regular file is opened: opening a device can itself do something.
-    struct stat info;
-    if (stat(localPath.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
-    // Without blocking, and checked again once open, in case another file took the name meanwhile.
-    int file = open(localPath.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    int file = OpenRegularFile(localPath, O_RDONLY);
     if (file < 0) return std::nullopt;
-    if (fstat(file, &info) != 0 || !S_ISREG(info.st_mode)) {
-        close(file);
-        return std::nullopt;
-    }
     // Read to the end rather than to the size seen, which a growing file or /proc does not keep.
     std::string bytes;
     char chunk[16384];

@@ -17,6 +17,7 @@ DWORD WindowsError(int error, const std::string& path) {
         case EACCES:
         case EPERM:
         case EISDIR:
+        case ENXIO:
         case EROFS: return ERROR_ACCESS_DENIED;
         case EMFILE:
         case ENFILE: return ERROR_TOO_MANY_OPEN_FILES;

@@ -1,14 +1,25 @@
 #include "platform/media/files.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <memory>
+
+#include "platform/kernel/regular_files.h"
 
 namespace media {
 namespace {
 
 using File = std::unique_ptr<FILE, int (*)(FILE*)>;
 
-File Open(const std::string& localPath) { return File(std::fopen(localPath.c_str(), "rb"), &std::fclose); }
+File Open(const std::string& localPath) {
+    int descriptor = kernel::OpenRegularFile(localPath, O_RDONLY);
+    if (descriptor < 0) return File(nullptr, &std::fclose);
+    FILE* file = fdopen(descriptor, "rb");
+    if (!file) close(descriptor);
+    return File(file, &std::fclose);
+}
 
 std::optional<std::vector<uint8_t>> ReadAtMost(FILE* file, size_t count) {
     std::vector<uint8_t> bytes(count);
@@ -23,7 +34,6 @@ std::optional<std::vector<uint8_t>> ReadAtMost(FILE* file, size_t count) {
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& localPath, size_t limit) {
     File file = Open(localPath);
     if (!file) return std::nullopt;
-    // A directory opens on Linux but cannot be sized or read; both end up as nothing.
     if (std::fseek(file.get(), 0, SEEK_END) != 0) return std::nullopt;
     long size = std::ftell(file.get());
     if (size < 0 || size_t(size) > limit || std::fseek(file.get(), 0, SEEK_SET) != 0) return std::nullopt;

@@ -3,6 +3,7 @@
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,6 +17,7 @@
 #include <sstream>
 #include <thread>
 #include <tuple>
+#include <vector>
 
 #include "base/sound.h"
 #include "base/state.h"
@@ -67,8 +69,9 @@ std::filesystem::path ExecutableFolder() { return std::filesystem::read_symlink(
 
 // The program's folder for one life: the data files linked in; two supplied pictures (one to colour in)
 // and one under a long lower-case name with spaces; what a parent's copying leaves behind: an empty
-// file, a broken one, one whose header claims a huge picture, a folder named like a picture; and the
-// saves of the life. Removed at the life's end.
+// file, a broken one, one whose header claims a huge picture, a small run-length picture that claims to
+// be a giant, a folder and a pipe named like pictures; and the saves of the life. Removed at the life's
+// end.
 // A dab.ini of the life's own, with its Quit setting, where the program looks for the user's settings; the
 // machine's settings folder is one with none, so the machine's own never count.
 class SettingsFolder {
@@ -90,6 +93,22 @@ private:
     std::filesystem::path path_;
 };
 
+// 1 KB of a picture in BI_RLE8 whose header claims 16384 x 16384 pixels: a header, two colours, runs of
+// 255 pixels, and the end of the picture long before its last row.
+void WriteLyingGiant(const std::filesystem::path& path) {
+    std::string bytes = "BM";
+    auto add = [&bytes](uint32_t value, int size) {
+        for (int i = 0; i < size; i++) bytes += char(value >> (8 * i));
+    };
+    for (uint32_t field : {1024u, 0u, 62u, 40u, 16384u, 16384u}) add(field, 4);
+    add(1, 2);
+    add(8, 2);
+    for (uint32_t field : {uint32_t(BI_RLE8), 962u, 0u, 0u, 2u, 2u, 0u, 0xFFFFFFu}) add(field, 4);
+    for (int run = 0; run < 480; run++) add(0xFF | (run % 2) << 8, 2);
+    add(0x0100, 2);
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
 class ProgramFolder {
 public:
     ProgramFolder() {
@@ -110,7 +129,9 @@ public:
         const unsigned char huge[54] = {'B', 'M', 54, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0,
                                         0x30, 0x75, 0, 0, 0x30, 0x75, 0, 0, 1, 0, 24, 0};
         std::ofstream(path_ / "HUGE.BMP", std::ios::binary).write(reinterpret_cast<const char*>(huge), sizeof huge);
+        WriteLyingGiant(path_ / "GIANT.BMP");
         std::filesystem::create_directory(path_ / "FOLDER.BMP");
+        mkfifo((path_ / "PIPE.BMP").c_str(), 0644);
         programDirectory = path_.string();
         std::replace(programDirectory.begin(), programDirectory.end(), '/', '\\');
     }

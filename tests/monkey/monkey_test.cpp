@@ -97,7 +97,8 @@ std::vector<Event> PolygonOfTooManyVertices() {
 }
 
 // The chooser lists the supplied pictures and a parent's leftovers: an empty file, a broken one, one whose
-// header claims 30000 × 30000 pixels, one of a long lower-case name.
+// header claims 30000 × 30000 pixels, 1 KB of runs claiming 16384 × 16384, one of a long lower-case name;
+// not the pipe named like a picture.
 std::vector<Event> EveryPictureOpened() {
     std::vector<Event> e;
     for (int page = 0; page < 2; page++)

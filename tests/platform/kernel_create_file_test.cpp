@@ -203,7 +203,10 @@ TEST_F(KernelCreateFile, AnOpenFileIsNotDeletedOrRenamedUnlessItsOpenerSharesDel
 }
 
 TEST_F(KernelCreateFile, AWriteToAFullDiskFailsWithDiskFull) {
-    HANDLE full = Create("/dev/full", OPEN_EXISTING);
+    SmallDisk disk(directory_ / "disk", 64);
+    if (!disk.mounted()) GTEST_SKIP() << disk.why();
+    disk.Fill();
+    HANDLE full = Create("disk\\PICTURE.BMP", CREATE_NEW);
     ASSERT_NE(full, INVALID_HANDLE_VALUE);
     DWORD written = 7;
     SetLastError(0);

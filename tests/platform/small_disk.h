@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 class SmallDisk {
@@ -24,6 +25,13 @@ public:
     SmallDisk& operator=(const SmallDisk&) = delete;
 
     bool mounted() const { return mounted_; }
+    // Takes every byte left with one file, so that the next write to any file fails for want of room.
+    void Fill() const {
+        std::ofstream filler(folder_ / "filler", std::ios::binary);
+        const std::string block(4096, 'f');
+        while (filler.write(block.data(), std::streamsize(block.size())) && filler.flush()) {
+        }
+    }
     const std::string& why() const { return why_; }
 
 private:

@@ -12,6 +12,7 @@
 
 #include "dib/dib.h"
 #include "dib_bytes.h"
+#include "tests/platform/small_disk.h"
 #include "tests/platform/temp_folder.h"
 
 namespace {
@@ -108,7 +109,10 @@ TEST_F(DibChunks, APieceThatComesShortGivesZeroAndStopsReading) {
 }
 
 TEST_F(DibChunks, AWriteThatComesShortGivesZero) {
-    HFILE file = Open("/dev/full", OF_CREATE | OF_READWRITE);
+    SmallDisk disk(directory_ / "disk", 64);
+    if (!disk.mounted()) GTEST_SKIP() << disk.why();
+    disk.Fill();
+    HFILE file = Open("disk/full.bmp", OF_CREATE | OF_READWRITE);
     ASSERT_NE(file, HFILE_ERROR);
     EXPECT_EQ(WriteInChunks(file, contents_.data(), 65537), 0u);
     EXPECT_EQ(WriteInChunks(file, contents_.data(), 10), 0u);
