@@ -1,11 +1,12 @@
 #include "font.h"
 
 #include <cctype>
+#include <cstdio>
 #include <cstring>
 #include <map>
 #include <string>
 
-#include "font_face.h"
+#include "font_builtin.h"
 #include "font_match.h"
 
 static_assert(sizeof(LOGFONTA) == 60, "LOGFONTA has Windows' layout");
@@ -27,15 +28,25 @@ std::string FaceKey(const LOGFONTA& log) {
     return key;
 }
 
+// Said once: without it a parent would not know why the letters look so plain.
+void SayFontsAreMissing() {
+    static bool said = false;
+    if (said) return;
+    said = true;
+    std::fprintf(stderr, "dab: no fonts found; text is drawn in the built-in font\n");
+}
+
 std::shared_ptr<FontFace> OpenFace(const LOGFONTA& log) {
     static std::map<std::string, std::shared_ptr<FontFace>> faces;
     const size_t kKept = 16;
     std::string key = FaceKey(log);
     if (auto found = faces.find(key); found != faces.end()) return found->second;
     std::optional<FaceFile> file = MatchFace(log);
-    if (!file) return nullptr;
-    std::shared_ptr<FontFace> face = FontFace::Open(*file, log);
-    if (!face) return nullptr;
+    std::shared_ptr<FontFace> face = file ? OpenFaceFile(*file, log) : nullptr;
+    if (!face) {
+        SayFontsAreMissing();
+        face = OpenBuiltInFace(log);
+    }
     if (faces.size() >= kKept) faces.clear();
     faces[key] = face;
     return face;

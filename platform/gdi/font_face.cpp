@@ -98,9 +98,32 @@ BYTE FamilyOf(const FaceUnits& u, FT_Face face, BYTE asked) {
     }
 }
 
+// A face of a font file, rendered by FreeType.
+class OutlineFace : public FontFace {
+public:
+    OutlineFace(FT_Face face, bool emboldened, bool slanted)
+        : face_(face), emboldened_(emboldened), slanted_(slanted) {}
+    ~OutlineFace() override { FT_Done_Face(face_); }
+    void Measure(const LOGFONTA& log);
+
+private:
+    Glyph Render(unsigned char c) const override;
+
+    FT_Face face_;
+    bool emboldened_;  // bold asked for and the file is not: every glyph is struck twice, a pixel apart
+    bool slanted_;     // italic asked for and the file is upright: outlines are sheared
+};
+
 }  // namespace
 
-std::unique_ptr<FontFace> FontFace::Open(const FaceFile& file, const LOGFONTA& log) {
+Bar FontFace::BarInCell(int offset, int thickness) const {
+    Bar b;
+    b.thickness = std::max(1, thickness);
+    b.offset = std::clamp(offset, -int(metrics_.tmAscent), int(metrics_.tmDescent) - b.thickness);
+    return b;
+}
+
+std::unique_ptr<FontFace> OpenFaceFile(const FaceFile& file, const LOGFONTA& log) {
     FT_Library library = Library();
     FT_Face face = nullptr;
     if (!library || FT_New_Face(library, file.path.c_str(), file.index, &face) != 0) return nullptr;
@@ -109,17 +132,12 @@ std::unique_ptr<FontFace> FontFace::Open(const FaceFile& file, const LOGFONTA& l
         return nullptr;
     }
     bool bold = log.lfWeight >= FW_SEMIBOLD;
-    std::unique_ptr<FontFace> result(new FontFace(face, bold && !file.bold, log.lfItalic && !file.italic));
+    auto result = std::make_unique<OutlineFace>(face, bold && !file.bold, log.lfItalic && !file.italic);
     result->Measure(log);
     return result;
 }
 
-FontFace::FontFace(FT_Face face, bool emboldened, bool slanted)
-    : face_(face), emboldened_(emboldened), slanted_(slanted) {}
-
-FontFace::~FontFace() { FT_Done_Face(face_); }
-
-void FontFace::Measure(const LOGFONTA& log) {
+void OutlineFace::Measure(const LOGFONTA& log) {
     FaceUnits u = UnitsOf(face_);
     double cell = u.ascent + u.descent;
     // A positive height is the cell (ascent + descent), a negative one the em; 0 asks for a default em.
@@ -154,13 +172,8 @@ void FontFace::Measure(const LOGFONTA& log) {
                               (variable ? TMPF_FIXED_PITCH : 0));
     m.tmCharSet = ANSI_CHARSET;
 
-    // Bars stay inside the cell so that an opaque background covers them.
     auto bar = [&](double position, double thickness) {
-        Bar b;
-        b.thickness = int(std::max(1L, Round(thickness * scaleY)));
-        b.offset = int(-Round(position * scaleY));
-        b.offset = std::clamp(b.offset, -int(m.tmAscent), int(m.tmDescent) - b.thickness);
-        return b;
+        return BarInCell(int(-Round(position * scaleY)), int(Round(thickness * scaleY)));
     };
     underline_ = bar(u.underlinePosition, u.underlineThickness);
     strikeOut_ = bar(u.strikePosition, u.strikeThickness);
@@ -170,12 +183,7 @@ void FontFace::Measure(const LOGFONTA& log) {
     FT_Set_Char_Size(face_, ppemX, ppemY, 72, 72);
 }
 
-const Glyph& FontFace::glyph(unsigned char c) {
-    if (!glyphs_[c]) glyphs_[c] = Render(c);
-    return *glyphs_[c];
-}
-
-Glyph FontFace::Render(unsigned char c) const {
+Glyph OutlineFace::Render(unsigned char c) const {
     Glyph g;
     // Control characters have no glyph of their own in an ANSI font: they show the default one.
     FT_UInt index = c < 0x20 ? 0 : FT_Get_Char_Index(face_, UnicodeOf(c));

@@ -1,5 +1,6 @@
-// A face opened with FreeType at one logical font's size: its metrics as Windows reports them, and
-// its glyphs rendered in one bit a pixel, as text is drawn without anti-aliasing.
+// A face at one logical font's size: its metrics as Windows reports them, and its glyphs in one bit a
+// pixel, as text is drawn without anti-aliasing. A face comes from a font file through FreeType, or from
+// the built-in font when no font is installed.
 #pragma once
 
 #include <array>
@@ -9,8 +10,6 @@
 #include <vector>
 
 #include "platform/api/text.h"
-
-typedef struct FT_FaceRec_* FT_Face;
 
 namespace gdi {
 
@@ -31,9 +30,7 @@ struct Bar {
 
 class FontFace {
 public:
-    // Null when the file cannot be opened as a scalable face.
-    static std::unique_ptr<FontFace> Open(const FaceFile& file, const LOGFONTA& log);
-    ~FontFace();
+    virtual ~FontFace() = default;
     FontFace(const FontFace&) = delete;
     FontFace& operator=(const FontFace&) = delete;
 
@@ -41,20 +38,26 @@ public:
     const Bar& underline() const { return underline_; }
     const Bar& strikeOut() const { return strikeOut_; }
     // The glyph of a character of the ANSI code page (Windows-1252).
-    const Glyph& glyph(unsigned char c);
+    const Glyph& glyph(unsigned char c) {
+        if (!glyphs_[c]) glyphs_[c] = Render(c);
+        return *glyphs_[c];
+    }
     int advance(unsigned char c) { return glyph(c).advance; }
 
-private:
-    FontFace(FT_Face face, bool emboldened, bool slanted);
-    void Measure(const LOGFONTA& log);
-    Glyph Render(unsigned char c) const;
+protected:
+    FontFace() = default;
+    virtual Glyph Render(unsigned char c) const = 0;
+    // A bar offset rows below the baseline, kept inside the cell so that an opaque background covers it.
+    Bar BarInCell(int offset, int thickness) const;
 
-    FT_Face face_;
-    bool emboldened_;  // bold asked for and the file is not: every glyph is struck twice, a pixel apart
-    bool slanted_;     // italic asked for and the file is upright: outlines are sheared
     TEXTMETRICA metrics_{};
     Bar underline_, strikeOut_;
+
+private:
     std::array<std::optional<Glyph>, 256> glyphs_;
 };
+
+// The face of a font file at the logical font's size; null when the file cannot be opened as a scalable face.
+std::unique_ptr<FontFace> OpenFaceFile(const FaceFile& file, const LOGFONTA& log);
 
 }  // namespace gdi

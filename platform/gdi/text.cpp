@@ -11,7 +11,7 @@ using namespace gdi;
 
 namespace {
 
-// The face of the DC's selected font; null for a bad DC or when no font is installed.
+// The face of the DC's selected font; null for a bad DC or font.
 FontFace* SelectedFace(HDC dc, DeviceContext** d) {
     *d = FindDc(dc);
     if (!*d) return nullptr;

@@ -1,6 +1,6 @@
 // The SDL backend's rules that need no display: the whole-number scale of large screens and a parent's
-// Scale= and Window= settings, typed text as single-byte characters, and Windows' cursor masks in SDL's
-// terms.
+// Scale= and Window= settings, the smallest screen, typed text as single-byte characters, and Windows'
+// cursor masks in SDL's terms.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -10,6 +10,7 @@
 
 namespace {
 
+using backend::sdl::AtLeastSmallest;
 using backend::sdl::ChosenScale;
 using backend::sdl::CursorPlanes;
 using backend::sdl::ParseScaleSetting;
@@ -49,6 +50,22 @@ TEST(SdlRules, AForcedScaleLeavesAtLeast640By480) {
     for (const Case& c : cases)
         EXPECT_EQ(ChosenScale(c.width, c.height, c.forced), c.scale)
             << c.width << " x " << c.height << " forced " << c.forced.value_or(0);
+}
+
+// Every button lies on a screen of 640 × 480; a display or window short of it on a side is raised to it.
+TEST(SdlRules, AScreenShortOf640By480IsRaisedToIt) {
+    const struct {
+        ScreenSize area, used;
+    } cases[] = {
+        {{320, 200}, {640, 480}}, {{400, 300}, {640, 480}},   {{639, 480}, {640, 480}},
+        {{640, 479}, {640, 480}}, {{1024, 400}, {1024, 480}}, {{600, 800}, {640, 800}},
+        {{640, 480}, {640, 480}}, {{800, 600}, {800, 600}},   {{1920, 1080}, {1920, 1080}},
+    };
+    for (const auto& c : cases) {
+        ScreenSize used = AtLeastSmallest(c.area);
+        EXPECT_EQ(used, c.used) << c.area.width << " x " << c.area.height << " gave " << used.width << " x "
+                                << used.height;
+    }
 }
 
 TEST(SdlRules, ParentsSettingsReadTheirValuesOrFallBackToTheDefault) {

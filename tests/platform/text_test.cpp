@@ -2,8 +2,6 @@
 // modes, clipping, one-bit glyphs, face fallback, and bad handles.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -412,31 +410,6 @@ TEST(TextHandles, FontsAreObjectsLikeAnyOther) {
     EXPECT_TRUE(GetTextMetricsA(dc, &m)) << "stock fonts are never deleted";
     DeleteDC(dc);
     ReleaseDC(nullptr, screen);
-}
-
-// Run in a process of its own: fontconfig reads its configuration once, on first use.
-bool TextCallsFailWithoutFonts() {
-    std::string config = testing::TempDir() + "no-fonts.conf";
-    FILE* f = std::fopen(config.c_str(), "w");
-    if (!f) return false;
-    std::fputs("<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n", f);
-    std::fclose(f);
-    setenv("FONTCONFIG_FILE", config.c_str(), 1);
-    HFONT font = Font(20);
-    if (!font) return false;
-    Canvas c(60, 30, font);
-    SetBkMode(c.dc(), OPAQUE);
-    TEXTMETRICA m;
-    SIZE s;
-    RECT r{0, 0, 60, 30};
-    return !TextOutA(c.dc(), 0, 0, "abc", 3) && DrawTextA(c.dc(), "abc", 3, &r, 0) == 0 &&
-           !GetTextMetricsA(c.dc(), &m) && !GetTextExtentPoint32A(c.dc(), "abc", 3, &s) && c.Count(kWhite) == 60 * 30;
-}
-
-// With no font installed every text call draws nothing and fails; creating fonts still works.
-TEST(TextHandles, NoFontInstalledDrawsNothing) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(std::exit(TextCallsFailWithoutFonts() ? 0 : 1), testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

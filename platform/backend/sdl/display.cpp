@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <string_view>
 
 #include "platform/backend/display.h"
 #include "platform/backend/sdl/rules.h"
@@ -77,6 +78,21 @@ Waited WaitForEvent(SDL_Event& e, int timeoutMs) {
     }
 }
 
+// SDL falls back to drivers that show nothing when it finds no display, and a program nobody sees would
+// run for ever: those drivers serve only when SDL_VIDEODRIVER names them.
+bool OnRealDisplay() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver) return false;
+    if (SDL_strcasecmp(driver, "offscreen") != 0 && SDL_strcasecmp(driver, "dummy") != 0) return true;
+    const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    for (std::string_view names = asked ? asked : ""; !names.empty();) {
+        std::string_view name = names.substr(0, names.find(','));
+        if (name.size() == std::strlen(driver) && SDL_strncasecmp(name.data(), driver, name.size()) == 0) return true;
+        names.remove_prefix(std::min(names.size(), name.size() + 1));
+    }
+    return false;
+}
+
 }  // namespace
 
 bool OpenDisplay() {
@@ -84,14 +100,14 @@ bool OpenDisplay() {
     // The program hears of the end of the session itself, and a close is only ever the window's own.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     sdl::CatchSessionSignals();
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-        std::fprintf(stderr, "dab: no display: %s\n", SDL_GetError());
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0 || !OnRealDisplay()) {
+        std::fprintf(stderr, "dab: no display\n");
         return false;
     }
     // The window's surface straight in the system's shared memory: uploading a rectangle then costs its
     // pixels, where a rendered window surface would copy and draw the whole texture each time.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    int width = 0, height = 0;
+    int width = 0, height = 0, x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
     Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN;
     if (std::optional<sdl::ScreenSize> requested = RequestedSize()) {
         width = requested->width;
@@ -104,17 +120,31 @@ bool OpenDisplay() {
             area = *settings.window;
         } else {
             SDL_DisplayMode mode;
-            if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return false;
+            if (SDL_GetDesktopDisplayMode(0, &mode) != 0) {
+                std::fprintf(stderr, "dab: no display\n");
+                return false;
+            }
             area = {mode.w, mode.h};
             flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+        }
+        sdl::ScreenSize usable = sdl::AtLeastSmallest(area);
+        if (usable != area) {
+            std::fprintf(stderr, "dab: %dx%d is too small; dab runs in a window of %dx%d\n", area.width, area.height,
+                         usable.width, usable.height);
+            // A display too small for the window shows its top-left corner, the colours and the tools.
+            if (flags & SDL_WINDOW_FULLSCREEN_DESKTOP) x = y = 0;
+            flags &= ~Uint32(SDL_WINDOW_FULLSCREEN_DESKTOP);
+            area = usable;
         }
         d.scale = sdl::ChosenScale(area.width, area.height, settings.scale);
         width = area.width / d.scale;
         height = area.height / d.scale;
     }
-    d.window = SDL_CreateWindow("dab", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width * d.scale,
-                                height * d.scale, flags);
-    if (!d.window) return false;
+    d.window = SDL_CreateWindow("dab", x, y, width * d.scale, height * d.scale, flags);
+    if (!d.window) {
+        std::fprintf(stderr, "dab: no window: %s\n", SDL_GetError());
+        return false;
+    }
     gdi::ResizeScreen(width, height);
     gdi::Surface& screen = gdi::ScreenSurface();
     d.screen = SDL_CreateRGBSurfaceWithFormatFrom(screen.top, width, height, 32, int(screen.stride * 4),

@@ -1,6 +1,7 @@
 // The SDL backend's pure rules, kept apart so that tests can check them without a display.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -34,6 +35,12 @@ struct ScreenSize {
     int width = 0, height = 0;
     bool operator==(const ScreenSize&) const = default;
 };
+
+// The size dab runs at on a display or in a window of that size: a side shorter than 640 × 480 is raised to
+// it, so that every button lies on the screen; the display then shows a window of that size.
+inline ScreenSize AtLeastSmallest(ScreenSize area) {
+    return {std::max(area.width, kSmallestWidth), std::max(area.height, kSmallestHeight)};
+}
 
 // "WxH" (DAB_SCREEN, or Window=) with each side from 64 to 8192; nothing for anything else.
 inline std::optional<ScreenSize> ParseScreenSize(std::string_view text) {
