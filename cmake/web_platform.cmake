@@ -1,0 +1,19 @@
+# dab_platform_web: the layer in the browser, included by platform/CMakeLists.txt. The SDL backend runs on
+# SDL2's browser video and audio; what the page has no library for (fontconfig, CUPS) comes from
+# platform/backend/web/ instead. The libraries are the ones ./dev web built with emcc.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(FREETYPE REQUIRED IMPORTED_TARGET freetype2)
+pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
+pkg_check_modules(SDL2_MIXER REQUIRED IMPORTED_TARGET SDL2_mixer)
+
+# The font finder and the printer's parts that ask fontconfig and CUPS; PNG pages only go to CUPS.
+list(FILTER PLATFORM_SOURCES EXCLUDE REGEX
+     "/(gdi/font_match|kernel/default_printer|print/cups_destination|print/cups_page|print/png)\\.cpp$")
+file(GLOB SDL_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/backend/sdl/*.cpp)
+list(FILTER SDL_SOURCES EXCLUDE REGEX "/backend/sdl/print\\.cpp$")
+file(GLOB WEB_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/backend/web/*.cpp)
+
+add_library(dab_platform_web STATIC ${PLATFORM_SOURCES} ${SDL_SOURCES} ${WEB_SOURCES})
+target_include_directories(dab_platform_web PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(dab_platform_web PUBLIC PkgConfig::FREETYPE PkgConfig::SDL2 PkgConfig::SDL2_MIXER)
+target_compile_options(dab_platform_web PRIVATE -O3)

@@ -1,0 +1,88 @@
+// Loads the browser build in headless Chromium from a plain static server and reports what a child's
+// first visit costs: the bytes to download (as a server compressing with gzip sends them) and the time from
+// the navigation to the first frame the program shows. Saves a screenshot, and fails when no frame comes or
+// the frame is one flat colour.
+//
+//   node first-frame.mjs [site folder] [screenshot.png]
+import { spawn } from 'node:child_process';
+import { readdirSync, readFileSync, statSync } from 'node:fs';
+import { join, resolve } from 'node:path';
+import { gzipSync } from 'node:zlib';
+import puppeteer from 'puppeteer-core';
+
+const site = resolve(process.argv[2] ?? 'build/web');
+const screenshot = resolve(process.argv[3] ?? 'first-frame.png');
+const width = 1280, height = 800;
+
+function downloadSizes(folder) {
+    let raw = 0, gzipped = 0;
+    for (const name of readdirSync(folder)) {
+        const path = join(folder, name);
+        if (!statSync(path).isFile()) continue;
+        const bytes = readFileSync(path);
+        raw += bytes.length;
+        gzipped += gzipSync(bytes, { level: 9 }).length;
+    }
+    return { raw, gzipped };
+}
+
+// python3's own server on a port the system picks; resolves with the port it names.
+function serve(folder) {
+    const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', folder],
+                         { stdio: ['ignore', 'pipe', 'ignore'] });
+    return new Promise((done, fail) => {
+        server.stdout.on('data', (chunk) => {
+            const port = /port (\d+)/.exec(chunk.toString());
+            if (port) done({ server, port: Number(port[1]) });
+        });
+        server.on('exit', () => fail(new Error('the static server ended')));
+    });
+}
+
+const { server, port } = await serve(site);
+const browser = await puppeteer.launch({
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', `--window-size=${width},${height}`],
+    defaultViewport: { width, height },
+});
+let failed = false;
+try {
+    const page = await browser.newPage();
+    page.on('console', (message) => console.log(`page: ${message.text()}`));
+    page.on('pageerror', (error) => console.log(`page error: ${error.message}`));
+    // The program shows a frame by putting the screen's pixels into the canvas.
+    await page.evaluateOnNewDocument(() => {
+        const put = CanvasRenderingContext2D.prototype.putImageData;
+        CanvasRenderingContext2D.prototype.putImageData = function (...args) {
+            if (window.dabFirstFrame === undefined) window.dabFirstFrame = performance.now();
+            return put.apply(this, args);
+        };
+    });
+    await page.goto(`http://127.0.0.1:${port}/index.html`, { waitUntil: 'load' });
+    await page.waitForFunction(() => window.dabFirstFrame !== undefined, { timeout: 120000 });
+    const firstFrame = await page.evaluate(() => window.dabFirstFrame);
+    // The program draws its whole frame before it first waits; a moment later it is on the canvas.
+    await new Promise((wait) => setTimeout(wait, 2000));
+    await page.screenshot({ path: screenshot });
+    const frame = await page.evaluate(() => {
+        const canvas = document.getElementById('canvas');
+        const pixels = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+        const colours = new Set();
+        for (let i = 0; i < pixels.length; i += 4 * 97) colours.add((pixels[i] << 16) | (pixels[i + 1] << 8) | pixels[i + 2]);
+        return { width: canvas.width, height: canvas.height, colours: colours.size };
+    });
+    const size = downloadSizes(site);
+    console.log(`canvas: ${frame.width}x${frame.height}, ${frame.colours} colours sampled`);
+    console.log(`first frame: ${Math.round(firstFrame)} ms after the navigation started`);
+    console.log(`download: ${(size.raw / 1e6).toFixed(2)} MB, ${(size.gzipped / 1e6).toFixed(2)} MB with gzip`);
+    console.log(`screenshot: ${screenshot}`);
+    if (frame.colours < 8) {
+        console.log('the frame is nearly one flat colour');
+        failed = true;
+    }
+} finally {
+    await browser.close();
+    server.kill();
+}
+process.exit(failed ? 1 : 0);
