@@ -7,7 +7,8 @@ set(web ${PROJECT_SOURCE_DIR}/platform/backend/web)
 
 # rc-embed runs at build time under node, CMake's emulator for this build, with the real file system.
 add_executable(rc-embed ${PROJECT_SOURCE_DIR}/tools/rc-embed/rc-embed.cpp)
-target_link_options(rc-embed PRIVATE -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1)
+# Compiled at once from the file: the fetch of this emscripten takes no file paths in the node of today.
+target_link_options(rc-embed PRIVATE -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=node -sWASM_ASYNC_COMPILATION=0)
 
 # The data files and fonts, gathered so that the file packager takes each folder whole.
 set(data ${CMAKE_BINARY_DIR}/web-data)
@@ -35,8 +36,10 @@ dab_add_resources(dab ${PROJECT_SOURCE_DIR}/resources/dab.rc)
 target_link_options(dab PRIVATE
   -sASYNCIFY=1 -sASYNCIFY_STACK_SIZE=262144 -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=67108864
   -sENVIRONMENT=web -sEXIT_RUNTIME=0
-  --js-library ${web}/screen.js --pre-js ${web}/program_path.js
-  --preload-file ${data}/dab@/dab --preload-file ${data}/fonts@/fonts)
+  # The emscripten functions SDL2's browser audio calls from its JavaScript, which the linker cannot see.
+  -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${web}/sdl_library_functions.json
+  "SHELL:--js-library ${web}/screen.js" "SHELL:--pre-js ${web}/program_path.js"
+  "SHELL:--preload-file ${data}/dab@/dab" "SHELL:--preload-file ${data}/fonts@/fonts")
 
 add_custom_command(OUTPUT ${DAB_WEB_SITE}/index.html
                    COMMAND ${CMAKE_COMMAND} -E copy ${web}/index.html ${DAB_WEB_SITE}/index.html

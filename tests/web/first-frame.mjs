@@ -1,7 +1,8 @@
 // Loads the browser build in headless Chromium from a plain static server and reports what a child's
-// first visit costs: the bytes to download (as a server compressing with gzip sends them) and the time from
-// the navigation to the first frame the program shows. Saves a screenshot, and fails when no frame comes or
-// the frame is one flat colour.
+// first visit costs: the bytes to download (as a server compressing with gzip sends them), the time from
+// the navigation to the start button's being ready, and from its press to the program's whole first frame
+// (its start-up sound plays before the canvas appears). Saves a screenshot, and fails when no frame comes
+// or the frame is nearly one flat colour.
 //
 //   node first-frame.mjs [site folder] [screenshot.png]
 import { spawn } from 'node:child_process';
@@ -51,19 +52,31 @@ try {
     const page = await browser.newPage();
     page.on('console', (message) => console.log(`page: ${message.text()}`));
     page.on('pageerror', (error) => console.log(`page error: ${error.message}`));
-    // The program shows a frame by putting the screen's pixels into the canvas.
+    page.on('response', (response) => {
+        if (response.status() >= 400) console.log(`page: ${response.status()} for ${response.url()}`);
+    });
+    // The program shows a frame by putting the screen's pixels into the canvas; the last one before it goes
+    // idle completes its first frame.
     await page.evaluateOnNewDocument(() => {
         const put = CanvasRenderingContext2D.prototype.putImageData;
         CanvasRenderingContext2D.prototype.putImageData = function (...args) {
-            if (window.dabFirstFrame === undefined) window.dabFirstFrame = performance.now();
+            window.dabLastFrame = performance.now();
             return put.apply(this, args);
         };
     });
     await page.goto(`http://127.0.0.1:${port}/index.html`, { waitUntil: 'load' });
-    await page.waitForFunction(() => window.dabFirstFrame !== undefined, { timeout: 120000 });
-    const firstFrame = await page.evaluate(() => window.dabFirstFrame);
-    // The program draws its whole frame before it first waits; a moment later it is on the canvas.
-    await new Promise((wait) => setTimeout(wait, 2000));
+    await page.waitForSelector('#start:not([disabled])', { timeout: 120000 });
+    const ready = await page.evaluate(() => performance.now());
+    await page.click('#start');
+    const pressed = await page.evaluate(() => performance.now());
+    // The blank white picture in the middle of the screen, then no new frame for a second.
+    await page.waitForFunction(() => {
+        const canvas = document.getElementById('canvas');
+        const [r, g, b] = canvas.getContext('2d').getImageData(canvas.width >> 1, canvas.height >> 1, 1, 1).data;
+        return r === 255 && g === 255 && b === 255;
+    }, { timeout: 120000, polling: 50 });
+    await page.waitForFunction(() => performance.now() - window.dabLastFrame > 1000, { timeout: 120000, polling: 100 });
+    const lastFrame = await page.evaluate(() => window.dabLastFrame);
     await page.screenshot({ path: screenshot });
     const frame = await page.evaluate(() => {
         const canvas = document.getElementById('canvas');
@@ -74,7 +87,8 @@ try {
     });
     const size = downloadSizes(site);
     console.log(`canvas: ${frame.width}x${frame.height}, ${frame.colours} colours sampled`);
-    console.log(`first frame: ${Math.round(firstFrame)} ms after the navigation started`);
+    console.log(`start button ready: ${Math.round(ready)} ms after the navigation started`);
+    console.log(`whole first frame: ${Math.round(lastFrame - pressed)} ms after the press`);
     console.log(`download: ${(size.raw / 1e6).toFixed(2)} MB, ${(size.gzipped / 1e6).toFixed(2)} MB with gzip`);
     console.log(`screenshot: ${screenshot}`);
     if (frame.colours < 8) {
