@@ -10,27 +10,26 @@ add_executable(rc-embed ${PROJECT_SOURCE_DIR}/tools/rc-embed/rc-embed.cpp)
 # Compiled at once from the file: the fetch of this emscripten takes no file paths in the node of today.
 target_link_options(rc-embed PRIVATE -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=node -sWASM_ASYNC_COMPILATION=0)
 
-# The data files and fonts, gathered so that the file packager takes each folder whole.
-set(data ${CMAKE_BINARY_DIR}/web-data)
-file(GLOB font_files CONFIGURE_DEPENDS ${DAB_WEB_FONTS}/*.ttf)
-set(font_copies)
-foreach(file ${font_files})
-  get_filename_component(name ${file} NAME)
-  add_custom_command(OUTPUT ${data}/fonts/${name} COMMAND ${CMAKE_COMMAND} -E copy ${file} ${data}/fonts/${name}
-                     DEPENDS ${file} VERBATIM)
-  list(APPEND font_copies ${data}/fonts/${name})
-endforeach()
-
 add_library(dab_program OBJECT ${DAB_PROGRAM_SOURCES})
 target_include_directories(dab_program PUBLIC ${PROJECT_SOURCE_DIR})
-add_custom_target(dab-fonts DEPENDS ${font_copies})
 add_executable(dab $<TARGET_OBJECTS:dab_program>)
-dab_copy_data(dab ${data}/dab)
-add_dependencies(dab dab-fonts)
 target_link_libraries(dab PRIVATE dab_platform_web)
-set_target_properties(dab PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${DAB_WEB_SITE}
-                      LINK_DEPENDS "${web}/screen.js;${web}/program_path.js")
 dab_add_resources(dab ${PROJECT_SOURCE_DIR}/resources/dab.rc)
+
+# The data files, gathered in one folder that the file packager takes whole.
+set(data ${CMAKE_BINARY_DIR}/web-data)
+dab_copy_data(dab ${data})
+# The faces the program and the platform ask for: the text tool's bold Times New Roman, the message boxes'
+# and stock fonts' Sans; regular Serif for any other weight. FreeType slants them for an italic.
+set(fonts)
+set(font_options)
+foreach(name LiberationSerif-Regular LiberationSerif-Bold LiberationSans-Regular LiberationSans-Bold)
+  list(APPEND fonts ${DAB_WEB_FONTS}/${name}.ttf)
+  list(APPEND font_options "SHELL:--preload-file ${DAB_WEB_FONTS}/${name}.ttf@/fonts/${name}.ttf")
+endforeach()
+
+set(link_inputs ${web}/screen.js ${web}/program_path.js ${web}/sdl_library_functions.json ${DAB_DATA_FILES} ${fonts})
+set_target_properties(dab PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${DAB_WEB_SITE} LINK_DEPENDS "${link_inputs}")
 # Asyncify lets the program's own message loop wait with emscripten_sleep, the browser running meanwhile;
 # its stack holds the whole chain of calls down to that wait, modal loops included.
 target_link_options(dab PRIVATE
@@ -39,7 +38,7 @@ target_link_options(dab PRIVATE
   # The emscripten functions SDL2's browser audio calls from its JavaScript, which the linker cannot see.
   -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${web}/sdl_library_functions.json
   "SHELL:--js-library ${web}/screen.js" "SHELL:--pre-js ${web}/program_path.js"
-  "SHELL:--preload-file ${data}/dab@/dab" "SHELL:--preload-file ${data}/fonts@/fonts")
+  "SHELL:--preload-file ${data}@/dab" ${font_options})
 
 add_custom_command(OUTPUT ${DAB_WEB_SITE}/index.html
                    COMMAND ${CMAKE_COMMAND} -E copy ${web}/index.html ${DAB_WEB_SITE}/index.html

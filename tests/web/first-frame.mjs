@@ -77,6 +77,29 @@ try {
     }, { timeout: 120000, polling: 50 });
     await page.waitForFunction(() => performance.now() - window.dabLastFrame > 1000, { timeout: 120000, polling: 100 });
     const lastFrame = await page.evaluate(() => window.dabLastFrame);
+
+    // Idle, the program waits for a message: the share of the page's main thread that waiting costs.
+    const session = await page.createCDPSession();
+    await session.send('Performance.enable');
+    const busy = async () => (await session.send('Performance.getMetrics')).metrics.find((m) => m.name === 'TaskDuration').value;
+    const busyBefore = await busy();
+    await new Promise((wait) => setTimeout(wait, 5000));
+    const idleShare = (await busy() - busyBefore) / 5;
+
+    // A child's first stroke with the pencil the program starts with, across the middle of the picture.
+    const y = height >> 1;
+    await page.mouse.move(width / 2 - 100, y);
+    await page.mouse.down();
+    for (let x = width / 2 - 100; x <= width / 2 + 100; x += 10) await page.mouse.move(x, y);
+    await page.mouse.up();
+    await new Promise((wait) => setTimeout(wait, 500));
+    const stroke = await page.evaluate((y) => {
+        const canvas = document.getElementById('canvas');
+        const row = canvas.getContext('2d').getImageData(0, y - 3, canvas.width, 7).data;
+        let drawn = 0;
+        for (let i = 0; i < row.length; i += 4) if (row[i] !== 255 || row[i + 1] !== 255 || row[i + 2] !== 255) drawn++;
+        return drawn;
+    }, y);
     await page.screenshot({ path: screenshot });
     const frame = await page.evaluate(() => {
         const canvas = document.getElementById('canvas');
@@ -89,10 +112,16 @@ try {
     console.log(`canvas: ${frame.width}x${frame.height}, ${frame.colours} colours sampled`);
     console.log(`start button ready: ${Math.round(ready)} ms after the navigation started`);
     console.log(`whole first frame: ${Math.round(lastFrame - pressed)} ms after the press`);
+    console.log(`idle: ${(idleShare * 100).toFixed(1)}% of the main thread`);
+    console.log(`stroke: ${stroke} pixels drawn across the picture`);
     console.log(`download: ${(size.raw / 1e6).toFixed(2)} MB, ${(size.gzipped / 1e6).toFixed(2)} MB with gzip`);
     console.log(`screenshot: ${screenshot}`);
     if (frame.colours < 8) {
         console.log('the frame is nearly one flat colour');
+        failed = true;
+    }
+    if (stroke < 150) {
+        console.log('the stroke did not reach the picture');
         failed = true;
     }
 } finally {
