@@ -28,7 +28,7 @@ foreach(name LiberationSerif-Regular LiberationSerif-Bold LiberationSans-Regular
   list(APPEND font_options "SHELL:--preload-file ${DAB_WEB_FONTS}/${name}.ttf@/fonts/${name}.ttf")
 endforeach()
 
-set(link_inputs ${web}/screen.js ${web}/program_path.js ${web}/sdl_library_functions.json ${DAB_DATA_FILES} ${fonts})
+set(link_inputs ${web}/screen.js ${web}/program_folder.js ${web}/sdl_library_functions.json ${DAB_DATA_FILES} ${fonts})
 set_target_properties(dab PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${DAB_WEB_SITE} LINK_DEPENDS "${link_inputs}")
 # Asyncify lets the program's own message loop wait with emscripten_sleep, the browser running meanwhile;
 # its stack holds the whole chain of calls down to that wait, modal loops included.
@@ -37,7 +37,7 @@ target_link_options(dab PRIVATE
   -sENVIRONMENT=web -sEXIT_RUNTIME=0
   # The emscripten functions SDL2's browser audio calls from its JavaScript, which the linker cannot see.
   -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${web}/sdl_library_functions.json
-  "SHELL:--js-library ${web}/screen.js" "SHELL:--pre-js ${web}/program_path.js"
+  "SHELL:--js-library ${web}/screen.js" "SHELL:--pre-js ${web}/program_folder.js"
   "SHELL:--preload-file ${data}@/dab" ${font_options})
 
 add_custom_command(OUTPUT ${DAB_WEB_SITE}/index.html
