@@ -4,14 +4,16 @@
 // (its start-up sound plays before the canvas appears). Saves a screenshot, and fails when no frame comes
 // or the frame is nearly one flat colour.
 //
-//   node first-frame.mjs [site folder] [screenshot.png]
+//   node first-frame.mjs [site folder, build/web by default] [screenshot.png]
 import { spawn } from 'node:child_process';
 import { readdirSync, readFileSync, statSync } from 'node:fs';
-import { join, resolve } from 'node:path';
+import { dirname, join, resolve } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { gzipSync } from 'node:zlib';
 import puppeteer from 'puppeteer-core';
 
-const site = resolve(process.argv[2] ?? 'build/web');
+const here = dirname(fileURLToPath(import.meta.url));
+const site = resolve(process.argv[2] ?? join(here, '../../build/web'));
 const screenshot = resolve(process.argv[3] ?? 'first-frame.png');
 const width = 1280, height = 800;
 
