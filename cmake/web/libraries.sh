@@ -49,12 +49,17 @@ web_cmake_library() {
     [ -f "$folder/built/$package" ] && return
     source=$(web_fetch_source "$folder" "$package")
     echo "dev: building $package for the browser"
+    local log="$folder/work/$package.log"
     rm -rf "$folder/work/$package" && mkdir -p "$folder/work"
-    emcmake cmake -S "$source" -B "$folder/work/$package" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_INSTALL_PREFIX="$folder/prefix" -DCMAKE_FIND_ROOT_PATH="$folder/prefix" \
-        -DBUILD_SHARED_LIBS=OFF "$@" >"$folder/work/$package.log"
-    cmake --build "$folder/work/$package" -j2 >>"$folder/work/$package.log"
-    cmake --install "$folder/work/$package" >>"$folder/work/$package.log"
+    if ! { emcmake cmake -S "$source" -B "$folder/work/$package" -DCMAKE_BUILD_TYPE=Release \
+               -DCMAKE_INSTALL_PREFIX="$folder/prefix" -DCMAKE_FIND_ROOT_PATH="$folder/prefix" \
+               -DBUILD_SHARED_LIBS=OFF "$@" &&
+           cmake --build "$folder/work/$package" -j"$(nproc)" &&
+           cmake --install "$folder/work/$package"; } >"$log" 2>&1; then
+        tail -n 30 "$log" >&2
+        echo "dev: building $package failed; all of it is in $log" >&2
+        return 1
+    fi
     mkdir -p "$folder/built" && touch "$folder/built/$package"
 }
 
