@@ -2,6 +2,9 @@
 # SDL2's browser video and audio; what the page has no library for (fontconfig, CUPS) comes from
 # platform/backend/web/ instead. The libraries are the ones ./dev web built with emcc, found by their CMake
 # packages in CMAKE_FIND_ROOT_PATH: pkg-config would find the machine's own.
+if(NOT EMSCRIPTEN)
+  message(FATAL_ERROR "The browser build (DAB_WEB) is configured with emcmake: ./dev web")
+endif()
 find_package(SDL2 CONFIG REQUIRED)
 find_package(SDL2_mixer CONFIG REQUIRED)
 find_package(freetype CONFIG REQUIRED)
