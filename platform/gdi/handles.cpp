@@ -22,20 +22,25 @@ std::vector<uint32_t>& FreeSlots() {
     return free;
 }
 
-// Slot index in the low 32 bits (plus one, so no handle is null), generation above.
+// Slot index in the low bits (plus one, so no handle is null), generation above: 32 bits each in a 64-bit
+// handle, 20 and 12 where handles are 32 bits wide (the browser's wasm32).
+constexpr int kIndexBits = sizeof(uintptr_t) >= 8 ? 32 : 20;
+constexpr uintptr_t kIndexMask = (uintptr_t(1) << kIndexBits) - 1;
+constexpr uint32_t kLastGeneration = uint32_t(UINTPTR_MAX >> kIndexBits);
+
 HGDIOBJ Encode(uint32_t index, uint32_t generation) {
-    return reinterpret_cast<HGDIOBJ>((uintptr_t(generation) << 32) | (uintptr_t(index) + 1));
+    return reinterpret_cast<HGDIOBJ>((uintptr_t(generation) << kIndexBits) | (uintptr_t(index) + 1));
 }
 
 Slot* Decode(HGDIOBJ handle) {
     uintptr_t value = reinterpret_cast<uintptr_t>(handle);
-    uint32_t low = uint32_t(value & 0xFFFFFFFFu);
+    uint32_t low = uint32_t(value & kIndexMask);
     if (low == 0) return nullptr;
     uint32_t index = low - 1;
     auto& slots = Slots();
     if (index >= slots.size()) return nullptr;
     Slot& slot = slots[index];
-    if (!slot.object || slot.generation != uint32_t(value >> 32)) return nullptr;
+    if (!slot.object || slot.generation != uint32_t(value >> kIndexBits)) return nullptr;
     return &slot;
 }
 
@@ -84,7 +89,7 @@ void RemoveObject(HGDIOBJ handle) {
     if (!slot) return;
     removals.fetch_add(1, std::memory_order_release);
     slot->object.reset();
-    slot->generation = slot->generation == UINT32_MAX ? 1 : slot->generation + 1;
+    slot->generation = slot->generation == kLastGeneration ? 1 : slot->generation + 1;
     FreeSlots().push_back(uint32_t(slot - Slots().data()));
 }
 

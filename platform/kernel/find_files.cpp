@@ -42,7 +42,7 @@ char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
 
 // NTFS lists a directory in the order of its upper-cased names.
 bool ListedBefore(const std::string& a, const std::string& b) {
-    return std::ranges::lexicographical_compare(a, b, [](char x, char y) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return static_cast<unsigned char>(UpperAscii(x)) < static_cast<unsigned char>(UpperAscii(y));
     });
 }

@@ -33,12 +33,13 @@ std::optional<std::string> EntryMatchingIgnoringCase(const std::string& director
 }  // namespace
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
 }
 
 std::string ResolvePath(std::string_view windowsPath) {
     std::string path(windowsPath);
-    std::ranges::replace(path, '\\', '/');
+    std::replace(path.begin(), path.end(), '\\', '/');
 
     std::string resolved = path.starts_with('/') ? "/" : "";
     bool stillExists = true;
@@ -67,7 +68,7 @@ std::string ResolvePath(std::string_view windowsPath) {
 
 std::string WindowsPath(std::string_view localPath) {
     std::string path(localPath);
-    std::ranges::replace(path, '/', '\\');
+    std::replace(path.begin(), path.end(), '/', '\\');
     return path;
 }
 
