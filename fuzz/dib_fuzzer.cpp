@@ -4,17 +4,15 @@
 #include <cstdint>
 
 #include "dib/dib.h"
-#include "fuzz/input_bounds.h"
 #include "fuzz/scratch.h"
 
 namespace {
 
 // The whole picture into the surface, then a part of it chosen by the input's last bytes.
 void Draw(HGLOBAL block, const uint8_t* data, size_t size) {
-    HDC dc = fuzz::TheScratch().dc[0];
-    SetStretchBltMode(dc, COLORONCOLOR);
-    StretchDibToDevice(dc, 0, 0, fuzz::kSurfaceWidth, fuzz::kSurfaceHeight, block, 0, 0, -1, -1, SRCCOPY);
+    fuzz::DrawWhole(0, block);
     if (size < 4) return;
+    HDC dc = fuzz::TheScratch().dc[0];
     const uint8_t* choice = data + size - 4;
     SetStretchBltMode(dc, choice[0] & 1 ? BLACKONWHITE : COLORONCOLOR);
     StretchDibToDevice(dc, choice[0] % 7 - 3, choice[1] % 7 - 3, 20, 15, block, choice[1] % 40 - 8, choice[2] % 40 - 8,
@@ -24,14 +22,8 @@ void Draw(HGLOBAL block, const uint8_t* data, size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    fuzz::SaveInput(data, size);
-    if (!fuzz::ClaimsLittleEnough(data, size)) {
-        fuzz::ReadInputHeader();
-        return -1;
-    }
-    HGLOBAL block = ReadDibFile(fuzz::TheScratch().input.c_str());
-    if (!block) return 0;
-    fuzz::CheckLayout(block);
+    HGLOBAL block;
+    if (int kept = fuzz::ReadInput(data, size, &block); !block) return kept;
     Draw(block, data, size);
     GlobalFree(block);
     return 0;

@@ -9,7 +9,6 @@
 #include <cstring>
 
 #include "dib/dib.h"
-#include "fuzz/input_bounds.h"
 #include "fuzz/scratch.h"
 
 namespace {
@@ -66,30 +65,18 @@ HGLOBAL SaveSurface(int surface, WORD depth) {
     return block;
 }
 
-void DrawWhole(int surface, HGLOBAL block) {
-    HDC dc = fuzz::TheScratch().dc[surface];
-    SetStretchBltMode(dc, COLORONCOLOR);
-    StretchDibToDevice(dc, 0, 0, fuzz::kSurfaceWidth, fuzz::kSurfaceHeight, block, 0, 0, -1, -1, SRCCOPY);
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    fuzz::SaveInput(data, size);
-    if (!fuzz::ClaimsLittleEnough(data, size)) {
-        fuzz::ReadInputHeader();
-        return -1;
-    }
-    HGLOBAL block = ReadDibFile(fuzz::TheScratch().input.c_str());
-    if (!block) return 0;
-    fuzz::CheckLayout(block);
+    HGLOBAL block;
+    if (int kept = fuzz::ReadInput(data, size, &block); !block) return kept;
     WriteAndReadBack(block);
 
     WORD depth = kDepths[data[size - 1] % 4];
-    DrawWhole(0, block);
+    fuzz::DrawWhole(0, block);
     HGLOBAL saved = SaveSurface(0, depth);
     WriteAndReadBack(saved);
-    DrawWhole(1, saved);
+    fuzz::DrawWhole(1, saved);
     HGLOBAL savedAgain = SaveSurface(1, depth);
     if (!fuzz::SameBlocks(saved, savedAgain)) abort();
 

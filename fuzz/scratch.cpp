@@ -7,11 +7,28 @@
 #include <filesystem>
 
 #include "dib/dib.h"
+#include "fuzz/input_bounds.h"
 
 namespace fuzz {
 namespace {
 
 void RemoveFolder() { std::filesystem::remove_all(TheScratch().folder); }
+
+void SaveInput(const uint8_t* data, size_t size) {
+    FILE* file = std::fopen(TheScratch().input.c_str(), "wb");
+    if (!file) abort();
+    bool written = std::fwrite(data, 1, size, file) == size;
+    if (std::fclose(file) != 0 || !written) abort();
+}
+
+void ReadInputHeader() {
+    OFSTRUCT record;
+    HFILE file = OpenFile(TheScratch().input.c_str(), &record, OF_READ);
+    if (file == HFILE_ERROR) abort();
+    HGLOBAL header = ReadDibHeader(file);
+    _lclose(file);
+    if (header) GlobalFree(header);
+}
 
 Scratch MakeScratch() {
     Scratch scratch;
@@ -39,20 +56,22 @@ Scratch& TheScratch() {
     return scratch;
 }
 
-void SaveInput(const uint8_t* data, size_t size) {
-    FILE* file = std::fopen(TheScratch().input.c_str(), "wb");
-    if (!file) abort();
-    bool written = std::fwrite(data, 1, size, file) == size;
-    if (std::fclose(file) != 0 || !written) abort();
+int ReadInput(const uint8_t* data, size_t size, HGLOBAL* block) {
+    SaveInput(data, size);
+    *block = nullptr;
+    if (!ClaimsLittleEnough(data, size)) {
+        ReadInputHeader();
+        return -1;
+    }
+    *block = ReadDibFile(TheScratch().input.c_str());
+    if (*block) CheckLayout(*block);
+    return 0;
 }
 
-void ReadInputHeader() {
-    OFSTRUCT record;
-    HFILE file = OpenFile(TheScratch().input.c_str(), &record, OF_READ);
-    if (file == HFILE_ERROR) abort();
-    HGLOBAL header = ReadDibHeader(file);
-    _lclose(file);
-    if (header) GlobalFree(header);
+void DrawWhole(int surface, HGLOBAL block) {
+    HDC dc = TheScratch().dc[surface];
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchDibToDevice(dc, 0, 0, kSurfaceWidth, kSurfaceHeight, block, 0, 0, -1, -1, SRCCOPY);
 }
 
 void CheckLayout(HGLOBAL block) {

@@ -22,11 +22,13 @@ struct Scratch {
 
 // Made once, on the first call.
 Scratch& TheScratch();
-// The input written to the scratch folder's input file; aborts when that fails.
-void SaveInput(const uint8_t* data, size_t size);
-// Reads the saved input only as far as the picture's header and colour table, as a picture claiming more
-// than the input holds is read: its header is checked, without the work of its made-up pixels.
-void ReadInputHeader();
+// The input written to the scratch folder and read as the program reads a picture file: *block is the
+// picture, or null when it is refused. An input claiming more than its length can hold is read only as far
+// as its header and colour table, which are checked without the work of its made-up pixels; then *block is
+// null and the result -1 tells libFuzzer not to keep the input. Otherwise the result is 0.
+int ReadInput(const uint8_t* data, size_t size, HGLOBAL* block);
+// The whole picture stretched onto one of the surfaces.
+void DrawWhole(int surface, HGLOBAL block);
 // Aborts unless the block is laid out as the reader promises: a 40-byte header, the table, then the bits.
 void CheckLayout(HGLOBAL block);
 bool SameBlocks(HGLOBAL first, HGLOBAL second);
