@@ -28,7 +28,8 @@ foreach(name LiberationSerif-Regular LiberationSerif-Bold LiberationSans-Regular
   list(APPEND font_options "SHELL:--preload-file ${DAB_WEB_FONTS}/${name}.ttf@/fonts/${name}.ttf")
 endforeach()
 
-set(link_inputs ${web}/screen.js ${web}/program_folder.js ${web}/sdl_library_functions.json ${DAB_DATA_FILES} ${fonts})
+set(link_inputs ${web}/screen.js ${web}/canvas.js ${web}/input_wait.js ${web}/program_folder.js ${web}/storage.js
+    ${web}/sdl_library_functions.json ${DAB_DATA_FILES} ${fonts})
 set_target_properties(dab PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${DAB_WEB_SITE} LINK_DEPENDS "${link_inputs}")
 # Asyncify lets the program's own message loop wait with emscripten_sleep, the browser running meanwhile;
 # its stack holds the whole chain of calls down to that wait, modal loops included.
@@ -37,10 +38,34 @@ target_link_options(dab PRIVATE
   -sENVIRONMENT=web -sEXIT_RUNTIME=0
   # The emscripten functions SDL2's browser audio calls from its JavaScript, which the linker cannot see.
   -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${web}/sdl_library_functions.json
-  "SHELL:--js-library ${web}/screen.js" "SHELL:--pre-js ${web}/program_folder.js"
+  "SHELL:--js-library ${web}/screen.js" "SHELL:--js-library ${web}/canvas.js"
+  "SHELL:--js-library ${web}/input_wait.js" -sASYNCIFY_IMPORTS=dab_wait_for_input
+  "SHELL:--pre-js ${web}/program_folder.js" "SHELL:--pre-js ${web}/storage.js"
+  -lidbfs.js
   "SHELL:--preload-file ${data}@/dab" ${font_options})
 
-add_custom_command(OUTPUT ${DAB_WEB_SITE}/index.html
-                   COMMAND ${CMAKE_COMMAND} -E copy ${web}/index.html ${DAB_WEB_SITE}/index.html
-                   DEPENDS ${web}/index.html VERBATIM)
-add_custom_target(dab-web-page ALL DEPENDS ${DAB_WEB_SITE}/index.html)
+# The page, and what a browser needs to keep it on a home screen: its manifest and the menu's icon, the brush
+# painting a red stroke, enlarged by whole pixels.
+set(page_files)
+foreach(name index.html manifest.webmanifest)
+  add_custom_command(OUTPUT ${DAB_WEB_SITE}/${name}
+                     COMMAND ${CMAKE_COMMAND} -E copy ${web}/${name} ${DAB_WEB_SITE}/${name}
+                     DEPENDS ${web}/${name} VERBATIM)
+  list(APPEND page_files ${DAB_WEB_SITE}/${name})
+endforeach()
+foreach(size 192 512)
+  add_custom_command(OUTPUT ${DAB_WEB_SITE}/icon-${size}.png
+                     COMMAND python3 ${PROJECT_SOURCE_DIR}/cmake/web/icon.py
+                             ${PROJECT_SOURCE_DIR}/resources/icons/icon_138.ico ${size} ${DAB_WEB_SITE}/icon-${size}.png
+                     DEPENDS ${PROJECT_SOURCE_DIR}/cmake/web/icon.py ${PROJECT_SOURCE_DIR}/resources/icons/icon_138.ico
+                     VERBATIM)
+  list(APPEND page_files ${DAB_WEB_SITE}/icon-${size}.png)
+endforeach()
+add_custom_target(dab-web-page ALL DEPENDS ${page_files})
+
+# The service worker last, once every other file of the site is there: it lists them all.
+add_custom_target(dab-web-offline ALL
+                  COMMAND ${CMAKE_COMMAND} -DSITE=${DAB_WEB_SITE} -DTEMPLATE=${web}/service_worker.js
+                          -P ${PROJECT_SOURCE_DIR}/cmake/web/service_worker.cmake
+                  VERBATIM)
+add_dependencies(dab-web-offline dab dab-web-page)

@@ -21,7 +21,10 @@ Clock& TheClock() {
 
 int64_t Milliseconds(clockid_t source) {
     timespec now;
-    clock_gettime(source, &now);
+    // A system without boot time (the browser's has only the wall clock and a monotonic one) counts as if
+    // never suspended.
+    if (clock_gettime(source, &now) != 0 && (source != CLOCK_BOOTTIME || clock_gettime(CLOCK_MONOTONIC, &now) != 0))
+        return 0;
     return int64_t(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
 }
 

@@ -13,9 +13,11 @@
 #include <string_view>
 
 #include "platform/backend/display.h"
+#include "platform/backend/sdl/event_wait.h"
 #include "platform/backend/sdl/rules.h"
 #include "platform/backend/sdl/settings.h"
 #include "platform/backend/sdl/signals.h"
+#include "platform/backend/sdl/window_update.h"
 #include "platform/gdi/dc.h"
 #include "platform/win32.h"
 
@@ -74,7 +76,7 @@ Waited WaitForEvent(SDL_Event& e, int timeoutMs) {
         Uint64 now = SDL_GetTicks64();
         if (timeoutMs >= 0 && now >= deadline) return SDL_PollEvent(&e) ? Waited::Event : Waited::Nothing;
         Uint64 slice = timeoutMs < 0 ? kSignalLookMilliseconds : std::min(deadline - now, kSignalLookMilliseconds);
-        if (SDL_WaitEventTimeout(&e, int(slice))) return Waited::Event;
+        if (sdl::WaitEventTimeout(e, int(slice))) return Waited::Event;
     }
 }
 
@@ -170,7 +172,7 @@ void Present(int left, int top, int right, int bottom) {
         SDL_BlitSurface(d.screen, &from, shown, &to);
     else
         SDL_BlitScaled(d.screen, &from, shown, &to);
-    SDL_UpdateWindowSurfaceRects(d.window, &to, 1);
+    sdl::ShowWindowRect(d.window, shown, to);
 }
 
 int64_t RefreshMicroseconds() { return TheDisplay().refreshMicroseconds; }

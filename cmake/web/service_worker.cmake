@@ -1,0 +1,16 @@
+# cmake -DSITE=folder -DTEMPLATE=service_worker.js -P service_worker.cmake: writes SITE/service-worker.js,
+# which keeps every other file of the site, its version made from their contents.
+file(GLOB names RELATIVE ${SITE} ${SITE}/*)
+list(REMOVE_ITEM names service-worker.js)
+list(SORT names)
+set(contents)
+set(quoted)
+foreach(name ${names})
+  file(SHA256 ${SITE}/${name} hash)
+  string(APPEND contents "${name} ${hash}\n")
+  list(APPEND quoted "'${name}'")
+endforeach()
+string(SHA256 DAB_WEB_VERSION "${contents}")
+string(SUBSTRING ${DAB_WEB_VERSION} 0 16 DAB_WEB_VERSION)
+list(JOIN quoted ", " DAB_WEB_FILES)
+configure_file(${TEMPLATE} ${SITE}/service-worker.js @ONLY)
