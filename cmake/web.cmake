@@ -39,9 +39,9 @@ target_link_options(dab PRIVATE
   -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${web}/sdl_library_functions.json
   "SHELL:--js-library ${web}/screen.js" "SHELL:--pre-js ${web}/program_folder.js"
   "SHELL:--preload-file ${data}@/dab" ${font_options})
-# Printing through the browser's own dialog.
-target_link_options(dab PRIVATE "SHELL:--js-library ${web}/print.js")
-set_property(TARGET dab APPEND PROPERTY LINK_DEPENDS ${web}/print.js)
+# Printing through the browser's own dialog, and the grown-ups' download of the picture as a PNG.
+target_link_options(dab PRIVATE "SHELL:--js-library ${web}/print.js" "SHELL:--pre-js ${web}/download.js")
+set_property(TARGET dab APPEND PROPERTY LINK_DEPENDS ${web}/print.js ${web}/download.js)
 
 add_custom_command(OUTPUT ${DAB_WEB_SITE}/index.html
                    COMMAND ${CMAKE_COMMAND} -E copy ${web}/index.html ${DAB_WEB_SITE}/index.html
