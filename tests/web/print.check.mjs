@@ -109,9 +109,9 @@ async function checkPrinting(page, folder, log) {
     const screen = join(folder, 'screen.png');
     await screenPicture(page, screen);
 
-    const pressed = Date.now();
     await click(page, at.files);
     await pause(300);
+    const pressed = Date.now();
     await click(page, at.print);
     await page.waitForFunction(() => window.dabPrintDialogs > 0, { timeout: 20000, polling: 50 })
         .catch(() => { throw new Error('the print dialog never opened'); });
@@ -135,6 +135,7 @@ async function checkPrinting(page, folder, log) {
         throw new Error(`the page image is ${shown.size.join('×')}, not ${expected.image.join('×')} (${paper})`);
     const image = join(folder, 'page.png');
     writeFileSync(image, Buffer.from(shown.png, 'base64'));
+    log(`print: the page image is ${shown.size.join('×')} (${paper}), ${Math.round(shown.png.length * 3 / 4 / 1024)} KiB of PNG`);
 
     const pdf = join(folder, 'printout.pdf');
     await page.pdf({ path: pdf, preferCSSPageSize: true });

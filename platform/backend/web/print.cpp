@@ -17,10 +17,10 @@ void dab_print_cancel(int job);
 namespace print {
 namespace {
 
-// The program stretches its picture over the page's width pixel for pixel, never smoothing it: 240 dpi
-// gives even a full HD screen's picture (about 1870 pixels across) a page pixel for each of its own on A4
-// and Letter, where 150 dpi would drop some of its lines. More would only make the staircases finer at
-// a cost of 4 bytes a pixel, twice over (in the program, then in the page): 22 MB at 240 dpi, 35 at 300.
+// 240 dpi gives the printable width about as many pixels (1864 on A4, 1920 on Letter) as a full HD screen's
+// picture has (1868): such a picture prints about pixel for pixel, a smaller one enlarged with hard edges, a
+// larger one shrunk with its dark pixels kept (BLACKONWHITE). More would only make the staircases finer, at
+// 4 bytes a page pixel twice over (in the program, then in the page): about 20 MB at 240 dpi, 31 at 300.
 constexpr int kBrowserDpi = 240;
 
 }  // namespace
