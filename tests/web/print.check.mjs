@@ -191,8 +191,19 @@ async function checkPrinting(page, folder, log) {
 async function checkDownload(page, folder, screen, log) {
     const downloads = join(folder, 'downloads');
     mkdirSync(downloads);
+    // Downloads go to the temporary folder while this check runs, and as before after it.
     const session = await page.browser().target().createCDPSession();
-    await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+    const context = page.browserContext().id ? { browserContextId: page.browserContext().id } : {};
+    await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads, ...context });
+    try {
+        await downloadSavedPicture(page, downloads, screen, log);
+    } finally {
+        await session.send('Browser.setDownloadBehavior', { behavior: 'default', ...context });
+        await session.detach();
+    }
+}
+
+async function downloadSavedPicture(page, downloads, screen, log) {
     await click(page, at.files);
     await pause(300);
     await click(page, at.save);
