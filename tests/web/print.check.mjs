@@ -25,7 +25,8 @@ const picture = { x: 52, y: 74, width: 1228, height: 726 };
 // The saved picture is the whole canvas window, two columns and rows more than are seen.
 const savedSize = [1230, 728];
 
-// The paper, a quarter inch clear all round at 240 dpi, and the picture across its width, in proportion.
+// The paper in PDF points and as poppler rasterises it at 240 dpi (Chromium rounds A4 to 594.96 × 841.92),
+// the page image inside a quarter inch (60 pixels) all round, and the picture across its width in proportion.
 const pages = {
     letter: { points: [612, 792], raster: [2040, 2640], image: [1920, 2520], printed: [1920, 1135] },
     A4: { points: [595.276, 841.89], raster: [1984, 2807], image: [1864, 2686], printed: [1864, 1102] },
@@ -149,7 +150,7 @@ async function checkPrinting(page, folder, log) {
     const raster = join(folder, 'printout.png');
 
     const [iw, ih] = expected.image, [pw, ph] = expected.printed;
-    const left = (expected.raster[0] - iw) / 2, top = 60;
+    const left = (expected.raster[0] - iw) / 2, top = 60;  // centred below the top margin
     const [rasterSize, ...measured] = pillow([
         ['size', raster],
         ['differing', raster, image, [left, top, left + iw, top + ih]],
