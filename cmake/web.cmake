@@ -43,6 +43,9 @@ target_link_options(dab PRIVATE
   "SHELL:--pre-js ${web}/program_folder.js" "SHELL:--pre-js ${web}/storage.js"
   -lidbfs.js
   "SHELL:--preload-file ${data}@/dab" ${font_options})
+# Printing through the browser's own dialog, and the grown-ups' download of the picture as a PNG.
+target_link_options(dab PRIVATE "SHELL:--js-library ${web}/print.js" "SHELL:--pre-js ${web}/download.js")
+set_property(TARGET dab APPEND PROPERTY LINK_DEPENDS ${web}/print.js ${web}/download.js)
 
 # The page, and what a browser needs to keep it on a home screen: its manifest and the menu's icon, the brush
 # painting a red stroke, enlarged by whole pixels.

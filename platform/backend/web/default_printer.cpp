@@ -1,9 +1,8 @@
-// The browser build has no printer of its own yet: printing answers as on a desktop without a default
-// printer, so the program says so and nothing is lost.
+// The browser has one printer, its own print dialog, where the person printing chooses the real one.
 #include "platform/kernel/default_printer.h"
 
 namespace kernel {
 
-std::optional<std::string> DefaultPrinterName() { return std::nullopt; }
+std::optional<std::string> DefaultPrinterName() { return "Browser"; }
 
 }  // namespace kernel
