@@ -39,6 +39,7 @@ target_link_options(dab PRIVATE
   -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${web}/sdl_library_functions.json
   "SHELL:--js-library ${web}/screen.js" "SHELL:--pre-js ${web}/program_folder.js"
   "SHELL:--preload-file ${data}@/dab" ${font_options})
+include(${PROJECT_SOURCE_DIR}/cmake/web/tunes.cmake)
 
 add_custom_command(OUTPUT ${DAB_WEB_SITE}/index.html
                    COMMAND ${CMAKE_COMMAND} -E copy ${web}/index.html ${DAB_WEB_SITE}/index.html
