@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # tools/render-tune.sh SOUNDFONT MIDI OGG: one tune played by FluidSynth with the soundfont the desktop
 # plays it with, as Ogg Vorbis, for players without MIDI (the browser build). It comes out as loud as the
-# desktop's music and as long: the desktop's tune also ends at the file's end of track.
+# desktop's music and as long: FluidSynth's player stops it where it stops the desktop's, quiet end and all,
+# so the next tune follows as it does there.
 set -euo pipefail
 
 if [ $# -ne 3 ]; then
