@@ -46,6 +46,7 @@ target_link_options(dab PRIVATE
 # Printing through the browser's own dialog, and the grown-ups' download of the picture as a PNG.
 target_link_options(dab PRIVATE "SHELL:--js-library ${web}/print.js" "SHELL:--pre-js ${web}/download.js")
 set_property(TARGET dab APPEND PROPERTY LINK_DEPENDS ${web}/print.js ${web}/download.js)
+include(${PROJECT_SOURCE_DIR}/cmake/web/tunes.cmake)
 
 # The page, and what a browser needs to keep it on a home screen: its manifest and the menu's icon, the brush
 # painting a red stroke, enlarged by whole pixels.

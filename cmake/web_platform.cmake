@@ -13,7 +13,7 @@ find_package(freetype CONFIG REQUIRED)
 list(FILTER PLATFORM_SOURCES EXCLUDE REGEX
      "/(gdi/font_match|kernel/default_printer|print/cups_destination|print/cups_page|print/png)\\.cpp$")
 file(GLOB SDL_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/backend/sdl/*.cpp)
-list(FILTER SDL_SOURCES EXCLUDE REGEX "/backend/sdl/(print|window_update|event_wait)\\.cpp$")
+list(FILTER SDL_SOURCES EXCLUDE REGEX "/backend/sdl/(print|window_update|event_wait|tunes)\.cpp$")
 file(GLOB WEB_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/backend/web/*.cpp)
 
 add_library(dab_platform_web STATIC ${PLATFORM_SOURCES} ${SDL_SOURCES} ${WEB_SOURCES})

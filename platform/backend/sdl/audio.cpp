@@ -1,26 +1,22 @@
-// SDL2_mixer: one channel for sound effects, and its music stream for MIDI through FluidSynth. The device
-// opens on first use; when it or the soundfont can't be opened, the calls go on with nothing heard.
+// SDL2_mixer: one channel for sound effects, and its music stream for the tunes (tunes.h). The device
+// opens on first use; when it or the tunes can't be opened, the calls go on with nothing heard.
 #include <SDL.h>
 #include <SDL_mixer.h>
-#include <unistd.h>
 
 #include <cstring>
 #include <mutex>
 
 #include "platform/backend/audio.h"
+#include "platform/backend/sdl/tunes.h"
 
 namespace {
 
-constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 constexpr int kEffectChannel = 0;
-// Background music stays under the sound effects but is heard: with the soundfont's voices this puts the
-// tunes about 12 dB below the start-up sound (SDL_mixer passes it on to FluidSynth as its gain).
-constexpr int kMusicVolume = MIX_MAX_VOLUME / 2;
 
 struct Mixer {
     bool tried = false;
     bool open = false;
-    bool midi = false;
+    bool tunes = false;
     int rate = 0;
     Uint16 format = 0;
     int channels = 0;
@@ -60,8 +56,8 @@ bool Ready() {
     }
     Mix_QuerySpec(&m.rate, &m.format, &m.channels);
     Mix_AllocateChannels(1);
-    m.midi = access(kSoundFont, R_OK) == 0 && Mix_SetSoundFonts(kSoundFont) && (Mix_Init(MIX_INIT_MID) & MIX_INIT_MID);
-    Mix_VolumeMusic(kMusicVolume);
+    m.tunes = backend::sdl::OpenTunes();
+    Mix_VolumeMusic(backend::sdl::TuneVolume());
     Mix_HookMusicFinished(MusicFinished);
     m.open = true;
     return true;
@@ -125,10 +121,10 @@ void WaitForSound() {
 }
 
 void PlayMusic(const std::string& path, std::function<void()> onEnd) {
-    if (!Ready() || !TheMixer().midi) return;
+    if (!Ready() || !TheMixer().tunes) return;
     Mixer& m = TheMixer();
     FreeMusic();
-    m.music = Mix_LoadMUS(path.c_str());
+    m.music = Mix_LoadMUS(backend::sdl::TuneFile(path).c_str());
     if (!m.music) return;
     {
         std::lock_guard<std::mutex> lock(m.endMutex);
