@@ -1,22 +1,14 @@
 // For grown-ups, out of a small child's reach: Ctrl+Shift+S downloads the picture kept last as a PNG named
 // for the moment. That is the newest of the saved pictures and the journal (UNSAVED.DAB, the canvas the
-// program keeps while the child pauses), all of them BMP files. The user's own folder holds them; the
-// program's folder holds the supplied pictures, which count only when written since the program started.
+// program keeps while the child pauses), all of them BMP files in the user's own folder: the program's
+// folder, with the supplied pictures, is read-only.
 (function() {
   var userFolder = '/home/web_user/Pictures/dab';
-  var programFolder = '/dab';
-  var startedAt = Infinity;
-
-  var initialized = Module['onRuntimeInitialized'];
-  Module['onRuntimeInitialized'] = function() {
-    startedAt = Date.now();
-    if (initialized) initialized();
-  };
 
   function isPicture(name) { return /\.BMP$/i.test(name) || name.toUpperCase() === 'UNSAVED.DAB'; }
 
-  // The folder's pictures written after the moment given: [{ path, time }].
-  function picturesIn(folder, after) {
+  // The folder's pictures: [{ path, time }].
+  function picturesIn(folder) {
     var names;
     try {
       names = FS.readdir(folder);
@@ -28,15 +20,14 @@
       var path = folder + '/' + name;
       var info = FS.stat(path);
       var time = info.mtime.getTime();
-      if (FS.isFile(info.mode) && time > after) found.push({ path: path, time: time });
+      if (FS.isFile(info.mode)) found.push({ path: path, time: time });
     });
     return found;
   }
 
-  // The picture kept last, the user's folder first among equals; null for none.
+  // The picture kept last; null for none.
   function newestPicture() {
-    var pictures = picturesIn(userFolder, -Infinity).concat(picturesIn(programFolder, startedAt));
-    return pictures.reduce(function(newest, picture) {
+    return picturesIn(userFolder).reduce(function(newest, picture) {
       return newest && newest.time >= picture.time ? newest : picture;
     }, null);
   }
