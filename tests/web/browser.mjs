@@ -194,6 +194,20 @@ try {
     for (const { name, module } of checks)
         await step(page, name, () => module.default(page, { site, log: (line) => console.log(`${name}: ${line}`) }));
 
+    await step(page, 'typed letters appear with the text tool', async () => {
+        // The text button and the click that places the text show nothing yet; the letters do.
+        await page.mouse.click(25, 338);
+        await page.mouse.click(900, 200);
+        await pause(300);
+        await waitForFrame(page, () => page.keyboard.type('dab', { delay: 50 }));
+        await pause(500);
+        // Letters of the text tool's size hang below the click: "dab" is about 30 pixels wide.
+        const inked = await inkedColumns(page, 900, 960, 214);
+        // The brushes again, which ends the text.
+        await waitForFrame(page, () => page.mouse.click(25, 212));
+        expect(inked > 0.3, `the letters left ink in only ${Math.round(inked * 100)}% of the columns after the click`);
+    });
+
     let keptBefore = [], colours = new Set();
     await step(page, 'a save keeps the picture in the browser, and work left unsaved goes to the journal', async () => {
         const before = await keptPictures(page);
@@ -238,6 +252,13 @@ try {
         await pause(500);
         await startProgram(page, url, { reload: true });
         expect(await page.evaluate(() => !!navigator.serviceWorker.controller), 'the page did not come from its cache');
+    });
+
+    await step(page, 'on a screen of two device pixels a CSS pixel the canvas has them all', async () => {
+        await page.setViewport({ width, height, deviceScaleFactor: 2, hasTouch: true });
+        await startProgram(page, url, { reload: true });
+        const size = await page.evaluate(() => [Module.canvas.width, Module.canvas.height]);
+        expect(size[0] === 2 * width && size[1] === 2 * height, `the canvas is ${size.join('x')}`);
     });
 } finally {
     await browser.close();
