@@ -254,6 +254,22 @@ try {
         expect(await page.evaluate(() => !!navigator.serviceWorker.controller), 'the page did not come from its cache');
     });
 
+    await step(page, 'a turned page shows the whole screen in proportion, and a stroke lands where it is drawn', async () => {
+        await page.setViewport({ width: height, height: width, hasTouch: true });
+        await pause(500);
+        const shown = await page.evaluate(() => {
+            const { x, y, width, height } = Module.canvas.getBoundingClientRect();
+            return { x, y, width, height };
+        });
+        const k = height / width, top = (width - height * k) / 2;
+        expect(shown.x === 0 && shown.width === height && Math.abs(shown.height - height * k) < 1 &&
+               Math.abs(shown.y - top) < 1, `the canvas is shown at ${JSON.stringify(shown)}`);
+        // Canvas pixels 600 to 800 of row 700, drawn through the smaller canvas.
+        await mouseStroke(page, [[600 * k, top + 700 * k], [700 * k, top + 700 * k], [800 * k, top + 700 * k]]);
+        const inked = await inkedColumns(page, 610, 790, 700);
+        expect(inked > 0.95, `only ${Math.round(inked * 100)}% of the stroke's columns have ink`);
+    });
+
     await step(page, 'on a screen of two device pixels a CSS pixel the canvas has them all', async () => {
         await page.setViewport({ width, height, deviceScaleFactor: 2, hasTouch: true });
         await startProgram(page, url, { reload: true });
