@@ -9,8 +9,9 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 soundfont=/usr/share/sounds/sf2/TimGM6mb.sf2
 seconds=20
-# SDL_mixer plays music at a quarter of full volume, which its FluidSynth turns into this gain.
-gain=0.3
+# The program plays music at half of full volume, which SDL_mixer's FluidSynth turns into this gain (its
+# default 1.2, halved).
+gain=0.6
 
 if [ $# -lt 1 ] || [ $# -gt 2 ]; then
     echo "usage: tools/music-listening.sh BUILD [OUT]" >&2
